@@ -1,0 +1,24 @@
+// The sub-commands of rerore-cli. Each takes the arguments after its name
+// and returns the process exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/cli_messages.h"
+#include "model/session.h"
+
+namespace rerore {
+
+using Arguments = std::vector<std::string>;
+
+inline constexpr int kExitUsage = 1;
+inline constexpr int kExitStartFailed = 4;
+
+// Starts the program on "EXT @DATAPATH [@G]" as the desktop program does.
+// Returns 0 when started, else the exit status for the failed start.
+int StartFromArguments(Session& session, CliMessages& messages, const Arguments& arguments);
+
+int RunLoad(const Arguments& arguments);
+
+}  // namespace rerore

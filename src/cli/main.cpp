@@ -1,0 +1,49 @@
+// rerore-cli: the program's position handling, check and generators without
+// a window, for scripts and tests.
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "cli/commands.h"
+#include "model/user_messages.h"
+
+namespace {
+
+struct Command {
+  const char* name;
+  int (*run)(const rerore::Arguments&);
+  const char* usage;
+};
+
+const Command kCommands[] = {
+    {"load", rerore::RunLoad, "load EXT @DATAPATH [@G]     start-up only: load the position"},
+};
+
+void PrintUsage() {
+  std::fprintf(stderr, "usage: rerore-cli COMMAND ...\n");
+  for (const Command& command : kCommands) std::fprintf(stderr, "  rerore-cli %s\n", command.usage);
+  std::fprintf(stderr,
+               "EXT is the position's extension (.001), DATAPATH the data directory ending with "
+               "a separator;\nthe position's files lie in DATAPATH/SDIR001/.\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::setlocale(LC_ALL, "C");
+  if (argc < 2) {
+    PrintUsage();
+    return rerore::kExitUsage;
+  }
+  for (const Command& command : kCommands) {
+    if (std::strcmp(argv[1], command.name) != 0) continue;
+    try {
+      return command.run(rerore::Arguments(argv + 2, argv + argc));
+    } catch (const rerore::ProgramExit& exit) {
+      return exit.code;
+    }
+  }
+  PrintUsage();
+  return rerore::kExitUsage;
+}

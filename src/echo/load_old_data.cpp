@@ -1,0 +1,42 @@
+// Loading the model from an echo-type text file.
+#include <string>
+
+#include "model/file_io.h"
+#include "model/position_files.h"
+#include "model/startup.h"
+
+namespace rerore {
+
+namespace {
+
+std::string ChooseEchoName(const PositionPaths& paths, int mode) {
+  if (mode == kLoadPositionEcho) {
+    const std::string withTxt = "ECHO_G" + paths.extension + ".TXT";
+    if (FileReadable(paths.plainFile(withTxt))) return withTxt;
+    const std::string bare = "ECHO_G" + paths.extension;
+    if (FileReadable(paths.plainFile(bare))) return bare;
+  } else if (mode == kLoadTemporaryEcho) {
+    if (FileReadable(paths.temporaryEchoFile())) return "ECHO_G.TMP.TXT";
+  }
+  return "";
+}
+
+}  // namespace
+
+void LoadOldData(Session& s, UserMessages& messages, int mode) {
+  (void)messages;
+  Trace("\nG10 LoadOldData\n");
+  const std::string name = ChooseEchoName(s.paths, mode);
+  Trace("\nG10 DatenLaden " + name + "\n");
+  s.paths.loadedEchoName = name;
+  ResetParameters(s.model);
+  ReadParametersFile(s.paths, s.model);
+  // The echo text itself is read and parsed here by the echo reader.
+  s.model.params.inputState4 = 0;
+  s.model.params.inputState52 = s.model.params.geometryEntered;
+  s.view.auxLineCount = 0;
+  ReadWorldWindow(s);
+  WriteGeometryFile(s.paths, 0);
+}
+
+}  // namespace rerore

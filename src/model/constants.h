@@ -1,0 +1,66 @@
+// Capacities, tolerances and fixed values of the frame model, in one place.
+#pragma once
+
+#include <cstdint>
+
+namespace rerore {
+
+// Table capacities (rows 1..N; row 0 exists and is never used).
+inline constexpr int kMaxElements = 100;
+inline constexpr int kMaxNodes = 200;
+inline constexpr int kMaxSupports = 100;
+inline constexpr int kMaxMaterials = 20;
+inline constexpr int kMaxCrossSections = 50;
+inline constexpr int kMaxEndsPerNode = 10;  // element ends meeting at one node
+inline constexpr int kMaxRotationsPerNode = 10;
+// Every node can carry u, v and at most ten rotations.
+inline constexpr int kMaxNumberedEquations = kMaxNodes * (2 + kMaxRotationsPerNode);
+inline constexpr int kMaxCheckEquations = 600;  // the structural check accepts no more
+
+// Generator tables.
+inline constexpr int kSpanTableRows = 50;  // rows of the span table; at most kMaxSpans used
+inline constexpr int kMaxSpans = 30;
+inline constexpr int kFloorTableRows = 100;  // rows of the storey table; at most kMaxFloors used
+inline constexpr int kMaxFloors = 20;
+
+// Geometry tolerances in metres.
+inline constexpr float kNodeMatchTolerance = 0.05f;
+inline constexpr float kGroundTolerance = 0.01f;
+inline constexpr double kZeroLength = 1.0e-6;
+inline constexpr double kAxisDegenerate = 0.1;  // c and s of an element without length
+inline constexpr double kAngleSnap = 0.01;
+
+// Defaults of a new position.
+inline constexpr float kDefaultModulus = 26700000.0f;
+inline constexpr double kDefaultModulusParameter = 26700000.0;
+inline constexpr float kDefaultWidth = 0.2f;
+inline constexpr float kDefaultHeight = 0.4f;
+inline constexpr float kDefaultArea = 0.08f;
+inline constexpr float kDefaultInertia = 0.0010666667f;
+inline constexpr float kSectionDefaultOnly = 50000.0f;
+inline constexpr double kMaterialConstant = 0.16;
+inline constexpr double kTolerance = 1.0e-6;
+inline constexpr int16_t kStartTextHeight = 24;
+inline constexpr int16_t kVerticalSign = -1;
+
+// World window when a position has no extent file.
+inline constexpr float kDefaultWorldXMax = 50.0f;
+inline constexpr float kDefaultWorldYMax = 30.0f;
+inline constexpr float kNoExtentMin = 1.0e20f;
+inline constexpr float kNoExtentMax = -1.0e20f;
+
+// Settings defaults.
+inline constexpr int32_t kDefaultLineWidth = 1;
+inline constexpr int32_t kMaxLineWidth = 10;
+inline constexpr float kDefaultMargin = 0.05f;
+inline constexpr float kDefaultFangenValue = 0.05f;
+inline constexpr int32_t kDefaultFangenOption = 1;
+
+// Text limits.
+inline constexpr int kParseNumberChars = 119;
+inline constexpr int kExtensionBufferSize = 241;
+inline constexpr int kPathBufferSize = 248;
+inline constexpr int kTitleBufferSize = 360;
+inline constexpr int kTitleInputChars = 126;
+
+}  // namespace rerore

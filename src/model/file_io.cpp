@@ -1,0 +1,93 @@
+#include "model/file_io.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+namespace rerore {
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  const std::string temporary = path + ".~tmp";
+  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  const bool closed = std::fclose(file) == 0;
+  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+std::optional<std::string> ReadFilePrefix(const std::string& path, size_t maxBytes) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return std::nullopt;
+  std::string data;
+  std::vector<char> buffer(65536);
+  while (data.size() < maxBytes) {
+    const size_t want = std::min(buffer.size(), maxBytes - data.size());
+    const size_t got = std::fread(buffer.data(), 1, want, file);
+    data.append(buffer.data(), got);
+    if (got < want) break;
+  }
+  std::fclose(file);
+  return data;
+}
+
+bool FileReadable(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  std::fclose(file);
+  return true;
+}
+
+bool AppendToFile(const std::string& path, std::string_view bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "ab");
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
+
+void TextOut::print(const char* format, ...) {
+  char small[512];
+  va_list args;
+  va_start(args, format);
+  va_list copy;
+  va_copy(copy, args);
+  const int length = std::vsnprintf(small, sizeof small, format, copy);
+  va_end(copy);
+  if (length < 0) {
+    va_end(args);
+    return;
+  }
+  if (static_cast<size_t>(length) < sizeof small) {
+    put(std::string_view(small, length));
+  } else {
+    std::string large(static_cast<size_t>(length) + 1, '\0');
+    std::vsnprintf(large.data(), large.size(), format, args);
+    large.pop_back();
+    put(large);
+  }
+  va_end(args);
+}
+
+void TextOut::put(std::string_view text) {
+  for (char c : text) {
+    if (c == '\n') bytes_ += '\r';
+    bytes_ += c;
+  }
+}
+
+std::string_view NextLine(std::string_view& rest) {
+  const size_t end = rest.find('\n');
+  std::string_view line = rest.substr(0, end);
+  rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+}  // namespace rerore

@@ -1,0 +1,78 @@
+// Whole-file reading and writing. Every write builds the file in memory and
+// replaces the old file atomically (a temporary file in the same directory,
+// then a rename), so an interrupted write never leaves half a file and no
+// temporary file stays behind.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rerore {
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// At most maxBytes of the file; nullopt when it cannot be opened.
+std::optional<std::string> ReadFilePrefix(const std::string& path, size_t maxBytes);
+bool FileReadable(const std::string& path);
+bool AppendToFile(const std::string& path, std::string_view bytes);
+void RemoveFile(const std::string& path);
+
+// A binary file image, built field by field in file order.
+class BinaryOut {
+ public:
+  template <class T>
+  void put(const T& value) {
+    putBytes(&value, sizeof value);
+  }
+  void putBytes(const void* data, size_t size) {
+    bytes_.append(static_cast<const char*>(data), size);
+  }
+  const std::string& bytes() const { return bytes_; }
+  bool save(const std::string& path) const { return WriteFileAtomically(path, bytes_); }
+
+ private:
+  std::string bytes_;
+};
+
+// Reads a binary file image front to back. A short read fills what the
+// file holds and leaves the rest of the target as it was.
+class BinaryIn {
+ public:
+  explicit BinaryIn(std::string bytes) : bytes_(std::move(bytes)) {}
+  template <class T>
+  bool get(T& value) {
+    return getBytes(&value, sizeof value);
+  }
+  bool getBytes(void* data, size_t size) {
+    const size_t n = std::min(size, bytes_.size() - position_);
+    std::memcpy(data, bytes_.data() + position_, n);
+    position_ += n;
+    return n == size;
+  }
+  bool atEnd() const { return position_ >= bytes_.size(); }
+
+ private:
+  std::string bytes_;
+  size_t position_ = 0;
+};
+
+// A text file in the program's line format: each "\n" written becomes
+// CR LF, the line end of the files the host suite reads.
+class TextOut {
+ public:
+  void print(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  void put(std::string_view text);
+  const std::string& bytes() const { return bytes_; }
+  bool save(const std::string& path) const { return WriteFileAtomically(path, bytes_); }
+
+ private:
+  std::string bytes_;
+};
+
+// Splits text into lines, accepting LF and CR LF line ends.
+std::string_view NextLine(std::string_view& rest);
+
+}  // namespace rerore

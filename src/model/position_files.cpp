@@ -1,0 +1,186 @@
+#include "model/position_files.h"
+
+namespace rerore {
+
+bool ReadElementsFile(const PositionPaths& paths, ModelTables& model) {
+  const auto count = ReadTable(paths.file("ELEMENTS"), model.params.elementCount, model.elements);
+  if (count) model.params.elementCount = *count;
+  return count.has_value();
+}
+
+bool WriteElementsFile(const PositionPaths& paths, ModelTables& model) {
+  for (int k = 1; k <= ElementRows(model); ++k) UpdateStiffnessProducts(model, model.elements[k]);
+  return WriteTable(paths.file("ELEMENTS"), model.params.elementCount, model.elements);
+}
+
+bool WriteElementsZeroingRunTime(const PositionPaths& paths, ModelTables& model) {
+  for (int k = 1; k <= ElementRows(model); ++k) {
+    model.elements[k].runTime[0] = 0;
+    model.elements[k].runTime[1] = 0;
+  }
+  return WriteTable(paths.file("ELEMENTS"), model.params.elementCount, model.elements);
+}
+
+bool ReadNodesFile(const PositionPaths& paths, ModelTables& model) {
+  const auto count = ReadTable(paths.file("NODES"), model.params.nodeCount, model.nodes);
+  if (count) model.params.nodeCount = *count;
+  return count.has_value();
+}
+
+bool WriteNodesFile(const PositionPaths& paths, const ModelTables& model) {
+  return WriteTable(paths.file("NODES"), model.params.nodeCount, model.nodes);
+}
+
+bool WriteNodesNumbering(const PositionPaths& paths, ModelTables& model) {
+  if (model.params.nodeCount > kMaxNodes) model.params.nodeCount = kMaxNodes;
+  for (int j = 1; j <= NodeRows(model); ++j) model.nodes[j].y = -model.nodes[j].z;
+  return WriteNodesFile(paths, model);
+}
+
+bool ReadSupportsFile(const PositionPaths& paths, ModelTables& model) {
+  const auto count = ReadTable(paths.file("LKNOTENR"), model.params.supportCount, model.supports);
+  if (count) model.params.supportCount = *count;
+  return count.has_value();
+}
+
+bool WriteSupportsFile(const PositionPaths& paths, const ModelTables& model) {
+  return WriteTable(paths.file("LKNOTENR"), model.params.supportCount, model.supports);
+}
+
+bool ReadCrossSectionsFile(const PositionPaths& paths, ModelTables& model) {
+  const auto count =
+      ReadTable(paths.file("CROSS"), model.params.crossSectionCount, model.crossSections);
+  if (count) model.params.crossSectionCount = *count;
+  return count.has_value();
+}
+
+bool WriteCrossSectionsFile(const PositionPaths& paths, const ModelTables& model) {
+  return WriteTable(paths.file("CROSS"), model.params.crossSectionCount, model.crossSections);
+}
+
+bool ReadMaterialsFile(const PositionPaths& paths, ModelTables& model) {
+  const auto count = ReadTable(paths.file("MATR"), model.params.materialCount, model.materials);
+  if (count) model.params.materialCount = *count;
+  return count.has_value();
+}
+
+bool WriteMaterialsFile(const PositionPaths& paths, const ModelTables& model) {
+  return WriteTable(paths.file("MATR"), model.params.materialCount, model.materials);
+}
+
+bool ReadParametersFile(const PositionPaths& paths, ModelTables& model) {
+  const auto data = ReadFilePrefix(paths.file("PARAMR"), sizeof(ModelParameters));
+  if (!data) return false;
+  BinaryIn(*data).get(model.params);
+  return true;
+}
+
+bool WriteParametersFile(const PositionPaths& paths, const ModelTables& model) {
+  BinaryOut out;
+  out.put(model.params);
+  return out.save(paths.file("PARAMR"));
+}
+
+bool WriteDofFile(const PositionPaths& paths, const ModelTables& model) {
+  const int n = std::clamp<int>(model.params.equationCount, 0, kMaxNumberedEquations);
+  BinaryOut out;
+  for (int i = 1; i <= n; ++i) out.put(model.dofs[i]);
+  return out.save(paths.file("DOFSK"));
+}
+
+bool WriteGeometryFile(const PositionPaths& paths, int32_t value) {
+  BinaryOut out;
+  out.put(value);
+  return out.save(paths.file("GEOMETRY"));
+}
+
+bool GeometryFileExists(const PositionPaths& paths) { return FileReadable(paths.file("GEOMETRY")); }
+
+bool WriteGrafikgoFile(const PositionPaths& paths) {
+  BinaryOut out;
+  out.put(int32_t{1});
+  return out.save(paths.file("GRAFIKGO"));
+}
+
+bool ReadExtentFile(const PositionPaths& paths, DrawingExtents& extents) {
+  const auto data = ReadFilePrefix(paths.file("EXTENSIOR"), 4 * sizeof(float));
+  if (!data) return false;
+  float values[4] = {extents.xmin, extents.ymin, extents.xmax, extents.ymax};
+  BinaryIn(*data).getBytes(values, sizeof values);
+  extents = DrawingExtents{values[0], values[1], values[2], values[3]};
+  return true;
+}
+
+bool WriteExtentFile(const PositionPaths& paths, const DrawingExtents& extents) {
+  BinaryOut out;
+  out.put(extents.xmin);
+  out.put(extents.ymin);
+  out.put(extents.xmax);
+  out.put(extents.ymax);
+  return out.save(paths.file("EXTENSIOR"));
+}
+
+DrawingExtents ElementExtents(const ModelTables& model) {
+  DrawingExtents e{kNoExtentMin, kNoExtentMin, kNoExtentMax, kNoExtentMax};
+  for (int k = 1; k <= ElementRows(model); ++k) {
+    const ElementRecord& el = model.elements[k];
+    for (float x : {el.xa, el.xb}) {
+      if (x < e.xmin) e.xmin = x;
+      if (x > e.xmax) e.xmax = x;
+    }
+    for (float y : {el.ya, el.yb}) {
+      if (y < e.ymin) e.ymin = y;
+      if (y > e.ymax) e.ymax = y;
+    }
+  }
+  return e;
+}
+
+void WriteFilesListIfMissing(const PositionPaths& paths) {
+  const std::string path = paths.plainFile("FILES");
+  if (FileReadable(path)) return;
+  TextOut text;
+  text.print("%s%s%s%s\n", std::string(14, ' ').c_str(), "D1", std::string(32, ' ').c_str(),
+             "Dimensions");
+  text.save(path);
+}
+
+bool ReadSpanFile(const PositionPaths& paths, ModelTables& model,
+                  std::array<SpanEntry, kSpanTableRows + 1>& spans) {
+  const auto count = ReadTable(paths.file("DLT"), model.params.spanCount, spans);
+  if (count) model.params.spanCount = *count;
+  return count.has_value();
+}
+
+bool WriteSpanFile(const PositionPaths& paths, const ModelTables& model,
+                   const std::array<SpanEntry, kSpanTableRows + 1>& spans) {
+  return WriteTable(paths.file("DLT"), model.params.spanCount, spans);
+}
+
+bool ReadFloorFile(const PositionPaths& paths, ModelTables& model,
+                   std::array<FloorEntry, kFloorTableRows + 1>& floors) {
+  const auto count = ReadTable(paths.file("RAHMENDAT"), model.params.floorCount, floors);
+  if (count) model.params.floorCount = *count;
+  return count.has_value();
+}
+
+bool WriteFloorFile(const PositionPaths& paths, const ModelTables& model,
+                    const std::array<FloorEntry, kFloorTableRows + 1>& floors) {
+  return WriteTable(paths.file("RAHMENDAT"), model.params.floorCount, floors);
+}
+
+std::optional<ArcInput> ReadArcFile(const PositionPaths& paths) {
+  const auto data = ReadFilePrefix(paths.file("BOGEN"), sizeof(ArcInput));
+  if (!data) return std::nullopt;
+  ArcInput arc{10.0f, 180.0f, 0.0f, 48};
+  BinaryIn(*data).get(arc);
+  return arc;
+}
+
+bool WriteArcFile(const PositionPaths& paths, const ArcInput& arc) {
+  BinaryOut out;
+  out.put(arc);
+  return out.save(paths.file("BOGEN"));
+}
+
+}  // namespace rerore

@@ -1,0 +1,101 @@
+// The binary and small text files of a position and of the settings
+// directory. Table files hold an i16 count and then the records of rows
+// 1..count; a count above the table's capacity is clamped on reading and
+// nothing beyond the table is ever read or written.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/file_io.h"
+#include "model/model_tables.h"
+#include "model/position_paths.h"
+#include "model/view_settings.h"
+
+namespace rerore {
+
+// Reads a table file into rows 1..count. The count starts as `count` (a
+// file too short to hold one keeps it); the result is the clamped count, or
+// nullopt when the file cannot be opened.
+template <class Record, size_t N>
+std::optional<int16_t> ReadTable(const std::string& path, int16_t count,
+                                 std::array<Record, N>& table) {
+  constexpr int capacity = static_cast<int>(N) - 1;
+  const auto data = ReadFilePrefix(path, sizeof(int16_t) + capacity * sizeof(Record));
+  if (!data) return std::nullopt;
+  BinaryIn in(*data);
+  in.get(count);
+  count = static_cast<int16_t>(std::clamp<int>(count, 0, capacity));
+  for (int row = 1; row <= count; ++row)
+    if (!in.get(table[row])) break;
+  return count;
+}
+
+template <class Record, size_t N>
+bool WriteTable(const std::string& path, int16_t count, const std::array<Record, N>& table) {
+  constexpr int capacity = static_cast<int>(N) - 1;
+  count = static_cast<int16_t>(std::clamp<int>(count, 0, capacity));
+  BinaryOut out;
+  out.put(count);
+  for (int row = 1; row <= count; ++row) out.put(table[row]);
+  return out.save(path);
+}
+
+// ELEMENTS
+bool ReadElementsFile(const PositionPaths& paths, ModelTables& model);
+// The full writer: material or section 0 becomes 1, ea and ei recomputed.
+bool WriteElementsFile(const PositionPaths& paths, ModelTables& model);
+// The node numbering's writer: the run-time words are zeroed first.
+bool WriteElementsZeroingRunTime(const PositionPaths& paths, ModelTables& model);
+
+// NODES
+bool ReadNodesFile(const PositionPaths& paths, ModelTables& model);
+bool WriteNodesFile(const PositionPaths& paths, const ModelTables& model);
+// The node numbering's writer: at most 200 nodes, y refreshed from z.
+bool WriteNodesNumbering(const PositionPaths& paths, ModelTables& model);
+
+// LKNOTENR, CROSS, MATR
+bool ReadSupportsFile(const PositionPaths& paths, ModelTables& model);
+bool WriteSupportsFile(const PositionPaths& paths, const ModelTables& model);
+bool ReadCrossSectionsFile(const PositionPaths& paths, ModelTables& model);
+bool WriteCrossSectionsFile(const PositionPaths& paths, const ModelTables& model);
+bool ReadMaterialsFile(const PositionPaths& paths, ModelTables& model);
+bool WriteMaterialsFile(const PositionPaths& paths, const ModelTables& model);
+
+// PARAMR: the parameter block, no header.
+bool ReadParametersFile(const PositionPaths& paths, ModelTables& model);
+bool WriteParametersFile(const PositionPaths& paths, const ModelTables& model);
+
+// DOFSK: equationCount equation records, no header.
+bool WriteDofFile(const PositionPaths& paths, const ModelTables& model);
+
+// GEOMETRY and GRAFIKGO: one i32 each.
+bool WriteGeometryFile(const PositionPaths& paths, int32_t value);
+bool GeometryFileExists(const PositionPaths& paths);
+bool WriteGrafikgoFile(const PositionPaths& paths);
+
+// EXTENSIOR: xmin, ymin, xmax, ymax. Reading fills what the file holds.
+bool ReadExtentFile(const PositionPaths& paths, DrawingExtents& extents);
+bool WriteExtentFile(const PositionPaths& paths, const DrawingExtents& extents);
+// The extent of all element end points (upward y); +-1e20 with no elements.
+DrawingExtents ElementExtents(const ModelTables& model);
+
+// FILES: created only when missing.
+void WriteFilesListIfMissing(const PositionPaths& paths);
+
+// Generator inputs.
+bool ReadSpanFile(const PositionPaths& paths, ModelTables& model,
+                  std::array<SpanEntry, kSpanTableRows + 1>& spans);
+bool WriteSpanFile(const PositionPaths& paths, const ModelTables& model,
+                   const std::array<SpanEntry, kSpanTableRows + 1>& spans);
+bool ReadFloorFile(const PositionPaths& paths, ModelTables& model,
+                   std::array<FloorEntry, kFloorTableRows + 1>& floors);
+bool WriteFloorFile(const PositionPaths& paths, const ModelTables& model,
+                    const std::array<FloorEntry, kFloorTableRows + 1>& floors);
+std::optional<ArcInput> ReadArcFile(const PositionPaths& paths);
+bool WriteArcFile(const PositionPaths& paths, const ArcInput& arc);
+
+}  // namespace rerore

@@ -1,0 +1,115 @@
+#include "model/position_paths.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "model/file_io.h"
+#include "model/user_messages.h"
+
+namespace rerore {
+
+namespace fs = std::filesystem;
+
+namespace {
+#ifdef _WIN32
+constexpr char kNativeSeparator = '\\';
+#else
+constexpr char kNativeSeparator = '/';
+#endif
+}  // namespace
+
+char PositionPaths::separator() const {
+  if (!dataPath.empty() && (dataPath.back() == '\\' || dataPath.back() == '/'))
+    return dataPath.back();
+  return kNativeSeparator;
+}
+
+std::string PositionPaths::file(const std::string& name) const {
+  return positionDirectory + name + extension;
+}
+
+std::string PositionPaths::plainFile(const std::string& name) const {
+  return positionDirectory + name;
+}
+
+std::string PositionPaths::echoFile() const {
+  return positionDirectory + "ECHO_G" + extension + ".TXT";
+}
+
+std::string PositionPaths::temporaryEchoFile() const {
+  return positionDirectory + "ECHO_G.TMP.TXT";
+}
+
+CommandLine ParseCommandLine(const std::string& text) {
+  CommandLine line;
+  const size_t first = text.find('@');
+  if (text.empty() || first == std::string::npos) return line;
+  line.valid = true;
+  // The character just before each "@" is the separating blank.
+  line.extension = text.substr(0, first > 0 ? first - 1 : 0);
+  const size_t second = text.find('@', first + 1);
+  if (second == std::string::npos) {
+    line.dataPath = text.substr(first + 1);
+  } else {
+    const size_t end = second > first + 1 ? second - 1 : first + 1;
+    line.dataPath = text.substr(first + 1, end - (first + 1));
+    line.flagToken = text.substr(second + 1);
+    line.resetGeometry = !line.flagToken.empty() && line.flagToken[0] == 'G';
+  }
+  return line;
+}
+
+std::string DefaultSettingsDirectory() {
+#ifdef _WIN32
+  const char* appData = std::getenv("APPDATA");
+  return std::string(appData ? appData : "") + "\\VELTRANIX";
+#else
+  const char* dataHome = std::getenv("XDG_DATA_HOME");
+  if (dataHome && *dataHome) return std::string(dataHome) + "/VELTRANIX";
+  const char* home = std::getenv("HOME");
+  return std::string(home ? home : "") + "/.local/share/VELTRANIX";
+#endif
+}
+
+void BuildPositionPaths(PositionPaths& paths, const std::string& nameWithoutDot) {
+  std::error_code error;
+  std::string current = fs::current_path(error).string();
+  paths.workingDirectory = current + kNativeSeparator;
+  paths.driveLetter = current.empty() ? 0 : current[0];
+  paths.driveNumber = static_cast<unsigned char>(paths.driveLetter) - 64;
+  paths.positionDirectory = paths.dataPath + "SDIR" + nameWithoutDot + paths.separator();
+  paths.settingsDirectory = DefaultSettingsDirectory();
+  paths.settingsDirectoryPresent = fs::is_directory(paths.settingsDirectory, error) ? 1 : 0;
+}
+
+std::string SettingsFilePath(const PositionPaths& paths, const std::string& name) {
+  if (paths.settingsDirectoryPresent == 1) return paths.settingsDirectory + kNativeSeparator + name;
+  return name;
+}
+
+void MakePositionDirectory(const PositionPaths& paths) {
+  std::error_code error;
+  fs::create_directory(paths.positionDirectory, error);
+  if (FileReadable(SettingsFilePath(paths, "FHTEST"))) {
+    TextOut text;
+    text.print("%s\n", paths.settingsDirectory.c_str());
+    text.save(paths.plainFile("PathAppData"));
+  }
+}
+
+std::string TraceFilePath() {
+#ifdef _WIN32
+  return "D:\\PR\\CTRACE.TXT";
+#else
+  return "/tmp/PR/CTRACE.TXT";
+#endif
+}
+
+void Trace(const std::string& text) {
+  TextOut out;
+  out.put(text);
+  AppendToFile(TraceFilePath(), out.bytes());
+}
+
+}  // namespace rerore

@@ -1,0 +1,73 @@
+// The paths of the position in work: extension, data path, position
+// directory, working and settings directories, and the file names built
+// from them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace rerore {
+
+struct PositionPaths {
+  std::string extension;          // with one leading dot, e.g. ".001"
+  std::string positionName;       // the extension without its dot
+  std::string dataPath;           // as written on the command line, ending with a separator
+  std::string positionDirectory;  // dataPath + "SDIR" + name + separator
+  std::string workingDirectory;   // current directory at start-up + separator
+  char driveLetter = 0;
+  int32_t driveNumber = 0;
+  std::string settingsDirectory;  // application-data folder + "VELTRANIX"
+  int32_t settingsDirectoryPresent = 0;
+  std::string loadedEchoName;  // file name of the echo-type file last loaded
+  int32_t resetGeometry = 0;   // the command line carried a flag token starting with "G"
+  int32_t geometryPresent = 0;
+
+  // positionDirectory + name + extension, e.g. ".../SDIR001/ELEMENTS.001".
+  std::string file(const std::string& name) const;
+  // positionDirectory + name, for the files without the position's extension.
+  std::string plainFile(const std::string& name) const;
+  // positionDirectory + "ECHO_G" + extension + ".TXT".
+  std::string echoFile() const;
+  // positionDirectory + "ECHO_G.TMP.TXT".
+  std::string temporaryEchoFile() const;
+  // The separator that the data path ends with ('/' when it ends with none).
+  char separator() const;
+};
+
+struct CommandLine {
+  bool valid = false;  // false: the start is refused with "Missing input"
+  std::string extension;
+  std::string dataPath;
+  std::string flagToken;
+  bool resetGeometry = false;
+};
+
+inline constexpr const char* kMissingInputText = "Command line: .POS @PathData\\ ";
+inline constexpr const char* kMissingInputTitle = "Missing input";
+
+// The command line: the extension token, " @" and the data path, optionally
+// " @" and a flag token. The desktop program and the command-line tool both
+// pass their arguments joined by single blanks.
+CommandLine ParseCommandLine(const std::string& text);
+
+// The user's application-data folder + "VELTRANIX": the XDG data home on
+// this platform.
+std::string DefaultSettingsDirectory();
+
+// Sets workingDirectory, the drive fields, positionDirectory,
+// settingsDirectory and settingsDirectoryPresent for the given name.
+void BuildPositionPaths(PositionPaths& paths, const std::string& nameWithoutDot);
+
+// A settings file: in the settings directory when it exists, else the bare
+// name relative to the current directory.
+std::string SettingsFilePath(const PositionPaths& paths, const std::string& name);
+
+// Creates the position directory and, when the settings file FHTEST exists,
+// records the settings directory in it (PathAppData).
+void MakePositionDirectory(const PositionPaths& paths);
+
+// Appends to the trace file; dropped silently when it cannot be opened.
+void Trace(const std::string& text);
+std::string TraceFilePath();
+
+}  // namespace rerore

@@ -1,0 +1,44 @@
+// Everything one running program holds: the model, the paths of the
+// position in work, the display state the core sets and the results of the
+// last structural check. The application owns one; a test makes its own.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/constants.h"
+#include "model/model_tables.h"
+#include "model/position_paths.h"
+#include "model/records.h"
+#include "model/view_settings.h"
+
+namespace rerore {
+
+struct Pole {
+  float x = 0.0f;
+  float y = 0.0f;
+  int32_t atInfinity = 0;
+};
+
+struct CheckResults {
+  int32_t checkResult = 0;                         // 0 solved, > 0 singular at that equation
+  std::array<double, 999> kinematicVector{};       // indexed by equation
+  std::array<Pole, kMaxElements + 1> poleTable{};  // indexed by element
+};
+
+struct GeneratorTables {
+  std::array<SpanEntry, kSpanTableRows + 1> spans{};
+  std::array<FloorEntry, kFloorTableRows + 1> floors{};
+};
+
+struct Session {
+  ModelTables model;
+  PositionPaths paths;
+  ViewSettings view;
+  CheckResults check;
+  GeneratorTables generators;
+  uint32_t storedStateSum = 0;
+  double pi = 3.14159265358979323846;
+};
+
+}  // namespace rerore

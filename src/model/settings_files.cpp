@@ -1,0 +1,66 @@
+#include "model/settings_files.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "model/constants.h"
+#include "model/file_io.h"
+
+namespace rerore {
+
+int32_t ReadLineWidth(const PositionPaths& paths) {
+  int32_t width = kDefaultLineWidth;
+  if (const auto data = ReadFilePrefix(SettingsFilePath(paths, "ZELTRDB"), sizeof width))
+    BinaryIn(*data).get(width);
+  return width;
+}
+
+bool WriteLineWidth(const PositionPaths& paths, int32_t width) {
+  BinaryOut out;
+  out.put(width);
+  return out.save(SettingsFilePath(paths, "ZELTRDB"));
+}
+
+float ReadMargin(const PositionPaths& paths) {
+  const auto data = ReadFilePrefix(SettingsFilePath(paths, "FMARGIN"), 256);
+  float margin = kDefaultMargin;
+  if (data && std::sscanf(data->c_str(), "%f", &margin) != 1) margin = kDefaultMargin;
+  return margin;
+}
+
+FangenSettings ReadFangen(const PositionPaths& paths) {
+  FangenSettings settings{kDefaultFangenValue, kDefaultFangenOption};
+  if (const auto data = ReadFilePrefix(SettingsFilePath(paths, "FANGEN"), 8)) {
+    BinaryIn in(*data);
+    in.get(settings.value);
+    in.get(settings.option);
+  }
+  return settings;
+}
+
+bool WriteExtr(const PositionPaths& paths) {
+  char buffer[kExtensionBufferSize] = {};
+  std::strncpy(buffer, paths.extension.c_str(), sizeof buffer - 1);
+  BinaryOut out;
+  out.putBytes(buffer, sizeof buffer);
+  return out.save(SettingsFilePath(paths, "EXTR"));
+}
+
+bool SettingsFlagPresent(const PositionPaths& paths) {
+  return FileReadable(SettingsFilePath(paths, "FHTEST"));
+}
+
+std::optional<std::string> ReadDpath() {
+  const auto data = ReadFilePrefix("DPATH", kExtensionBufferSize);
+  if (!data) return std::nullopt;
+  return std::string(data->c_str());
+}
+
+bool ReadWdev(int& first, int& second) {
+  const auto data = ReadFilePrefix("WDEV", 256);
+  if (!data) return false;
+  return std::sscanf(data->c_str(), "%i %i", &first, &second) == 2;
+}
+
+}  // namespace rerore

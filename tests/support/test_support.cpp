@@ -1,0 +1,102 @@
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace rerore::test {
+
+TempDir::TempDir() {
+  static std::atomic<int> counter{0};
+  const fs::path base = fs::temp_directory_path() / ("rerore-test-" + std::to_string(getpid()) +
+                                                     "-" + std::to_string(counter++));
+  fs::remove_all(base);
+  fs::create_directories(base);
+  path_ = base.string() + "/";
+}
+
+TempDir::~TempDir() {
+  std::error_code error;
+  fs::remove_all(path_, error);
+}
+
+void RecordingMessages::message(const std::string& text, const std::string& title, MessageIcon) {
+  messages.push_back({text, title});
+}
+
+Answer RecordingMessages::ask(const std::string& text, const std::string& title, MessageButtons) {
+  messages.push_back({text, title});
+  if (answers.empty()) {
+    ADD_FAILURE() << "unexpected question: " << text;
+    return Answer::Cancel;
+  }
+  const Answer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+void UsePosition(Session& session, const std::string& dataPath, const std::string& name) {
+  session.paths.dataPath = dataPath;
+  session.paths.extension = "." + name;
+  session.paths.positionName = name;
+  BuildPositionPaths(session.paths, name);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+bool Exists(const std::string& path) { return fs::exists(path); }
+
+std::vector<std::string> ListDirectory(const std::string& path) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(path)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+CommandResult RunCommand(const std::string& command) {
+  TempDir dir;
+  const std::string out = dir / "out";
+  const std::string err = dir / "err";
+  const int raw = std::system((command + " >" + out + " 2>" + err).c_str());
+  CommandResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = ReadFile(out);
+  result.err = ReadFile(err);
+  return result;
+}
+
+SettingsHome::SettingsHome() {
+  if (const char* value = std::getenv("XDG_DATA_HOME")) {
+    saved_ = value;
+    hadValue_ = true;
+  }
+  setenv("XDG_DATA_HOME", dir_.path().c_str(), 1);
+  fs::create_directories(dir_ / "VELTRANIX");
+}
+
+SettingsHome::~SettingsHome() {
+  if (hadValue_)
+    setenv("XDG_DATA_HOME", saved_.c_str(), 1);
+  else
+    unsetenv("XDG_DATA_HOME");
+}
+
+}  // namespace rerore::test

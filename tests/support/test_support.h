@@ -1,0 +1,74 @@
+// Shared helpers of the tests: a temporary data directory, a recorder of
+// the messages the core shows, and small file helpers.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/session.h"
+#include "model/user_messages.h"
+
+namespace rerore::test {
+
+// A fresh directory under the system's temporary folder, removed again at
+// the end of the test. Its path ends with a separator, like a data path.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + name; }
+
+ private:
+  std::string path_;
+};
+
+struct RecordedMessage {
+  std::string text;
+  std::string title;
+};
+
+class RecordingMessages : public UserMessages {
+ public:
+  void message(const std::string& text, const std::string& title, MessageIcon icon) override;
+  Answer ask(const std::string& text, const std::string& title, MessageButtons buttons) override;
+  std::vector<RecordedMessage> messages;  // messages and questions in order
+  std::deque<Answer> answers;             // answers to the next questions
+};
+
+// Points the session at position `name` of `dataPath` (paths built, no load).
+void UsePosition(Session& session, const std::string& dataPath, const std::string& name);
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+bool Exists(const std::string& path);
+// The files a directory holds, sorted.
+std::vector<std::string> ListDirectory(const std::string& path);
+
+// Runs a command through the shell; returns its exit status and collects
+// stdout and stderr.
+struct CommandResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+CommandResult RunCommand(const std::string& command);
+
+// Keeps the settings directory of the tests out of the user's home.
+class SettingsHome {
+ public:
+  SettingsHome();
+  ~SettingsHome();
+  const TempDir& dir() const { return dir_; }
+
+ private:
+  TempDir dir_;
+  std::string saved_;
+  bool hadValue_ = false;
+};
+
+}  // namespace rerore::test
