@@ -29,6 +29,7 @@ inline constexpr float kGroundTolerance = 0.01f;
 inline constexpr double kZeroLength = 1.0e-6;
 inline constexpr double kAxisDegenerate = 0.1;  // c and s of an element without length
 inline constexpr double kAngleSnap = 0.01;
+inline constexpr float kHingePickDistance = 0.2f;  // a pick this close to an end toggles its hinge
 
 // Defaults of a new position.
 inline constexpr float kDefaultModulus = 26700000.0f;

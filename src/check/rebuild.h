@@ -1,0 +1,55 @@
+// The model rebuild: nodes from the element ends, the connection of the
+// elements to the nodes, the numbering of the unknowns with a rotation of
+// its own for every hinged element end, and the files that follow from
+// them. Run after every change of the element table.
+#pragma once
+
+#include <string>
+
+#include "model/file_io.h"
+#include "model/session.h"
+#include "model/user_messages.h"
+
+namespace rerore {
+
+// Nodes, connectivity, equations; writes ELEMENTS and NODES.
+void RebuildModel(Session& s, UserMessages& messages);
+
+// Creates a node for every distinct element end (0.05 m apart), in the order
+// of first appearance. Returns the number of nodes.
+int GenerateNodes(Session& s, UserMessages& messages);
+
+// Sets nodeLeft/nodeRight, the nodes' element lists and mixedHinges; writes
+// ELEMENTS with the run-time words zeroed.
+void ConnectElements(Session& s, UserMessages& messages);
+
+// Hinge and rotation counts, equation numbers of the nodes, the equation
+// table and the elements' endDofs. Returns the number of equations.
+int NumberEquations(ModelTables& model);
+
+// The continuous-beam variant: supports at every node on the ground, and
+// the ELEMENTSNODES.TXT listing; does not write ELEMENTS.
+void RebuildBeamModel(Session& s, UserMessages& messages);
+
+// Derived geometry of every element, ELEMENTS (full writer) and EXTENSIOR;
+// the extent becomes the view's world rectangle.
+void WriteModelExtent(Session& s);
+
+// The hinge command at the picked point (px, py) on element k: toggles the
+// hinge of an end within 0.2 m, otherwise splits the element there.
+void ToggleHingeOrSplit(Session& s, UserMessages& messages, int k, float px, float py);
+
+// Distance of two points as the node matching measures it: differences and
+// squares in single precision, the root in double, rounded to single.
+float SingleDistance(float x1, float z1, float x2, float z2);
+
+// When the rebuilt model does not fit the tables (an element end without a
+// node after the node overflow, more element ends at a node than it holds),
+// the message that refuses it; empty when the model fits.
+std::string ModelLimitMessage(const ModelTables& model);
+
+// The per-node block of the listings: "<label> %i  x = ... dofstotal = %i",
+// its equations and elements, for every node.
+void AppendNodeListing(TextOut& out, const ModelTables& model, const char* label);
+
+}  // namespace rerore
