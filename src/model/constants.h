@@ -57,6 +57,28 @@ inline constexpr float kDefaultMargin = 0.05f;
 inline constexpr float kDefaultFangenValue = 0.05f;
 inline constexpr int32_t kDefaultFangenOption = 1;
 
+// The world mapping of the view.
+inline constexpr int32_t kFixedUnitsPerMetre = 100;  // without automatic scaling
+inline constexpr float kMinWorldSize = 1.0f;         // the window reaches at least x, y = 1 m
+inline constexpr float kNarrowWorld = 0.1f;          // narrower windows get 1 m width
+inline constexpr double kScreenViewportShare = 0.9;  // part of the window the frame fills
+inline constexpr double kPrintViewportShare = 0.8;   // part of the printed page
+inline constexpr int kInputMarkPixels = 3;           // end marks while the mouse works
+inline constexpr int kMarkPixels = 5;
+inline constexpr int kBigMarkPixels = 12;
+inline constexpr int kPickPixels = 4;
+inline constexpr int kSmallWindowExtent = 100;  // below it the mark radius is 1
+inline constexpr float kDefaultPickTolerance = 0.1f;
+inline constexpr int kZoomDragPixels = 9;  // a drag must move more to zoom
+inline constexpr float kZoomStep = 1.2f;
+inline constexpr float kShrinkStep = 1.5f;
+inline constexpr float kTextScaleStep = 1.1f;
+inline constexpr float kAmplitudeStep = 1.5f;
+inline constexpr int kViewTextHeight = 80;  // tenths of a point
+inline constexpr int kPointsPerInch = 72;
+inline constexpr int kScreenDpi = 96;
+inline constexpr int kDefineWorldExitCode = 1;
+
 // Text limits.
 inline constexpr int kParseNumberChars = 119;
 inline constexpr int kExtensionBufferSize = 241;

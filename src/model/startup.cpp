@@ -105,6 +105,7 @@ int LoadPosition(Session& s, UserMessages& messages) {
   SetStartDefaults(s);
   if (s.paths.resetGeometry == 1) WriteGeometryFile(s.paths, 0);
   s.view.lineWidth = ReadLineWidth(s.paths);
+  s.view.display = DisplayOptions{};
   s.view.viewConstant = 20;
   s.view.scaleConstant = 2.0f;
   s.view.margin = ReadMargin(s.paths);

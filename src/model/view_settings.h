@@ -16,6 +16,23 @@ struct DrawingExtents {
   float ymax = kDefaultWorldYMax;
 };
 
+// Display options, set back to these values when a position is loaded.
+struct DisplayOptions {
+  bool endMarks = true;   // small circles at the ends of element and grid lines
+  bool tidyText = false;  // labels turned upright, overlapping labels left out
+  bool tidyTextWanted = false;
+  bool tidyTextSuppressed = false;
+  bool pageFrame = true;      // printed pages get a frame and a header
+  bool auxLines = false;      // only drives the check mark of "Aux. lines"
+  bool spareToggleA = false;  // toggled by their commands, read by nothing else
+  bool spareToggleB = false;
+  bool refreshToggle = false;
+  // What the store-and-clear toggle put aside while it is pressed.
+  bool setAside = false;
+  bool asideTidyTextWanted = false;
+  bool asideSpareToggleA = false;
+};
+
 struct ViewSettings {
   DrawingExtents extents;
   bool autoScale = true;
@@ -30,6 +47,12 @@ struct ViewSettings {
   // Start settings of the display.
   int32_t viewConstant = 20;
   float scaleConstant = 2.0f;
+  // Live for the whole run; the mouse wheel and the keys change them.
+  float zoomFactor = 1.0f;
+  float shrinkFactor = 1.0f;
+  float textScale = 1.0f;
+  float mechanismAmplitude = 1.0f;
+  DisplayOptions display;
   // Set whenever the view must forget its zoom and take the extents anew.
   bool resetZoomRequested = false;
 };
