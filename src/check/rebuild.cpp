@@ -28,17 +28,6 @@ void RefreshCrossSections(Session& s) {
   WriteCrossSectionsFile(s.paths, s.model);
 }
 
-void ClearNodeConnections(ModelTables& model) {
-  for (int j = 1; j <= kMaxNodes; ++j) {
-    NodeRecord& n = model.nodes[j];
-    std::memset(n.dofPhi, 0, sizeof n.dofPhi);
-    std::memset(n.nodeElements, 0, sizeof n.nodeElements);
-    n.elementEnds = 0;
-    n.hingeCount = 0;
-    n.rotationCount = 0;
-  }
-}
-
 // The node within the matching tolerance of (x, z); the last one wins.
 int MatchingNode(const ModelTables& model, float x, float z) {
   int found = 0;
@@ -53,18 +42,6 @@ bool AddElementEnd(NodeRecord& node, int k) {
   node.elementEnds++;
   node.nodeElements[node.elementEnds] = static_cast<int16_t>(k);
   return true;
-}
-
-void SetElementEnds(ModelTables& model) {
-  for (int j = 1; j <= NodeRows(model); ++j) {
-    model.nodes[j].startingElement = 0;
-    model.nodes[j].endingElement = 0;
-  }
-  for (int k = 1; k <= ElementRows(model); ++k) {
-    const ElementRecord& e = model.elements[k];
-    if (ValidNode(model, e.nodeLeft)) model.nodes[e.nodeLeft].startingElement = k;
-    if (ValidNode(model, e.nodeRight)) model.nodes[e.nodeRight].endingElement = k;
-  }
 }
 
 void CountHinges(ModelTables& model) {
@@ -151,6 +128,29 @@ void SupportGroundNodes(ModelTables& model) {
 
 }  // namespace
 
+void ClearNodeConnections(ModelTables& model) {
+  for (int j = 1; j <= kMaxNodes; ++j) {
+    NodeRecord& n = model.nodes[j];
+    std::memset(n.dofPhi, 0, sizeof n.dofPhi);
+    std::memset(n.nodeElements, 0, sizeof n.nodeElements);
+    n.elementEnds = 0;
+    n.hingeCount = 0;
+    n.rotationCount = 0;
+  }
+}
+
+void SetElementEnds(ModelTables& model) {
+  for (int j = 1; j <= NodeRows(model); ++j) {
+    model.nodes[j].startingElement = 0;
+    model.nodes[j].endingElement = 0;
+  }
+  for (int k = 1; k <= ElementRows(model); ++k) {
+    const ElementRecord& e = model.elements[k];
+    if (ValidNode(model, e.nodeLeft)) model.nodes[e.nodeLeft].startingElement = k;
+    if (ValidNode(model, e.nodeRight)) model.nodes[e.nodeRight].endingElement = k;
+  }
+}
+
 float SingleDistance(float x1, float z1, float x2, float z2) {
   const float dx = x1 - x2;
   const float dz = z1 - z2;
@@ -220,22 +220,29 @@ void ConnectElements(Session& s, UserMessages& messages) {
   WriteElementsZeroingRunTime(s.paths, model);
 }
 
-int NumberEquations(ModelTables& model) {
-  CountHinges(model);
+int NumberNodeEquations(ModelTables& model) {
   int equation = 0;
   for (int j = 1; j <= NodeRows(model); ++j) {
     NodeRecord& n = model.nodes[j];
-    n.rotationCount = RotationCount(n);
+    const int rotations = std::clamp<int>(n.rotationCount, 0, kMaxRotationsPerNode);
     n.dofU = static_cast<int16_t>(++equation);
     AddDof(model, equation, j, kDofU);
     n.dofV = static_cast<int16_t>(++equation);
     AddDof(model, equation, j, kDofV);
-    for (int r = 1; r <= n.rotationCount; ++r) {
+    for (int r = 1; r <= rotations; ++r) {
       n.dofPhi[r] = static_cast<int16_t>(++equation);
       AddDof(model, equation, j, kDofPhi);
     }
-    n.dofCount = static_cast<int16_t>(n.rotationCount + 2);
+    n.dofCount = static_cast<int16_t>(rotations + 2);
   }
+  return equation;
+}
+
+int NumberEquations(ModelTables& model) {
+  CountHinges(model);
+  for (int j = 1; j <= NodeRows(model); ++j)
+    model.nodes[j].rotationCount = RotationCount(model.nodes[j]);
+  const int equation = NumberNodeEquations(model);
   for (int j = 1; j <= NodeRows(model); ++j) AssignEndRotations(model, j);
   for (int k = 1; k <= ElementRows(model); ++k) {
     ElementRecord& e = model.elements[k];

@@ -15,6 +15,10 @@ namespace rerore {
 // Nodes, connectivity, equations; writes ELEMENTS and NODES.
 void RebuildModel(Session& s, UserMessages& messages);
 
+// Clears what the rebuild derives for every node row: the element list,
+// the hinge and rotation counts and the rotation equations.
+void ClearNodeConnections(ModelTables& model);
+
 // Creates a node for every distinct element end (0.05 m apart), in the order
 // of first appearance. Returns the number of nodes.
 int GenerateNodes(Session& s, UserMessages& messages);
@@ -26,6 +30,15 @@ void ConnectElements(Session& s, UserMessages& messages);
 // Hinge and rotation counts, equation numbers of the nodes, the equation
 // table and the elements' endDofs. Returns the number of equations.
 int NumberEquations(ModelTables& model);
+
+// Numbers the equations node by node from the nodes' rotation counts: u, v,
+// then the rotations, with their rows of the equation table. Returns the
+// number of equations; the elements' equation numbers are not touched.
+int NumberNodeEquations(ModelTables& model);
+
+// Every node's startingElement and endingElement: the last element whose
+// left, respectively right, end lies at the node.
+void SetElementEnds(ModelTables& model);
 
 // The continuous-beam variant: supports at every node on the ground, and
 // the ELEMENTSNODES.TXT listing; does not write ELEMENTS.

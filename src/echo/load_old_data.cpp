@@ -1,6 +1,8 @@
 // Loading the model from an echo-type text file.
 #include <string>
 
+#include "echo/echo_lines.h"
+#include "echo/echo_reader.h"
 #include "model/file_io.h"
 #include "model/position_files.h"
 #include "model/startup.h"
@@ -24,18 +26,21 @@ std::string ChooseEchoName(const PositionPaths& paths, int mode) {
 }  // namespace
 
 void LoadOldData(Session& s, UserMessages& messages, int mode) {
-  (void)messages;
   Trace("\nG10 LoadOldData\n");
   const std::string name = ChooseEchoName(s.paths, mode);
   Trace("\nG10 DatenLaden " + name + "\n");
   s.paths.loadedEchoName = name;
   ResetParameters(s.model);
   ReadParametersFile(s.paths, s.model);
-  // The echo text itself is read and parsed here by the echo reader.
+  EchoLineStore store;
+  // A file without any stored line leaves the model as the binary files
+  // gave it and rewrites no table.
+  if (ReadEchoLines(store, s.paths, messages, name) > 0) ParseEcho(s, messages, store);
   s.model.params.inputState4 = 0;
   s.model.params.inputState52 = s.model.params.geometryEntered;
   s.view.auxLineCount = 0;
   ReadWorldWindow(s);
+  store.clear();
   WriteGeometryFile(s.paths, 0);
 }
 

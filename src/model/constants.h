@@ -86,4 +86,19 @@ inline constexpr int kPathBufferSize = 248;
 inline constexpr int kTitleBufferSize = 360;
 inline constexpr int kTitleInputChars = 126;
 
+// Echo file reader: the line store and the card fields.
+inline constexpr int kEchoMaxLines = 1500;
+inline constexpr int kEchoLineChars = 126;
+inline constexpr int kEchoKeywordSlots = 30;
+inline constexpr int kCardMaxTokens = 30;
+inline constexpr int kCardFieldChars = 62;
+inline constexpr int kCardRows = 101;
+inline constexpr int kCardFields = 15;
+inline constexpr int kCountLineClearedRows = 9;
+inline constexpr int kEchoMaxNodes = 101;  // rows the NODES section can fill
+
+// Dimensions report: a position path longer than this continues on a line
+// of its own.
+inline constexpr int kReportPathColumn = 80;
+
 }  // namespace rerore

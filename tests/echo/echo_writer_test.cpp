@@ -1,0 +1,110 @@
+#include "echo/echo_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "echo/echo_test_frames.h"
+
+namespace rerore {
+namespace {
+
+using test::ReadFile;
+using test::TempDir;
+
+template <class T>
+T At(const std::string& bytes, size_t offset) {
+  T value{};
+  std::memcpy(&value, bytes.data() + offset, sizeof value);
+  return value;
+}
+
+TEST(EchoWriter, SmallFrameLineByLine) {
+  TempDir data;
+  Session s;
+  test::MakeCantileverFrame(s, data.path(), "007");
+  s.model.params.setTitle("   ");
+  WriteEcho(s, s.paths.echoFile());
+  EXPECT_EQ(ReadFile(s.paths.echoFile()),
+            "TITEL\r\n"
+            "Position 007\r\n"
+            "MATERIAL\r\n1\r\n"
+            "1 26700000.00 0.000000\r\n"
+            "CROSSECTIONS\r\n1\r\n"
+            "1 0.200 0.400 8.0000E-02 1.0667E-03\r\n"
+            "ELEMENTS\r\n2\r\n"
+            "1 0.00 0.00 0.00 4.00 0 0 1 1 1 1\r\n"
+            "2 0.00 4.00 6.00 3.50 0 1 1 1 0 0\r\n"
+            "NODES\r\n3\r\n"
+            "1 0.00 0.00  1.0000E+00  1.0000E+00  5.0000E-01\r\n"
+            "2 0.00 4.00  0.0000E+00  0.0000E+00  0.0000E+00\r\n"
+            "3 6.00 3.50  0.0000E+00  0.0000E+00  0.0000E+00\r\n"
+            "SUPPORTS\r\n1\r\n"
+            "1 1.00 0.00 0.50\r\n");
+  EXPECT_EQ(s.model.params.titleText(), "Position 007");
+  EXPECT_EQ(s.model.params.singleSupport, 1);
+}
+
+TEST(EchoWriter, ParabolaSectionAndSeveralSupports) {
+  TempDir data;
+  Session s;
+  test::MakeCantileverFrame(s, data.path(), "007");
+  s.model.params.setTitle("Bogen");
+  s.model.params.singleSupport = 1;
+  s.model.params.supportCount = 2;
+  s.model.supports[2] = s.model.supports[1];
+  s.model.supports[2].node = 3;
+  s.model.parabola = ParabolaParameters{12.0f, 3.25f, 8};
+  TextOut out;
+  PrintEcho(out, s.model);
+  const std::string text = out.bytes();
+  EXPECT_EQ(text.substr(0, 14), "TITEL\r\nBogen\r\n");
+  const std::string tail =
+      "SUPPORTS\r\n2\r\n1 1.00 0.00 0.50\r\n3 1.00 0.00 0.50\r\n"
+      "PARABOLA\r\n12.00 3.25 8\r\n";
+  ASSERT_GE(text.size(), tail.size());
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+  EXPECT_EQ(s.model.params.singleSupport, 0);
+}
+
+TEST(EchoWriter, CompanionFiles) {
+  TempDir data;
+  Session s;
+  test::MakeCantileverFrame(s, data.path(), "007");
+  ASSERT_EQ(s.model.params.equationCount, 9);
+  // A second rotation at node 2 moves the later equations on by one; the
+  // equation count and the elements' equation numbers stay.
+  s.model.nodes[2].rotationCount = 2;
+  s.model.elements[1].material = 0;
+  WriteEcho(s, s.paths.echoFile());
+
+  EXPECT_EQ(At<int32_t>(ReadFile(s.paths.file("GRAFIKGO")), 0), 1);
+  const std::string params = ReadFile(s.paths.file("PARAMR"));
+  ASSERT_EQ(params.size(), sizeof(ModelParameters));
+  EXPECT_STREQ(params.c_str() + offsetof(ModelParameters, title), "Position 007");
+  EXPECT_EQ(At<uint8_t>(params, offsetof(ModelParameters, singleSupport)), 1);
+
+  const std::string dofs = ReadFile(s.paths.file("DOFSK"));
+  ASSERT_EQ(dofs.size(), 9u * sizeof(DofRecord));
+  const int32_t expected[9][3] = {{1, 1, 1}, {1, 2, 2}, {1, 3, 3}, {2, 4, 1}, {2, 5, 2},
+                                  {2, 6, 3}, {2, 7, 3}, {3, 8, 1}, {3, 9, 2}};
+  for (int i = 0; i < 9; ++i)
+    for (int f = 0; f < 3; ++f)
+      EXPECT_EQ(At<int32_t>(dofs, i * 12 + f * 4), expected[i][f]) << "record " << i + 1;
+  EXPECT_EQ(s.model.nodes[3].dofU, 8);
+  EXPECT_EQ(s.model.nodes[2].dofCount, 4);
+  EXPECT_EQ(s.model.params.equationCount, 9);
+  EXPECT_EQ(s.model.elements[2].endDofs[3], 7);
+
+  const std::string elements = ReadFile(s.paths.file("ELEMENTS"));
+  ASSERT_EQ(elements.size(), 2u + 2 * sizeof(ElementRecord));
+  EXPECT_EQ(At<int16_t>(elements, 2 + offsetof(ElementRecord, material)), 1);
+  EXPECT_FLOAT_EQ(At<float>(elements, 2 + offsetof(ElementRecord, ea)), 26700000.0f * 0.08f);
+  EXPECT_TRUE(test::Exists(s.paths.plainFile("D1.TXT")));
+  EXPECT_TRUE(test::Exists(s.paths.plainFile("FILES")));
+  for (const std::string& name : test::ListDirectory(s.paths.positionDirectory))
+    EXPECT_EQ(name.find(".~tmp"), std::string::npos) << name;
+}
+
+}  // namespace
+}  // namespace rerore
