@@ -110,7 +110,8 @@ void WriteElementsNodesListing(const Session& s) {
   out.save(s.paths.plainFile("ELEMENTSNODES.TXT"));
 }
 
-// Every node on the ground (|y| <= 0.01) gets a pinned support and its row.
+}  // namespace
+
 void SupportGroundNodes(ModelTables& model) {
   model.params.supportCount = 0;
   for (int j = 1; j <= NodeRows(model); ++j) {
@@ -125,8 +126,6 @@ void SupportGroundNodes(ModelTables& model) {
     row.factorU = row.factorV = 1.0f;
   }
 }
-
-}  // namespace
 
 void ClearNodeConnections(ModelTables& model) {
   for (int j = 1; j <= kMaxNodes; ++j) {

@@ -44,6 +44,11 @@ void SetElementEnds(ModelTables& model);
 // the ELEMENTSNODES.TXT listing; does not write ELEMENTS.
 void RebuildBeamModel(Session& s, UserMessages& messages);
 
+// Every node on the ground (|y| <= 0.01) gets u and v supported with factor
+// 1.0 and a support row; the support table is rebuilt from row 1. Other
+// support data of the nodes stay as they are.
+void SupportGroundNodes(ModelTables& model);
+
 // Derived geometry of every element, ELEMENTS (full writer) and EXTENSIOR;
 // the extent becomes the view's world rectangle.
 void WriteModelExtent(Session& s);
