@@ -22,6 +22,17 @@ inline constexpr int kSpanTableRows = 50;  // rows of the span table; at most kM
 inline constexpr int kMaxSpans = 30;
 inline constexpr int kFloorTableRows = 100;  // rows of the storey table; at most kMaxFloors used
 inline constexpr int kMaxFloors = 20;
+inline constexpr int kMaxColumnsPerFloor = 50;
+inline constexpr int kMinColumnsPerFloor = 2;  // one column alone makes no frame
+inline constexpr int kMaxColumnPositions = 2 * kMaxColumnsPerFloor;  // one level, two storeys
+inline constexpr float kColumnMergeTolerance = 0.05f;   // column lines closer than this are one
+inline constexpr float kMinFirstSpanEnd = 1.0e-5f;      // the beam starts at x = 0
+inline constexpr int kMaxCurveSegments = kMaxElements;  // arc and parabola
+inline constexpr float kDefaultArcRadius = 10.0f;
+inline constexpr float kDefaultArcAngleLeft = 180.0f;
+inline constexpr float kDefaultArcAngleRight = 0.0f;
+inline constexpr int32_t kDefaultArcSegments = 48;
+inline constexpr double kFullCircleDegrees = 360.0;
 
 // Geometry tolerances in metres.
 inline constexpr float kNodeMatchTolerance = 0.05f;

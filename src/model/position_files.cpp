@@ -172,7 +172,7 @@ bool WriteFloorFile(const PositionPaths& paths, const ModelTables& model,
 std::optional<ArcInput> ReadArcFile(const PositionPaths& paths) {
   const auto data = ReadFilePrefix(paths.file("BOGEN"), sizeof(ArcInput));
   if (!data) return std::nullopt;
-  ArcInput arc{10.0f, 180.0f, 0.0f, 48};
+  ArcInput arc{kDefaultArcRadius, kDefaultArcAngleLeft, kDefaultArcAngleRight, kDefaultArcSegments};
   BinaryIn(*data).get(arc);
   return arc;
 }

@@ -13,13 +13,7 @@ using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
 
-template <class T>
-T At(const std::string& bytes, size_t offset) {
-  T value{};
-  EXPECT_LE(offset + sizeof(T), bytes.size());
-  if (offset + sizeof(T) <= bytes.size()) std::memcpy(&value, bytes.data() + offset, sizeof(T));
-  return value;
-}
+using test::At;
 
 class PositionFiles : public ::testing::Test {
  protected:

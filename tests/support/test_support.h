@@ -2,6 +2,9 @@
 // the messages the core shows, and small file helpers.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <string>
@@ -42,6 +45,15 @@ class RecordingMessages : public UserMessages {
 
 // Points the session at position `name` of `dataPath` (paths built, no load).
 void UsePosition(Session& session, const std::string& dataPath, const std::string& name);
+
+// The value of type T at a byte offset of a file image.
+template <class T>
+T At(const std::string& bytes, size_t offset) {
+  T value{};
+  EXPECT_LE(offset + sizeof(T), bytes.size());
+  if (offset + sizeof(T) <= bytes.size()) std::memcpy(&value, bytes.data() + offset, sizeof(T));
+  return value;
+}
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);

@@ -1,0 +1,111 @@
+#include "generators/continuous_beam.h"
+
+#include <algorithm>
+
+#include "check/rebuild.h"
+#include "model/parse_number.h"
+#include "model/position_files.h"
+
+namespace rerore {
+
+namespace {
+
+void Refuse(UserMessages& messages, const std::string& text) {
+  messages.message(text, kGeneratorErrorTitle);
+}
+
+// The first row beyond the usable spans that holds text, or 0.
+int FirstRowBeyondMaximum(const std::vector<std::string>& cells) {
+  for (size_t i = kMaxSpans; i < cells.size(); ++i)
+    if (CellFilled(cells[i])) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+// The first empty row followed by a filled one, or 0.
+int FirstEmptyRowBetween(const std::vector<std::string>& cells) {
+  int firstEmpty = 0;
+  for (size_t i = 0; i < cells.size(); ++i) {
+    if (!CellFilled(cells[i]))
+      firstEmpty = firstEmpty ? firstEmpty : static_cast<int>(i) + 1;
+    else if (firstEmpty)
+      return firstEmpty;
+  }
+  return 0;
+}
+
+bool Increasing(const std::vector<float>& ends) {
+  for (size_t i = 0; i + 1 < ends.size(); ++i)
+    if (ends[i] >= ends[i + 1]) return false;
+  return true;
+}
+
+}  // namespace
+
+SpanTableCheck ValidateSpanTable(const std::vector<std::string>& cells, UserMessages& messages) {
+  SpanTableCheck check;
+  if (FirstRowBeyondMaximum(cells)) {
+    Refuse(messages, Format("Too many spans, max = %i", kMaxSpans));
+    return check;
+  }
+  if (const int row = FirstEmptyRowBetween(cells)) {
+    Refuse(messages, Format("Row %i is empty", row));
+    check.emptyRowBetween = true;
+    return check;
+  }
+  for (const std::string& cell : cells)
+    if (CellFilled(cell)) check.spanEnds.push_back(parseNumber(cell));
+  if (!Increasing(check.spanEnds)) {
+    Refuse(messages, "Coordinates of field ends must be increasing, x1 < x2 < x3 ...");
+  } else if (!check.spanEnds.empty() && check.spanEnds[0] < kMinFirstSpanEnd) {
+    Refuse(messages, "Zero length of field 1");
+  } else {
+    check.accepted = true;
+    return check;
+  }
+  check.spanEnds.clear();
+  return check;
+}
+
+ViewFollowUp ContinuousBeamOk(Session& session, UserMessages& messages,
+                              const std::vector<std::string>& cells) {
+  const SpanTableCheck check = ValidateSpanTable(cells, messages);
+  if (!check.accepted) return ViewFollowUp::None;
+  ModelTables& model = session.model;
+  const int count = static_cast<int>(check.spanEnds.size());
+  for (int r = 1; r <= count; ++r) session.generators.spans[r] = {r, check.spanEnds[r - 1]};
+  model.params.spanCount = static_cast<int16_t>(count);
+  WriteSpanFile(session.paths, model, session.generators.spans);
+  model.params.beamGeneratorMark = 1;
+  model.params.verticalSign = kVerticalSign;
+  GenerateContinuousBeam(session, messages);
+  return ViewFollowUp::Redraw;
+}
+
+void SetContinuousBeamElements(ModelTables& model,
+                               const std::array<SpanEntry, kSpanTableRows + 1>& spans, double pi) {
+  const int count = std::clamp<int>(model.params.spanCount, 0, kMaxSpans);
+  std::vector<GeneratedPoint> points{{0.0f, 0.0f}};
+  for (int k = 1; k <= count; ++k) points.push_back({spans[k].xEnd, 0.0f});
+  SetElementsThroughPoints(model, points, pi);
+}
+
+void GenerateContinuousBeam(Session& session, UserMessages& messages) {
+  ModelTables& model = session.model;
+  SetContinuousBeamElements(model, session.generators.spans, session.pi);
+  WriteElementsFile(session.paths, model);
+  WriteGeneratedExtent(session);
+  RebuildBeamModel(session, messages);
+  WriteGeometryFile(session.paths, 1);
+  WriteElementsFile(session.paths, model);
+}
+
+std::vector<std::string> LoadSpanTableTexts(Session& session) {
+  std::vector<std::string> texts;
+  if (!ReadSpanFile(session.paths, session.model, session.generators.spans)) return texts;
+  const int count = std::clamp<int>(session.model.params.spanCount, 0, kSpanTableRows);
+  for (int r = 1; r <= count; ++r)
+    texts.push_back(Format("%6.2f", session.generators.spans[r].xEnd));
+  return texts;
+}
+
+}  // namespace rerore

@@ -1,0 +1,96 @@
+#include "generators/curve_generators.h"
+
+#include <cmath>
+
+#include "generators/generator_fixture.h"
+
+namespace rerore {
+namespace {
+
+using test::At;
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr float kNear = 1.0e-5f;
+
+void ExpectPoints(const std::vector<GeneratedPoint>& points,
+                  const std::vector<GeneratedPoint>& expected) {
+  ASSERT_EQ(points.size(), expected.size());
+  for (size_t i = 0; i < points.size(); ++i) {
+    EXPECT_NEAR(points[i].x, expected[i].x, kNear) << "point " << i + 1;
+    EXPECT_NEAR(points[i].y, expected[i].y, kNear) << "point " << i + 1;
+  }
+}
+
+TEST(CurvePoints, ArcRunsOverTheTopWhicheverAngleComesFirstAndParabolaRisesToF) {
+  const std::vector<GeneratedPoint> arc{{-10, 0}, {0, 10}, {10, 0}};
+  ExpectPoints(ArcPoints(2, 10, 180, 0, kPi), arc);
+  ExpectPoints(ArcPoints(2, 10, 0, 180, kPi), arc);
+  ExpectPoints(ArcPoints(3, 2, 90, 0, kPi),
+               {{0, 2}, {1, std::sqrt(3.0f)}, {std::sqrt(3.0f), 1}, {2, 0}});
+  ExpectPoints(ParabolaPoints({10, 2, 4}), {{0, 0}, {2.5, 1.5}, {5, 2}, {7.5, 1.5}, {10, 0}});
+}
+
+class CurveGenerators : public test::GeneratorTest {};
+
+TEST_F(CurveGenerators, DefaultArcIsTheUpperHalfCircleWithItsFiles) {
+  const ArcFieldTexts defaults = LoadArcDialogTexts(session.paths);
+  EXPECT_EQ(defaults.radius + " " + defaults.angleLeft + " " + defaults.angleRight + " " +
+                defaults.segments,
+            "10.00 180.00 0.00 48");
+  ASSERT_EQ(ArcDialogOk(session, messages, defaults), ViewFollowUp::ElementsTableEnded);
+  const ModelTables& m = session.model;
+  ASSERT_EQ(m.params.elementCount, 48);
+  EXPECT_EQ(m.params.nodeCount, 49);
+  EXPECT_NEAR(m.elements[1].xa, -10.0f, kNear);
+  EXPECT_NEAR(m.elements[24].yb, 10.0f, kNear);
+  EXPECT_NEAR(m.elements[48].xb, 10.0f, kNear);
+  for (int k = 1; k <= 48; ++k)
+    EXPECT_NEAR(std::hypot(m.elements[k].xa, m.elements[k].za), 10.0f, kNear);
+  EXPECT_EQ(m.params.supportCount, 0);
+  EXPECT_EQ(m.params.arcMark, 1);
+  EXPECT_EQ(m.params.inputState52, 1);
+  const std::string bogen = File("BOGEN");
+  ASSERT_EQ(bogen.size(), 16u);
+  EXPECT_EQ(At<float>(bogen, 4), 180.0f);
+  EXPECT_EQ(At<int32_t>(bogen, 12), 48);
+  EXPECT_EQ(File("GEOMETRY"), test::kGeometryOne);
+  EXPECT_EQ(CountIn("NODES"), 49);
+  EXPECT_NEAR(At<float>(File("EXTENSIOR"), 12), 10.0f, kNear);
+  EXPECT_NEAR(session.view.extents.xmin, -10.0f, kNear);
+
+  ASSERT_EQ(ArcDialogOk(session, messages, {"7,5", "150", "30", "4"}),
+            ViewFollowUp::ElementsTableEnded);
+  EXPECT_EQ(LoadArcDialogTexts(session.paths).radius, "7.50");
+}
+
+TEST_F(CurveGenerators, ParabolaKeepsItsParametersAndTruncatesTheCount) {
+  EXPECT_EQ(ParabolaDialogTexts(session.model.parabola).span, "");
+  ASSERT_EQ(ParabolaDialogOk(session, messages, {"10", "2", "6.7"}),
+            ViewFollowUp::ResetAndOpenElements);
+  const ModelTables& m = session.model;
+  ASSERT_EQ(m.params.elementCount, 6);
+  EXPECT_EQ(m.params.nodeCount, 7);
+  EXPECT_NEAR(m.elements[3].yb, 2.0f, kNear);
+  EXPECT_EQ(m.params.inputState52, 1);
+  EXPECT_EQ(File("GEOMETRY"), test::kGeometryOne);
+  EXPECT_NEAR(At<float>(File("EXTENSIOR"), 12), 2.0f, kNear);
+  const ParabolaFieldTexts shown = ParabolaDialogTexts(m.parabola);
+  EXPECT_EQ(shown.span + " " + shown.rise + " " + shown.elements, "10.00 2.00 6");
+}
+
+TEST_F(CurveGenerators, SegmentCountsOutsideTheTableAreRefused) {
+  ASSERT_EQ(ParabolaDialogOk(session, messages, {"10", "2", "4"}),
+            ViewFollowUp::ResetAndOpenElements);
+  const test::PositionSnapshot before = test::TakeSnapshot(session);
+  for (const std::string count : {"0", "101", "-3", "0.9"}) {
+    const std::string text = Format("Number of elements %i, allowed 1 to 100", std::stoi(count));
+    EXPECT_EQ(ArcDialogOk(session, messages, {"10", "180", "0", count}), ViewFollowUp::None);
+    ExpectRefusal(text);
+    EXPECT_EQ(ParabolaDialogOk(session, messages, {"10", "2", count}), ViewFollowUp::None);
+    ExpectRefusal(text);
+    EXPECT_TRUE(test::TakeSnapshot(session) == before) << count;
+  }
+}
+
+}  // namespace
+}  // namespace rerore

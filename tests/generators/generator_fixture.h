@@ -1,0 +1,73 @@
+// A position in a temporary directory with the default material and
+// section, and a snapshot of everything a refused input must leave alone.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "model/session.h"
+#include "support/test_support.h"
+
+namespace rerore::test {
+
+// The model tables, the generator tables, the extent and every file of
+// the position.
+struct PositionSnapshot {
+  std::string model;
+  std::map<std::string, std::string> files;
+  bool operator==(const PositionSnapshot&) const = default;
+};
+
+template <class... T>
+std::string Bytes(const T&... values) {
+  std::string out;
+  (out.append(reinterpret_cast<const char*>(&values), sizeof values), ...);
+  return out;
+}
+
+inline PositionSnapshot TakeSnapshot(const Session& s) {
+  const ModelTables& m = s.model;
+  PositionSnapshot snap{
+      Bytes(m.elements, m.nodes, m.supports, m.params, m.parabola.span, m.parabola.rise,
+            m.parabola.elements, s.generators.spans, s.generators.floors, s.view.extents),
+      {}};
+  for (const std::string& name : ListDirectory(s.paths.positionDirectory))
+    snap.files[name] = ReadFile(s.paths.positionDirectory + name);
+  return snap;
+}
+
+class GeneratorTest : public ::testing::Test {
+ protected:
+  using EndPoints = std::array<float, 4>;  // xa, ya, xb, yb
+
+  void SetUp() override {
+    UsePosition(session, dir.path(), "001");
+    std::filesystem::create_directories(session.paths.positionDirectory);
+    SetDefaultMaterial(session.model);
+    SetDefaultCrossSection(session.model);
+  }
+  std::string File(const std::string& name) const { return ReadFile(session.paths.file(name)); }
+  int16_t CountIn(const std::string& name) const { return At<int16_t>(File(name), 0); }
+  EndPoints Ends(int k) const {
+    const ElementRecord& e = session.model.elements[k];
+    return {e.xa, e.ya, e.xb, e.yb};
+  }
+  // The only message shown since the last call, in a box titled "Error".
+  void ExpectRefusal(const std::string& text) {
+    ASSERT_EQ(messages.messages.size(), 1u) << text;
+    EXPECT_EQ(messages.messages[0].text, text);
+    EXPECT_EQ(messages.messages[0].title, "Error");
+    messages.messages.clear();
+  }
+  TempDir dir;
+  Session session;
+  RecordingMessages messages;
+};
+
+inline const std::string kGeometryOne("\1\0\0\0", 4);
+
+}  // namespace rerore::test
