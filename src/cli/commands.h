@@ -14,11 +14,13 @@ using Arguments = std::vector<std::string>;
 
 inline constexpr int kExitUsage = 1;
 inline constexpr int kExitStartFailed = 4;
+inline constexpr int kExitRejected = 5;  // the input was refused with a message
 
 // Starts the program on "EXT @DATAPATH [@G]" as the desktop program does.
 // Returns 0 when started, else the exit status for the failed start.
 int StartFromArguments(Session& session, CliMessages& messages, const Arguments& arguments);
 
 int RunLoad(const Arguments& arguments);
+int RunGenerate(const Arguments& arguments);
 
 }  // namespace rerore

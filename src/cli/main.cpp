@@ -18,6 +18,14 @@ struct Command {
 
 const Command kCommands[] = {
     {"load", rerore::RunLoad, "load EXT @DATAPATH [@G]     start-up only: load the position"},
+    {"generate", rerore::RunGenerate,
+     "generate beam EXT @DATAPATH X1 X2 ...         continuous beam, span ends in m"},
+    {"generate", rerore::RunGenerate,
+     "generate frame EXT @DATAPATH H:N:S [H:N:S ...]  storeys: height, columns, spacing"},
+    {"generate", rerore::RunGenerate,
+     "generate arc EXT @DATAPATH R LEFT RIGHT N     radius, angles in degrees, segments"},
+    {"generate", rerore::RunGenerate,
+     "generate parabola EXT @DATAPATH L F N         base length, height, elements"},
 };
 
 void PrintUsage() {

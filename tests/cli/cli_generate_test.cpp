@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/test_support.h"
+
+namespace rerore {
+namespace {
+
+class CliGenerate : public ::testing::Test {
+ protected:
+  void SetUp() override { std::filesystem::create_directories(data / "SDIR001"); }
+  test::CommandResult Generate(const std::string& kind, const std::string& values) {
+    return test::RunCommand("XDG_DATA_HOME=" + home.path() + " " + RERORE_CLI + " generate " +
+                            kind + " .001 @" + data.path() + " " + values);
+  }
+  int16_t CountIn(const std::string& name) const {
+    return test::At<int16_t>(test::ReadFile(data / ("SDIR001/" + name + ".001")), 0);
+  }
+  test::TempDir data;
+  test::TempDir home;
+};
+
+TEST_F(CliGenerate, EachGeneratorWritesItsFiles) {
+  const std::tuple<std::string, std::string, int> runs[] = {
+      {"beam", "4.0 7.5 12.3", 3},
+      {"frame", "3.0:3:4.0 2.5:3:4", 10},
+      {"arc", "10 180 0 2", 2},
+      {"parabola", "10 2 6.7", 6},
+  };
+  for (const auto& [kind, values, elements] : runs) {
+    const auto result = Generate(kind, values);
+    ASSERT_EQ(result.status, 0) << kind << result.err;
+    EXPECT_EQ(CountIn("ELEMENTS"), elements) << kind;
+  }
+  EXPECT_EQ(CountIn("DLT"), 3);
+  EXPECT_EQ(CountIn("RAHMENDAT"), 2);
+}
+
+TEST_F(CliGenerate, RefusedInputExitsWith5AndWrongArgumentsWith1) {
+  auto result = Generate("beam", "4.0 4.0");
+  EXPECT_EQ(result.status, 5);
+  EXPECT_EQ(result.err, "Error: Coordinates of field ends must be increasing, x1 < x2 < x3 ...\n");
+  result = Generate("frame", "3:1:5");
+  EXPECT_EQ(result.status, 5);
+  EXPECT_EQ(result.err, "Error: 2 piers and more make a frame\n");
+  for (const auto& [kind, values] : {std::pair{"circle", "1"}, {"arc", "10 180 0"}, {"beam", ""}}) {
+    result = Generate(kind, values);
+    EXPECT_EQ(result.status, 1) << kind;
+    EXPECT_NE(result.err.find("usage: rerore-cli generate"), std::string::npos) << kind;
+  }
+}
+
+}  // namespace
+}  // namespace rerore
