@@ -1,0 +1,23 @@
+#!/bin/sh
+# Runs each fuzz target over a copy of its seed corpus and then a fixed
+# number of mutations with a fixed seed. Any crash, sanitizer report or
+# leak makes the target, and so this script, fail.
+# Usage: replay.sh BUILD_DIR CORPUS_DIR RUNS
+set -e
+build=$1
+corpus=$2
+runs=$3
+for entry in echo_reader:echo:8192 position_loader:position:16384; do
+  fuzzer=${entry%%:*}_fuzzer
+  rest=${entry#*:}
+  kind=${rest%%:*}
+  maxlen=${rest##*:}
+  seeds=$corpus/$kind
+  work=$build/replay-$kind
+  rm -rf "$work"
+  mkdir -p "$work/corpus" "$work/artifacts"
+  cp "$seeds"/* "$work/corpus/"
+  echo "== $fuzzer: $(ls "$seeds" | wc -l) seeds, $runs runs"
+  "$build/$fuzzer" -seed=1 -runs="$runs" -max_len="$maxlen" -timeout=20 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$work/corpus"
+done

@@ -1,0 +1,75 @@
+// The position commands: Store, Store as, New, Open, End and the echo
+// editing round trip. They act on the session and talk through
+// UserMessages; the window adds only its dialogs (the name of Store as,
+// the folder of Open, the echo editor) and redraws after them.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "model/session.h"
+#include "model/user_messages.h"
+
+namespace rerore {
+
+inline constexpr const char* kUnnamedExtension = ".NEW";
+inline constexpr const char* kUnnamedPosition = "NEW";
+// The filter of the Directory command's file dialog.
+inline constexpr const char* kDirectoryFilter = "SDIR*. | SDIR* |";
+
+// True for the position ".NEW", which has no name yet.
+bool IsUnnamedPosition(const PositionPaths& paths);
+
+// Asks for a position name, prefilled with the given one; nullopt when the
+// user stops. The window shows its "Store" dialog here.
+using PositionNameRequest = std::function<std::optional<std::string>(const std::string& prefill)>;
+
+// What the window does after a command.
+enum class CommandEnd {
+  Stay,       // redraw and go on
+  Quit,       // end the program
+  Unchanged,  // the user cancelled: nothing happened
+};
+
+struct StoreOutcome {
+  CommandEnd end = CommandEnd::Stay;
+  bool checked = false;  // the structural check ran
+  int checkResult = 0;   // 0 sound, > 0 mechanism (poles ready), < 0 refused
+};
+
+// Writes the derived files and the echo file, checks the frame and, when it
+// is sound, writes GEOMETRY = 1 and asks for the program's end. A position
+// without a name (".NEW") is named through Store as first.
+StoreOutcome Store(Session& s, UserMessages& messages, const PositionNameRequest& askName);
+
+// Names the position: creates its directory and switches the paths to it.
+// Returns false when the user stopped. Writes no data file.
+bool StoreAs(Session& s, UserMessages& messages, const PositionNameRequest& askName);
+
+// Makes the frame on the screen the content of the unnamed position NEW,
+// after asking whether to erase it or to save changes.
+CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameRequest& askName);
+
+// Opens the position of a folder chosen in the folder browser. Returns
+// false, after a message, when the folder is no position directory (the
+// window then shows the browser again).
+bool OpenPosition(Session& s, UserMessages& messages, const std::string& chosenFolder);
+
+// The echo file with its companion files when the model has a material, an
+// element and a node; then the program ends.
+CommandEnd EndProgram(Session& s);
+
+// The echo editor's round trip: the model is written to the temporary echo
+// file, the window lets the user edit it, and the edited text is loaded
+// when the dialog ended with OK and the file changed.
+struct EchoEdit {
+  std::string path;
+  std::filesystem::file_time_type writtenAt;
+};
+EchoEdit BeginEchoEdit(Session& s);
+// Returns true when the model was loaded from the edited file.
+bool FinishEchoEdit(Session& s, UserMessages& messages, const EchoEdit& edit, bool accepted);
+
+}  // namespace rerore
