@@ -14,7 +14,9 @@ using Arguments = std::vector<std::string>;
 
 inline constexpr int kExitUsage = 1;
 inline constexpr int kExitStartFailed = 4;
-inline constexpr int kExitRejected = 5;  // the input was refused with a message
+inline constexpr int kExitRejected = 5;      // the input was refused with a message
+inline constexpr int kExitSingular = 2;      // the check found a mechanism
+inline constexpr int kExitCheckRefused = 3;  // the check did not take the model
 
 // Starts the program on "EXT @DATAPATH [@G]" as the desktop program does.
 // Returns 0 when started, else the exit status for the failed start.
@@ -22,5 +24,6 @@ int StartFromArguments(Session& session, CliMessages& messages, const Arguments&
 
 int RunLoad(const Arguments& arguments);
 int RunGenerate(const Arguments& arguments);
+int RunEnd(const Arguments& arguments);
 
 }  // namespace rerore
