@@ -17,6 +17,22 @@ inline constexpr int kMaxRotationsPerNode = 10;
 inline constexpr int kMaxNumberedEquations = kMaxNodes * (2 + kMaxRotationsPerNode);
 inline constexpr int kMaxCheckEquations = 600;  // the structural check accepts no more
 
+// Structural check.
+inline constexpr const char* kApplicationTitle = "RERORE";  // caption of boxes without own title
+inline constexpr double kMinStiffnessProduct = 0.001;       // |EA| or |EI| below: element rejected
+inline constexpr double kMinElementLength = 0.01;  // shorter elements count this long (as f32)
+inline constexpr double kStabilityMinimum = 0.1;   // restoring force of a unit translation
+inline constexpr int kKinematicVectorRows = 998;
+inline constexpr double kEchelonZeroPivot = 1.0;       // reduced pivot that counts as zero
+inline constexpr double kEchelonFreeColumn = 0.01;     // first reduced diagonal below: free column
+inline constexpr double kEchelonBackPivot = 0.1;       // smallest pivot the back reduction uses
+inline constexpr double kPoleRestingEnd = 0.01;        // |u| + |v| of an end at rest
+inline constexpr double kPoleRotation = 0.01;          // |phi| of a rotating element
+inline constexpr double kSolverPivot = 1.0e-5;         // smaller pivots are swapped away
+inline constexpr double kResidualTolerance = 1.0e-12;  // refinement stops at this residual
+inline constexpr int kMaxRefinementRounds = 31;
+inline constexpr int kCheckRefused = -1;  // result of a check that refused the model
+
 // Generator tables.
 inline constexpr int kSpanTableRows = 50;  // rows of the span table; at most kMaxSpans used
 inline constexpr int kMaxSpans = 30;

@@ -1,0 +1,163 @@
+#include "check/mechanism.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "check/echelon.h"
+#include "check/matrix_text.h"
+#include "check/rebuild.h"
+#include "model/file_io.h"
+
+namespace rerore {
+
+namespace {
+
+enum class PoleKind { LeftNode, RightNode, FromLeft, FromRight, AtInfinity };
+
+struct EndMotion {
+  double u = 0.0;
+  double v = 0.0;
+  double phi = 0.0;
+};
+
+// The motion of the equations dofs[0..2] in the mode; an equation outside
+// 1..n does not move.
+EndMotion MotionOf(const CheckResults& check, const int16_t* dofs, int n) {
+  auto at = [&](int d) { return d >= 1 && d <= n ? check.kinematicVector[d] : 0.0; };
+  return {at(dofs[0]), at(dofs[1]), at(dofs[2])};
+}
+
+const NodeRecord& NodeOf(const ModelTables& model, int j) {
+  return model.nodes[j >= 1 && j <= kMaxNodes ? j : 0];
+}
+
+struct PolePoint {
+  PoleKind kind;
+  double x = 0.0;
+  double y = 0.0;
+};
+
+// The point about which the element turns, in upward coordinates.
+PolePoint FindPole(const ModelTables& model, const ElementRecord& e, const EndMotion& left,
+                   const EndMotion& right) {
+  const NodeRecord& nl = NodeOf(model, e.nodeLeft);
+  const NodeRecord& nr = NodeOf(model, e.nodeRight);
+  if (std::fabs(left.v) + std::fabs(left.u) < kPoleRestingEnd)
+    return {PoleKind::LeftNode, nl.x, nl.y};
+  if (std::fabs(right.u) + std::fabs(right.v) < kPoleRestingEnd)
+    return {PoleKind::RightNode, nr.x, nr.y};
+  if (std::fabs(left.phi) > kPoleRotation)
+    return {PoleKind::FromLeft, nl.x + left.v / left.phi, nl.y + left.u / left.phi};
+  if (std::fabs(right.phi) > kPoleRotation)
+    return {PoleKind::FromRight, nr.x + right.v / right.phi, nr.y + right.u / right.phi};
+  return {PoleKind::AtInfinity};
+}
+
+// An element that only translates keeps the point it had.
+void StorePole(const PolePoint& point, Pole& pole) {
+  pole.atInfinity = point.kind == PoleKind::AtInfinity ? 1 : 0;
+  if (pole.atInfinity) return;
+  pole.x = static_cast<float>(point.x);
+  pole.y = static_cast<float>(point.y);
+}
+
+void PrintPoleLine(TextOut& out, PoleKind kind, const Pole& pole) {
+  const double x = pole.x;
+  const double y = pole.y;
+  switch (kind) {
+    case PoleKind::LeftNode:
+      return out.print("---> Pole at left node x = %.2f y = %.2f\n", x, y);
+    case PoleKind::RightNode:
+      return out.print("---> Pole at right node x = %.2f y = %.2f\n", x, y);
+    case PoleKind::FromLeft:
+    case PoleKind::FromRight:
+      return out.print("---> Pole x = %.2f y = %.2f\n", x, y);
+    case PoleKind::AtInfinity:
+      return out.print(
+          "Element does not rotate, pole lies on a line normal to the element at infinity\n");
+  }
+}
+
+void PrintElementPole(TextOut& out, Session& s, int k) {
+  const ModelTables& model = s.model;
+  const ElementRecord& e = model.elements[k];
+  const int n = model.params.equationCount;
+  const int16_t* d = e.endDofs;
+  const EndMotion left = MotionOf(s.check, d, n);
+  const EndMotion right = MotionOf(s.check, d + 3, n);
+  Pole& pole = s.check.poleTable[k];
+  const PolePoint point = FindPole(model, e, left, right);
+  StorePole(point, pole);
+  out.print("Element %i  Node L = %i  Node R = %i\n", k, e.nodeLeft, e.nodeRight);
+  out.print("Left  dof u = %i dof v = %i dof phi = %i \n", d[0], d[1], d[2]);
+  out.print("Right dof u = %i dof v = %i dof phi = %i \n", d[3], d[4], d[5]);
+  out.print("Node left  u = %.2lf v = %.2lf phi = %.2lf \n", left.u, left.v, left.phi);
+  out.print("Node right u = %.2lf v = %.2lf phi = %.2lf \n", right.u, right.v, right.phi);
+  PrintPoleLine(out, point.kind, pole);
+  out.print("\n");
+}
+
+// The mode from the free column of the reduced matrix, then the poles.
+void DescribeMechanism(Session& s, const StiffnessMatrix& reduced) {
+  const int n = reduced.size();
+  const int free = FreeColumn(reduced);
+  std::array<double, 999>& u = s.check.kinematicVector;
+  for (int i = 1; i <= n; ++i) u[i] = -reduced(i, free);
+  u[free] = 1.0;
+
+  const ModelTables& model = s.model;
+  TextOut out;
+  out.print(
+      "First eigenvector, from column %i in the echelon matrix, entries are displacements of "
+      "nodes\n",
+      free);
+  out.print("\n");
+  for (int i = 1; i <= n; ++i) out.print("%2i  %6.2lf\n", i, u[i]);
+  out.print("\nPosition of Nodes, DOFs \n\n");
+  AppendNodeListing(out, model, "Node");
+  for (int k = 1; k <= ElementRows(model); ++k) PrintElementPole(out, s, k);
+  out.print("Number of nodes = %i Number of elements = %i  Number of equations = %i\n\n",
+            model.params.nodeCount, model.params.elementCount, model.params.equationCount);
+  out.save(s.paths.plainFile("MATH_UKINEMATIC.TXT"));
+}
+
+}  // namespace
+
+void AnalyseMechanism(Session& s, const StiffnessMatrix& stiffness) {
+  StiffnessMatrix k = stiffness;  // the assembled matrix stays untouched
+  const PositionPaths& paths = s.paths;
+  WriteFileAtomically(paths.plainFile("MATH_KMATRIX.TXT"), NumberedMatrixText(k));
+  EliminateForward(k);
+  WriteFileAtomically(paths.plainFile("MATH_TRIANGULAR.TXT"), AlignedMatrixText(k));
+  ReduceBackward(k);
+  const int zeros = CountZeroPivots(k);
+  NormaliseRows(k);
+  WriteFileAtomically(paths.plainFile("MATH_RREF.TXT"), AlignedMatrixText(k));
+  if (zeros > 0 && k.size() <= kKinematicVectorRows) DescribeMechanism(s, k);
+}
+
+void WritePolesExtent(Session& s) {
+  DrawingExtents extent{kNoExtentMin, kNoExtentMin, kNoExtentMax, kNoExtentMax};
+  auto take = [&extent](float x, float y) {
+    extent.xmin = std::min(extent.xmin, x);
+    extent.ymin = std::min(extent.ymin, y);
+    extent.xmax = std::max(extent.xmax, x);
+    extent.ymax = std::max(extent.ymax, y);
+  };
+  const ModelTables& model = s.model;
+  for (int k = 1; k <= ElementRows(model); ++k) {
+    const ElementRecord& e = model.elements[k];
+    take(e.xa, e.ya);
+    take(e.xb, e.yb);
+  }
+  for (int k = 1; k <= ElementRows(model); ++k)
+    take(s.check.poleTable[k].x, s.check.poleTable[k].y);
+  BinaryOut out;
+  out.put(extent.xmin);
+  out.put(extent.ymin);
+  out.put(extent.xmax);
+  out.put(extent.ymax);
+  if (out.save(s.paths.file("EXTENSIOPOLESR"))) s.view.extents = extent;
+}
+
+}  // namespace rerore

@@ -1,0 +1,75 @@
+#include "check/stiffness_matrix.h"
+
+#include <algorithm>
+#include <new>
+
+#include "model/file_io.h"
+
+namespace rerore {
+
+namespace {
+constexpr int kMatrixWriteFailure = -1;
+}  // namespace
+
+StiffnessMatrix::StiffnessMatrix(int n)
+    : n_(n), data_(static_cast<size_t>(n + 1) * static_cast<size_t>(n + 1), 0.0) {}
+
+void StiffnessMatrix::setZero() { std::fill(data_.begin(), data_.end(), 0.0); }
+
+void StiffnessMatrix::swapRows(int i, int j) { std::swap_ranges(row(i), row(i) + n_ + 1, row(j)); }
+
+std::string_view StiffnessMatrix::rowsImage() const {
+  if (n_ == 0) return {};
+  return std::string_view(reinterpret_cast<const char*>(row(1)),
+                          static_cast<size_t>(n_) * (n_ + 1) * sizeof(double));
+}
+
+std::string StiffnessMatrix::packedImage() const {
+  std::string image;
+  image.reserve(static_cast<size_t>(n_) * n_ * sizeof(double));
+  for (int i = 1; i <= n_; ++i)
+    image.append(reinterpret_cast<const char*>(row(i) + 1),
+                 static_cast<size_t>(n_) * sizeof(double));
+  return image;
+}
+
+std::string StiffnessMatrix::transposedImage() const {
+  std::vector<double> transposed(static_cast<size_t>(n_) * (n_ + 1), 0.0);
+  for (int i = 1; i <= n_; ++i) {
+    const double* source = row(i);
+    for (int j = 1; j <= n_; ++j) transposed[static_cast<size_t>(j - 1) * (n_ + 1) + i] = source[j];
+  }
+  return std::string(reinterpret_cast<const char*>(transposed.data()),
+                     transposed.size() * sizeof(double));
+}
+
+std::vector<RowSpan> StiffnessMatrix::rowSpans() const {
+  std::vector<RowSpan> spans(n_ + 1);
+  for (int i = 1; i <= n_; ++i) {
+    const double* r = row(i);
+    int first = 1;
+    while (first <= n_ && r[first] == 0.0) ++first;
+    int last = n_;
+    while (last >= first && r[last] == 0.0) --last;
+    spans[i] = {first, last};
+  }
+  return spans;
+}
+
+StiffnessMatrix AllocateStiffnessMatrix(int n, UserMessages& messages) {
+  try {
+    return StiffnessMatrix(n);
+  } catch (const std::bad_alloc&) {
+    messages.message(Format("Starting at column %i of %i allocation error.", 0, n), "Error");
+    throw ProgramExit(kMatrixWriteFailure);
+  }
+}
+
+void SaveMatrixImage(const PositionPaths& paths, const std::string& stem, std::string_view image,
+                     UserMessages& messages) {
+  if (WriteFileAtomically(paths.file(stem), image)) return;
+  messages.message("Error on opening binary file for matrix", "Error");
+  throw ProgramExit(kMatrixWriteFailure);
+}
+
+}  // namespace rerore

@@ -1,0 +1,93 @@
+#include "check/structure_check.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check/assemble_and_check.h"
+#include "check/flexibility_ranking.h"
+#include "check/rebuild.h"
+#include "check/solver.h"
+#include "check/stiffness_matrix.h"
+#include "model/file_io.h"
+
+namespace rerore {
+
+namespace {
+
+// No result of an earlier check may survive this one.
+void RemoveEarlierResults(const PositionPaths& paths) {
+  for (const char* stem : {"INVERSE", "FLEXDIA", "FLEXMAX"}) RemoveFile(paths.file(stem));
+  RemoveFile(paths.plainFile("FLEXMAX.TXT"));
+}
+
+// The message that refuses a model beyond the check's tables, or "".
+std::string LimitMessage(const ModelTables& model) {
+  std::string text = ModelLimitMessage(model);
+  const int n = model.params.equationCount;
+  if (text.empty() && n > kMaxCheckEquations)
+    text = Format("Too many equations %i, max = %i", n, kMaxCheckEquations);
+  return text;
+}
+
+template <class T>
+std::string_view BytesOf(const std::vector<T>& values, size_t from = 0) {
+  return std::string_view(reinterpret_cast<const char*>(values.data() + from),
+                          (values.size() - from) * sizeof(T));
+}
+
+void WriteMatrixFiles(const PositionPaths& paths, const StiffnessMatrix& k,
+                      UserMessages& messages) {
+  SaveMatrixImage(paths, "MATRIX", k.rowsImage(), messages);
+  SaveMatrixImage(paths, "MATRIXP", k.packedImage(), messages);
+  SaveMatrixImage(paths, "MATRIXORI", k.rowsImage(), messages);
+}
+
+// The flexibility diagonal as FLEXDIA and as the ranking files.
+void WriteDiagonal(const Session& s, const std::vector<double>& inverse, int n) {
+  std::vector<double> diagonal(n + 1, 0.0);
+  std::vector<float> single(n + 1, 0.0f);
+  for (int c = 1; c <= n; ++c) {
+    diagonal[c] = inverse[static_cast<size_t>(c - 1) * n + (c - 1)];
+    single[c] = static_cast<float>(diagonal[c]);
+  }
+  WriteFileAtomically(s.paths.file("FLEXDIA"), BytesOf(diagonal, 1));
+  WriteFlexibilityRanking(s.paths, s.model, single);
+}
+
+int Finish(Session& s, int result) {
+  s.check.checkResult = result;
+  return result;
+}
+
+}  // namespace
+
+int CheckStructure(Session& s, UserMessages& messages) {
+  const PositionPaths& paths = s.paths;
+  RemoveEarlierResults(paths);
+  s.check.checkResult = 0;
+  const std::string limit = LimitMessage(s.model);
+  if (!limit.empty()) {
+    messages.message(limit, "Error");
+    return Finish(s, kCheckRefused);
+  }
+  const int n = std::max<int>(0, s.model.params.equationCount);
+  StiffnessMatrix k = AllocateStiffnessMatrix(n, messages);
+  if (AssembleAndCheck(s, k, messages) == 0) return Finish(s, kCheckRefused);
+  WriteMatrixFiles(paths, k, messages);
+
+  std::vector<double> inverse(static_cast<size_t>(n) * n);
+  FlexibilitySolver solver(k);
+  const int singular = solver.solveFirstColumn(inverse.data(), messages);
+  if (singular > 0) return Finish(s, singular);
+  if (n > 0) {
+    SaveMatrixImage(paths, "LU", solver.factors().transposedImage(), messages);
+    solver.solveColumns(2, n, inverse.data() + n);
+    WriteFileAtomically(paths.file("INVERSE"), BytesOf(inverse));
+  }
+  WriteDiagonal(s, inverse, n);
+  return Finish(s, 0);
+}
+
+}  // namespace rerore

@@ -1,0 +1,87 @@
+// A position in a temporary directory with one material and section, and
+// small helpers to draw a frame, support it and check it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "check/assemble_and_check.h"
+#include "check/element_stiffness.h"
+#include "check/rebuild.h"
+#include "check/structure_check.h"
+#include "model/position_files.h"
+#include "support/test_support.h"
+
+namespace rerore::test {
+
+template <class T>
+std::vector<T> ValuesOf(const std::string& bytes) {
+  std::vector<T> values(bytes.size() / sizeof(T));
+  if (!values.empty()) std::memcpy(values.data(), bytes.data(), values.size() * sizeof(T));
+  return values;
+}
+
+class CheckFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    UsePosition(session, dir.path(), "001");
+    std::filesystem::create_directories(session.paths.positionDirectory);
+    SetDefaultMaterial(model);
+    SetSection(1.0e4f, 100.0f, 1.0f);  // EA = 1.0e6, EI = 1.0e4; rigid support 1.0e6
+  }
+  // The rebuild takes the sections from the CROSS file.
+  void SetSection(float modulus, float area, float inertia) {
+    SetDefaultCrossSection(model);
+    model.materials[1].modulus = modulus;
+    model.crossSections[1].area = area;
+    model.crossSections[1].inertia = inertia;
+    WriteCrossSectionsFile(session.paths, model);
+  }
+  int Add(float xa, float ya, float xb, float yb, int16_t hingeLeft = 0, int16_t hingeRight = 0) {
+    ElementRecord& e = model.elements[++model.params.elementCount];
+    e = ElementRecord{};
+    SetElementLeft(e, xa, ya);
+    SetElementRight(e, xb, yb);
+    e.hingeLeft = hingeLeft;
+    e.hingeRight = hingeRight;
+    e.material = e.crossSection = 1;
+    return model.params.elementCount;
+  }
+  void Support(int node, float u, float v, float phi) {
+    model.nodes[node].supportU = u;
+    model.nodes[node].supportV = v;
+    model.nodes[node].supportPhi = phi;
+  }
+  void Rebuild() { RebuildModel(session, messages); }
+  int Check() { return CheckStructure(session, messages); }
+  int Equations() const { return model.params.equationCount; }
+  // The assembled matrix with supports, without the rest of the check.
+  StiffnessMatrix Assembled() {
+    StiffnessMatrix k(Equations());
+    model.params.rigidStiffness = RigidStiffness(model);
+    EXPECT_EQ(AssembleElements(model, k, messages), 1);
+    AddSupportSprings(model, k);
+    return k;
+  }
+  std::string File(const std::string& stem) const { return ReadFile(session.paths.file(stem)); }
+  std::string Plain(const std::string& name) const {
+    return ReadFile(session.paths.plainFile(name));
+  }
+  bool HasFile(const std::string& stem) const { return Exists(session.paths.file(stem)); }
+  std::vector<std::string> MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const RecordedMessage& m : messages.messages) texts.push_back(m.title + ": " + m.text);
+    return texts;
+  }
+
+  TempDir dir;
+  Session session;
+  ModelTables& model = session.model;
+  RecordingMessages messages;
+};
+
+}  // namespace rerore::test

@@ -1,0 +1,65 @@
+#include "check/matrix_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <vector>
+
+namespace rerore {
+namespace {
+
+std::string Printf(const char* format, double value) {
+  char buffer[512];
+  return std::string(buffer, std::snprintf(buffer, sizeof buffer, format, value));
+}
+
+std::string Fast(double value, int width) {
+  std::string out;
+  AppendFixed(out, value, 2, width);
+  return out;
+}
+
+// Decimal ties that are no binary ties, the edge of the shortcut for tiny
+// values, signed zeros, huge, subnormal and non-finite values, then many
+// random magnitudes and raw bit patterns.
+TEST(MatrixText, ToCharsGivesTheBytesOfPrintf) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  std::vector<double> values = {0.0,    -0.0,    0.005, -0.005,  0.004,   -0.004,     0.0049999,
+                                0.015,  0.125,   2.675, -1.115,  99.995,  999999.995, 1e-300,
+                                5e-324, -5e-324, 1e22,  1e300,   DBL_MAX, -DBL_MAX,   inf,
+                                -inf,   nan,     -nan,  1.0 / 3, -2.0 / 3};
+  for (double x = -0.01; x <= 0.01; x += 0.0001) values.push_back(x);
+  std::mt19937_64 random(3);
+  std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-20, 20);
+  for (int i = 0; i < 200000; ++i) values.push_back(std::ldexp(mantissa(random), exponent(random)));
+  for (int i = 0; i < 20000; ++i) values.push_back(std::round(mantissa(random) * 1e5) / 200.0);
+  for (int i = 0; i < 50000; ++i) {
+    const uint64_t bits = random();
+    double d;
+    std::memcpy(&d, &bits, sizeof d);
+    values.push_back(d);
+  }
+  for (double x : values) {
+    ASSERT_EQ(Fast(x, 0), Printf("%.2f", x)) << std::hexfloat << x;
+    ASSERT_EQ(Fast(x, 5), Printf("%5.2lf", x)) << std::hexfloat << x;
+  }
+}
+
+TEST(MatrixText, ARowPerLineAndAnEmptyLineAfterIt) {
+  StiffnessMatrix m(2);
+  m(1, 1) = 1.5;
+  m(1, 2) = -0.001;
+  m(2, 1) = 12345.678;
+  EXPECT_EQ(NumberedMatrixText(m), "1: 1.50  -0.00  \r\n\r\n2: 12345.68  0.00  \r\n\r\n");
+  EXPECT_EQ(AlignedMatrixText(m), " 1.50  -0.00  \r\n\r\n12345.68   0.00  \r\n\r\n");
+}
+
+}  // namespace
+}  // namespace rerore

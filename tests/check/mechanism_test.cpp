@@ -1,0 +1,188 @@
+#include "check/mechanism.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "check_fixture.h"
+#include "plain_reference.h"
+
+namespace rerore {
+namespace {
+
+class MechanismTest : public test::CheckFixture {
+ protected:
+  // Marks the earlier results, so that a test sees what the analysis changed.
+  void Analyse() {
+    for (Pole& p : session.check.poleTable) p = Pole{-7.0f, -8.0f, 5};
+    session.check.kinematicVector.fill(-99.0);
+    AnalyseMechanism(session, Assembled());
+  }
+  // Two posts of 3 m pinned at their feet (nodes 1 and 4), a beam hinged to both heads.
+  void HingedPortal() {
+    Add(0.0f, 0.0f, 0.0f, 3.0f);
+    Add(0.0f, 3.0f, 6.0f, 3.0f, 1, 1);
+    Add(6.0f, 3.0f, 6.0f, 0.0f);
+    Rebuild();
+    Support(1, 1.0f, 1.0f, 0.0f);
+    Support(4, 1.0f, 1.0f, 0.0f);
+  }
+  void ExpectPole(int element, float x, float y) const {
+    const Pole& p = session.check.poleTable[element];
+    EXPECT_EQ(p.atInfinity, 0) << element;
+    EXPECT_NEAR(p.x, x, 1e-4) << element;
+    EXPECT_NEAR(p.y, y, 1e-4) << element;
+  }
+  bool HasLine(const std::string& line) const {
+    return Plain("MATH_UKINEMATIC.TXT").find(line + "\r\n") != std::string::npos;
+  }
+};
+
+TEST_F(MechanismTest, SimplySupportedBeamIsNoMechanism) {
+  Add(0.0f, 0.0f, 5.0f, 0.0f);
+  Rebuild();
+  Support(1, 1.0f, 1.0f, 0.0f);
+  Support(2, 0.0f, 1.0f, 0.0f);
+  Analyse();
+  EXPECT_FALSE(test::Exists(session.paths.plainFile("MATH_UKINEMATIC.TXT")));
+  EXPECT_EQ(session.check.kinematicVector[1], -99.0);
+  EXPECT_EQ(session.check.poleTable[1].atInfinity, 5);
+}
+
+TEST_F(MechanismTest, BeamOnTwoRollersOnlyTranslates) {
+  Add(0.0f, 0.0f, 3.0f, 0.0f);
+  Add(3.0f, 0.0f, 6.0f, 0.0f);
+  Rebuild();
+  Support(1, 0.0f, 1.0f, 0.0f);
+  Support(3, 0.0f, 1.0f, 0.0f);
+  Analyse();
+  for (int e = 1; e <= 2; ++e) {
+    EXPECT_EQ(session.check.poleTable[e].atInfinity, 1);
+    EXPECT_EQ(session.check.poleTable[e].x, -7.0f);  // keeps its old point
+  }
+  // The elimination meets the zero pivot at node 3's u; every u moves by 1.
+  EXPECT_EQ(Plain("MATH_UKINEMATIC.TXT")
+                .find("First eigenvector, from column 7 in the echelon matrix, entries are "
+                      "displacements of nodes\r\n\r\n 1    1.00\r\n"),
+            0u);
+  for (int node = 1; node <= 3; ++node) {
+    EXPECT_NEAR(session.check.kinematicVector[model.nodes[node].dofU], 1.0, 1e-9);
+    EXPECT_NEAR(session.check.kinematicVector[model.nodes[node].dofV], 0.0, 1e-9);
+  }
+  EXPECT_TRUE(
+      HasLine("Element does not rotate, pole lies on a line normal to the element at infinity"));
+  EXPECT_TRUE(HasLine("Number of nodes = 3 Number of elements = 2  Number of equations = 9\r\n"));
+}
+
+TEST_F(MechanismTest, PinnedColumnTurnsAboutItsFootWhicheverEndItIs) {
+  Add(0.0f, 0.0f, 0.0f, 3.0f);  // foot = left end, node 1
+  Add(5.0f, 3.0f, 5.0f, 0.0f);  // foot = right end, node 4
+  Rebuild();
+  Support(1, 1.0f, 1.0f, 0.0f);
+  Support(4, 1.0f, 1.0f, 0.0f);
+  Support(3, 1.0f, 0.0f, 0.0f);  // the second column held at its head
+  Analyse();
+  ExpectPole(1, 0.0f, 0.0f);
+  EXPECT_TRUE(HasLine("---> Pole at left node x = 0.00 y = 0.00"));
+  EXPECT_TRUE(HasLine("Element 1  Node L = 1  Node R = 2"));
+  EXPECT_TRUE(HasLine("Right dof u = 4 dof v = 5 dof phi = 6 "));
+  EXPECT_TRUE(HasLine(" 4   -3.00"));  // the head moves 3 m against +x per unit turn
+
+  Support(1, 1.0f, 1.0f, 1.0f);  // now only the second one can turn
+  Support(3, 0.0f, 0.0f, 0.0f);
+  Analyse();
+  ExpectPole(2, 5.0f, 0.0f);
+  EXPECT_TRUE(HasLine("---> Pole at right node x = 5.00 y = 0.00"));
+}
+
+TEST_F(MechanismTest, PortalWithHingedBeamSwaysAboutTheFeet) {
+  HingedPortal();
+  Analyse();
+  ExpectPole(1, 0.0f, 0.0f);
+  ExpectPole(3, 6.0f, 0.0f);
+  EXPECT_EQ(session.check.poleTable[2].atInfinity, 1);
+  const auto& u = session.check.kinematicVector;
+  EXPECT_NEAR(u[model.nodes[2].dofU], -3.0, 1e-9);  // per unit turn of the right post
+  EXPECT_NEAR(u[model.nodes[3].dofU], -3.0, 1e-9);
+}
+
+// A four-bar chain: the hinged link turns about the crossing of the lines
+// of the two posts, x = 0 and the line through (6, 0) and (4, 4): (0, 12).
+TEST_F(MechanismTest, LinkOfAFourBarChainTurnsAboutTheCrossingOfThePosts) {
+  Add(0.0f, 0.0f, 0.0f, 4.0f);
+  Add(0.0f, 4.0f, 4.0f, 4.0f, 1, 1);
+  Add(4.0f, 4.0f, 6.0f, 0.0f);
+  Rebuild();
+  Support(1, 1.0f, 1.0f, 0.0f);
+  Support(4, 1.0f, 1.0f, 0.0f);
+  Analyse();
+  ExpectPole(2, 0.0f, 12.0f);
+  EXPECT_TRUE(HasLine("---> Pole x = 0.00 y = 12.00"));
+}
+
+TEST_F(MechanismTest, AssembledMatrixSurvivesTheAnalysisAndNoScratchFileIsLeft) {
+  HingedPortal();
+  StiffnessMatrix checked(Equations());
+  ASSERT_EQ(AssembleAndCheck(session, checked, messages), 1);
+  EXPECT_EQ(session.check.poleTable[2].atInfinity, 1);  // the analysis did run
+  EXPECT_EQ(checked.rowsImage(), Assembled().rowsImage());
+  std::vector<std::string> written;
+  for (const std::string& name : test::ListDirectory(session.paths.positionDirectory))
+    if (name.find(".001") == std::string::npos) written.push_back(name);
+  EXPECT_EQ(written, (std::vector<std::string>{"DEFSUP.TXT", "MATH_KMATRIX.TXT", "MATH_RREF.TXT",
+                                               "MATH_TRIANGULAR.TXT", "MATH_UKINEMATIC.TXT"}));
+}
+
+// The listings and the mode equal those of the whole-row loops byte for byte.
+void ExpectSameAsPlain(Session& s, const StiffnessMatrix& k) {
+  const test::PlainEchelon plain = test::PlainEchelonReduction(test::ToDense(k));
+  AnalyseMechanism(s, k);
+  EXPECT_EQ(test::ReadFile(s.paths.plainFile("MATH_KMATRIX.TXT")), plain.kmatrix);
+  EXPECT_EQ(test::ReadFile(s.paths.plainFile("MATH_TRIANGULAR.TXT")), plain.triangular);
+  EXPECT_EQ(test::ReadFile(s.paths.plainFile("MATH_RREF.TXT")), plain.rref);
+  for (int i = 1; plain.zeroPivots > 0 && i <= k.size(); ++i)
+    EXPECT_EQ(s.check.kinematicVector[i], plain.mode[i]) << i;
+}
+
+TEST_F(MechanismTest, ReductionIsThatOfTheWholeRowLoops) {
+  for (int storey = 0; storey < 2; ++storey) {  // two storeys, hinged beams, no supports
+    for (int c = 0; c < 3; ++c) Add(4.0f * c, 3.0f * storey, 4.0f * c, 3.0f * storey + 3.0f);
+    for (int c = 0; c < 2; ++c)
+      Add(4.0f * c, 3.0f * storey + 3, 4.0f * c + 4, 3.0f * storey + 3, 1, c);
+  }
+  Rebuild();
+  ExpectSameAsPlain(session, Assembled());
+  std::mt19937 random(7);  // zero pivots, zero entries, both signs, small pivots
+  std::uniform_real_distribution<double> value(-5.0, 5.0);
+  for (int n : {2, 12, 30}) {
+    model.params.setEquationCount(static_cast<int16_t>(n));
+    StiffnessMatrix m(n);
+    for (int i = 1; i <= n; ++i)
+      for (int j = i; j <= n; ++j)
+        if (value(random) > 2.0 || i == j)
+          m(i, j) = m(j, i) = value(random) > 0 ? 0.0 : value(random);
+    m(1, 1) = 0.0;
+    m(n, n) = 0.5;  // counts as a zero pivot, yet is no free column
+    ExpectSameAsPlain(session, m);
+  }
+}
+
+TEST_F(MechanismTest, PolesWidenTheDrawingExtentUnlessTheFileCannotBeWritten) {
+  Add(0.0f, 0.0f, 10.0f, 0.0f);
+  Add(10.0f, 0.0f, 10.0f, 5.0f);
+  session.check.poleTable[1] = Pole{25.0f, 2.0f, 0};
+  session.check.poleTable[2] = Pole{3.0f, -1.0f, 1};  // counts although at infinity
+  WritePolesExtent(session);
+  const DrawingExtents& e = session.view.extents;
+  EXPECT_EQ(std::vector<float>({e.xmin, e.ymin, e.xmax, e.ymax}),
+            std::vector<float>({0.0f, -1.0f, 25.0f, 5.0f}));
+  EXPECT_EQ(test::ValuesOf<float>(File("EXTENSIOPOLESR")),
+            std::vector<float>({0.0f, -1.0f, 25.0f, 5.0f}));
+  std::filesystem::remove_all(session.paths.positionDirectory);
+  session.check.poleTable[1].x = 40.0f;
+  WritePolesExtent(session);
+  EXPECT_EQ(session.view.extents.xmax, 25.0f);
+}
+
+}  // namespace
+}  // namespace rerore

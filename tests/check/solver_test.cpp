@@ -1,0 +1,78 @@
+#include "check/solver.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "check_fixture.h"
+#include "plain_reference.h"
+
+namespace rerore {
+namespace {
+
+// Solves every column in panels and compares with the plain column-by-column solve.
+void ExpectSameAsPlain(const StiffnessMatrix& k) {
+  const int n = k.size();
+  test::RecordingMessages messages;
+  std::vector<double> fast(static_cast<size_t>(n) * n);
+  FlexibilitySolver solver(k);
+  const int singular = solver.solveFirstColumn(fast.data(), messages);
+  if (singular == 0 && n > 1) solver.solveColumns(2, n, fast.data() + n);
+  const test::PlainSolution plain = test::PlainInverse(test::ToDense(k));
+  ASSERT_EQ(singular, plain.singular);
+  for (size_t i = 0; singular == 0 && i < fast.size(); ++i)
+    ASSERT_LE(std::fabs(fast[i] - plain.inverse[i]), 1e-12 * std::fabs(plain.inverse[i])) << i;
+}
+
+class SolverTest : public test::CheckFixture {};
+
+TEST_F(SolverTest, ColumnsAreThoseOfTheStraightforwardSolve) {
+  for (int storey = 0; storey < 2; ++storey) {  // three bays, two storeys, hinged beams
+    for (int c = 0; c < 4; ++c) Add(5.0f * c, 3.5f * storey, 5.0f * c, 3.5f * storey + 3.5f);
+    for (int c = 0; c < 3; ++c)
+      Add(5.0f * c, 3.5f * storey + 3.5f, 5.0f * c + 5, 3.5f * storey + 3.5f, 1, c % 2);
+  }
+  Rebuild();
+  for (int node : {1, 3, 5, 7}) Support(node, 1.0f, 0.7f, node == 1 ? 1.0f : 0.0f);
+  ExpectSameAsPlain(Assembled());
+  for (int node : {1, 3, 5, 7}) Support(node, 1.0e-6f, 1.0e-6f, 0.0f);  // more refinement
+  ExpectSameAsPlain(Assembled());
+
+  std::mt19937 random(11);
+  std::uniform_real_distribution<double> value(-1.0, 1.0);
+  for (int n : {1, 9, 40}) {
+    StiffnessMatrix k(n);
+    for (int i = 1; i <= n; ++i) {
+      for (int j = i + 1; j <= n; ++j)
+        if (value(random) > 0.3) k(i, j) = k(j, i) = 1.0e4 * value(random);
+      k(i, i) = 1.0e5 * (2.0 + value(random));
+    }
+    ExpectSameAsPlain(k);
+  }
+}
+
+TEST_F(SolverTest, ZeroFirstPivotIsSwappedOnceAndEveryColumnReusesTheSwap) {
+  StiffnessMatrix k(3);
+  k(1, 2) = k(2, 1) = 4.0;
+  k(2, 2) = 1.0;
+  k(2, 3) = k(3, 2) = 2.0;
+  k(3, 3) = 8.0;
+  FlexibilitySolver solver(k);
+  std::vector<double> f(9);
+  ASSERT_EQ(solver.solveFirstColumn(f.data(), messages), 0);
+  solver.solveColumns(2, 3, f.data() + 3);
+  EXPECT_TRUE(solver.pivots().pivotSwapped);
+  EXPECT_EQ(solver.pivots().swappedWith[1], 2);
+  EXPECT_EQ(solver.pivots().swappedWith[2], 0);
+  for (int c = 1; c <= 3; ++c)
+    for (int i = 1; i <= 3; ++i) {
+      double sum = 0.0;
+      for (int j = 1; j <= 3; ++j) sum += k(i, j) * f[(c - 1) * 3 + j - 1];
+      EXPECT_NEAR(sum, i == c ? 1.0 : 0.0, 1e-12) << i << "," << c;
+    }
+  ExpectSameAsPlain(k);
+}
+
+}  // namespace
+}  // namespace rerore

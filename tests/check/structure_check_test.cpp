@@ -1,0 +1,203 @@
+#include "check/structure_check.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "check_fixture.h"
+
+namespace rerore {
+namespace {
+
+using test::ValuesOf;
+
+class StructureCheckTest : public test::CheckFixture {
+ protected:
+  // A cantilever of 4 m clamped at node 1 by springs of f times 1.0e6.
+  void Cantilever(float f) {
+    Add(0.0f, 0.0f, 4.0f, 0.0f);
+    Rebuild();
+    Support(1, f, f, f);
+  }
+  // F(i, j) from INVERSE: column j is the answer to a unit load on j.
+  double F(int i, int j) const {
+    const int n = Equations();
+    return ValuesOf<double>(File("INVERSE")).at(static_cast<size_t>(j - 1) * n + (i - 1));
+  }
+  void MakeStaleResults() {
+    for (const char* stem : {"INVERSE", "FLEXDIA", "FLEXMAX"})
+      test::WriteFile(session.paths.file(stem), "stale");
+    test::WriteFile(session.paths.plainFile("FLEXMAX.TXT"), "stale");
+  }
+  void ExpectNoResults() const {
+    for (const char* stem : {"INVERSE", "FLEXDIA", "FLEXMAX"}) EXPECT_FALSE(HasFile(stem)) << stem;
+    EXPECT_FALSE(test::Exists(session.paths.plainFile("FLEXMAX.TXT")));
+  }
+};
+
+TEST_F(StructureCheckTest, CantileverTipFlexibilityIsTheBeamFormulaPlusTheSprings) {
+  Cantilever(1.0f);
+  ASSERT_EQ(Check(), 0);
+  const double beam = 64.0 / 3.0e4;  // L^3 / (3 EI)
+  EXPECT_GT(F(5, 5), beam);
+  EXPECT_NEAR(F(5, 5), beam, 0.01 * beam);
+  EXPECT_NE(Plain("FLEXMAX.TXT").find("min\r\n\r\n6     5   2.150E-03  uy at Node 2\r\n"),
+            std::string::npos);
+
+  session = Session{};  // softer springs: settlement 1/k and rotation L^2/k add
+  SetUp();
+  Cantilever(0.1f);
+  ASSERT_EQ(Check(), 0);
+  const double spring = static_cast<double>(0.1f * 1.0e6f);
+  const double expected = beam + 1.0 / spring + 16.0 / spring;
+  EXPECT_NEAR(F(5, 5), expected, 1e-9 * expected);
+}
+
+TEST_F(StructureCheckTest, SimplySupportedBeamOnSpringsAtMidSpan) {
+  Add(0.0f, 0.0f, 3.0f, 0.0f);
+  Add(3.0f, 0.0f, 6.0f, 0.0f);
+  Rebuild();
+  Support(1, 1.0f, 0.01f, 0.0f);
+  Support(3, 0.0f, 0.01f, 0.0f);
+  ASSERT_EQ(Check(), 0);
+  const int v = model.nodes[2].dofV;
+  // L^3 / (48 EI), and each spring carries half the load: the mid point
+  // sinks by the mean of the two settlements, 1 / (2k).
+  const double expected = 216.0 / 48.0e4 + 0.5 / static_cast<double>(0.01f * 1.0e6f);
+  EXPECT_NEAR(F(v, v), expected, 1e-9 * expected);
+}
+
+TEST_F(StructureCheckTest, FlexibilityIsSymmetricAndInvertsTheMatrix) {
+  Add(0.0f, 0.0f, 0.0f, 3.0f);
+  Add(0.0f, 3.0f, 5.0f, 4.0f, 1, 0);
+  Add(5.0f, 4.0f, 10.0f, 3.0f, 0, 1);
+  Add(10.0f, 3.0f, 10.0f, 0.0f);
+  Add(5.0f, 4.0f, 5.0f, 0.0f, 1, 0);
+  Rebuild();
+  Support(1, 1.0f, 1.0f, 1.0f);
+  Support(5, 1.0f, 1.0f, 0.0f);
+  Support(6, 0.5f, 1.0f, 0.0f);
+  ASSERT_EQ(Check(), 0);
+  const int n = Equations();
+  const std::vector<double> k = ValuesOf<double>(File("MATRIXP"));
+  double largest = 0.0;
+  for (int i = 1; i <= n; ++i) largest = std::max(largest, std::fabs(F(i, i)));
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n; ++j) {
+      EXPECT_NEAR(F(i, j), F(j, i), 1e-9 * largest) << i << "," << j;
+      double product = 0.0;  // (K F)(i, j)
+      for (int m = 1; m <= n; ++m) product += k[(i - 1) * n + (m - 1)] * F(m, j);
+      EXPECT_NEAR(product, i == j ? 1.0 : 0.0, 1e-9) << i << "," << j;
+    }
+}
+
+TEST_F(StructureCheckTest, MatrixFilesHoldTheMatrixItsFactorsAndTheFlexibilities) {
+  Add(0.0f, 0.0f, 4.0f, 0.0f);
+  Add(4.0f, 0.0f, 4.0f, -3.0f, 1, 0);
+  Rebuild();
+  Support(1, 1.0f, 1.0f, 0.0f);
+  Support(3, 1.0f, 1.0f, 0.0f);
+  ASSERT_EQ(Check(), 0);
+  const int n = Equations();
+  const std::vector<double> rows = ValuesOf<double>(File("MATRIX"));
+  const std::vector<double> k = ValuesOf<double>(File("MATRIXP"));
+  const std::vector<double> lu = ValuesOf<double>(File("LU"));
+  ASSERT_EQ(rows.size(), static_cast<size_t>(n) * (n + 1));
+  ASSERT_EQ(k.size(), static_cast<size_t>(n) * n);
+  ASSERT_EQ(lu.size(), rows.size());
+  EXPECT_EQ(File("MATRIXORI"), File("MATRIX"));
+  // File row r of LU is column r of the factors; unit L times U is K again.
+  auto factor = [&](int i, int j) { return lu[(j - 1) * (n + 1) + i]; };
+  for (int i = 1; i <= n; ++i) {
+    EXPECT_EQ(rows[(i - 1) * (n + 1)], 0.0);  // the unused place 0
+    for (int j = 1; j <= n; ++j) {
+      EXPECT_EQ(rows[(i - 1) * (n + 1) + j], k[(i - 1) * n + j - 1]);
+      double sum = 0.0;
+      for (int m = 1; m <= std::min(i, j); ++m) sum += (m == i ? 1.0 : factor(i, m)) * factor(m, j);
+      EXPECT_NEAR(sum, k[(i - 1) * n + j - 1], 1e-3) << i << "," << j;
+    }
+  }
+  const std::vector<double> diagonal = ValuesOf<double>(File("FLEXDIA"));
+  ASSERT_EQ(diagonal.size(), static_cast<size_t>(n));
+  for (int c = 1; c <= n; ++c) EXPECT_EQ(diagonal[c - 1], F(c, c));
+  const std::string flexmax = File("FLEXMAX");  // node, equation, value from the largest
+  ASSERT_EQ(flexmax.size(), 12u * n);
+  for (int r = 0; r < n; ++r) {
+    const int equation = ValuesOf<int32_t>(flexmax.substr(12 * r + 4, 4))[0];
+    const float value = ValuesOf<float>(flexmax.substr(12 * r + 8, 4))[0];
+    EXPECT_EQ(value, static_cast<float>(F(equation, equation)));
+    if (r > 0) EXPECT_LE(value, ValuesOf<float>(flexmax.substr(12 * r - 4, 4))[0]);
+  }
+}
+
+TEST_F(StructureCheckTest, ListingsOfACantileverByteForByte) {
+  Cantilever(1.0f);
+  ASSERT_EQ(Check(), 0);
+  EXPECT_EQ(Plain("DEFSUP.TXT"), "Support stiffness = 1.000E+06");
+  EXPECT_EQ(Plain("MATH_KMATRIX.TXT"),
+            "1: 1250000.00  0.00  0.00  -250000.00  0.00  0.00  \r\n\r\n"
+            "2: 0.00  1001875.00  -3750.00  0.00  -1875.00  -3750.00  \r\n\r\n"
+            "3: 0.00  -3750.00  1010000.00  0.00  3750.00  5000.00  \r\n\r\n"
+            "4: -250000.00  0.00  0.00  250000.00  0.00  0.00  \r\n\r\n"
+            "5: 0.00  -1875.00  3750.00  0.00  1875.00  3750.00  \r\n\r\n"
+            "6: 0.00  -3750.00  5000.00  0.00  3750.00  10000.00  \r\n\r\n");
+  // Row 4 after the first step: 250000 - 250000 * 250000 / 1250000.
+  const std::string triangle = Plain("MATH_TRIANGULAR.TXT");
+  EXPECT_EQ(triangle.find("1250000.00   0.00   0.00  -250000.00   0.00   0.00  \r\n\r\n"), 0u);
+  EXPECT_NE(triangle.find(" 0.00   0.00   0.00  200000.00   0.00   0.00  \r\n"), std::string::npos);
+}
+
+TEST_F(StructureCheckTest, MechanismIsSingularAndLeavesNoResults) {
+  Add(0.0f, 0.0f, 0.0f, 3.0f);
+  Rebuild();
+  Support(1, 1.0f, 1.0f, 0.0f);
+  MakeStaleResults();
+  EXPECT_EQ(Check(), 6);
+  EXPECT_EQ(session.check.checkResult, 6);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Error: Singularity in row 6"});
+  ExpectNoResults();
+  EXPECT_TRUE(HasFile("MATRIX"));
+}
+
+TEST_F(StructureCheckTest, ModelsTheCheckCannotTakeAreRefused) {
+  for (int k = 0; k < 11; ++k)
+    Add(0.0f, 0.0f, 5.0f * std::cos(0.5f * k), 5.0f * std::sin(0.5f * k));
+  Rebuild();
+  const struct {
+    int elements, equations;
+    float modulus;
+    std::string message;
+  } cases[] = {
+      {11, 0, 1.0e4f, "Error: Too many elements at node 1, max = 10"},
+      {1, 601, 1.0e4f, "Error: Too many equations 601, max = 600"},
+      {1, 0, 0.0f,
+       std::string(kApplicationTitle) + ": Error in the stiffness of element 1. Check E, A and I"}};
+  for (const auto& c : cases) {
+    model.params.elementCount = static_cast<int16_t>(c.elements);
+    if (c.equations > 0) model.params.setEquationCount(static_cast<int16_t>(c.equations));
+    model.materials[1].modulus = c.modulus;
+    MakeStaleResults();
+    messages.messages.clear();
+    EXPECT_EQ(Check(), kCheckRefused);
+    EXPECT_EQ(session.check.checkResult, kCheckRefused);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{c.message});
+    ExpectNoResults();
+    EXPECT_FALSE(HasFile("MATRIX"));
+    model.params.setEquationCount(6);
+  }
+}
+
+TEST_F(StructureCheckTest, EmptyFrameGetsBothWarningsAndIsSound) {
+  Rebuild();
+  EXPECT_EQ(Check(), 0);
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Error: Frame can roll sideways!",
+                                                      "Error: Frame is not anchored at the "
+                                                      "ground!"}));
+  EXPECT_EQ(File("FLEXDIA"), "");
+  EXPECT_EQ(Plain("FLEXMAX.TXT"),
+            "Entries on the diagonal of the inverse (= flexibility matrix) from max --> "
+            "min\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace rerore
