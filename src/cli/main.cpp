@@ -27,6 +27,8 @@ const Command kCommands[] = {
      "generate arc EXT @DATAPATH R LEFT RIGHT N     radius, angles in degrees, segments"},
     {"generate", rerore::RunGenerate,
      "generate parabola EXT @DATAPATH L F N         base length, height, elements"},
+    {"check", rerore::RunCheck,
+     "check EXT @DATAPATH                           rebuild and check the frame"},
 };
 
 void PrintUsage() {
