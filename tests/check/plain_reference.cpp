@@ -65,7 +65,8 @@ DenseMatrix ToDense(const StiffnessMatrix& k) {
 
 PlainEchelon PlainEchelonReduction(DenseMatrix k) {
   const int n = static_cast<int>(k.size()) - 1;
-  PlainEchelon r{Listing(k, true)};
+  PlainEchelon r;
+  r.kmatrix = Listing(k, true);
   for (int i = 1; i <= n - 1; ++i)
     for (int row = i + 1; row <= n && k[i][i] != 0.0; ++row) {
       const double f = k[row][i] / k[i][i];

@@ -126,7 +126,9 @@ TEST_F(StructureCheckTest, MatrixFilesHoldTheMatrixItsFactorsAndTheFlexibilities
     const int equation = ValuesOf<int32_t>(flexmax.substr(12 * r + 4, 4))[0];
     const float value = ValuesOf<float>(flexmax.substr(12 * r + 8, 4))[0];
     EXPECT_EQ(value, static_cast<float>(F(equation, equation)));
-    if (r > 0) EXPECT_LE(value, ValuesOf<float>(flexmax.substr(12 * r - 4, 4))[0]);
+    if (r > 0) {
+      EXPECT_LE(value, ValuesOf<float>(flexmax.substr(12 * r - 4, 4))[0]);
+    }
   }
 }
 
