@@ -51,5 +51,27 @@ TEST_F(CliGenerate, RefusedInputExitsWith5AndWrongArgumentsWith1) {
   }
 }
 
+// Each frame in a position of its own: arc and parabola set no supports,
+// so their nodes must not inherit those of an earlier frame.
+TEST(CliGenerateThenCheck, BeamAndFrameAreSoundCurvesWithoutSupportsAreMechanisms) {
+  const std::tuple<std::string, std::string, int> runs[] = {
+      {"beam", "4.0 7.5 12.3", 0},
+      {"frame", "3.0:2:5.0 3.0:3:2.5", 0},
+      {"arc", "10 180 0 8", 2},
+      {"parabola", "10 2 4", 2},
+  };
+  for (const auto& [kind, values, status] : runs) {
+    test::TempDir data;
+    test::TempDir home;
+    std::filesystem::create_directories(data / "SDIR001");
+    const std::string cli = "XDG_DATA_HOME=" + home.path() + " " + RERORE_CLI;
+    const std::string position = " .001 @" + data.path();
+    ASSERT_EQ(test::RunCommand(cli + " generate " + kind + position + " " + values).status, 0);
+    const auto result = test::RunCommand(cli + " check" + position);
+    EXPECT_EQ(result.status, status) << kind << result.err;
+    if (status == 0) EXPECT_EQ(result.out, "checkResult 0\n") << kind;
+  }
+}
+
 }  // namespace
 }  // namespace rerore
