@@ -25,6 +25,7 @@ int StartFromArguments(Session& session, CliMessages& messages, const Arguments&
 int RunLoad(const Arguments& arguments);
 int RunGenerate(const Arguments& arguments);
 int RunEnd(const Arguments& arguments);
+int RunStore(const Arguments& arguments);
 // Start-up, model rebuild and structural check; prints "checkResult N".
 int RunCheck(const Arguments& arguments);
 

@@ -106,6 +106,29 @@ TEST(PositionCommands, StoreAsTrimsTheNameAndAsksAgainWhenTheFolderFails) {
   EXPECT_EQ(s.paths.extension, ".BAD");
 }
 
+TEST(PositionCommands, StoreNamesAnUnnamedPositionBeforeWritingAnything) {
+  test::SettingsHome home;
+  TempDir data;
+  Session s;
+  test::MakeCantileverFrame(s, data.path(), "NEW");
+  for (int j = 1; j <= 3; ++j) s.model.nodes[j].supportU = s.model.nodes[j].supportV = 0.0f;
+  s.model.nodes[1].supportU = s.model.nodes[1].supportV = s.model.nodes[1].supportPhi = 1.0f;
+  RecordingMessages messages;
+  bool echoBeforeNaming = true;
+  const StoreOutcome outcome = Store(s, messages, [&](const std::string& prefill) {
+    echoBeforeNaming = test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT");
+    EXPECT_EQ(prefill, "NEW");
+    return std::optional<std::string>("CANT");
+  });
+  EXPECT_FALSE(echoBeforeNaming);
+  EXPECT_EQ(outcome.end, CommandEnd::Quit) << outcome.checkResult;  // a clamped cantilever
+  EXPECT_EQ(outcome.checkResult, 0);
+  EXPECT_EQ(s.paths.extension, ".CANT");
+  EXPECT_TRUE(test::Exists(data / "SDIRCANT/ECHO_G.CANT.TXT"));
+  EXPECT_EQ(ReadFile(data / "SDIRCANT/GEOMETRY.CANT"), std::string("\1\0\0\0", 4));
+  EXPECT_FALSE(test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT"));
+}
+
 TEST(PositionCommands, OpenTakesTheNameAfterSdir) {
   test::SettingsHome home;
   TempDir data;

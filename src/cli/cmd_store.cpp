@@ -1,0 +1,27 @@
+// rerore-cli store: start-up, then Store without any dialog. The exit
+// status tells how the structural check judged the frame.
+#include <cstdio>
+
+#include "cli/commands.h"
+#include "model/position_commands.h"
+
+namespace rerore {
+
+int RunStore(const Arguments& arguments) {
+  Session session;
+  CliMessages messages;
+  if (const int status = StartFromArguments(session, messages, arguments); status != 0)
+    return status;
+  if (IsUnnamedPosition(session.paths)) {
+    messages.message("The position NEW has no name yet: Store as needs one.", "Store",
+                     MessageIcon::Stop);
+    return kExitUsage;
+  }
+  const StoreOutcome outcome =
+      Store(session, messages, [](const std::string&) { return std::optional<std::string>(); });
+  std::printf("checkResult %i\n", outcome.checkResult);
+  if (outcome.checkResult == 0) return 0;
+  return outcome.checkResult > 0 ? kExitSingular : kExitCheckRefused;
+}
+
+}  // namespace rerore
