@@ -52,8 +52,9 @@ TEST_F(CliGenerate, RefusedInputExitsWith5AndWrongArgumentsWith1) {
 }
 
 // Each frame in a position of its own: arc and parabola set no supports,
-// so their nodes must not inherit those of an earlier frame.
-TEST(CliGenerateThenCheck, BeamAndFrameAreSoundCurvesWithoutSupportsAreMechanisms) {
+// so their nodes must not inherit those of an earlier frame. GEOMETRY is
+// removed after generating, so that only Store can write it again.
+TEST(CliGenerateThenStore, BeamAndFrameAreSoundCurvesWithoutSupportsAreMechanisms) {
   const std::tuple<std::string, std::string, int> runs[] = {
       {"beam", "4.0 7.5 12.3", 0},
       {"frame", "3.0:2:5.0 3.0:3:2.5", 0},
@@ -67,9 +68,16 @@ TEST(CliGenerateThenCheck, BeamAndFrameAreSoundCurvesWithoutSupportsAreMechanism
     const std::string cli = "XDG_DATA_HOME=" + home.path() + " " + RERORE_CLI;
     const std::string position = " .001 @" + data.path();
     ASSERT_EQ(test::RunCommand(cli + " generate " + kind + position + " " + values).status, 0);
-    const auto result = test::RunCommand(cli + " check" + position);
+    const std::string geometry = data / "SDIR001/GEOMETRY.001";
+    std::filesystem::remove(geometry);
+    const auto result = test::RunCommand(cli + " store" + position);
     EXPECT_EQ(result.status, status) << kind << result.err;
-    if (status == 0) EXPECT_EQ(result.out, "checkResult 0\n") << kind;
+    if (status == 0) {
+      EXPECT_EQ(result.out, "checkResult 0\n") << kind;
+      EXPECT_EQ(test::ReadFile(geometry), std::string("\1\0\0\0", 4)) << kind;
+    } else {
+      EXPECT_FALSE(test::Exists(geometry)) << kind;
+    }
   }
 }
 
