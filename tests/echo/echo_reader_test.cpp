@@ -49,74 +49,79 @@ Session LoadFromText(const std::string& dataPath, const std::string& text) {
   return t;
 }
 
+// What the echo file carries of a row, and what the rebuild derives from it.
+std::vector<double> Carried(const MaterialRecord& m) { return {double(m.number), m.modulus}; }
+std::vector<double> Carried(const CrossSectionRecord& c) {
+  return {double(c.number), c.width, c.height, c.area, std::round(c.inertia * 1e7)};
+}
+std::vector<double> Carried(const ElementRecord& e) {
+  std::vector<double> v = {e.xa,
+                           e.ya,
+                           e.za,
+                           e.xb,
+                           e.yb,
+                           e.zb,
+                           double(e.hingeLeft),
+                           double(e.hingeRight),
+                           double(e.material),
+                           double(e.crossSection),
+                           double(e.compression),
+                           double(e.tension),
+                           double(e.nodeLeft),
+                           double(e.nodeRight)};
+  v.insert(v.end(), e.endDofs, e.endDofs + 6);
+  return v;
+}
+std::vector<double> Carried(const NodeRecord& n) {
+  return {double(n.number),
+          n.x,
+          n.y,
+          n.z,
+          n.supportU,
+          n.supportV,
+          n.supportPhi,
+          double(n.supportedU),
+          double(n.supportedV),
+          double(n.rotationCount)};
+}
+std::vector<double> Carried(const SupportRecord& r) {
+  return {double(r.node), double(r.givenU), double(r.givenV), double(r.givenPhi)};
+}
+
+template <class Record, size_t N>
+void ExpectSameRows(const std::array<Record, N>& read, const std::array<Record, N>& written,
+                    int rows) {
+  for (int r = 1; r <= rows; ++r) EXPECT_EQ(Carried(read[r]), Carried(written[r])) << "row " << r;
+}
+
 TEST(EchoReader, RoundTripGivesTheSameTables) {
   TempDir data;
   Session s;
   test::MakeCantileverFrame(s, data.path(), "007");
   Enlarge(s);
+  s.model.nodes[1].supportedU = s.model.nodes[1].supportedV = 1;
+  s.model.nodes[3].supportedV = 1;
   WriteEcho(s, s.paths.echoFile());
   const Session t = LoadFromText(data.path(), ReadFile(s.paths.echoFile()));
   const ModelTables& a = s.model;
   const ModelTables& b = t.model;
   EXPECT_EQ(b.params.titleText(), "");  // the writer's "TITEL" is not read: PARAMR gives it
-  ASSERT_EQ(b.params.materialCount, 2);
-  for (int i = 1; i <= 2; ++i) {
-    EXPECT_EQ(b.materials[i].number, a.materials[i].number);
-    EXPECT_EQ(b.materials[i].modulus, a.materials[i].modulus);
-  }
-  ASSERT_EQ(b.params.crossSectionCount, 2);
-  for (int i = 1; i <= 2; ++i) {
-    const CrossSectionRecord& x = a.crossSections[i];
-    const CrossSectionRecord& y = b.crossSections[i];
-    EXPECT_EQ(y.number, x.number);
-    EXPECT_EQ(y.width, x.width);
-    EXPECT_EQ(y.height, x.height);
-    EXPECT_FLOAT_EQ(y.area, x.area);
-    EXPECT_NEAR(y.inertia, x.inertia, 1e-4 * x.inertia);
-  }
-  ASSERT_EQ(b.params.elementCount, 2);
-  for (int k = 1; k <= 2; ++k) {
-    const ElementRecord& x = a.elements[k];
-    const ElementRecord& y = b.elements[k];
-    EXPECT_EQ(std::vector<float>({y.xa, y.ya, y.za, y.xb, y.yb, y.zb}),
-              std::vector<float>({x.xa, x.ya, x.za, x.xb, x.yb, x.zb}));
-    EXPECT_EQ(std::vector<int>({y.hingeLeft, y.hingeRight, y.material, y.crossSection,
-                                y.compression, y.tension, y.nodeLeft, y.nodeRight}),
-              std::vector<int>({x.hingeLeft, x.hingeRight, x.material, x.crossSection,
-                                x.compression, x.tension, x.nodeLeft, x.nodeRight}));
-    EXPECT_EQ(std::vector<int>(y.endDofs, y.endDofs + 6),
-              std::vector<int>(x.endDofs, x.endDofs + 6));
-    EXPECT_NEAR(y.ei, x.ei, 1e-4 * x.ei);  // I is printed with five digits
-  }
-  ASSERT_EQ(b.params.nodeCount, 3);
-  for (int j = 1; j <= 3; ++j) {
-    const NodeRecord& x = a.nodes[j];
-    const NodeRecord& y = b.nodes[j];
-    EXPECT_EQ(std::vector<float>({y.x, y.y, y.z, y.supportU, y.supportV, y.supportPhi}),
-              std::vector<float>({x.x, x.y, x.z, x.supportU, x.supportV, x.supportPhi}));
-    EXPECT_EQ(y.number, x.number);
-    EXPECT_EQ(y.supportedU, x.supportU > 0);
-    EXPECT_EQ(y.rotationCount, x.rotationCount);
-  }
-  EXPECT_FLOAT_EQ(b.elements[1].length, 4.0f);
+  ASSERT_EQ(std::vector<int>({b.params.materialCount, b.params.crossSectionCount,
+                              b.params.elementCount, b.params.nodeCount, b.params.supportCount}),
+            std::vector<int>({2, 2, 2, 3, 2}));
+  ExpectSameRows(b.materials, a.materials, 2);
+  ExpectSameRows(b.crossSections, a.crossSections, 2);
+  ExpectSameRows(b.elements, a.elements, 2);
+  ExpectSameRows(b.nodes, a.nodes, 3);
+  ExpectSameRows(b.supports, a.supports, 2);
   EXPECT_FLOAT_EQ(b.elements[2].length, std::sqrt(6.0f * 6.0f + 0.5f * 0.5f));
+  EXPECT_NEAR(b.elements[2].ei, a.elements[2].ei, 1e-4 * a.elements[2].ei);
   EXPECT_EQ(b.params.equationCount, a.params.equationCount);
   EXPECT_EQ(b.params.equationCount2, a.params.equationCount);
-  ASSERT_EQ(b.params.supportCount, 2);
-  for (int i = 1; i <= 2; ++i) {
-    const SupportRecord& x = a.supports[i];
-    const SupportRecord& y = b.supports[i];
-    EXPECT_EQ(std::vector<int>({y.node, y.givenU, y.givenV, y.givenPhi}),
-              std::vector<int>({x.node, x.givenU, x.givenV, x.givenPhi}));
-  }
-  EXPECT_EQ(b.parabola.span, 12.5f);
-  EXPECT_EQ(b.parabola.rise, 3.0f);
-  EXPECT_EQ(b.parabola.elements, 6);
+  EXPECT_EQ(std::vector<double>({b.parabola.span, b.parabola.rise, double(b.parabola.elements)}),
+            std::vector<double>({12.5, 3.0, 6}));
   // The files hold what was read.
-  EXPECT_EQ(ReadFile(t.paths.file("ELEMENTS")).size(), 2u + 2 * sizeof(ElementRecord));
   EXPECT_EQ(ReadFile(t.paths.file("NODES")).size(), 2u + 3 * sizeof(NodeRecord));
-  EXPECT_EQ(ReadFile(t.paths.file("LKNOTENR")).size(), 2u + 2 * sizeof(SupportRecord));
-  EXPECT_EQ(ReadFile(t.paths.file("MATR")).size(), 2u + 2 * sizeof(MaterialRecord));
   EXPECT_EQ(ReadFile(t.paths.file("CROSS")).size(), 2u + 2 * sizeof(CrossSectionRecord));
   EXPECT_EQ(ReadFile(t.paths.file("PARAMR")).size(), sizeof(ModelParameters));
   EXPECT_EQ(ReadFile(t.paths.file("EXTENSIOR")).size(), 16u);
