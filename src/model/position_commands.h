@@ -35,8 +35,7 @@ enum class CommandEnd {
 
 struct StoreOutcome {
   CommandEnd end = CommandEnd::Stay;
-  bool checked = false;  // the structural check ran
-  int checkResult = 0;   // 0 sound, > 0 mechanism (poles ready), < 0 refused
+  int checkResult = 0;  // 0 sound, > 0 mechanism (poles ready), < 0 refused
 };
 
 // Writes the derived files and the echo file, checks the frame and, when it
@@ -49,12 +48,15 @@ StoreOutcome Store(Session& s, UserMessages& messages, const PositionNameRequest
 bool StoreAs(Session& s, UserMessages& messages, const PositionNameRequest& askName);
 
 // Makes the frame on the screen the content of the unnamed position NEW,
-// after asking whether to erase it or to save changes.
+// after asking whether to erase it or to save changes. On Stay the window
+// resets its drawing aids and input modes and shows "Position NEW".
 CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameRequest& askName);
 
 // Opens the position of a folder chosen in the folder browser. Returns
 // false, after a message, when the folder is no position directory (the
-// window then shows the browser again).
+// window then shows the browser again). On true the window resets its
+// drawing aids, takes the loaded world window and the GEOMETRY check mark
+// (paths.geometryPresent) and redraws.
 bool OpenPosition(Session& s, UserMessages& messages, const std::string& chosenFolder);
 
 // The echo file with its companion files when the model has a material, an

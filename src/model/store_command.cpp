@@ -24,7 +24,6 @@ StoreOutcome Store(Session& s, UserMessages& messages, const PositionNameRequest
   RebuildModel(s, messages);
   WriteEcho(s, s.paths.echoFile());
   StoreOutcome outcome;
-  outcome.checked = true;
   outcome.checkResult = CheckStructure(s, messages);
   if (outcome.checkResult != 0) return outcome;
   WriteGeometryFile(s.paths, kGeometryComplete);
