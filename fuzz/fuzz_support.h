@@ -20,15 +20,25 @@ class SilentMessages : public UserMessages {
   }
 };
 
+inline std::filesystem::path& ScratchBase() {
+  static std::filesystem::path base;
+  return base;
+}
+
 // A fresh data directory below the temporary folder (ending with '/'), and
 // a settings home inside it so that no settings file of the user is read.
+// It is removed again when the fuzzer exits.
 inline std::string ScratchDataPath(const char* target) {
   namespace fs = std::filesystem;
-  const fs::path base =
-      fs::temp_directory_path() / (std::string(target) + "-" + std::to_string(getpid()));
+  fs::path& base = ScratchBase();
+  base = fs::temp_directory_path() / (std::string(target) + "-" + std::to_string(getpid()));
   fs::remove_all(base);
   fs::create_directories(base / "home");
   setenv("XDG_DATA_HOME", (base / "home").c_str(), 1);
+  std::atexit([] {
+    std::error_code error;
+    fs::remove_all(ScratchBase(), error);
+  });
   return base.string() + "/";
 }
 
