@@ -93,6 +93,12 @@ ViewFollowUp ParabolaDialogOk(Session& session, UserMessages& messages,
                               const ParabolaFieldTexts& fields) {
   const int n = WholePart(parseNumber(fields.elements));
   if (!SegmentCountAllowed(n, messages)) return ViewFollowUp::None;
+  // A base line of zero length has no parabola over it: the points would
+  // not be numbers.
+  if (std::fabs(parseNumber(fields.span)) < kMinFirstSpanEnd) {
+    messages.message("Zero length of base line", kGeneratorErrorTitle);
+    return ViewFollowUp::None;
+  }
   session.model.parabola = {parseNumber(fields.span), parseNumber(fields.rise), n};
   GenerateParabola(session, messages);
   return ViewFollowUp::ResetAndOpenElements;

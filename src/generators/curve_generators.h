@@ -4,7 +4,8 @@
 //
 // The dialogs pass their field texts as typed; the OK functions read them,
 // refuse a segment count outside 1 .. 100 with "Number of elements %i,
-// allowed 1 to %i" in a box titled "Error" (nothing changed then), and
+// allowed 1 to %i" in a box titled "Error" (nothing changed then), the
+// parabola also a base line of zero length ("Zero length of base line"), and
 // generate otherwise.
 #pragma once
 

@@ -90,6 +90,11 @@ TEST_F(CurveGenerators, SegmentCountsOutsideTheTableAreRefused) {
     ExpectRefusal(text);
     EXPECT_TRUE(test::TakeSnapshot(session) == before) << count;
   }
+  for (const std::string span : {"0", "", "abc"}) {
+    EXPECT_EQ(ParabolaDialogOk(session, messages, {span, "2", "4"}), ViewFollowUp::None);
+    ExpectRefusal("Zero length of base line");
+    EXPECT_TRUE(test::TakeSnapshot(session) == before) << span;
+  }
 }
 
 }  // namespace

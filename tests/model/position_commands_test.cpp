@@ -65,7 +65,7 @@ TEST(PositionCommands, NewOnAChangedFrameAsksToSave) {
   s.storedStateSum = ChangeSum(s.model.params) + 1;
   RecordingMessages messages;
   messages.answers = {Answer::Cancel, Answer::Yes};
-  NameAnswers names{{" 042 "}};
+  NameAnswers names{{" 042 "}, {}};
   EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Unchanged);
   EXPECT_EQ(messages.messages.at(0).text, "Save changes?");
   EXPECT_EQ(messages.messages.at(0).title, "Erase");
@@ -84,7 +84,7 @@ TEST(PositionCommands, StoreAsTrimsTheNameAndAsksAgainWhenTheFolderFails) {
   s.paths.geometryPresent = 1;
   test::WriteFile(data / "SDIRBAD", "a file, not a folder");
   RecordingMessages messages;
-  NameAnswers names{{"  BAD ", " 017  "}};
+  NameAnswers names{{"  BAD ", " 017  "}, {}};
   EXPECT_TRUE(StoreAs(s, messages, names.request()));
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0].text, "Directory " + data.path() + "SDIRBAD cannot be generated!");
@@ -98,7 +98,7 @@ TEST(PositionCommands, StoreAsTrimsTheNameAndAsksAgainWhenTheFolderFails) {
   EXPECT_TRUE(test::ListDirectory(data / "SDIR017").empty());  // no data file yet
 
   // Stop after a failure keeps the name that failed.
-  NameAnswers stop{{"BAD"}};
+  NameAnswers stop{{"BAD"}, {}};
   EXPECT_FALSE(StoreAs(s, messages, stop.request()));
   EXPECT_EQ(s.paths.extension, ".BAD");
   NameAnswers none;
