@@ -57,13 +57,19 @@ void AddSupportSprings(const ModelTables& model, StiffnessMatrix& stiffness) {
 }
 
 int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messages) {
+  CheckWorkspace work;
+  return AssembleAndCheck(s, stiffness, messages, work);
+}
+
+int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messages,
+                     CheckWorkspace& work) {
   ModelTables& model = s.model;
   stiffness.setZero();
   model.params.rigidStiffness = RigidStiffness(model);
   WriteSupportStiffness(s.paths, model.params.rigidStiffness);
   if (AddElements(model, stiffness, messages) == 0) return 0;
   AddSupportSprings(model, stiffness);
-  AnalyseMechanism(s, stiffness);
+  AnalyseMechanism(s, stiffness, work);
   if (TranslationResistance(model, stiffness, false) < kStabilityMinimum)
     messages.message("Frame can roll sideways!", "Error");
   if (TranslationResistance(model, stiffness, true) < kStabilityMinimum)

@@ -12,6 +12,8 @@ namespace rerore {
 // Fills the matrix (n = equationCount) with elements and supports. Returns
 // 1 when the matrix is complete, whether or not a warning was shown, and 0
 // when an element was rejected.
+int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messages,
+                     CheckWorkspace& work);
 int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messages);
 
 // The springs of the node supports: factor times rigidStiffness on the

@@ -14,6 +14,7 @@ constexpr size_t kNumberBuffer = 400;    // the largest double in fixed notation
 constexpr double kPrintsAsZero = 0.004;  // rounds to 0.00 with two decimals
 constexpr const char* kEntrySeparator = "  ";
 constexpr const char* kRowEnd = "\r\n\r\n";
+constexpr size_t kTypicalEntry = 8;  // "  0.00  " and its like
 
 void Pad(std::string& out, size_t length, int width) {
   if (length < static_cast<size_t>(width)) out.append(static_cast<size_t>(width) - length, ' ');
@@ -37,10 +38,10 @@ void AppendFixed(std::string& out, double value, int precision, int width) {
   out.append(buffer, length);
 }
 
-std::string NumberedMatrixText(const StiffnessMatrix& matrix) {
+void NumberedMatrixText(const StiffnessMatrix& matrix, std::string& out) {
   const int n = matrix.size();
-  std::string out;
-  out.reserve(static_cast<size_t>(n) * n * 8 + 16);
+  out.clear();
+  out.reserve(static_cast<size_t>(n) * n * kTypicalEntry);
   char label[16];
   for (int i = 1; i <= n; ++i) {
     const auto result = std::to_chars(label, label + sizeof label, i);
@@ -53,13 +54,12 @@ std::string NumberedMatrixText(const StiffnessMatrix& matrix) {
     }
     out.append(kRowEnd);
   }
-  return out;
 }
 
-std::string AlignedMatrixText(const StiffnessMatrix& matrix) {
+void AlignedMatrixText(const StiffnessMatrix& matrix, std::string& out) {
   const int n = matrix.size();
-  std::string out;
-  out.reserve(static_cast<size_t>(n) * n * 8 + 16);
+  out.clear();
+  out.reserve(static_cast<size_t>(n) * n * kTypicalEntry);
   for (int i = 1; i <= n; ++i) {
     const double* row = matrix.row(i);
     for (int j = 1; j <= n; ++j) {
@@ -68,7 +68,6 @@ std::string AlignedMatrixText(const StiffnessMatrix& matrix) {
     }
     out.append(kRowEnd);
   }
-  return out;
 }
 
 }  // namespace rerore

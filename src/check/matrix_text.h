@@ -12,11 +12,14 @@ namespace rerore {
 // Appends value as printf("%*.*f", width, precision, value) would.
 void AppendFixed(std::string& out, double value, int precision, int width);
 
+// The listings replace the content of `out`, whose memory is reused from
+// one listing to the next.
+
 // Each row "%i: " with the row number, then "%.2f  " per entry, then an
 // empty line (CR LF line ends).
-std::string NumberedMatrixText(const StiffnessMatrix& matrix);
+void NumberedMatrixText(const StiffnessMatrix& matrix, std::string& out);
 
 // Each row "%5.2lf  " per entry, then an empty line (CR LF line ends).
-std::string AlignedMatrixText(const StiffnessMatrix& matrix);
+void AlignedMatrixText(const StiffnessMatrix& matrix, std::string& out);
 
 }  // namespace rerore

@@ -124,15 +124,25 @@ void DescribeMechanism(Session& s, const StiffnessMatrix& reduced) {
 }  // namespace
 
 void AnalyseMechanism(Session& s, const StiffnessMatrix& stiffness) {
-  StiffnessMatrix k = stiffness;  // the assembled matrix stays untouched
+  CheckWorkspace work;
+  AnalyseMechanism(s, stiffness, work);
+}
+
+void AnalyseMechanism(Session& s, const StiffnessMatrix& stiffness, CheckWorkspace& work) {
+  StiffnessMatrix& k = work.scratch;
+  k = stiffness;  // the assembled matrix stays untouched
   const PositionPaths& paths = s.paths;
-  WriteFileAtomically(paths.plainFile("MATH_KMATRIX.TXT"), NumberedMatrixText(k));
+  std::string& text = work.bytes;
+  NumberedMatrixText(k, text);
+  WriteFileAtomically(paths.plainFile("MATH_KMATRIX.TXT"), text);
   EliminateForward(k);
-  WriteFileAtomically(paths.plainFile("MATH_TRIANGULAR.TXT"), AlignedMatrixText(k));
+  AlignedMatrixText(k, text);
+  WriteFileAtomically(paths.plainFile("MATH_TRIANGULAR.TXT"), text);
   ReduceBackward(k);
   const int zeros = CountZeroPivots(k);
   NormaliseRows(k);
-  WriteFileAtomically(paths.plainFile("MATH_RREF.TXT"), AlignedMatrixText(k));
+  AlignedMatrixText(k, text);
+  WriteFileAtomically(paths.plainFile("MATH_RREF.TXT"), text);
   if (zeros > 0 && k.size() <= kKinematicVectorRows) DescribeMechanism(s, k);
 }
 

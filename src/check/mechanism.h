@@ -14,6 +14,7 @@ namespace rerore {
 // MATH_KMATRIX.TXT, MATH_TRIANGULAR.TXT and MATH_RREF.TXT; when the frame is
 // a mechanism, sets the kinematic vector and the pole table and writes
 // MATH_UKINEMATIC.TXT. The matrix itself is left as it is.
+void AnalyseMechanism(Session& s, const StiffnessMatrix& stiffness, CheckWorkspace& work);
 void AnalyseMechanism(Session& s, const StiffnessMatrix& stiffness);
 
 // The extent of the element ends and of every pole; written to

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "check/echelon.h"
 
@@ -83,8 +84,10 @@ struct FlexibilitySolver::Panel {
   std::array<int, kPanelWidth> rounds{};
 };
 
-FlexibilitySolver::FlexibilitySolver(const StiffnessMatrix& stiffness)
-    : k_(stiffness), lu_(stiffness) {}
+FlexibilitySolver::FlexibilitySolver(const StiffnessMatrix& stiffness, StiffnessMatrix scratch)
+    : k_(stiffness), lu_(std::move(scratch)) {
+  lu_ = stiffness;
+}
 
 void FlexibilitySolver::prepareSpans() {
   const int n = k_.size();

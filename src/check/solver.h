@@ -33,7 +33,8 @@ int Factorise(StiffnessMatrix& a, PivotRecord& pivots, double* b, UserMessages& 
 
 class FlexibilitySolver {
  public:
-  explicit FlexibilitySolver(const StiffnessMatrix& stiffness);
+  // The factors are made in `scratch` when it is given, reusing its memory.
+  explicit FlexibilitySolver(const StiffnessMatrix& stiffness, StiffnessMatrix scratch = {});
 
   // The first column: factorises and solves K x = e(1) into x[0..n-1].
   // Returns 0, or the equation of a singularity (nothing is solved then).

@@ -1,6 +1,7 @@
 #include "check/stiffness_matrix.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "model/file_io.h"
@@ -24,23 +25,23 @@ std::string_view StiffnessMatrix::rowsImage() const {
                           static_cast<size_t>(n_) * (n_ + 1) * sizeof(double));
 }
 
-std::string StiffnessMatrix::packedImage() const {
-  std::string image;
-  image.reserve(static_cast<size_t>(n_) * n_ * sizeof(double));
+std::vector<std::string_view> StiffnessMatrix::packedRows() const {
+  std::vector<std::string_view> rows;
   for (int i = 1; i <= n_; ++i)
-    image.append(reinterpret_cast<const char*>(row(i) + 1),
-                 static_cast<size_t>(n_) * sizeof(double));
-  return image;
+    rows.emplace_back(reinterpret_cast<const char*>(row(i) + 1),
+                      static_cast<size_t>(n_) * sizeof(double));
+  return rows;
 }
 
-std::string StiffnessMatrix::transposedImage() const {
-  std::vector<double> transposed(static_cast<size_t>(n_) * (n_ + 1), 0.0);
+void StiffnessMatrix::transposedImage(std::string& out) const {
+  const size_t width = static_cast<size_t>(n_) + 1;
+  out.assign(static_cast<size_t>(n_) * width * sizeof(double), '\0');
+  char* image = out.data();
   for (int i = 1; i <= n_; ++i) {
     const double* source = row(i);
-    for (int j = 1; j <= n_; ++j) transposed[static_cast<size_t>(j - 1) * (n_ + 1) + i] = source[j];
+    for (int j = 1; j <= n_; ++j)
+      std::memcpy(image + ((j - 1) * width + i) * sizeof(double), source + j, sizeof(double));
   }
-  return std::string(reinterpret_cast<const char*>(transposed.data()),
-                     transposed.size() * sizeof(double));
 }
 
 std::vector<RowSpan> StiffnessMatrix::rowSpans() const {
@@ -65,8 +66,8 @@ StiffnessMatrix AllocateStiffnessMatrix(int n, UserMessages& messages) {
   }
 }
 
-void SaveMatrixImage(const PositionPaths& paths, const std::string& stem, std::string_view image,
-                     UserMessages& messages) {
+void SaveMatrixImage(const PositionPaths& paths, const std::string& stem,
+                     const std::vector<std::string_view>& image, UserMessages& messages) {
   if (WriteFileAtomically(paths.file(stem), image)) return;
   messages.message("Error on opening binary file for matrix", "Error");
   throw ProgramExit(kMatrixWriteFailure);

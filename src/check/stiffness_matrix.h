@@ -33,10 +33,11 @@ class StiffnessMatrix {
 
   // Rows 1..n of n + 1 doubles each, place 0 first: MATRIX, MATRIXORI.
   std::string_view rowsImage() const;
-  // Columns 1..n of every row only: MATRIXP.
-  std::string packedImage() const;
+  // Columns 1..n of every row only, row after row: MATRIXP.
+  std::vector<std::string_view> packedRows() const;
   // Row r of the image holds column r of the matrix (place 0 first): LU.
-  std::string transposedImage() const;
+  // The image replaces the content of `out`.
+  void transposedImage(std::string& out) const;
 
   // The nonzero columns of every row, index 1..n.
   std::vector<RowSpan> rowSpans() const;
@@ -49,13 +50,20 @@ class StiffnessMatrix {
   std::vector<double> data_;
 };
 
+// The big buffers of one check, handed on from stage to stage: touching
+// fresh memory pages is a good part of what a large check costs.
+struct CheckWorkspace {
+  StiffnessMatrix scratch;  // the echelon reduction's copy, then the factors
+  std::string bytes;        // the listings, then the LU file image
+};
+
 // Allocates the matrix of n equations; a failed allocation ends the program
 // with "Starting at column %i of %i allocation error.".
 StiffnessMatrix AllocateStiffnessMatrix(int n, UserMessages& messages);
 
 // Writes a matrix file image of the position; a file that cannot be created
 // ends the program with "Error on opening binary file for matrix".
-void SaveMatrixImage(const PositionPaths& paths, const std::string& stem, std::string_view image,
-                     UserMessages& messages);
+void SaveMatrixImage(const PositionPaths& paths, const std::string& stem,
+                     const std::vector<std::string_view>& image, UserMessages& messages);
 
 }  // namespace rerore

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "check/assemble_and_check.h"
@@ -39,9 +40,9 @@ std::string_view BytesOf(const std::vector<T>& values, size_t from = 0) {
 
 void WriteMatrixFiles(const PositionPaths& paths, const StiffnessMatrix& k,
                       UserMessages& messages) {
-  SaveMatrixImage(paths, "MATRIX", k.rowsImage(), messages);
-  SaveMatrixImage(paths, "MATRIXP", k.packedImage(), messages);
-  SaveMatrixImage(paths, "MATRIXORI", k.rowsImage(), messages);
+  SaveMatrixImage(paths, "MATRIX", {k.rowsImage()}, messages);
+  SaveMatrixImage(paths, "MATRIXP", k.packedRows(), messages);
+  SaveMatrixImage(paths, "MATRIXORI", {k.rowsImage()}, messages);
 }
 
 // The flexibility diagonal as FLEXDIA and as the ranking files.
@@ -74,15 +75,17 @@ int CheckStructure(Session& s, UserMessages& messages) {
   }
   const int n = std::max<int>(0, s.model.params.equationCount);
   StiffnessMatrix k = AllocateStiffnessMatrix(n, messages);
-  if (AssembleAndCheck(s, k, messages) == 0) return Finish(s, kCheckRefused);
+  CheckWorkspace work;
+  if (AssembleAndCheck(s, k, messages, work) == 0) return Finish(s, kCheckRefused);
   WriteMatrixFiles(paths, k, messages);
 
   std::vector<double> inverse(static_cast<size_t>(n) * n);
-  FlexibilitySolver solver(k);
+  FlexibilitySolver solver(k, std::move(work.scratch));
   const int singular = solver.solveFirstColumn(inverse.data(), messages);
   if (singular > 0) return Finish(s, singular);
   if (n > 0) {
-    SaveMatrixImage(paths, "LU", solver.factors().transposedImage(), messages);
+    solver.factors().transposedImage(work.bytes);
+    SaveMatrixImage(paths, "LU", {work.bytes}, messages);
     solver.solveColumns(2, n, inverse.data() + n);
     WriteFileAtomically(paths.file("INVERSE"), BytesOf(inverse));
   }

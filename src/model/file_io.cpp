@@ -9,10 +9,16 @@
 namespace rerore {
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  return WriteFileAtomically(path, std::vector<std::string_view>{bytes});
+}
+
+bool WriteFileAtomically(const std::string& path, const std::vector<std::string_view>& pieces) {
   const std::string temporary = path + ".~tmp";
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  bool written = true;
+  for (std::string_view bytes : pieces)
+    written = written && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   const bool closed = std::fclose(file) == 0;
   if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
     std::remove(temporary.c_str());

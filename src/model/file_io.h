@@ -10,10 +10,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rerore {
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// The same for a file made of several pieces, written one after the other
+// without joining them in memory first (the big matrix files).
+bool WriteFileAtomically(const std::string& path, const std::vector<std::string_view>& pieces);
 // At most maxBytes of the file; nullopt when it cannot be opened.
 std::optional<std::string> ReadFilePrefix(const std::string& path, size_t maxBytes);
 bool FileReadable(const std::string& path);
