@@ -103,23 +103,24 @@ void FlexibilitySolver::prepareSpans() {
   }
 }
 
-int FlexibilitySolver::solveFirstColumn(double* x, UserMessages& messages) {
+int FlexibilitySolver::Solve(double* b, UserMessages& messages) {
   const int n = k_.size();
-  if (n == 0) return 0;
-  std::vector<double> b(n + 1, 0.0);
-  b[1] = 1.0;
-  const int singular = Factorise(lu_, pivots_, b.data(), messages);
-  if (singular > 0) return singular;
-  prepareSpans();
   Panel panel(n);
   panel.column[0] = 1;
+  for (int i = 1; i <= n; ++i) panel.row(panel.s, i)[0] = b[i];
+  const bool reduced = !factorised_;  // the factorisation reduces b alongside
+  if (!factorised_) {
+    const int singular = Factorise(lu_, pivots_, b, messages);
+    if (singular > 0) return singular;
+    prepareSpans();
+    factorised_ = true;
+  }
   for (int i = 1; i <= n; ++i) panel.row(panel.x, i)[0] = b[i];
-  panel.row(panel.s, 1)[0] = 1.0;
-  refine(panel, true, x, 1);
+  refine(panel, reduced, b + 1, 1);
   return 0;
 }
 
-void FlexibilitySolver::solveColumns(int first, int last, double* out) const {
+void FlexibilitySolver::SolveUnitColumns(int first, int last, double* out) const {
   const int n = k_.size();
   Panel panel(n);
   for (int start = first; start <= last; start += kPanelWidth) {

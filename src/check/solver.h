@@ -36,12 +36,13 @@ class FlexibilitySolver {
   // The factors are made in `scratch` when it is given, reusing its memory.
   explicit FlexibilitySolver(const StiffnessMatrix& stiffness, StiffnessMatrix scratch = {});
 
-  // The first column: factorises and solves K x = e(1) into x[0..n-1].
-  // Returns 0, or the equation of a singularity (nothing is solved then).
-  int solveFirstColumn(double* x, UserMessages& messages);
-  // Columns first..last after the factorisation, column c into
-  // out[(c - first) * n ...].
-  void solveColumns(int first, int last, double* out) const;
+  // Overwrites b (1..n) with the solution of K x = b. The first call
+  // factorises, and returns the equation of a singularity (b is not solved
+  // then); later calls reuse the factors. Otherwise the result is 0.
+  int Solve(double* b, UserMessages& messages);
+  // K x = e(c) for the columns c = first..last, after the factorisation;
+  // column c goes to out[(c - first) * n ...], as Solve would give it.
+  void SolveUnitColumns(int first, int last, double* out) const;
 
   const StiffnessMatrix& factors() const { return lu_; }
   const PivotRecord& pivots() const { return pivots_; }
@@ -59,6 +60,7 @@ class FlexibilitySolver {
   std::vector<RowSpan> stiffnessSpans_;
   std::vector<int> lowerFirst_;  // first multiplier of each row
   std::vector<int> upperLast_;   // last upper-triangle entry of each row
+  bool factorised_ = false;
 };
 
 }  // namespace rerore

@@ -81,12 +81,15 @@ int CheckStructure(Session& s, UserMessages& messages) {
 
   std::vector<double> inverse(static_cast<size_t>(n) * n);
   FlexibilitySolver solver(k, std::move(work.scratch));
-  const int singular = solver.solveFirstColumn(inverse.data(), messages);
+  std::vector<double> first(n + 1, 0.0);
+  if (n > 0) first[1] = 1.0;
+  const int singular = solver.Solve(first.data(), messages);
   if (singular > 0) return Finish(s, singular);
+  std::copy(first.begin() + 1, first.end(), inverse.begin());
   if (n > 0) {
     solver.factors().transposedImage(work.bytes);
     SaveMatrixImage(paths, "LU", {work.bytes}, messages);
-    solver.solveColumns(2, n, inverse.data() + n);
+    solver.SolveUnitColumns(2, n, inverse.data() + n);
     WriteFileAtomically(paths.file("INVERSE"), BytesOf(inverse));
   }
   WriteDiagonal(s, inverse, n);

@@ -15,10 +15,12 @@ namespace {
 void ExpectSameAsPlain(const StiffnessMatrix& k) {
   const int n = k.size();
   test::RecordingMessages messages;
-  std::vector<double> fast(static_cast<size_t>(n) * n);
+  std::vector<double> fast(static_cast<size_t>(n) * n + 1, 0.0);
   FlexibilitySolver solver(k);
-  const int singular = solver.solveFirstColumn(fast.data(), messages);
-  if (singular == 0 && n > 1) solver.solveColumns(2, n, fast.data() + n);
+  fast[1] = 1.0;  // column 1 in place 1..n, the others after it
+  const int singular = solver.Solve(fast.data(), messages);
+  if (singular == 0 && n > 1) solver.SolveUnitColumns(2, n, fast.data() + n + 1);
+  fast.erase(fast.begin());
   const test::PlainSolution plain = test::PlainInverse(test::ToDense(k));
   ASSERT_EQ(singular, plain.singular);
   for (size_t i = 0; singular == 0 && i < fast.size(); ++i)
@@ -59,9 +61,10 @@ TEST_F(SolverTest, ZeroFirstPivotIsSwappedOnceAndEveryColumnReusesTheSwap) {
   k(2, 3) = k(3, 2) = 2.0;
   k(3, 3) = 8.0;
   FlexibilitySolver solver(k);
-  std::vector<double> f(9);
-  ASSERT_EQ(solver.solveFirstColumn(f.data(), messages), 0);
-  solver.solveColumns(2, 3, f.data() + 3);
+  std::vector<double> f = {0.0, 1.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
+  ASSERT_EQ(solver.Solve(f.data(), messages), 0);
+  solver.SolveUnitColumns(2, 3, f.data() + 4);
+  f.erase(f.begin());
   EXPECT_TRUE(solver.pivots().pivotSwapped);
   EXPECT_EQ(solver.pivots().swappedWith[1], 2);
   EXPECT_EQ(solver.pivots().swappedWith[2], 0);
@@ -72,6 +75,12 @@ TEST_F(SolverTest, ZeroFirstPivotIsSwappedOnceAndEveryColumnReusesTheSwap) {
       EXPECT_NEAR(sum, i == c ? 1.0 : 0.0, 1e-12) << i << "," << c;
     }
   ExpectSameAsPlain(k);
+  double b[4] = {0.0, 1.0, -2.0, 3.0};  // any right-hand side, with the factors kept
+  ASSERT_EQ(solver.Solve(b, messages), 0);
+  EXPECT_NEAR(4.0 * b[2], 1.0, 1e-12);
+  EXPECT_NEAR(4.0 * b[1] + b[2] + 2.0 * b[3], -2.0, 1e-12);
+  EXPECT_NEAR(2.0 * b[2] + 8.0 * b[3], 3.0, 1e-12);
+  EXPECT_TRUE(messages.messages.empty());
 }
 
 }  // namespace
