@@ -87,11 +87,15 @@ void SeparateCantilevers(Session& s, Quiet& quiet) {
     s.model.nodes[j].supportPhi = 0.6f;
 }
 
-std::string BenchDirectory() {
-  static const std::string path =
+// The data directory of the frames' positions, removed when the program ends.
+struct BenchDirectory {
+  const std::string path =
       (std::filesystem::temp_directory_path() / "rerore-check-bench").string() + "/";
-  return path;
-}
+  ~BenchDirectory() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+} benchDirectory;
 
 // The frame of about `equations` equations in its own position, built once.
 Session& Frame(int equations) {
@@ -101,7 +105,7 @@ Session& Frame(int equations) {
   slot = std::make_unique<Session>();
   Session& s = *slot;
   const std::string name = std::to_string(equations);
-  s.paths.dataPath = BenchDirectory();
+  s.paths.dataPath = benchDirectory.path;
   s.paths.extension = "." + name;
   BuildPositionPaths(s.paths, name);
   std::filesystem::create_directories(s.paths.positionDirectory);
@@ -193,13 +197,5 @@ BENCHMARK(BM_CheckStructure)->Apply(Sizes);
 BENCHMARK(BM_MechanismAnalysis)->Apply(Sizes);
 BENCHMARK(BM_Factorise)->Apply(Sizes);
 BENCHMARK(BM_InverseColumns)->Apply(Sizes);
-
-// The position files of the frames are removed when the program ends.
-struct RemoveBenchDirectory {
-  ~RemoveBenchDirectory() {
-    std::error_code ignored;
-    std::filesystem::remove_all(BenchDirectory(), ignored);
-  }
-} removeBenchDirectory;
 
 }  // namespace
