@@ -29,4 +29,11 @@ int RunStore(const Arguments& arguments);
 // Start-up, model rebuild and structural check; prints "checkResult N".
 int RunCheck(const Arguments& arguments);
 
+#ifdef RERORE_WITH_RENDER
+inline constexpr const char* kRenderUsage =
+    "render EXT @DATAPATH OUT.png|OUT.pdf [--size WxH] [--check]\n"
+    "                             the view's picture as an image or a printed page";
+int RunRender(const Arguments& arguments);
+#endif
+
 }  // namespace rerore

@@ -30,6 +30,9 @@ const Command kCommands[] = {
      "generate parabola EXT @DATAPATH L F N         base length, height, elements"},
     {"check", rerore::RunCheck,
      "check EXT @DATAPATH                           rebuild and check the frame"},
+#ifdef RERORE_WITH_RENDER
+    {"render", rerore::RunRender, rerore::kRenderUsage},
+#endif
 };
 
 void PrintUsage() {

@@ -105,6 +105,8 @@ inline constexpr int kViewTextHeight = 80;  // tenths of a point
 inline constexpr int kPointsPerInch = 72;
 inline constexpr int kScreenDpi = 96;
 inline constexpr int kDefineWorldExitCode = 1;
+inline constexpr float kDefaultMeshWidth = 2.0f;
+inline constexpr float kDefaultSnapRadius = 0.15f;
 
 // Text limits.
 inline constexpr int kParseNumberChars = 119;

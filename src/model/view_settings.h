@@ -33,6 +33,20 @@ struct DisplayOptions {
   bool asideSpareToggleA = false;
 };
 
+// The drawing grid: shown, and used for snapping, while it is on.
+struct GridSettings {
+  bool on = false;
+  float meshWidth = kDefaultMeshWidth;
+  float snapRadius = kDefaultSnapRadius;
+};
+
+// A point a table marked by a click on a row label; drawn as a red dot.
+struct MarkedPoint {
+  bool set = false;
+  float x = 0.0f;
+  float y = 0.0f;
+};
+
 struct ViewSettings {
   DrawingExtents extents;
   bool autoScale = true;
@@ -53,6 +67,8 @@ struct ViewSettings {
   float textScale = 1.0f;
   float mechanismAmplitude = 1.0f;
   DisplayOptions display;
+  GridSettings grid;
+  MarkedPoint markedPoint;
   // Set whenever the view must forget its zoom and take the extents anew.
   bool resetZoomRequested = false;
 };

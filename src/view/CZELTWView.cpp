@@ -1,23 +1,219 @@
 #include "view/CZELTWView.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
-#include "shell/QtMessages.h"
+#include "view/core/view_controls.h"
+#include "view/frame_output.h"
+#include "view/text_dialogs.h"
+#include "view/view_messages.h"
 
 namespace rerore {
 
-CZELTWView::CZELTWView(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
-  setAutoFillBackground(true);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, Qt::white);
-  setPalette(p);
+namespace {
+
+constexpr int kCrossHairReach = 6000;  // the cross-hair's lines cross the whole window
+constexpr int kCrossHairBox = 5;       // half the side of its small square
+constexpr int kNearPointer = 100;      // closer to the pointer it is drawn inverted
+
+}  // namespace
+
+CZELTWView::CZELTWView(Session& session, QWidget* parent)
+    : QWidget(parent), session_(session), boxes_(this), mapping_(session.view) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  session_.view.mechanismAmplitude = 1.0f;
+  lastCommand_ = kCmdDialogInput;
+  registerViewCommands();
+  registerDisplayToggles();
+  registerMessages();
+}
+
+CZELTWView::~CZELTWView() = default;
+
+bool CZELTWView::runCommand(int id) {
+  const auto found = commands_.find(id);
+  if (found == commands_.end()) return false;
+  const CommandHandler handler = found->second.handler;
+  guarded(handler);
+  emit commandStatesChanged();
+  return true;
+}
+
+std::optional<bool> CZELTWView::commandChecked(int id) const {
+  const auto found = commands_.find(id);
+  if (found == commands_.end() || !found->second.state) return std::nullopt;
+  return found->second.state();
+}
+
+void CZELTWView::setCommand(int id, CommandHandler handler, CommandState state) {
+  commands_[id] = Command{std::move(handler), std::move(state)};
+}
+
+void CZELTWView::postMessage(int message, int wParam) {
+  QMetaObject::invokeMethod(
+      this, [this, message, wParam] { handleMessage(message, wParam); }, Qt::QueuedConnection);
+}
+
+void CZELTWView::setMessageHandler(int message, MessageHandler handler) {
+  messageHandlers_[message] = std::move(handler);
+}
+
+void CZELTWView::handleMessage(int message, int wParam) {
+  const auto found = messageHandlers_.find(message);
+  if (found == messageHandlers_.end()) return;
+  const MessageHandler handler = found->second;
+  guarded([&handler, wParam] { handler(wParam); });
+}
+
+void CZELTWView::guarded(const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const ProgramExit& exit) {
+    emit quitRequested(exit.code);
+  }
+}
+
+void CZELTWView::registerMessages() {
+  setMessageHandler(kMsgRepaint, [this](int) { redraw(); });
+  setMessageHandler(kMsgHideCrossHair, [this](int) { moveCrossHair({-1, -1}); });
+  setMessageHandler(kMsgEnd, [this](int) { runCommand(kCmdEnd); });
+  setMessageHandler(kMsgOpenTitle, [this](int) { showTitleDialog(); });
+  setMessageHandler(kMsgOpenEchoStructure, [this](int) { openEchoStructure(); });
+  setMessageHandler(kMsgEchoStructureClosed, [this](int) {
+    if (echoStructure_) echoStructure_->deleteLater();
+  });
+  for (const int ignored : {kMsgHubIgnored, kMsgIgnored}) setMessageHandler(ignored, [](int) {});
+}
+
+void CZELTWView::redraw() {
+  frameDirty_ = true;
+  update();
+}
+
+void CZELTWView::setPromptText(const std::string& text) {
+  if (text == prompt_) return;
+  prompt_ = text;
+  emit promptChanged(FromAnsi(prompt_));
+}
+
+void CZELTWView::renderFrame() {
+  if (session_.view.resetZoomRequested) {
+    mapping_.leaveZoom();
+    session_.view.resetZoomRequested = false;
+  }
+  frame_ = QPixmap(size());
+  frameDirty_ = false;
+  guarded([this] { DrawFrameOnScreen(frame_, width(), height(), session_, mapping_, messages()); });
 }
 
 void CZELTWView::paintEvent(QPaintEvent*) {
-  // The frame's title follows the position at every paint.
   emit titleChanged(FromAnsi("Position " + session_.paths.positionName + " "));
+  if (frameDirty_ || frame_.size() != size() || session_.view.resetZoomRequested) renderFrame();
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::white);
+  painter.drawPixmap(0, 0, frame_);
+  paintOverlays(painter);
+  if (hubRequested_) {
+    hubRequested_ = false;
+    QMetaObject::invokeMethod(
+        this, [this] { runCommand(kCmdDialogInput); }, Qt::QueuedConnection);
+  }
+}
+
+void CZELTWView::paintOverlays(QPainter& painter) {
+  if (rectangleDrag_) {
+    painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(rubberStart_, rubberEnd_).normalized());
+  }
+  if (crossHair_.x() < 0) return;
+  const QPoint pointer = mapFromGlobal(QCursor::pos());
+  const bool near = std::abs(pointer.x() - crossHair_.x()) < kNearPointer &&
+                    std::abs(pointer.y() - crossHair_.y()) < kNearPointer;
+  // Inverted near the pointer, so that it shows on any colour under it.
+  if (near) painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+  painter.setPen(QPen(Qt::black, 0));
+  painter.setBrush(Qt::NoBrush);
+  const QPoint c = crossHair_;
+  painter.drawLine(0, c.y(), kCrossHairReach, c.y());
+  painter.drawLine(c.x(), 0, c.x(), kCrossHairReach);
+  painter.drawRect(c.x() - kCrossHairBox, c.y() - kCrossHairBox, 2 * kCrossHairBox,
+                   2 * kCrossHairBox);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void CZELTWView::moveCrossHair(QPoint point) {
+  if (point == crossHair_) return;
+  crossHair_ = point;
+  update();
+}
+
+void CZELTWView::leaveEvent(QEvent*) { moveCrossHair({-1, -1}); }
+
+void CZELTWView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::XButton1 || event->button() == Qt::XButton2) {
+    runCommand(kCmdEnd);
+    return;
+  }
+  if (event->button() != Qt::LeftButton) return;
+  rubberActive_ = true;
+  rectangleDrag_ = false;
+  rubberStart_ = rubberEnd_ = event->position().toPoint();
+}
+
+void CZELTWView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (rubberActive_ && event->buttons() == Qt::LeftButton) {
+    rubberEnd_ = p;
+    rectangleDrag_ = true;
+    update();
+  }
+  if (!mapping_.worldDefined()) return;
+  mapping_.applyMapping();
+  const LogicalPoint l = mapping_.deviceToLogical({p.x(), p.y()});
+  emit pointerMoved(l.x, l.y);
+  moveCrossHair(p);
+}
+
+void CZELTWView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !rubberActive_) return;
+  const bool dragged = rectangleDrag_;
+  rubberActive_ = rectangleDrag_ = false;
+  update();
+  if (!dragged) return;
+  const QPoint end = event->position().toPoint();
+  if (mapping_.zoomByDrag({rubberStart_.x(), rubberStart_.y()}, {end.x(), end.y()})) redraw();
+}
+
+void CZELTWView::wheelEvent(QWheelEvent* event) {
+  const Qt::KeyboardModifiers m = event->modifiers();
+  const WheelModifiers modifiers{m.testFlag(Qt::AltModifier), m.testFlag(Qt::ControlModifier),
+                                 m.testFlag(Qt::ShiftModifier)};
+  // With Alt some platforms turn the vertical wheel into a horizontal one.
+  const QPoint angle = event->angleDelta();
+  const int delta = angle.y() != 0 ? angle.y() : angle.x();
+  if (TurnWheel(session_.view, session_.paths, modifiers, delta)) redraw();
+  event->accept();
+}
+
+void CZELTWView::keyPressEvent(QKeyEvent* event) {
+  const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+  const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
+  if (ctrl && keypad && event->key() == Qt::Key_Plus) {
+    ZoomIn(session_.view);
+    redraw();
+  } else if (ctrl && keypad && event->key() == Qt::Key_Minus) {
+    ZoomOut(session_.view);
+    redraw();
+  } else if (event->key() == Qt::Key_Escape && mapping_.zoomed()) {
+    mapping_.leaveZoom();
+    redraw();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
 }
 
 }  // namespace rerore

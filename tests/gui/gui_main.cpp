@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 
+#include "shell/CZELTWApp.h"
 #include "shell/c_locale.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +17,10 @@ int main(int argc, char** argv) {
   qputenv("LC_ALL", "de_DE.UTF-8");
   QApplication app(argc, argv);
   rerore::UseCLocaleForNumbers();
+  // The program's settings (look, toolbar) go to a test location, never to
+  // the user's own.
+  QStandardPaths::setTestModeEnabled(true);
+  rerore::UseApplicationSettings();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

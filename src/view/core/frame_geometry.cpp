@@ -1,0 +1,203 @@
+#include "view/core/frame_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rerore {
+
+namespace {
+
+constexpr double kLabelMinLength = 0.1;  // shorter elements count as this long
+constexpr double kLabelStraight = 0.01;  // direction share below which a label lies straight
+constexpr double kShortElement = 0.001;  // shorter elements count as 1 m long
+constexpr double kHingeStraight = 0.05;  // nearly horizontal or vertical elements
+constexpr double kHingeInsetStraight = 0.05;
+constexpr double kHingeInsetSloped = 0.12;
+constexpr double kRigidStubLength = 0.2;
+constexpr float kRollerDrop = 1.2f;  // the roller line lies 1.2 symbol sizes away
+constexpr float kSymbolShare = 0.01f;
+constexpr float kArrowHead = 0.25f;   // head length as a part of the arrow
+constexpr float kArrowWidth = 0.05f;  // half the head's width as a part of the arrow
+constexpr float kVisibleMotion = 0.01f;
+constexpr float kSamePole = 0.1f;
+constexpr int kFirstRotations = 2;  // rotations that can mark a node red
+constexpr double kHalfPi = 1.5707963267948966;
+
+float Length(float dx, float dy, double shortest, double replacement) {
+  const double l = std::sqrt(double(dx) * dx + double(dy) * dy);
+  return static_cast<float>(l < shortest ? replacement : l);
+}
+
+void TriangleBelow(std::vector<WorldLine>& lines, float x, float y, float s) {
+  lines.push_back({{x, y}, {x - s, y - s}});
+  lines.push_back({{x - s, y - s}, {x + s, y - s}});
+  lines.push_back({{x + s, y - s}, {x, y}});
+}
+
+void RollerBelow(std::vector<WorldLine>& lines, float x, float y, float s) {
+  lines.push_back({{x - s, y - kRollerDrop * s}, {x + s, y - kRollerDrop * s}});
+}
+
+void ClampedSquare(SupportSymbol& symbol, const ModelTables& model, const NodeRecord& n, float s,
+                   int32_t units) {
+  int element = n.endingElement != 0 ? n.endingElement : n.startingElement;
+  double c = 1.0;
+  double sn = 0.0;
+  if (element >= 1 && element <= kMaxElements) {
+    c = model.elements[element].axis[2];
+    sn = model.elements[element].axis[3];
+  }
+  const int32_t half = static_cast<int32_t>(s * units);
+  const int32_t corners[4][2] = {{-half, -half}, {half, -half}, {half, half}, {-half, half}};
+  const int32_t ox = static_cast<int32_t>(units * n.x);
+  const int32_t oz = static_cast<int32_t>(units * n.z);
+  for (int i = 0; i < 4; ++i) {
+    const double cx = corners[i][0];
+    const double cy = corners[i][1];
+    const int32_t rx = static_cast<int32_t>(cx * c - cy * sn);
+    const int32_t ry = static_cast<int32_t>(cx * sn + cy * c);
+    symbol.square[i] = {rx + ox, (ry + oz) * kVerticalSign};
+  }
+}
+
+}  // namespace
+
+double ElementLabelAngle(const ElementRecord& e) {
+  const double dx = double(e.xb) - e.xa;
+  const double dy = double(e.yb) - e.ya;
+  const double l = std::max(kLabelMinLength, std::sqrt(dx * dx + dy * dy));
+  if (std::fabs(dy / l) < kLabelStraight) return 0.0;
+  if (std::fabs(dx / l) < kLabelStraight) return kHalfPi;
+  return std::atan2(dy, dx);
+}
+
+double TidyAngle(double angle) {
+  if (angle > kHalfPi) return angle - 2.0 * kHalfPi;
+  if (angle < -kHalfPi) return angle + 2.0 * kHalfPi;
+  return angle;
+}
+
+float SymbolSize(const DrawingExtents& e) {
+  return kSymbolShare * std::max(e.xmax - e.xmin, e.ymax - e.ymin);
+}
+
+SupportSymbol MakeSupportSymbol(const ModelTables& model, int node, float s, int32_t units) {
+  const NodeRecord& n = model.nodes[node];
+  const float x = n.x;
+  const float y = n.y;
+  SupportSymbol symbol;
+  if (n.supportedPhi) {
+    symbol.kind = SupportKind::Clamped;
+    symbol.lines.push_back({{x, y + s}, {x, y - s}});
+    ClampedSquare(symbol, model, n, s, units);
+  } else if (n.supportedV) {
+    symbol.kind = n.supportedU ? SupportKind::Pin : SupportKind::Roller;
+    TriangleBelow(symbol.lines, x, y, s);
+    if (!n.supportedU) RollerBelow(symbol.lines, x, y, s);
+  } else if (n.supportedU) {
+    symbol.kind = SupportKind::SideRoller;
+    symbol.lines.push_back({{x, y}, {x - s, y + s}});
+    symbol.lines.push_back({{x - s, y + s}, {x - s, y - s}});
+    symbol.lines.push_back({{x - s, y - s}, {x, y}});
+    symbol.lines.push_back({{x - kRollerDrop * s, y - s}, {x - kRollerDrop * s, y + s}});
+  } else if (n.supportV > 0.0f || n.supportU > 0.0f) {
+    symbol.kind = SupportKind::Elastic;
+    TriangleBelow(symbol.lines, x, y, s);
+    RollerBelow(symbol.lines, x, y, s);
+  }
+  return symbol;
+}
+
+WorldPoint HingeCentre(const ElementRecord& e, bool leftEnd, bool mixedHinges) {
+  if (!mixedHinges) return leftEnd ? WorldPoint{e.xa, e.ya} : WorldPoint{e.xb, e.yb};
+  const float dx = e.xb - e.xa;
+  const float dy = e.yb - e.ya;
+  const float l = Length(dx, dy, kShortElement, 1.0);
+  const bool straight = std::fabs(dy / l) < kHingeStraight || std::fabs(dx / l) < kHingeStraight;
+  const float d = static_cast<float>(straight ? kHingeInsetStraight : kHingeInsetSloped);
+  if (leftEnd) return {e.xa + d * dx / l, e.ya + d * dy / l};
+  return {e.xb - d * dx / l, e.yb - d * dy / l};
+}
+
+bool RigidStub(const ElementRecord& e, int node, WorldLine& stub) {
+  const float dx = e.xb - e.xa;
+  const float dy = e.yb - e.ya;
+  const float l = Length(dx, dy, kShortElement, 1.0);
+  const float d = static_cast<float>(kRigidStubLength);
+  if (e.nodeLeft == node && e.hingeLeft == 0) {
+    stub = {{e.xa, e.ya}, {e.xa + d * dx / l, e.ya + d * dy / l}};
+    return true;
+  }
+  if (e.nodeRight == node && e.hingeRight == 0) {
+    stub = {{e.xb, e.yb}, {e.xb - d * dx / l, e.yb - d * dy / l}};
+    return true;
+  }
+  return false;
+}
+
+std::array<WorldLine, 3> Arrow(WorldPoint a, WorldPoint b) {
+  const float dx = b.x - a.x;
+  const float dy = b.y - a.y;
+  const WorldPoint base{b.x - kArrowHead * dx, b.y - kArrowHead * dy};
+  const float wx = kArrowWidth * dy;
+  const float wy = -kArrowWidth * dx;
+  return {WorldLine{a, b}, WorldLine{b, {base.x + wx, base.y + wy}},
+          WorldLine{b, {base.x - wx, base.y - wy}}};
+}
+
+namespace {
+
+double Mode(const Session& s, int equation) {
+  const auto& q = s.check.kinematicVector;
+  return equation >= 0 && equation < static_cast<int>(q.size()) ? q[equation] : 0.0;
+}
+
+bool ValidNode(int node) { return node >= 1 && node <= kMaxNodes; }
+
+}  // namespace
+
+std::vector<DisplacedElement> DisplacedShape(const Session& s, float amplitude) {
+  std::vector<DisplacedElement> shape;
+  const ModelTables& m = s.model;
+  for (int i = 1; i <= ElementRows(m); ++i) {
+    const ElementRecord& e = m.elements[i];
+    if (!ValidNode(e.nodeLeft) || !ValidNode(e.nodeRight)) continue;
+    const NodeRecord& a = m.nodes[e.nodeLeft];
+    const NodeRecord& b = m.nodes[e.nodeRight];
+    const float ua = static_cast<float>(amplitude * Mode(s, a.dofU));
+    const float va = static_cast<float>(amplitude * Mode(s, a.dofV) * kVerticalSign);
+    const float ub = static_cast<float>(amplitude * Mode(s, b.dofU));
+    const float vb = static_cast<float>(amplitude * Mode(s, b.dofV) * kVerticalSign);
+    if (std::fabs(ua) + std::fabs(va) + std::fabs(ub) + std::fabs(vb) < kVisibleMotion) continue;
+    shape.push_back({{a.x, a.y}, {b.x, b.y}, {a.x + ua, a.y + va}, {b.x + ub, b.y + vb}});
+  }
+  return shape;
+}
+
+bool CarriesSingularEquation(const NodeRecord& n, int32_t checkResult) {
+  if (n.dofU == checkResult || n.dofV == checkResult) return true;
+  for (int r = 1; r <= kFirstRotations; ++r)
+    if (n.dofPhi[r] == checkResult) return true;
+  return false;
+}
+
+std::vector<std::string> PoleLabels(const Session& s) {
+  const int count = ElementRows(s.model);
+  const auto& poles = s.check.poleTable;
+  std::vector<std::string> labels(count + 1);
+  std::vector<bool> pending(count + 1, true);
+  for (int i = 1; i <= count; ++i) {
+    if (!pending[i] || poles[i].atInfinity != 0) continue;
+    labels[i] = Format("Pole %i", i);
+    for (int j = i + 1; j <= count; ++j) {
+      if (poles[j].atInfinity != 0) continue;
+      if (std::fabs(poles[i].x - poles[j].x) + std::fabs(poles[i].y - poles[j].y) < kSamePole) {
+        labels[i] += Format(", %i", j);
+        pending[j] = false;
+      }
+    }
+  }
+  return labels;
+}
+
+}  // namespace rerore

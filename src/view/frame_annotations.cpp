@@ -1,0 +1,119 @@
+// The origin symbol and the overall dimensions of the frame drawing. Their
+// sizes are device pixels, times the page's scale factor when printing.
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygonF>
+
+#include "view/frame_drawing.h"
+#include "view/view_pens.h"
+
+namespace rerore {
+
+namespace {
+
+constexpr int kPageUnitWidth = 680;  // printed pixels per pixel of the screen's symbol
+constexpr int kOriginRadius = 5;
+constexpr int kXArrowShaft = 35;
+constexpr int kXArrowTip = 55;
+constexpr int kYArrowShaft = 25;
+constexpr int kYArrowTip = 45;
+constexpr int kArrowBase = 5;
+constexpr int kWidthLineDrop = 17;    // the width dimension lies this far below the frame
+constexpr int kHeightLineScreen = 6;  // the height dimension lies this far left of it
+constexpr int kHeightLinePaper = 17;
+constexpr int kTextGap = 5;
+constexpr int kHeadLength = 6;
+constexpr int kHeadHalfWidth = 3;
+constexpr int kExtensionInside = 3;
+constexpr int kExtensionOutside = 6;
+constexpr float kSmallestHeight = 0.1f;
+
+// A filled arrowhead with its tip at `tip`, pointing along (ux, uy).
+void Head(QPainter& p, QPointF tip, double ux, double uy, int k) {
+  const QPointF base = tip - QPointF(ux, uy) * kHeadLength * k;
+  const QPointF side(-uy * kHeadHalfWidth * k, ux * kHeadHalfWidth * k);
+  p.setBrush(Qt::black);
+  p.drawPolygon(QPolygonF() << tip << base + side << base - side);
+}
+
+}  // namespace
+
+void FrameDrawing::drawOriginAndDimensions() {
+  const int k = target_.printing ? std::max(1, mapping_.areaWidth() / kPageUnitWidth) : 1;
+  const DevicePoint d = mapping_.toDevice(0.0f, 0.0f);
+  const QPointF o(d.x, d.y);
+  painter_.setPen(pen_);
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawEllipse(o, kOriginRadius * k, kOriginRadius * k);
+  painter_.drawLine(o, o + QPointF(kXArrowShaft * k, 0));
+  painter_.drawPolygon(QPolygonF() << o + QPointF(kXArrowShaft * k, -kArrowBase * k)
+                                   << o + QPointF(kXArrowShaft * k, kArrowBase * k)
+                                   << o + QPointF(kXArrowTip * k, 0));
+  painter_.drawLine(o, o - QPointF(0, kYArrowShaft * k));
+  painter_.drawPolygon(QPolygonF() << o + QPointF(-kArrowBase * k, -kYArrowShaft * k)
+                                   << o + QPointF(kArrowBase * k, -kYArrowShaft * k)
+                                   << o + QPointF(0, -kYArrowTip * k));
+  if (!session_.view.autoScale) return;
+  drawWidthDimension(k);
+  const DrawingExtents& e = session_.view.extents;
+  if (e.ymax - e.ymin > kSmallestHeight) drawHeightDimension(k);
+}
+
+void FrameDrawing::drawDimensionText(const QString& text, QPointF centre, bool upright) {
+  const double height = kViewTextHeight * session_.view.textScale;
+  if (mapping_.fontHeight(height, target_.dotsPerInch) * pixelsPerUnit() < 1.0) return;
+  painter_.save();
+  painter_.setFont(viewFont());
+  const QFontMetrics metrics = painter_.fontMetrics();
+  const QRectF box(-metrics.horizontalAdvance(text) / 2.0, -metrics.height() / 2.0,
+                   metrics.horizontalAdvance(text), metrics.height());
+  painter_.translate(centre);
+  if (upright) painter_.rotate(-90.0);
+  painter_.fillRect(box, Qt::white);  // written on an opaque background
+  painter_.setPen(Qt::black);
+  painter_.drawText(box, Qt::AlignCenter, text);
+  painter_.restore();
+}
+
+void FrameDrawing::drawWidthDimension(int k) {
+  const DrawingExtents& e = session_.view.extents;
+  const DevicePoint left = mapping_.toDevice(e.xmin, e.ymin);
+  const DevicePoint right = mapping_.toDevice(e.xmax, e.ymin);
+  const double y = left.y + kWidthLineDrop * k;
+  const double mid = mapping_.toDevice((e.xmin + e.xmax) / 2, e.ymin).x;
+  const QString text = QString::fromLatin1(Format("%.2lf", double(e.xmax - e.xmin)).c_str());
+  painter_.setFont(viewFont());
+  const double half = painter_.fontMetrics().horizontalAdvance(text) / 2.0;
+  drawDimensionText(text, QPointF(mid, y), false);
+  painter_.setPen(pen_);
+  painter_.drawLine(QPointF(left.x, y), QPointF(mid - half - kTextGap * k, y));
+  painter_.drawLine(QPointF(mid + half + kTextGap * k, y), QPointF(right.x, y));
+  Head(painter_, QPointF(left.x, y), -1.0, 0.0, k);
+  Head(painter_, QPointF(right.x, y), 1.0, 0.0, k);
+  for (const double x : {double(left.x), double(right.x)})
+    painter_.drawLine(QPointF(x, y - kExtensionInside * k), QPointF(x, y + kExtensionOutside * k));
+}
+
+void FrameDrawing::drawHeightDimension(int k) {
+  const DrawingExtents& e = session_.view.extents;
+  const DevicePoint bottom = mapping_.toDevice(e.xmin, e.ymin);
+  const DevicePoint top = mapping_.toDevice(e.xmin, e.ymax);
+  const double mid = mapping_.toDevice(e.xmin, (e.ymin + e.ymax) / 2).y;
+  const QString text = QString::fromLatin1(Format("%.2lf", double(e.ymax - e.ymin)).c_str());
+  painter_.setFont(viewFont());
+  const double half = painter_.fontMetrics().horizontalAdvance(text) / 2.0;
+  // The turned text keeps its gap to the frame with its lower edge; the
+  // dimension line runs through its middle.
+  const double gap = (target_.printing ? kHeightLinePaper : kHeightLineScreen) * k;
+  const double x = bottom.x - gap - painter_.fontMetrics().height() / 2.0;
+  drawDimensionText(text, QPointF(x, mid), true);
+  painter_.setPen(pen_);
+  painter_.drawLine(QPointF(x, bottom.y), QPointF(x, mid + half + kTextGap * k));
+  painter_.drawLine(QPointF(x, mid - half - kTextGap * k), QPointF(x, top.y));
+  Head(painter_, QPointF(x, bottom.y), 0.0, 1.0, k);
+  Head(painter_, QPointF(x, top.y), 0.0, -1.0, k);
+  for (const double y : {double(bottom.y), double(top.y)})
+    painter_.drawLine(QPointF(x + kExtensionInside * k, y), QPointF(x - kExtensionOutside * k, y));
+}
+
+}  // namespace rerore

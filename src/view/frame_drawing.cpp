@@ -1,0 +1,173 @@
+#include "view/frame_drawing.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+
+#include "shell/QtMessages.h"
+#include "view/view_pens.h"
+
+namespace rerore {
+
+namespace {
+
+constexpr int kEndMarkGrowth = 2;  // end circles are this much larger than the mark radius
+constexpr int kGridColumns = 150;
+constexpr int kGridRows = 100;
+constexpr int kGridLead = 4;          // the grid starts this many meshes left of and below 0
+constexpr float kGridReach = 100.0f;  // grid lines run from -100 m to +100 m
+constexpr double kTenthsPerDegree = 10.0;
+constexpr double kDegreesPerRadian = 57.295779513082323;
+
+QPointF Pixel(DevicePoint p) { return QPointF(p.x, p.y); }
+
+}  // namespace
+
+FrameDrawing::FrameDrawing(QPainter& painter, Session& session, WorldMapping& mapping,
+                           DrawTarget target)
+    : painter_(painter),
+      session_(session),
+      mapping_(mapping),
+      target_(target),
+      pen_(ViewPen(kPenSolid, 0.0)),
+      brush_(Qt::white) {}
+
+bool FrameDrawing::drawAll(UserMessages& messages) {
+  DisplayOptions& display = session_.view.display;
+  if (display.tidyTextWanted && !display.tidyTextSuppressed) display.tidyText = true;
+  boxes_.clear();
+  bool drawn = false;
+  prepareMapping(messages, drawn);
+  if (!drawn) return false;
+  painter_.save();
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  // Pixel centres: a one-pixel line on a whole device coordinate covers
+  // exactly that row or column of pixels.
+  painter_.translate(0.5, 0.5);
+  endMarks_ = display.endMarks;
+  symbolSize_ = SymbolSize(session_.view.extents);
+  selectPen(kPenSolid);
+  drawOriginAndDimensions();
+  if (session_.view.grid.on) drawGrid();
+  drawElements();
+  drawSupports();
+  drawNodeLabels();
+  drawHinges();
+  drawRigidEnds();
+  if (session_.check.checkResult > 0) drawMechanism();
+  if (session_.view.markedPoint.set) drawMarkedPoint();
+  painter_.restore();
+  boxes_.clear();
+  return true;
+}
+
+void FrameDrawing::prepareMapping(UserMessages& messages, bool& drawn) {
+  const std::optional<WorldRect> rectangle =
+      mapping_.paintRectangle(session_.model.params.tolerance);
+  if (!rectangle) return;
+  mapping_.fit(*rectangle, messages);
+  drawn = true;
+}
+
+double FrameDrawing::pixelsPerUnit() const { return std::fabs(mapping_.transform().scaleX()); }
+
+double FrameDrawing::toPixels(int32_t logical) const { return logical * pixelsPerUnit(); }
+
+void FrameDrawing::selectPen(int index) { pen_ = ViewPen(index, pixelsPerUnit()); }
+
+void FrameDrawing::plainLine(WorldPoint a, WorldPoint b) {
+  painter_.setPen(pen_);
+  painter_.drawLine(Pixel(mapping_.toDevice(a.x, a.y)), Pixel(mapping_.toDevice(b.x, b.y)));
+}
+
+void FrameDrawing::circle(WorldPoint centre, int32_t radius) {
+  painter_.setPen(pen_);
+  painter_.setBrush(brush_);
+  const double r = toPixels(radius);
+  painter_.drawEllipse(Pixel(mapping_.toDevice(centre.x, centre.y)), r, r);
+}
+
+void FrameDrawing::redDot(WorldPoint centre, int32_t radius) {
+  const QPen pen = pen_;
+  const QBrush brush = brush_;
+  selectPen(kPenRed);
+  brush_ = QBrush(kRed);
+  circle(centre, radius);
+  pen_ = pen;
+  brush_ = brush;
+}
+
+void FrameDrawing::drawLine(WorldPoint a, WorldPoint b) {
+  plainLine(a, b);
+  if (!endMarks_) return;
+  circle(a, mapping_.markRadius() + kEndMarkGrowth);
+  circle(b, mapping_.markRadius() + kEndMarkGrowth);
+}
+
+QFont FrameDrawing::viewFont() const {
+  const double height = kViewTextHeight * session_.view.textScale;
+  const double pixels = mapping_.fontHeight(height, target_.dotsPerInch) * pixelsPerUnit();
+  QFont font("Arial");
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+  return font;
+}
+
+void FrameDrawing::drawLabel(const std::string& text, float x, float y, double angle,
+                             bool lowered) {
+  const bool tidy = session_.view.display.tidyText;
+  if (tidy) angle = TidyAngle(angle);
+  const double tenths = std::trunc(angle * kDegreesPerRadian * kTenthsPerDegree);
+  const double height = kViewTextHeight * session_.view.textScale;
+  if (mapping_.fontHeight(height, target_.dotsPerInch) * pixelsPerUnit() < 1.0) return;
+  painter_.setFont(viewFont());
+  const QFontMetrics metrics = painter_.fontMetrics();
+  const QString qtext = FromAnsi(text);
+  const int32_t w =
+      static_cast<int32_t>(std::lround(metrics.horizontalAdvance(qtext) / pixelsPerUnit()));
+  const int32_t h = static_cast<int32_t>(std::lround(metrics.height() / pixelsPerUnit()));
+  const LogicalPoint at = mapping_.toLogical(x, y);
+  LogicalPoint ref{at.x - static_cast<int32_t>(w / 2.0 * std::cos(angle)),
+                   at.y - static_cast<int32_t>(w / 2.0 * std::sin(angle))};
+  if (lowered) ref.y -= h / 2;
+  const DevicePoint d1 = mapping_.logicalToDevice(ref);
+  const DevicePoint d2 = mapping_.logicalToDevice({ref.x + w, ref.y + h});
+  if (!boxes_.admit(d1.x, d1.y, d2.x, d2.y, tidy)) return;
+  painter_.save();
+  painter_.setPen(Qt::black);
+  painter_.translate(Pixel(d1));
+  painter_.rotate(-tenths / kTenthsPerDegree);
+  painter_.drawText(QPointF(0, metrics.ascent()), qtext);
+  painter_.restore();
+}
+
+void FrameDrawing::drawGrid() {
+  selectPen(kPenRed);
+  const float m = session_.view.grid.meshWidth;
+  for (int k = 1; k <= kGridColumns; ++k) {
+    const float x = -kGridLead * m + k * m;
+    drawLine({x, -kGridReach}, {x, kGridReach});
+  }
+  for (int k = 1; k <= kGridRows; ++k) {
+    const float y = -kGridLead * m + k * m;
+    drawLine({-kGridReach, y}, {kGridReach, y});
+  }
+  selectPen(kPenSolid);
+}
+
+void FrameDrawing::drawElements() {
+  selectPen(ElementPen(session_.view.lineWidth, pixelsPerUnit()));
+  const ModelTables& model = session_.model;
+  for (int i = 1; i <= ElementRows(model); ++i) {
+    const ElementRecord& e = model.elements[i];
+    drawLine({e.xa, e.ya}, {e.xb, e.yb});
+    drawLabel(Format("%i", i), (e.xa + e.xb) / 2, (e.ya + e.yb) / 2, ElementLabelAngle(e));
+  }
+}
+
+void FrameDrawing::drawMarkedPoint() {
+  const MarkedPoint& p = session_.view.markedPoint;
+  redDot({p.x, p.y}, mapping_.bigMarkRadius());
+}
+
+}  // namespace rerore

@@ -1,0 +1,85 @@
+// The drawing of the whole frame from the model tables, the same for the
+// window, the printed page, a PDF and an image: the origin symbol and the
+// overall dimensions, the grid, the elements with their numbers, the
+// support symbols, the node labels and circles, the hinges, the rigid ends
+// at mixed-hinge nodes, the mechanism display and the marked point.
+//
+// Everything is drawn in device pixels through the world mapping, so that a
+// world point lands on exactly the pixel the mapping gives for it.
+#pragma once
+
+#include <QBrush>
+#include <QFont>
+#include <QPen>
+#include <string>
+
+#include "model/session.h"
+#include "model/user_messages.h"
+#include "view/core/frame_geometry.h"
+#include "view/core/text_box_list.h"
+#include "view/core/world_mapping.h"
+
+class QPainter;
+
+namespace rerore {
+
+struct DrawTarget {
+  bool printing = false;
+  int dotsPerInch = kScreenDpi;
+};
+
+class FrameDrawing {
+ public:
+  FrameDrawing(QPainter& painter, Session& session, WorldMapping& mapping, DrawTarget target);
+
+  // Sets up the mapping for the device area already given to the mapping,
+  // then draws everything. Returns false when nothing was drawn (a zoom
+  // window thinner than the tolerance). Throws ProgramExit when the world
+  // cannot be defined.
+  bool drawAll(UserMessages& messages);
+
+  // A line in the current pen; with end marks on, a small circle in the
+  // current pen and brush around each end.
+  void drawLine(WorldPoint a, WorldPoint b);
+  // A text whose top edge's middle lies on (x, y), turned by `angle`
+  // (radians, counter-clockwise as seen). Lowered: moved down by half its
+  // height. Left out when 200 labels are drawn, or with tidy labels when it
+  // would overlap an earlier one.
+  void drawLabel(const std::string& text, float x, float y, double angle, bool lowered = false);
+
+ private:
+  void prepareMapping(UserMessages& messages, bool& drawn);
+  void selectPen(int index);
+  void selectPen(const QPen& pen) { pen_ = pen; }
+  double pixelsPerUnit() const;
+  double toPixels(int32_t logical) const;
+  void circle(WorldPoint centre, int32_t radius);
+  void redDot(WorldPoint centre, int32_t radius);
+  void plainLine(WorldPoint a, WorldPoint b);
+  QFont viewFont() const;
+
+  void drawOriginAndDimensions();
+  void drawWidthDimension(int k);
+  void drawHeightDimension(int k);
+  void drawDimensionText(const QString& text, QPointF centre, bool upright);
+  void drawGrid();
+  void drawElements();
+  void drawSupports();
+  void drawNodeLabels();
+  void drawHinges();
+  void drawRigidEnds();
+  void drawMechanism();
+  void drawMarkedPoint();
+
+  QPainter& painter_;
+  Session& session_;
+  WorldMapping& mapping_;
+  DrawTarget target_;
+  TextBoxList boxes_;
+  QPen pen_;
+  QBrush brush_;
+  bool endMarks_ = true;
+  float symbolSize_ = 0.0f;
+};
+
+}  // namespace rerore

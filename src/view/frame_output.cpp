@@ -1,0 +1,43 @@
+#include "view/frame_output.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include "view/frame_drawing.h"
+#include "view/page_frame.h"
+
+namespace rerore {
+
+void DrawFrameOnScreen(QPaintDevice& device, int width, int height, Session& session,
+                       WorldMapping& mapping, UserMessages& messages) {
+  QPainter painter(&device);
+  painter.fillRect(0, 0, width, height, Qt::white);
+  mapping.setDeviceArea(width, height, MappingTarget::Screen);
+  FrameDrawing(painter, session, mapping, {false, kScreenDpi}).drawAll(messages);
+}
+
+QImage RenderFrameImage(int width, int height, Session& session, WorldMapping& mapping,
+                        UserMessages& messages) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  DrawFrameOnScreen(image, width, height, session, mapping, messages);
+  return image;
+}
+
+void PrintFramePage(QPrinter& printer, Session& session, const WorldMapping& mapping,
+                    UserMessages& messages) {
+  WorldMapping page = mapping;
+  const bool landscape = page.landscapeForPrinting();
+  const QPageLayout::Orientation orientation =
+      landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+  if (printer.pageLayout().orientation() != orientation) printer.setPageOrientation(orientation);
+  QPainter painter(&printer);
+  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+  const int dpi = printer.resolution();
+  if (session.view.display.pageFrame)
+    DrawPageFrame(painter, session, area.width(), area.height(), landscape, dpi);
+  page.setDeviceArea(area.width(), area.height(), MappingTarget::Printer);
+  FrameDrawing(painter, session, page, {true, dpi}).drawAll(messages);
+}
+
+}  // namespace rerore

@@ -1,0 +1,226 @@
+#include "view/core/frame_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "view/core/text_box_list.h"
+
+namespace rerore {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+ElementRecord Element(float xa, float ya, float xb, float yb) {
+  ElementRecord e{};
+  SetElementLeft(e, xa, ya);
+  SetElementRight(e, xb, yb);
+  ComputeElementGeometry(e, true, kPi);
+  return e;
+}
+
+TEST(LabelAngles, ElementNumbersTurnAlongTheElement) {
+  EXPECT_EQ(ElementLabelAngle(Element(0, 0, 6, 0.05f)), 0.0);  // 0.8 % rise counts as level
+  EXPECT_DOUBLE_EQ(ElementLabelAngle(Element(0, 0, 0, 4)), kPi / 2);
+  EXPECT_DOUBLE_EQ(ElementLabelAngle(Element(0, 4, 0, 0)), kPi / 2);  // drawn downwards too
+  EXPECT_NEAR(ElementLabelAngle(Element(0, 0, 3, 3)), kPi / 4, 1e-7);
+  EXPECT_NEAR(ElementLabelAngle(Element(3, 0, 0, 3)), 3 * kPi / 4, 1e-7);
+  EXPECT_EQ(ElementLabelAngle(Element(2, 2, 2, 2)), 0.0);  // no length
+}
+
+TEST(LabelAngles, TidyLabelsReadUpright) {
+  EXPECT_NEAR(TidyAngle(3 * kPi / 4), -kPi / 4, 1e-12);
+  EXPECT_NEAR(TidyAngle(-3 * kPi / 4), kPi / 4, 1e-12);
+  EXPECT_DOUBLE_EQ(TidyAngle(-kPi / 2), -kPi / 2);
+  EXPECT_DOUBLE_EQ(TidyAngle(kPi / 2), kPi / 2);
+  EXPECT_DOUBLE_EQ(TidyAngle(0.3), 0.3);
+}
+
+struct SupportFixture : ::testing::Test {
+  ModelTables model;
+  NodeRecord& node = model.nodes[1];
+  void SetUp() override {
+    model.params.nodeCount = 1;
+    node.x = 2.0f;
+    node.y = 1.0f;
+    node.z = -1.0f;
+  }
+};
+
+TEST_F(SupportFixture, APinIsATriangleAndARollerAddsItsLine) {
+  node.supportedU = node.supportedV = 1;
+  SupportSymbol pin = MakeSupportSymbol(model, 1, 0.5f, 100);
+  EXPECT_EQ(pin.kind, SupportKind::Pin);
+  ASSERT_EQ(pin.lines.size(), 3u);
+  EXPECT_FLOAT_EQ(pin.lines[0].b.x, 1.5f);
+  EXPECT_FLOAT_EQ(pin.lines[0].b.y, 0.5f);
+  EXPECT_FLOAT_EQ(pin.lines[1].b.x, 2.5f);
+
+  node.supportedU = 0;
+  SupportSymbol roller = MakeSupportSymbol(model, 1, 0.5f, 100);
+  EXPECT_EQ(roller.kind, SupportKind::Roller);
+  ASSERT_EQ(roller.lines.size(), 4u);
+  EXPECT_FLOAT_EQ(roller.lines[3].a.y, 0.4f);  // 1.2 s below the node
+  EXPECT_FLOAT_EQ(roller.lines[3].a.x, 1.5f);
+  EXPECT_FLOAT_EQ(roller.lines[3].b.x, 2.5f);
+}
+
+TEST_F(SupportFixture, OnlyHorizontallyHeldPointsLeftWithAVerticalRoller) {
+  node.supportedU = 1;
+  SupportSymbol side = MakeSupportSymbol(model, 1, 0.5f, 100);
+  EXPECT_EQ(side.kind, SupportKind::SideRoller);
+  ASSERT_EQ(side.lines.size(), 4u);
+  EXPECT_FLOAT_EQ(side.lines[0].b.x, 1.5f);  // the tip to the left
+  EXPECT_FLOAT_EQ(side.lines[0].b.y, 1.5f);
+  EXPECT_FLOAT_EQ(side.lines[3].a.x, 1.4f);
+  EXPECT_FLOAT_EQ(side.lines[3].b.x, 1.4f);
+}
+
+TEST_F(SupportFixture, ElasticSupportsWithoutTheirFlagAreDashedRollers) {
+  node.supportV = 0.3f;
+  EXPECT_EQ(MakeSupportSymbol(model, 1, 0.5f, 100).kind, SupportKind::Elastic);
+  node.supportV = 0.0f;
+  node.supportU = 0.2f;
+  EXPECT_EQ(MakeSupportSymbol(model, 1, 0.5f, 100).lines.size(), 4u);
+  node.supportU = 0.0f;
+  EXPECT_EQ(MakeSupportSymbol(model, 1, 0.5f, 100).kind, SupportKind::None);
+}
+
+TEST_F(SupportFixture, AClampedSquareTurnsWithItsElement) {
+  node.supportedPhi = node.supportedU = 1;
+  node.startingElement = 1;
+  model.elements[1] = Element(2, 1, 2, 5);  // a column upwards: c = 0, s' = -1
+  SupportSymbol clamped = MakeSupportSymbol(model, 1, 0.06f, 100);
+  EXPECT_EQ(clamped.kind, SupportKind::Clamped);
+  ASSERT_EQ(clamped.lines.size(), 1u);  // the vertical line through the node
+  EXPECT_FLOAT_EQ(clamped.lines[0].a.y, 1.06f);
+  // Half side 6: corner (-6, -6) turns to (-6, 6), moves to (194, -94)
+  // (the node's z) and flips to y = 94.
+  EXPECT_EQ(clamped.square[0].x, 194);
+  EXPECT_EQ(clamped.square[0].y, 94);
+  EXPECT_EQ(clamped.square[1].x, 194);
+  EXPECT_EQ(clamped.square[1].y, 106);
+  EXPECT_EQ(clamped.square[2].x, 206);
+  EXPECT_EQ(clamped.square[2].y, 106);
+}
+
+TEST(Hinges, MixedHingeCirclesMoveIntoTheElement) {
+  const ElementRecord sloped = Element(0, 0, 3, 4);
+  WorldPoint c = HingeCentre(sloped, true, false);
+  EXPECT_FLOAT_EQ(c.x, 0.0f);
+  c = HingeCentre(sloped, true, true);
+  EXPECT_FLOAT_EQ(c.x, 0.072f);
+  EXPECT_FLOAT_EQ(c.y, 0.096f);
+  c = HingeCentre(sloped, false, true);
+  EXPECT_FLOAT_EQ(c.x, 2.928f);
+  EXPECT_FLOAT_EQ(c.y, 3.904f);
+  c = HingeCentre(Element(0, 4, 6, 4), false, true);
+  EXPECT_FLOAT_EQ(c.x, 5.95f);
+  EXPECT_FLOAT_EQ(c.y, 4.0f);
+}
+
+TEST(Hinges, RigidEndsGetAStubOfTwentyCentimetres) {
+  ElementRecord e = Element(0, 0, 0, 4);
+  e.nodeLeft = 1;
+  e.nodeRight = 2;
+  WorldLine stub;
+  ASSERT_TRUE(RigidStub(e, 2, stub));
+  EXPECT_FLOAT_EQ(stub.a.y, 4.0f);
+  EXPECT_FLOAT_EQ(stub.b.y, 3.8f);
+  e.hingeRight = 1;
+  EXPECT_FALSE(RigidStub(e, 2, stub));
+  ASSERT_TRUE(RigidStub(e, 1, stub));
+  EXPECT_FLOAT_EQ(stub.b.y, 0.2f);
+}
+
+TEST(MechanismGeometry, AnArrowHeadIsAQuarterLongAndFivePercentWide) {
+  const auto arrow = Arrow({0, 0}, {4, 0});
+  EXPECT_FLOAT_EQ(arrow[1].a.x, 4.0f);
+  EXPECT_FLOAT_EQ(arrow[1].b.x, 3.0f);
+  EXPECT_FLOAT_EQ(arrow[1].b.y, -0.2f);
+  EXPECT_FLOAT_EQ(arrow[2].b.x, 3.0f);
+  EXPECT_FLOAT_EQ(arrow[2].b.y, 0.2f);
+}
+
+struct Mechanism : ::testing::Test {
+  Session s;
+  void SetUp() override {
+    ModelTables& m = s.model;
+    m.params.elementCount = 2;
+    m.params.nodeCount = 3;
+    const float xs[] = {0, 0, 4};
+    const float ys[] = {0, 3, 3};
+    for (int j = 1; j <= 3; ++j) {
+      m.nodes[j].x = xs[j - 1];
+      m.nodes[j].y = ys[j - 1];
+      m.nodes[j].dofU = static_cast<int16_t>(3 * j - 2);
+      m.nodes[j].dofV = static_cast<int16_t>(3 * j - 1);
+      m.nodes[j].dofPhi[1] = static_cast<int16_t>(3 * j);
+    }
+    m.elements[1].nodeLeft = 1;
+    m.elements[1].nodeRight = 2;
+    m.elements[2].nodeLeft = 2;
+    m.elements[2].nodeRight = 3;
+  }
+};
+
+TEST_F(Mechanism, TheShapeFollowsTheAmplitudeAndVGrowsDownwards) {
+  s.check.kinematicVector[4] = 0.4;  // u of node 2
+  s.check.kinematicVector[8] = 0.1;  // v of node 3, downwards
+  auto shape = DisplacedShape(s, 2.25f);
+  ASSERT_EQ(shape.size(), 2u);
+  EXPECT_FLOAT_EQ(shape[0].movedB.x, 0.9f);
+  EXPECT_FLOAT_EQ(shape[0].movedB.y, 3.0f);
+  EXPECT_FLOAT_EQ(shape[1].movedB.x, 4.0f);
+  EXPECT_FLOAT_EQ(shape[1].movedB.y, 3.0f - 0.225f);
+  // Element 1 moves 0.009 m in all: left out; element 2 0.009 + 0.0025.
+  s.check.kinematicVector[4] = 0.004;
+  s.check.kinematicVector[8] = 0.001;
+  shape = DisplacedShape(s, 2.25f);
+  ASSERT_EQ(shape.size(), 1u);
+  EXPECT_FLOAT_EQ(shape[0].a.x, 0.0f);
+  EXPECT_FLOAT_EQ(shape[0].b.x, 4.0f);
+}
+
+TEST_F(Mechanism, OnlyTheFirstTwoRotationsMarkANode) {
+  NodeRecord& n = s.model.nodes[2];
+  n.dofPhi[2] = 40;
+  n.dofPhi[3] = 41;
+  EXPECT_TRUE(CarriesSingularEquation(n, 4));
+  EXPECT_TRUE(CarriesSingularEquation(n, 6));
+  EXPECT_TRUE(CarriesSingularEquation(n, 40));
+  EXPECT_FALSE(CarriesSingularEquation(n, 41));
+  EXPECT_FALSE(CarriesSingularEquation(n, 7));
+}
+
+TEST_F(Mechanism, CoincidingPolesShareOneLabel) {
+  s.model.params.elementCount = 4;
+  s.check.poleTable[1] = {2.0f, 1.0f, 0};
+  s.check.poleTable[2] = {2.05f, 1.0f, 0};
+  s.check.poleTable[3] = {2.0f, 1.04f, 0};
+  s.check.poleTable[4] = {7.0f, 1.0f, 0};
+  std::vector<std::string> labels = PoleLabels(s);
+  ASSERT_EQ(labels.size(), 5u);
+  EXPECT_EQ(labels[1], "Pole 1, 2, 3");
+  EXPECT_EQ(labels[2], "");
+  EXPECT_EQ(labels[3], "");
+  EXPECT_EQ(labels[4], "Pole 4");
+  // A pure translation: every pole at infinity, no label at all.
+  for (int i = 1; i <= 4; ++i) s.check.poleTable[i].atInfinity = 1;
+  for (const std::string& label : PoleLabels(s)) EXPECT_EQ(label, "");
+}
+
+TEST(TextBoxes, TwoHundredLabelsAtMostAndOverlapsOnlyWhenTidy) {
+  TextBoxList boxes;
+  for (int i = 0; i < kMaxLabels; ++i) ASSERT_TRUE(boxes.admit(0, 0, 10, 10, false)) << i;
+  EXPECT_FALSE(boxes.admit(500, 500, 510, 510, false));
+  boxes.clear();
+  EXPECT_TRUE(boxes.admit(10, 20, 0, 0, true));  // corners in any order
+  EXPECT_FALSE(boxes.admit(5, 5, 15, 15, true));
+  EXPECT_TRUE(boxes.admit(10, 0, 20, 20, true));  // touching is no overlap
+  EXPECT_TRUE(boxes.admit(5, 5, 15, 15, false));
+  EXPECT_EQ(boxes.count(), 3);
+}
+
+}  // namespace
+}  // namespace rerore
