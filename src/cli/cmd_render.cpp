@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "check/rebuild.h"
+#include "check/structure_check.h"
 #include "cli/commands.h"
 #include "view/core/world_mapping.h"
 #include "view/frame_output.h"
@@ -99,6 +101,10 @@ int RunRender(const Arguments& arguments) {
   Session session;
   CliMessages messages;
   if (const int failed = StartFromArguments(session, messages, options.start)) return failed;
+  if (options.check) {
+    RebuildModel(session, messages);
+    std::printf("checkResult %i\n", CheckStructure(session, messages));
+  }
   return WriteOutput(options, session, messages);
 }
 

@@ -18,7 +18,8 @@ struct Command {
 
 const Command kCommands[] = {
     {"load", rerore::RunLoad, "load EXT @DATAPATH [@G]     start-up only: load the position"},
-    {"store", rerore::RunStore, "store EXT @DATAPATH [@G]    start-up, then Store: check the frame"},
+    {"store", rerore::RunStore,
+     "store EXT @DATAPATH [@G]    start-up, then Store: check the frame"},
     {"end", rerore::RunEnd, "end EXT @DATAPATH [@G]      start-up, then End: the echo file"},
     {"generate", rerore::RunGenerate,
      "generate beam EXT @DATAPATH X1 X2 ...         continuous beam, span ends in m"},

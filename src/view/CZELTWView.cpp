@@ -28,6 +28,7 @@ CZELTWView::CZELTWView(Session& session, QWidget* parent)
   session_.view.mechanismAmplitude = 1.0f;
   lastCommand_ = kCmdDialogInput;
   registerViewCommands();
+  registerPositionCommands();
   registerDisplayToggles();
   registerMessages();
 }

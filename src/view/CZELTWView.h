@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 
+#include "model/position_commands.h"
 #include "model/session.h"
 #include "shell/QtMessages.h"
 #include "view/core/world_mapping.h"
@@ -70,6 +71,10 @@ class CZELTWView : public QWidget {
   void moveCrossHair(QPoint point);
   QPoint crossHair() const { return crossHair_; }
 
+  // Ends whatever the mouse was doing: no rubber band, no cross-hair, no
+  // prompt.
+  void resetInputModes();
+
   // Printing and the clipboard.
   void printPage(QPrinter& printer);
   void copyToClipboard();
@@ -103,6 +108,14 @@ class CZELTWView : public QWidget {
   void registerViewCommands();
   void registerDisplayToggles();
   void registerMessages();
+  void registerPositionCommands();
+  PositionNameRequest askName();
+  void store();
+  void newPosition();
+  void openPosition();
+  void endProgram();
+  void showDirectory();
+  void editEcho();
   void toggle(bool& flag, bool repaint = true);
   void toggleTidyText();
   void toggleSetAside();

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "check/mechanism.h"
 #include "shell/QtMessages.h"
 #include "view/view_pens.h"
 
@@ -66,6 +67,9 @@ void FrameDrawing::prepareMapping(UserMessages& messages, bool& drawn) {
   const std::optional<WorldRect> rectangle =
       mapping_.paintRectangle(session_.model.params.tolerance);
   if (!rectangle) return;
+  // The poles widen the extents; this paint still fits the rectangle taken
+  // before, the next one fits the widened extents.
+  if (session_.check.checkResult > 0) WritePolesExtent(session_);
   mapping_.fit(*rectangle, messages);
   drawn = true;
 }

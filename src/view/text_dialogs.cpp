@@ -69,6 +69,23 @@ std::string EditedTextForFile(const QString& text) {
   return bytes;
 }
 
+CDiaSaveAs::CDiaSaveAs(const std::string& name, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(tr("Store"));
+  auto* layout = new QVBoxLayout(this);
+  auto* row = new QHBoxLayout;
+  field_ = new QLineEdit(FromAnsi(name), this);
+  auto* label = new QLabel(tr("Position"), this);
+  label->setBuddy(field_);
+  row->addWidget(label);
+  row->addWidget(field_);
+  layout->addLayout(row);
+  layout->addLayout(OkStopRow(this));
+  field_->setFocus();
+  field_->selectAll();
+}
+
+std::string CDiaSaveAs::name() const { return ToAnsi(field_->text()); }
+
 CDiaFont::CDiaFont(float textScale, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Font"));
   auto* layout = new QVBoxLayout(this);

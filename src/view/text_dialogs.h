@@ -16,6 +16,18 @@ class QTextEdit;
 
 namespace rerore {
 
+// "Store": the name of a position, prefilled and selected.
+class CDiaSaveAs : public QDialog {
+  Q_OBJECT
+ public:
+  CDiaSaveAs(const std::string& name, QWidget* parent = nullptr);
+  std::string name() const;  // Windows-1252
+  QLineEdit* nameField() const { return field_; }
+
+ private:
+  QLineEdit* field_;
+};
+
 // "Font": the text size as a factor, "%.2f".
 class CDiaFont : public QDialog {
   Q_OBJECT

@@ -1,0 +1,114 @@
+// The window side of the position commands: the dialogs that ask for a
+// name or a folder, and what the view does after each command. The
+// commands themselves (what is written, loaded and checked) live in the
+// core's position commands.
+#include <QFileDialog>
+
+#include "model/position_commands.h"
+#include "shell/help_launcher.h"
+#include "view/CZELTWView.h"
+#include "view/text_dialogs.h"
+#include "view/view_messages.h"
+
+namespace rerore {
+
+namespace {
+
+// "SDIR*. | SDIR* |" as the file dialog writes a filter: "SDIR*. (SDIR*)".
+QString DirectoryFilter() {
+  const QStringList parts = QString::fromLatin1(kDirectoryFilter).split('|');
+  return parts.value(0).trimmed() + " (" + parts.value(1).trimmed() + ")";
+}
+
+QString WithoutTrailingSeparator(const std::string& path) {
+  QString folder = FromAnsi(path);
+  while (folder.size() > 1 && (folder.endsWith('/') || folder.endsWith('\\'))) folder.chop(1);
+  return folder;
+}
+
+}  // namespace
+
+void CZELTWView::registerPositionCommands() {
+  setCommand(kCmdNew, [this] { newPosition(); });
+  setCommand(kCmdOpen, [this] { openPosition(); });
+  setCommand(kCmdStore, [this] { store(); });
+  setCommand(kCmdStoreAs, [this] {
+    if (StoreAs(session_, messages(), askName())) redraw();
+  });
+  setCommand(kCmdEnd, [this] { endProgram(); });
+  setCommand(kCmdDirectory, [this] { showDirectory(); });
+  setCommand(kCmdEcho, [this] { editEcho(); });
+  setCommand(kCmdEchoAlias, [this] { editEcho(); });
+}
+
+PositionNameRequest CZELTWView::askName() {
+  return [this](const std::string& prefill) -> std::optional<std::string> {
+    CDiaSaveAs dialog(prefill, this);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.name();
+  };
+}
+
+void CZELTWView::store() {
+  const StoreOutcome outcome = Store(session_, messages(), askName());
+  if (outcome.end == CommandEnd::Quit) {
+    emit quitRequested(0);
+    return;
+  }
+  // A mechanism stays on the screen with its poles.
+  if (outcome.end == CommandEnd::Stay) redraw();
+}
+
+void CZELTWView::newPosition() {
+  if (NewPosition(session_, messages(), askName()) != CommandEnd::Stay) return;
+  resetInputModes();
+  emit titleChanged(FromAnsi("Position " + session_.paths.positionName));
+  redraw();
+}
+
+void CZELTWView::openPosition() {
+  QFileDialog browser(this, tr("Pfad + Position"),
+                      WithoutTrailingSeparator(session_.paths.positionDirectory));
+  browser.setFileMode(QFileDialog::Directory);
+  browser.setOption(QFileDialog::ShowDirsOnly);
+  browser.setOption(QFileDialog::DontUseNativeDialog);
+  // A folder without a position is refused and the browser opens again.
+  while (browser.exec() == QDialog::Accepted && !browser.selectedFiles().isEmpty()) {
+    if (OpenPosition(session_, messages(), ToAnsi(browser.selectedFiles().first()))) {
+      resetInputModes();
+      redraw();
+      return;
+    }
+  }
+}
+
+void CZELTWView::endProgram() {
+  if (EndProgram(session_) == CommandEnd::Quit) emit quitRequested(0);
+}
+
+void CZELTWView::showDirectory() {
+  // Only to look at the position directories; the choice is not used.
+  QFileDialog browser(this, QString(), FromAnsi(session_.paths.dataPath), DirectoryFilter());
+  browser.setFileMode(QFileDialog::ExistingFile);
+  browser.setOption(QFileDialog::DontUseNativeDialog);
+  browser.exec();
+}
+
+void CZELTWView::editEcho() {
+  resetInputModes();
+  const EchoEdit edit = BeginEchoEdit(session_);
+  CDiaEcho dialog(edit.path, this);
+  connect(&dialog, &CDiaEcho::helpRequested, this,
+          [this] { OpenHelpPage(kEchoHelpPage, messages()); });
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  FinishEchoEdit(session_, messages(), edit, accepted);
+  if (accepted) redraw();
+}
+
+void CZELTWView::resetInputModes() {
+  rubberActive_ = rectangleDrag_ = false;
+  moveCrossHair({-1, -1});
+  setPromptText("");
+}
+
+}  // namespace rerore
