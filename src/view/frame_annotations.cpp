@@ -39,7 +39,16 @@ void Head(QPainter& p, QPointF tip, double ux, double uy, int k) {
 }  // namespace
 
 void FrameDrawing::drawOriginAndDimensions() {
-  const int k = target_.printing ? std::max(1, mapping_.areaWidth() / kPageUnitWidth) : 1;
+  drawOrigin();
+  if (!session_.view.autoScale) return;
+  drawWidthDimension(originScale());
+  const DrawingExtents& e = session_.view.extents;
+  if (e.ymax - e.ymin > kSmallestHeight) drawHeightDimension(originScale());
+  painterStateChanged();
+}
+
+void FrameDrawing::drawOrigin() {
+  const int k = originScale();
   const DevicePoint d = mapping_.toDevice(0.0f, 0.0f);
   const QPointF o(d.x, d.y);
   painter_.setPen(pen_);
@@ -53,10 +62,13 @@ void FrameDrawing::drawOriginAndDimensions() {
   painter_.drawPolygon(QPolygonF() << o + QPointF(-kArrowBase * k, -kYArrowShaft * k)
                                    << o + QPointF(kArrowBase * k, -kYArrowShaft * k)
                                    << o + QPointF(0, -kYArrowTip * k));
-  if (!session_.view.autoScale) return;
-  drawWidthDimension(k);
-  const DrawingExtents& e = session_.view.extents;
-  if (e.ymax - e.ymin > kSmallestHeight) drawHeightDimension(k);
+  painterStateChanged();
+}
+
+// Sizes of the origin symbol and the dimensions are screen pixels; a page
+// scales them by its width.
+int FrameDrawing::originScale() const {
+  return target_.printing ? std::max(1, mapping_.areaWidth() / kPageUnitWidth) : 1;
 }
 
 void FrameDrawing::drawDimensionText(const QString& text, QPointF centre, bool upright) {

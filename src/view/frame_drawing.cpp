@@ -78,28 +78,54 @@ double FrameDrawing::pixelsPerUnit() const { return std::fabs(mapping_.transform
 
 double FrameDrawing::toPixels(int32_t logical) const { return logical * pixelsPerUnit(); }
 
-void FrameDrawing::selectPen(int index) { pen_ = ViewPen(index, pixelsPerUnit()); }
+void FrameDrawing::selectPen(int index) { selectPen(ViewPen(index, pixelsPerUnit())); }
+
+void FrameDrawing::selectPen(const QPen& pen) {
+  pen_ = pen;
+  penDirty_ = true;
+}
+
+void FrameDrawing::selectBrush(const QBrush& brush) {
+  brush_ = brush;
+  brushDirty_ = true;
+}
+
+void FrameDrawing::usePenAndBrush() {
+  if (penDirty_) painter_.setPen(pen_);
+  if (brushDirty_) painter_.setBrush(brush_);
+  penDirty_ = brushDirty_ = false;
+}
 
 void FrameDrawing::plainLine(WorldPoint a, WorldPoint b) {
-  painter_.setPen(pen_);
+  usePenAndBrush();
   painter_.drawLine(Pixel(mapping_.toDevice(a.x, a.y)), Pixel(mapping_.toDevice(b.x, b.y)));
 }
 
 void FrameDrawing::circle(WorldPoint centre, int32_t radius) {
-  painter_.setPen(pen_);
-  painter_.setBrush(brush_);
   const double r = toPixels(radius);
-  painter_.drawEllipse(Pixel(mapping_.toDevice(centre.x, centre.y)), r, r);
+  const QPointF c = Pixel(mapping_.toDevice(centre.x, centre.y));
+  // Circles off the device cost their whole outline and show nothing (the
+  // grid's end marks lie 100 m out).
+  const double reach = r + pen_.widthF() + 1.0;
+  if (c.x() + reach < 0 || c.y() + reach < 0 || c.x() - reach > mapping_.areaWidth() ||
+      c.y() - reach > mapping_.areaHeight())
+    return;
+  usePenAndBrush();
+  // Small circles come out as well without smoothing, and the painter has a
+  // fast way for them then.
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.drawEllipse(c, r, r);
+  painter_.setRenderHint(QPainter::Antialiasing, true);
 }
 
 void FrameDrawing::redDot(WorldPoint centre, int32_t radius) {
   const QPen pen = pen_;
   const QBrush brush = brush_;
   selectPen(kPenRed);
-  brush_ = QBrush(kRed);
+  selectBrush(QBrush(kRed));
   circle(centre, radius);
-  pen_ = pen;
-  brush_ = brush;
+  selectPen(pen);
+  selectBrush(brush);
 }
 
 void FrameDrawing::drawLine(WorldPoint a, WorldPoint b) {

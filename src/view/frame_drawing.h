@@ -49,8 +49,13 @@ class FrameDrawing {
 
  private:
   void prepareMapping(UserMessages& messages, bool& drawn);
+  // The current pen and brush reach the painter only when they changed:
+  // setting them for every stroke costs more than the stroke.
   void selectPen(int index);
-  void selectPen(const QPen& pen) { pen_ = pen; }
+  void selectPen(const QPen& pen);
+  void selectBrush(const QBrush& brush);
+  void usePenAndBrush();
+  void painterStateChanged() { penDirty_ = brushDirty_ = true; }
   double pixelsPerUnit() const;
   double toPixels(int32_t logical) const;
   void circle(WorldPoint centre, int32_t radius);
@@ -59,6 +64,8 @@ class FrameDrawing {
   QFont viewFont() const;
 
   void drawOriginAndDimensions();
+  void drawOrigin();
+  int originScale() const;
   void drawWidthDimension(int k);
   void drawHeightDimension(int k);
   void drawDimensionText(const QString& text, QPointF centre, bool upright);
@@ -78,6 +85,8 @@ class FrameDrawing {
   TextBoxList boxes_;
   QPen pen_;
   QBrush brush_;
+  bool penDirty_ = true;
+  bool brushDirty_ = true;
   bool endMarks_ = true;
   float symbolSize_ = 0.0f;
 };

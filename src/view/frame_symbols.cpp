@@ -31,9 +31,10 @@ void FrameDrawing::drawSupports() {
       const DevicePoint d = mapping_.logicalToDevice(corner);
       square << QPointF(d.x, d.y);
     }
-    painter_.setPen(pen_);
+    usePenAndBrush();
     painter_.setBrush(kGreyBrush);
     painter_.drawPolygon(square, Qt::OddEvenFill);
+    painterStateChanged();
   }
   selectPen(solid);
 }
@@ -49,7 +50,7 @@ void FrameDrawing::drawNodeLabels() {
   }
   const int last = NodeRows(model);
   const int32_t radius = static_cast<int32_t>(kNodeCircle * mapping_.unitsPerMetre());
-  brush_ = QBrush(Qt::white);
+  selectBrush(QBrush(Qt::white));
   for (int k = 1; k <= last; ++k) {
     const NodeRecord& n = model.nodes[k];
     if (!Supported(n)) continue;
@@ -61,7 +62,7 @@ void FrameDrawing::drawNodeLabels() {
 void FrameDrawing::drawHinges() {
   const ModelTables& model = session_.model;
   const int32_t radius = kHingeRadiusMarks * mapping_.markRadius();
-  brush_ = QBrush(Qt::white);
+  selectBrush(QBrush(Qt::white));
   auto mixedAt = [&model](int node) {
     return node >= 1 && node <= kMaxNodes && model.nodes[node].mixedHinges == 1;
   };

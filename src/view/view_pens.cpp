@@ -28,10 +28,10 @@ const PenRow kPens[] = {
 QPen MakePen(const QColor& color, Qt::PenStyle style, int width, double pixelsPerUnit) {
   QPen pen(color);
   pen.setStyle(style);
-  // A width below one device pixel is drawn as a hairline, as the platform
-  // draws thin pens.
-  const double pixels = width * std::fabs(pixelsPerUnit);
-  pen.setWidthF(pixels < 1.0 ? 0.0 : pixels);
+  // Pens are whole device pixels wide, at least one: a width that comes to
+  // one pixel or less is the hairline.
+  const long pixels = std::lround(width * std::fabs(pixelsPerUnit));
+  pen.setWidth(pixels <= 1 ? 0 : static_cast<int>(pixels));
   pen.setCosmetic(true);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
