@@ -1,0 +1,264 @@
+#include "view/core/graphical_input.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "check/rebuild.h"
+
+namespace rerore {
+
+namespace {
+
+constexpr const char* kNextChainPrompt = " LINIE VON: ";
+
+bool LeftAlone(MouseFlags f) { return f.left && !f.right && !f.middle && !f.shift && !f.ctrl; }
+bool LeftWithShift(MouseFlags f) { return f.left && f.shift && !f.right && !f.middle && !f.ctrl; }
+
+InputAction Act(InputActionKind kind) {
+  InputAction a;
+  a.kind = kind;
+  return a;
+}
+
+InputAction ActAt(InputActionKind kind, DevicePoint p, int value = 0) {
+  InputAction a = Act(kind);
+  a.from = p;
+  a.value = value;
+  return a;
+}
+
+}  // namespace
+
+GraphicalInput::GraphicalInput(Session& session, WorldMapping& mapping, UserMessages& messages)
+    : session_(session), mapping_(mapping), messages_(messages) {}
+
+bool GraphicalInput::lineModeActive() const {
+  return state_.lineInput || state_.auxHorizontal || state_.auxVertical || state_.windowMode;
+}
+
+bool GraphicalInput::anyModeActive() const {
+  return state_.graphicalInput || lineModeActive() || state_.zoomMode;
+}
+
+bool GraphicalInput::showsRubberLine() const {
+  return state_.rubberActive && !state_.rectangleDrag && state_.lineStage > 0;
+}
+
+WorldPoint GraphicalInput::toWorld(DevicePoint p) { return mapping_.deviceToWorld(p); }
+
+SnapResult GraphicalInput::snapAt(DevicePoint p) {
+  const WorldPoint raw = toWorld(p);
+  const SnapResult snap =
+      SnapPoint(session_.model, mapping_.pickTolerance(), session_.view.grid, raw);
+  state_.cursorPoint = snap.point;
+  return snap;
+}
+
+// The mark radius of the mouse's mapping, in device pixels.
+int GraphicalInput::markPixels() const {
+  const double scale = std::fabs(mapping_.transform().scaleX());
+  return std::max(1, static_cast<int>(std::lround(mapping_.markRadius() * scale)));
+}
+
+void GraphicalInput::setPrompt(InputActions& out, const char* text) {
+  state_.promptText = text;
+  out.push_back(Act(InputActionKind::PromptChanged));
+}
+
+InputActions GraphicalInput::leftButtonDown(DevicePoint p, MouseFlags) {
+  InputActions out;
+  if (state_.hingeMode) {
+    state_.cursorPoint = toWorld(p);
+    const WorldPoint clicked = state_.cursorPoint;
+    const int k = PickElement(session_.model, mapping_.pickTolerance(), state_.cursorPoint);
+    if (k != 0) {
+      ToggleHingeOrSplit(session_, messages_, k, clicked.x, clicked.y);
+      out.push_back(Act(InputActionKind::RedrawFrame));
+      return out;
+    }
+  }
+  if (state_.lineStage == 0) {
+    if (!state_.lineInput) {
+      state_.cursorPoint = toWorld(p);
+      const int k = PickElement(session_.model, mapping_.pickTolerance(), state_.cursorPoint);
+      if (k != 0) {
+        out.push_back(ActAt(InputActionKind::OpenElementEditor, p, k));
+        out.push_back(Act(InputActionKind::RedrawFrame));
+        return out;
+      }
+    }
+    state_.rubberStart = state_.rubberEnd = p;
+    state_.rubberActive = true;
+    if (state_.windowMode) state_.windowCorner = toWorld(p);
+    if (state_.lineInput) startChain(p, out);
+    out.push_back(Act(InputActionKind::Repaint));
+  } else if (state_.graphicalInput) {
+    continueChain(p, out);
+  }
+  return out;
+}
+
+void GraphicalInput::startChain(DevicePoint p, InputActions& out) {
+  state_.lineStage = 1;
+  const SnapResult snap = snapAt(p);
+  if (session_.view.display.endMarks)
+    out.push_back(
+        ActAt(InputActionKind::DrawMark, mapping_.worldToDevice(snap.beforeGrid), markPixels()));
+  state_.startPoint = state_.cursorPoint = snap.point;
+  state_.rubberStart = mapping_.worldToDevice(snap.point);
+}
+
+// With Ctrl held the element comes out exactly horizontal or vertical: the
+// click is locked like the rubber line, and the locked coordinate is taken
+// from the start point after snapping.
+void GraphicalInput::continueChain(DevicePoint p, InputActions& out) {
+  if (session_.model.params.elementCount >= kMaxElements) {
+    messages_.message(Format("Too many elements, max = %i", kMaxElements), "Error");
+    endChain(out);
+    return;
+  }
+  OrthogonalLock lock = OrthogonalLock::None;
+  if (state_.orthogonal) {
+    lock = ChooseLock(state_.rubberStart, p);
+    p = LockPoint(state_.rubberStart, p, lock);
+    state_.horizontalLock = lock == OrthogonalLock::Horizontal;
+    state_.verticalLock = lock == OrthogonalLock::Vertical;
+  }
+  WorldPoint end = snapAt(p).point;
+  if (lock == OrthogonalLock::Horizontal) end.y = state_.startPoint.y;
+  if (lock == OrthogonalLock::Vertical) end.x = state_.startPoint.x;
+  state_.rubberEnd = mapping_.worldToDevice(end);
+  appendElement(end);
+  InputAction drawn = ActAt(InputActionKind::DrawElement, state_.rubberStart, markPixels());
+  drawn.to = state_.rubberEnd;
+  out.push_back(drawn);
+  state_.lineStage = 2;
+  state_.startPoint = end;
+  state_.rubberStart = state_.rubberEnd;
+  out.push_back(Act(InputActionKind::Repaint));
+}
+
+// The derived fields wait for the next rebuild of the model.
+void GraphicalInput::appendElement(const WorldPoint& end) {
+  ModelParameters& params = session_.model.params;
+  ElementRecord& e = session_.model.elements[++params.elementCount];
+  e = ElementRecord{};
+  SetElementLeft(e, state_.startPoint.x, state_.startPoint.y);
+  SetElementRight(e, end.x, end.y);
+  e.material = 1;
+  e.crossSection = 1;
+  e.compression = 1;
+  e.tension = 1;
+  e.hingeLeft = 0;
+  e.hingeRight = 0;
+}
+
+void GraphicalInput::endChain(InputActions& out) {
+  state_.lineStage = 0;
+  hideCrossHair();
+  if (!state_.resumePrepared) {
+    setPrompt(out, kNextChainPrompt);
+    state_.secondPrompt.clear();
+  }
+  out.push_back(Act(InputActionKind::Repaint));
+}
+
+InputActions GraphicalInput::mouseMove(DevicePoint p, MouseFlags flags) {
+  InputActions out;
+  if (state_.resumePrepared && state_.resumeReady) {
+    state_.rubberStart = state_.resumeDevice;
+    state_.rubberActive = true;
+    state_.lineStage = 1;
+    state_.resumePrepared = state_.resumeReady = false;
+  }
+  if (state_.rubberActive) dragOrRubber(p, flags, out);
+  if (state_.repaintingMoves > 0) {
+    --state_.repaintingMoves;
+    out.push_back(Act(InputActionKind::RedrawFrame));
+  }
+  if (mapping_.worldDefined()) {
+    mapping_.applyMapping();
+    state_.lastLogical = mapping_.deviceToLogical(p);
+    InputAction shown = Act(InputActionKind::ShowCoordinates);
+    const float units = static_cast<float>(mapping_.unitsPerMetre());
+    shown.world = {state_.lastLogical.x / units, state_.lastLogical.y / units};
+    out.push_back(shown);
+    state_.crossHair = p;
+    out.push_back(Act(InputActionKind::Repaint));
+  }
+  return out;
+}
+
+void GraphicalInput::dragOrRubber(DevicePoint p, MouseFlags flags, InputActions& out) {
+  const bool zoomDrag =
+      (LeftWithShift(flags) && state_.lineInput) || (LeftAlone(flags) && state_.zoomMode);
+  if (zoomDrag && state_.lineStage == 2) {
+    // The chain goes on after the zoom from where it stood.
+    state_.resumeWorld = toWorld(state_.rubberStart);
+    state_.rubberStart = state_.rubberEnd;
+    state_.lineStage = 1;
+    state_.resumePrepared = true;
+    state_.resumeReady = false;
+  }
+  if (zoomDrag || (LeftAlone(flags) && !state_.lineInput)) {
+    state_.rubberEnd = p;
+    state_.rectangleDrag = true;
+  } else if (state_.lineStage > 0) {
+    if (state_.orthogonal) {
+      const OrthogonalLock lock = ChooseLock(state_.rubberStart, p);
+      p = LockPoint(state_.rubberStart, p, lock);
+      state_.horizontalLock = lock == OrthogonalLock::Horizontal;
+      state_.verticalLock = lock == OrthogonalLock::Vertical;
+    }
+    state_.crossHair = p;
+    state_.rubberEnd = p;
+  } else {
+    return;
+  }
+  out.push_back(Act(InputActionKind::Repaint));
+}
+
+InputActions GraphicalInput::leftButtonUp(DevicePoint p) {
+  InputActions out;
+  if (!state_.rubberActive || !state_.rectangleDrag) return out;
+  state_.lineStage = 0;
+  state_.rectangleDrag = false;
+  state_.rubberActive = false;
+  if (state_.windowMode) state_.windowFinished = true;
+  if (mapping_.zoomByDrag(state_.rubberStart, p))
+    out.push_back(Act(InputActionKind::RedrawFrame));
+  else
+    out.push_back(Act(InputActionKind::Repaint));
+  return out;
+}
+
+InputActions GraphicalInput::rightButtonDown(DevicePoint) {
+  InputActions out;
+  if (state_.windowMode && state_.windowFinished) {
+    state_.windowFinished = false;
+    setPrompt(out,
+              " Z = Zur\xfc"
+              "ck");
+    out.push_back(Act(InputActionKind::RedrawFrame));
+  }
+  if (state_.lineInput && state_.lineStage >= 1) endChain(out);
+  return out;
+}
+
+InputActions GraphicalInput::contextMenu(DevicePoint p, bool insideView) {
+  InputActions out{ActAt(InputActionKind::ShowContextMenu, p)};
+  if (!anyModeActive() && insideView) {
+    out.push_back(ActAt(InputActionKind::RememberHubPoint, p));
+    hideCrossHair();
+    out.push_back(Act(InputActionKind::Repaint));
+  }
+  return out;
+}
+
+void GraphicalInput::afterPaint() {
+  if (!state_.resumePrepared || state_.resumeReady) return;
+  state_.resumeDevice = mapping_.toDevice(state_.resumeWorld.x, state_.resumeWorld.y);
+  state_.resumeReady = true;
+}
+
+}  // namespace rerore

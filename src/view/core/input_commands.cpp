@@ -1,0 +1,274 @@
+// The keys of the view and the commands that switch the input modes.
+#include <cmath>
+
+#include "view/core/graphical_input.h"
+#include "view/core/view_controls.h"
+
+namespace rerore {
+
+namespace {
+
+constexpr const char* kChainPrompt = "LINIE VON: ";
+constexpr const char* kZoomPrompt = " Press left mouse button! Open window! Release!";
+constexpr const char* kWindowPrompt = " Ziehen Sie einen Rahmen auf! ";
+constexpr const char* kAuxHorizontalPrompt = " Y = ";
+constexpr const char* kAuxVerticalPrompt = " X = ";
+constexpr int64_t kDoubleEscapeMs = 1000;
+// Window mode off: the two mouse moves after it repaint the whole view.
+constexpr int kRepaintingMoves = 2;
+// The keyboard cursor of the vertical aux line steps 1 cm.
+constexpr double kCursorStep = 0.01;
+// Its coordinates are written this far into the viewport.
+constexpr double kCursorTextInset = 0.05;
+
+InputAction Act(InputActionKind kind) {
+  InputAction a;
+  a.kind = kind;
+  return a;
+}
+
+}  // namespace
+
+void GraphicalInput::resetInputModes(InputActions& out) {
+  if (state_.hintShown) out.push_back(Act(InputActionKind::CloseHint));
+  state_.hintShown = false;
+  state_.graphicalInput = state_.lineInput = false;
+  state_.auxHorizontal = state_.auxVertical = false;
+  state_.zoomMode = state_.windowMode = false;
+  state_.horizontalLock = state_.verticalLock = false;
+  state_.promptText.clear();
+  state_.secondPrompt.clear();
+  out.push_back(Act(InputActionKind::PromptChanged));
+  state_.rubberActive = false;
+  state_.rectangleDrag = false;
+}
+
+// Switching Graphical input off also ends a chain that is being drawn, so
+// that a click on an element opens its editor again.
+InputActions GraphicalInput::graphicalInputCommand() {
+  InputActions out;
+  if (!state_.graphicalInput) {
+    resetInputModes(out);
+    state_.graphicalInput = state_.lineInput = true;
+    state_.lineStage = 0;
+    state_.rubberActive = true;
+    state_.lastCommand = kGraphicalInputCommand;
+    setPrompt(out, kChainPrompt);
+    state_.secondPrompt.clear();
+    state_.hintShown = true;
+    out.push_back(Act(InputActionKind::ShowHint));
+  } else {
+    state_.graphicalInput = state_.lineInput = false;
+    state_.lineStage = 0;
+    state_.rubberActive = false;
+    hideCrossHair();
+    setPrompt(out, "");
+    state_.hintShown = false;
+    out.push_back(Act(InputActionKind::CloseHint));
+  }
+  out.push_back(Act(InputActionKind::Repaint));
+  return out;
+}
+
+InputActions GraphicalInput::gridCommand() {
+  if (!session_.view.grid.on) return {Act(InputActionKind::AskGrid)};
+  session_.view.grid.on = false;
+  return {Act(InputActionKind::OpenElementsTable), Act(InputActionKind::RedrawFrame)};
+}
+
+InputActions GraphicalInput::gridDialogClosed(bool accepted, float meshWidth, float snapRadius) {
+  GridSettings& grid = session_.view.grid;
+  if (accepted) {
+    grid.meshWidth = meshWidth;
+    grid.snapRadius = snapRadius;
+  }
+  grid.on = true;
+  return {Act(InputActionKind::RedrawFrame)};
+}
+
+InputActions GraphicalInput::hingeCommand() {
+  state_.hingeMode = !state_.hingeMode;
+  return {Act(InputActionKind::Repaint)};
+}
+
+InputActions GraphicalInput::zoomCommand(int64_t nowMs) {
+  InputActions out;
+  if (!state_.zoomMode) {
+    hideCrossHair();
+    state_.zoomMode = true;
+    setPrompt(out, kZoomPrompt);
+    out.push_back(Act(InputActionKind::Repaint));
+  } else {
+    state_.zoomMode = false;
+    setPrompt(out, "");
+    escape(nowMs, out);
+  }
+  return out;
+}
+
+InputActions GraphicalInput::windowCommand() {
+  InputActions out;
+  const bool wasOn = state_.windowMode;
+  resetInputModes(out);
+  if (!wasOn) {
+    state_.windowMode = true;
+    setPrompt(out, kWindowPrompt);
+    state_.lastCommand = kWindowModeCommand;
+    return out;
+  }
+  state_.windowFinished = false;
+  state_.repaintingMoves = kRepaintingMoves;
+  setPrompt(out, "");
+  out.push_back(Act(InputActionKind::RedrawFrame));
+  return out;
+}
+
+InputActions GraphicalInput::auxLineCommand(bool vertical) {
+  InputActions out;
+  bool& chosen = vertical ? state_.auxVertical : state_.auxHorizontal;
+  bool& other = vertical ? state_.auxHorizontal : state_.auxVertical;
+  hideCrossHair();
+  state_.keyboardCursorTaken = false;
+  state_.cursorText.clear();
+  if (chosen) {
+    chosen = false;
+    state_.lineInput = false;
+    setPrompt(out, "");
+  } else {
+    state_.lineStage = 1;
+    state_.lineInput = true;
+    chosen = true;
+    other = false;
+    state_.rubberActive = true;
+    setPrompt(out, vertical ? kAuxVerticalPrompt : kAuxHorizontalPrompt);
+    state_.lastCommand = vertical ? kAuxVerticalCommand : kAuxHorizontalCommand;
+  }
+  out.push_back(Act(InputActionKind::Repaint));
+  return out;
+}
+
+InputActions GraphicalInput::keyDown(InputKey key, bool ctrl, int64_t nowMs) {
+  InputActions out;
+  state_.orthogonal = key == InputKey::Control;
+  const bool zoomKey = ctrl && (key == InputKey::KeypadPlus || key == InputKey::KeypadMinus);
+  if (key != InputKey::Escape && !zoomKey) state_.escapePending = false;
+  if (zoomKey) {
+    if (key == InputKey::KeypadMinus) ZoomOut(session_.view);
+    if (key == InputKey::KeypadPlus) ZoomIn(session_.view);
+    out.push_back(Act(InputActionKind::RedrawFrame));
+  } else if (key == InputKey::Space) {
+    if (state_.lastCommand == kGraphicalInputCommand) out = graphicalInputCommand();
+  } else if (key == InputKey::Escape) {
+    escape(nowMs, out);
+  } else if (key == InputKey::Right && state_.auxVertical) {
+    moveKeyboardCursor();
+    out.push_back(Act(InputActionKind::Repaint));
+  }
+  return out;
+}
+
+InputActions GraphicalInput::keyUp(InputKey key) {
+  if (key == InputKey::Control) {
+    state_.orthogonal = false;
+    state_.horizontalLock = state_.verticalLock = false;
+  }
+  return {};
+}
+
+void GraphicalInput::escape(int64_t nowMs, InputActions& out) {
+  GridSettings& grid = session_.view.grid;
+  if (grid.on && state_.graphicalInput) {
+    // Line input goes with it: a chain could not be continued anyway.
+    state_.graphicalInput = state_.lineInput = false;
+    state_.lineStage = 0;
+    state_.rubberActive = false;
+    out.push_back(Act(InputActionKind::Repaint));
+  } else if (grid.on) {
+    grid.on = false;
+    hideCrossHair();
+    setPrompt(out, "");
+    state_.secondPrompt.clear();
+    state_.hintShown = false;
+    out.push_back(Act(InputActionKind::CloseHint));
+    if (session_.model.params.elementCount > 0)
+      out.push_back(Act(InputActionKind::OpenElementsTable));
+    out.push_back(Act(InputActionKind::RedrawFrame));
+  } else {
+    escapeWithoutGrid(nowMs, out);
+  }
+}
+
+void GraphicalInput::escapeWithoutGrid(int64_t nowMs, InputActions& out) {
+  if (state_.hintShown) out.push_back(Act(InputActionKind::CloseHint));
+  state_.hintShown = false;
+  if (state_.windowMode && state_.windowFinished) {
+    state_.windowFinished = false;
+    out.push_back(Act(InputActionKind::RedrawFrame));
+  } else if (mapping_.zoomed()) {
+    leaveZoom(out);
+  } else if (!state_.graphicalInput) {
+    doubleEscape(nowMs, out);
+  } else {
+    stopDrawing(out);
+  }
+}
+
+void GraphicalInput::doubleEscape(int64_t nowMs, InputActions& out) {
+  if (state_.escapePending) {
+    if (nowMs - state_.escapeTime < kDoubleEscapeMs)
+      out.push_back(Act(InputActionKind::RunEnd));
+    else
+      state_.escapePending = false;
+    return;
+  }
+  hideCrossHair();
+  out.push_back(Act(InputActionKind::Repaint));
+  state_.escapePending = true;
+  state_.escapeTime = nowMs;
+}
+
+// A chain being drawn goes on after the zoom: its start point finds its
+// place in a mapping of the plain extents.
+void GraphicalInput::leaveZoom(InputActions& out) {
+  mapping_.leaveZoom();
+  if (state_.graphicalInput && state_.lineStage >= 1) {
+    ViewSettings plain = session_.view;
+    plain.zoomFactor = 1.0f;
+    plain.shrinkFactor = 1.0f;
+    WorldMapping unzoomed(plain);
+    unzoomed.setDeviceArea(mapping_.areaWidth(), mapping_.areaHeight(), MappingTarget::Screen);
+    const DrawingExtents& e = session_.view.extents;
+    unzoomed.defineWorld(e.xmin, e.ymin, e.xmax, e.ymax, messages_);
+    state_.resumeWorld = state_.startPoint;
+    state_.resumeDevice = unzoomed.worldToDevice(state_.startPoint);
+    state_.resumePrepared = state_.resumeReady = true;
+  }
+  out.push_back(Act(InputActionKind::RedrawFrame));
+}
+
+void GraphicalInput::stopDrawing(InputActions& out) {
+  resetInputModes(out);
+  state_.lineStage = 0;
+  state_.rubberActive = false;
+  hideCrossHair();
+  out.push_back(Act(InputActionKind::Repaint));
+}
+
+void GraphicalInput::moveKeyboardCursor() {
+  if (!state_.keyboardCursorTaken) {
+    mapping_.applyMapping();
+    state_.keyboardCursor = mapping_.deviceToLogical(state_.crossHair);
+    state_.keyboardCursorTaken = true;
+  }
+  const int32_t units = mapping_.unitsPerMetre();
+  state_.keyboardCursor.x += static_cast<int32_t>(kCursorStep * units);
+  state_.cursorText = Format("%.2f  %.2f    ", double(state_.keyboardCursor.x) / units,
+                             double(state_.keyboardCursor.y) / units);
+  const Transformation& t = mapping_.transform();
+  state_.cursorTextPoint = {
+      t.viewportOriginX + static_cast<int32_t>(kCursorTextInset * mapping_.viewportWidth()),
+      t.viewportOriginY};
+  state_.crossHair = mapping_.logicalToDevice(state_.keyboardCursor);
+}
+
+}  // namespace rerore

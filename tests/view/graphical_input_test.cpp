@@ -1,0 +1,273 @@
+#include "view/core/graphical_input.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "model/position_files.h"
+#include "support/test_support.h"
+
+namespace rerore {
+namespace {
+
+using test::RecordingMessages;
+using test::TempDir;
+
+// A view of 1000 x 600 pixels showing 0..10 m by 0..5 m: 90 pixels a metre.
+struct Drawing {
+  TempDir dir;
+  Session session;
+  WorldMapping mapping{session.view};
+  RecordingMessages messages;
+  GraphicalInput input{session, mapping, messages};
+  InputActions last;
+
+  Drawing() {
+    test::UsePosition(session, dir.path(), "P1");
+    std::filesystem::create_directories(session.paths.positionDirectory);
+    session.view.extents = {0, 0, 10, 5};
+    paint();
+  }
+  void paint() {
+    mapping.setDeviceArea(1000, 600, MappingTarget::Screen);
+    mapping.fit(*mapping.paintRectangle(kTolerance), messages);
+    input.afterPaint();
+  }
+  DevicePoint at(float x, float y) const { return mapping.toDevice(x, y); }
+  void click(float x, float y) { last = input.leftButtonDown(at(x, y), {.left = true}); }
+  void move(DevicePoint p, MouseFlags flags = {}) { last = input.mouseMove(p, flags); }
+  void key(InputKey k, int64_t ms = 0) { last = input.keyDown(k, false, ms); }
+  bool did(InputActionKind kind) const {
+    return std::any_of(last.begin(), last.end(),
+                       [&](const InputAction& a) { return a.kind == kind; });
+  }
+  const ElementRecord& element(int k) const { return session.model.elements[k]; }
+  int elementCount() const { return session.model.params.elementCount; }
+};
+
+TEST(GraphicalInput, ClicksMakeAChainThatTheRightButtonEnds) {
+  Drawing d;
+  d.session.view.grid = {true, 1.0f, 0.15f};
+  d.input.graphicalInputCommand();
+  EXPECT_EQ(d.input.state().promptText, "LINIE VON: ");
+  d.click(1.03f, 0.04f);  // the grid catches it
+  EXPECT_EQ(d.input.state().lineStage, 1);
+  d.click(1.0f, 4.0f);
+  d.click(5.0f, 4.0f);
+  ASSERT_TRUE(d.did(InputActionKind::DrawElement));
+  ASSERT_EQ(d.elementCount(), 2);
+  const ElementRecord& column = d.element(1);
+  EXPECT_EQ(column.xa, 1.0f);
+  EXPECT_EQ(column.ya, 0.0f);
+  EXPECT_EQ(column.yb, 4.0f);
+  EXPECT_EQ(column.zb, -4.0f);
+  EXPECT_EQ(column.material, 1);
+  EXPECT_EQ(column.crossSection, 1);
+  EXPECT_EQ(column.compression, 1);
+  EXPECT_EQ(column.tension, 1);
+  const ElementRecord& beam = d.element(2);
+  EXPECT_EQ(beam.xa, 1.0f);  // the chain goes on from the last point
+  EXPECT_EQ(beam.ya, 4.0f);
+  EXPECT_EQ(beam.xb, 5.0f);
+  d.input.rightButtonDown(d.at(6, 4));
+  EXPECT_EQ(d.input.state().lineStage, 0);
+  EXPECT_EQ(d.input.state().promptText, " LINIE VON: ");
+  EXPECT_TRUE(d.input.state().graphicalInput);
+  d.click(8.0f, 0.0f);  // a new chain: a start point, no element
+  EXPECT_EQ(d.input.state().lineStage, 1);
+  EXPECT_EQ(d.elementCount(), 2);
+}
+
+TEST(GraphicalInput, TheHundredAndFirstElementIsRefusedAndEndsTheChain) {
+  Drawing d;
+  d.session.model.params.elementCount = kMaxElements - 1;
+  d.input.graphicalInputCommand();
+  d.click(1, 1);
+  d.click(2, 1);
+  EXPECT_EQ(d.elementCount(), kMaxElements);
+  d.click(3, 1);
+  EXPECT_EQ(d.elementCount(), kMaxElements);
+  ASSERT_EQ(d.messages.messages.size(), 1u);
+  EXPECT_EQ(d.messages.messages[0].text, "Too many elements, max = 100");
+  EXPECT_EQ(d.messages.messages[0].title, "Error");
+  EXPECT_EQ(d.input.state().lineStage, 0);
+}
+
+TEST(GraphicalInput, CtrlMakesTheElementHorizontal) {
+  Drawing d;
+  // The chain starts at an element end that lies between pixels: the lock
+  // must keep its exact height.
+  d.session.model.params.elementCount = 1;
+  SetElementLeft(d.session.model.elements[1], 0, 0);
+  SetElementRight(d.session.model.elements[1], 1.013f, 1.017f);
+  d.input.graphicalInputCommand();
+  d.click(1.0f, 1.0f);
+  d.key(InputKey::Control);
+  const DevicePoint aside{d.at(1, 1).x + 100, d.at(1, 1).y + 20};
+  d.move(aside, {.ctrl = true});
+  EXPECT_EQ(d.input.state().rubberEnd.y, d.input.state().rubberStart.y);
+  EXPECT_TRUE(d.input.state().horizontalLock);
+  d.last = d.input.leftButtonDown(aside, {.left = true, .ctrl = true});
+  ASSERT_EQ(d.elementCount(), 2);
+  EXPECT_EQ(d.element(2).ya, 1.017f);
+  EXPECT_EQ(d.element(2).yb, 1.017f);
+  EXPECT_GT(d.element(2).xb, 2.0f);
+  d.input.keyUp(InputKey::Control);
+  d.last = d.input.leftButtonDown({aside.x, aside.y + 45}, {.left = true});
+  EXPECT_LT(d.element(3).yb, d.element(3).ya - 0.4f);
+}
+
+TEST(GraphicalInput, OutsideLineInputAClickOpensTheEditorAndADragZooms) {
+  Drawing d;
+  d.session.model.params.elementCount = 1;
+  SetElementLeft(d.session.model.elements[1], 0, 0);
+  SetElementRight(d.session.model.elements[1], 4, 0);
+  d.click(2.0f, 0.02f);
+  ASSERT_TRUE(d.did(InputActionKind::OpenElementEditor));
+  EXPECT_EQ(d.last.front().value, 1);
+  const DevicePoint press = d.at(6, 3);
+  d.last = d.input.leftButtonDown(press, {.left = true});
+  d.move(press, {.left = true});
+  d.input.leftButtonUp(press);
+  EXPECT_FALSE(d.mapping.zoomed());
+  d.last = d.input.leftButtonDown(press, {.left = true});
+  d.move({press.x + 30, press.y + 30}, {.left = true});
+  EXPECT_TRUE(d.input.showsRectangle());
+  d.last = d.input.leftButtonUp({press.x + 30, press.y + 30});
+  EXPECT_TRUE(d.mapping.zoomed());
+  EXPECT_TRUE(d.did(InputActionKind::RedrawFrame));
+}
+
+TEST(EscapeKey, TwiceWithinOneSecondRunsEnd) {
+  Drawing d;
+  d.key(InputKey::Escape, 10000);
+  EXPECT_FALSE(d.did(InputActionKind::RunEnd));
+  EXPECT_EQ(d.input.state().crossHair.x, -1);
+  d.key(InputKey::Escape, 10999);
+  EXPECT_TRUE(d.did(InputActionKind::RunEnd));
+
+  Drawing slow;
+  slow.key(InputKey::Escape, 10000);
+  slow.key(InputKey::Escape, 11500);
+  EXPECT_FALSE(slow.did(InputActionKind::RunEnd));
+  slow.key(InputKey::Escape, 11600);  // starts a new double Escape
+  EXPECT_FALSE(slow.did(InputActionKind::RunEnd));
+  slow.key(InputKey::Escape, 11700);
+  EXPECT_TRUE(slow.did(InputActionKind::RunEnd));
+
+  Drawing interrupted;
+  interrupted.key(InputKey::Escape, 10000);
+  interrupted.key(InputKey::Other, 10200);
+  interrupted.key(InputKey::Escape, 10400);
+  EXPECT_FALSE(interrupted.did(InputActionKind::RunEnd));
+}
+
+TEST(EscapeKey, WithTheGridItStopsInputThenHidesTheGridAndOpensTheTable) {
+  Drawing d;
+  d.session.model.params.elementCount = 1;
+  d.session.view.grid.on = true;
+  d.input.graphicalInputCommand();
+  d.click(1, 1);
+  d.key(InputKey::Escape);
+  EXPECT_FALSE(d.input.state().graphicalInput);
+  EXPECT_EQ(d.input.state().lineStage, 0);
+  EXPECT_TRUE(d.session.view.grid.on);
+  d.key(InputKey::Escape);
+  EXPECT_FALSE(d.session.view.grid.on);
+  EXPECT_TRUE(d.did(InputActionKind::OpenElementsTable));
+  EXPECT_TRUE(d.did(InputActionKind::CloseHint));
+  EXPECT_FALSE(d.input.state().escapePending);
+}
+
+TEST(EscapeKey, StopsGraphicalInputWithOrWithoutAChain) {
+  for (bool chain : {false, true}) {
+    Drawing d;
+    d.input.graphicalInputCommand();
+    if (chain) d.click(1, 1);
+    d.key(InputKey::Escape);
+    EXPECT_FALSE(d.input.state().graphicalInput);
+    EXPECT_FALSE(d.input.state().lineInput);
+    EXPECT_EQ(d.input.state().lineStage, 0);
+    EXPECT_FALSE(d.input.showsRubberLine());
+    EXPECT_TRUE(d.did(InputActionKind::CloseHint));
+    EXPECT_FALSE(d.did(InputActionKind::RunEnd));
+  }
+}
+
+TEST(EscapeKey, LeavesAZoomFirstAndTheChainResumesAtTheStartPoint) {
+  Drawing d;
+  d.input.graphicalInputCommand();
+  d.click(2, 1);
+  d.click(4, 1);
+  ASSERT_TRUE(d.mapping.zoomByDrag(d.at(3, 0), d.at(6, 3)));
+  d.paint();
+  d.key(InputKey::Escape);
+  EXPECT_FALSE(d.mapping.zoomed());
+  EXPECT_TRUE(d.input.state().graphicalInput);
+  d.paint();
+  d.move(d.at(5, 2));
+  EXPECT_EQ(d.input.state().lineStage, 1);
+  const DevicePoint start = d.at(4, 1);
+  EXPECT_NEAR(d.input.state().rubberStart.x, start.x, 1);
+  EXPECT_NEAR(d.input.state().rubberStart.y, start.y, 1);
+}
+
+TEST(EscapeKey, AShiftDragZoomsInTheMiddleOfAChainWhichThenGoesOn) {
+  Drawing d;
+  d.input.graphicalInputCommand();
+  d.click(2, 1);
+  d.click(4, 1);
+  const DevicePoint p = d.at(4, 1);
+  d.move({p.x + 40, p.y - 40}, {.left = true, .shift = true});
+  EXPECT_TRUE(d.input.state().resumePrepared);
+  d.last = d.input.leftButtonUp({p.x + 40, p.y - 40});
+  EXPECT_TRUE(d.mapping.zoomed());
+  d.paint();
+  d.move(d.mapping.toDevice(4.2f, 1.2f));
+  EXPECT_EQ(d.input.state().lineStage, 1);
+  EXPECT_EQ(d.input.state().rubberStart.x, d.mapping.toDevice(4, 1).x);
+  d.click(4.4f, 1.0f);
+  ASSERT_EQ(d.elementCount(), 2);
+  EXPECT_EQ(d.element(2).xa, 4.0f);
+}
+
+TEST(InputModes, SpacePausesAndAResetKeepsTheGridAndTheHingeMode) {
+  Drawing d;
+  d.input.graphicalInputCommand();
+  d.key(InputKey::Space);
+  EXPECT_FALSE(d.input.state().graphicalInput);
+  d.session.view.grid.on = true;
+  d.input.hingeCommand();
+  d.input.auxLineCommand(true);
+  EXPECT_EQ(d.input.state().promptText, " X = ");
+  EXPECT_TRUE(d.input.lineModeActive());
+  InputActions out;
+  d.input.resetInputModes(out);
+  EXPECT_FALSE(d.input.anyModeActive());
+  EXPECT_TRUE(d.input.state().hingeMode);
+  EXPECT_TRUE(d.session.view.grid.on);
+  EXPECT_EQ(d.input.state().promptText, "");
+}
+
+TEST(HingeMode, AClickNearAnEndTogglesItsHingeAndInTheMiddleSplits) {
+  Drawing d;
+  d.session.model.params.elementCount = 1;
+  ElementRecord& e = d.session.model.elements[1];
+  SetElementLeft(e, 0, 1);
+  SetElementRight(e, 4, 1);
+  e.material = e.crossSection = 1;
+  d.input.hingeCommand();
+  d.click(0.1f, 1.0f);
+  EXPECT_EQ(d.element(1).hingeLeft, 1);
+  EXPECT_EQ(d.elementCount(), 1);
+  d.click(2.0f, 1.0f);
+  ASSERT_EQ(d.elementCount(), 2);
+  EXPECT_NEAR(d.element(1).length, 2.0f, 0.02f);
+  EXPECT_NEAR(d.element(2).length, 2.0f, 0.02f);
+  EXPECT_EQ(d.session.model.params.nodeCount, 3);
+  EXPECT_TRUE(test::Exists(d.session.paths.file("ELEMENTS")));
+}
+
+}  // namespace
+}  // namespace rerore
