@@ -118,6 +118,7 @@ void CMainFrame::createToolBar() {
   }
   toolbar_->addSeparator();
   QAction* customize = toolbar_->addAction(tr("Anpassen..."));
+  customize->setIconText(customize->text());  // the button keeps its dots
   connect(customize, &QAction::triggered, this, &CMainFrame::customizeToolBar);
   RestoreToolbarButtons(toolbar_);
 }

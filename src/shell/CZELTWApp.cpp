@@ -37,6 +37,8 @@ int CZELTWApp::run(const std::string& commandLine) {
     // Maximised also where no window manager does it (a bare X server).
     frame_->setGeometry(frame_->screen()->availableGeometry());
     frame_->showMaximized();
+    // Takes the keyboard also where no window manager hands it over.
+    frame_->activateWindow();
     return QApplication::exec();
   } catch (const ProgramExit& exit) {
     return exit.code;

@@ -26,18 +26,23 @@ QImage RenderFrameImage(int width, int height, Session& session, WorldMapping& m
 
 void PrintFramePage(QPrinter& printer, Session& session, const WorldMapping& mapping,
                     UserMessages& messages) {
-  WorldMapping page = mapping;
-  const bool landscape = page.landscapeForPrinting();
+  const bool landscape = mapping.landscapeForPrinting();
   const QPageLayout::Orientation orientation =
       landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
   if (printer.pageLayout().orientation() != orientation) printer.setPageOrientation(orientation);
   QPainter painter(&printer);
   const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-  const int dpi = printer.resolution();
+  DrawFramePage(painter, area.width(), area.height(), printer.resolution(), landscape, session,
+                mapping, messages);
+}
+
+void DrawFramePage(QPainter& painter, int width, int height, int dotsPerInch, bool landscape,
+                   Session& session, const WorldMapping& mapping, UserMessages& messages) {
   if (session.view.display.pageFrame)
-    DrawPageFrame(painter, session, area.width(), area.height(), landscape, dpi);
-  page.setDeviceArea(area.width(), area.height(), MappingTarget::Printer);
-  FrameDrawing(painter, session, page, {true, dpi}).drawAll(messages);
+    DrawPageFrame(painter, session, width, height, landscape, dotsPerInch);
+  WorldMapping page = mapping;
+  page.setDeviceArea(width, height, MappingTarget::Printer);
+  FrameDrawing(painter, session, page, {true, dotsPerInch}).drawAll(messages);
 }
 
 }  // namespace rerore

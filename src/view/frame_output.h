@@ -10,6 +10,7 @@
 #include "view/core/world_mapping.h"
 
 class QPaintDevice;
+class QPainter;
 class QPrinter;
 
 namespace rerore {
@@ -27,5 +28,10 @@ QImage RenderFrameImage(int width, int height, Session& session, WorldMapping& m
 // changed.
 void PrintFramePage(QPrinter& printer, Session& session, const WorldMapping& mapping,
                     UserMessages& messages);
+
+// The printed page on any device of `width` x `height` pixels at
+// `dotsPerInch`: the page frame and header (when on), then the frame.
+void DrawFramePage(QPainter& painter, int width, int height, int dotsPerInch, bool landscape,
+                   Session& session, const WorldMapping& mapping, UserMessages& messages);
 
 }  // namespace rerore

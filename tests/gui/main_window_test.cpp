@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -163,6 +164,34 @@ TEST_F(MainWindow, TheCoordinatesPaneShowsTheMouseInMetres) {
   EXPECT_NEAR(xy[1].toDouble(), 5.0, pixel);
   EXPECT_EQ(xy[0].size(), xy[0].indexOf('.') + 3);
   EXPECT_EQ(view->crossHair(), QPoint(p.x, p.y));
+}
+
+TEST_F(MainWindow, F1WithoutTheManualSaysSo) {
+  ASSERT_FALSE(QFileInfo::exists("VELTRANIX.PDF"));
+  CMainFrame frame(session);
+  frame.view()->setMessages(messages);
+  const size_t before = messages.messages.size();
+  frame.action(kCmdManual)->trigger();
+  ASSERT_EQ(messages.messages.size(), before + 1);
+  EXPECT_EQ(messages.messages.back().text, "File VELTRANIX.PDF not found!");
+  EXPECT_EQ(messages.messages.back().title, "Attention");
+}
+
+// The keys page the Help menu opens lists every key the main window has.
+TEST_F(MainWindow, TheKeysPageNamesEveryAccelerator) {
+  const QString page =
+      QString::fromLatin1(test::ReadFile(std::string(RERORE_SOURCE_DIR) + "/help/KEYSFRAMES.HTM"));
+  ASSERT_FALSE(page.isEmpty());
+  CMainFrame frame(session);
+  int keys = 0;
+  for (QAction* action : frame.findChildren<QAction*>()) {
+    const QString key = action->shortcut().toString(QKeySequence::PortableText);
+    if (key.isEmpty()) continue;
+    ++keys;
+    const QString written = key == "X" ? QString("<td>x</td>") : key;
+    EXPECT_TRUE(page.contains(written, Qt::CaseSensitive)) << key.toStdString();
+  }
+  EXPECT_GE(keys, 18);
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#!/bin/sh
+# Makes the pictures of docs/: the example positions rendered by
+# rerore-cli, and the real window under Xvfb (a portal frame, and the
+# hinged portal after Store, which shows its mechanism).
+# Run from the repository root after building into build/.
+set -e
+root=$(pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -r examples/DATA "$work/"
+cli="$root/build/rerore-cli"
+
+"$cli" render .001 @"$work/DATA/" docs/portal.png --size 1200x750
+"$cli" render .002 @"$work/DATA/" docs/beam.png --size 1200x750
+"$cli" render .003 @"$work/DATA/" docs/mechanism.png --size 1200x750 --check || true
+"$cli" render .001 @"$work/DATA/" docs/portal.pdf
+
+# One run of the program in a fresh X server; $2 is what to do before the
+# picture is taken.
+window() {
+  xvfb-run -a -s "-screen 0 1280x800x24" sh -c "
+    cd '$root/build' && ./rerore $1 @'$work/DATA/' &
+    sleep 4
+    python3 '$root/docs/xinput.py' move 640 420
+    $2
+    sleep 2
+    import -window root '$root/docs/$3'
+    kill \$!
+  "
+}
+window .001 "true" window-portal.png
+# Store finds the mechanism ("Singularity in row 14"); Return closes the
+# message, the wheel makes the displacements smaller.
+window .003 "python3 '$root/docs/xinput.py' key ctrl+s; sleep 2; \
+  python3 '$root/docs/xinput.py' key Return; sleep 1; \
+  python3 '$root/docs/xinput.py' wheel down 3" window-mechanism.png
