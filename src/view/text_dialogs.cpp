@@ -41,6 +41,23 @@ QHBoxLayout* OkStopRow(QDialog* dialog, QPushButton** okOut = nullptr) {
   return row;
 }
 
+// A labelled field over "&OK" and "&Stop"; the field has the focus with
+// its text selected, so that typing replaces it.
+QLineEdit* OneFieldDialog(QDialog* dialog, const QString& label, const QString& text) {
+  auto* layout = new QVBoxLayout(dialog);
+  auto* row = new QHBoxLayout;
+  auto* field = new QLineEdit(text, dialog);
+  auto* caption = new QLabel(label, dialog);
+  caption->setBuddy(field);
+  row->addWidget(caption);
+  row->addWidget(field);
+  layout->addLayout(row);
+  layout->addLayout(OkStopRow(dialog));
+  field->setFocus();
+  field->selectAll();
+  return field;
+}
+
 void UseButtonFont(QDialog* dialog) {
   const QFont font("MS Sans Serif", kButtonFontPoints);
   for (QPushButton* button : dialog->findChildren<QPushButton*>()) button->setFont(font);
@@ -71,34 +88,15 @@ std::string EditedTextForFile(const QString& text) {
 
 CDiaSaveAs::CDiaSaveAs(const std::string& name, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Store"));
-  auto* layout = new QVBoxLayout(this);
-  auto* row = new QHBoxLayout;
-  field_ = new QLineEdit(FromAnsi(name), this);
-  auto* label = new QLabel(tr("Position"), this);
-  label->setBuddy(field_);
-  row->addWidget(label);
-  row->addWidget(field_);
-  layout->addLayout(row);
-  layout->addLayout(OkStopRow(this));
-  field_->setFocus();
-  field_->selectAll();
+  field_ = OneFieldDialog(this, tr("Position"), FromAnsi(name));
 }
 
 std::string CDiaSaveAs::name() const { return ToAnsi(field_->text()); }
 
 CDiaFont::CDiaFont(float textScale, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Font"));
-  auto* layout = new QVBoxLayout(this);
-  auto* row = new QHBoxLayout;
-  size_ = new QLineEdit(QString::fromLatin1(Format("%.2f", double(textScale)).c_str()), this);
-  auto* label = new QLabel(tr("Size"), this);
-  label->setBuddy(size_);
-  row->addWidget(label);
-  row->addWidget(size_);
-  layout->addLayout(row);
-  layout->addLayout(OkStopRow(this));
-  size_->setFocus();
-  size_->selectAll();
+  size_ = OneFieldDialog(this, tr("Size"),
+                         QString::fromLatin1(Format("%.2f", double(textScale)).c_str()));
 }
 
 // A comma counts as a point; the number ends where the text stops being

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -10,6 +11,7 @@
 #include <QMouseEvent>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <filesystem>
 
@@ -17,6 +19,7 @@
 #include "model/startup.h"
 #include "shell/CMainFrame.h"
 #include "shell/CToolbarCustomize.h"
+#include "shell/application_look.h"
 #include "support/test_support.h"
 #include "view/CZELTWView.h"
 #include "view/view_messages.h"
@@ -175,6 +178,30 @@ TEST_F(MainWindow, F1WithoutTheManualSaysSo) {
   ASSERT_EQ(messages.messages.size(), before + 1);
   EXPECT_EQ(messages.messages.back().text, "File VELTRANIX.PDF not found!");
   EXPECT_EQ(messages.messages.back().title, "Attention");
+}
+
+TEST_F(MainWindow, CopyPutsThePictureOfTheViewOnTheClipboard) {
+  CMainFrame frame(session);
+  frame.show();
+  QApplication::processEvents();
+  QApplication::clipboard()->clear();
+  frame.action(kCmdCopyToClipboard)->trigger();
+  const QImage copied = QApplication::clipboard()->image();
+  ASSERT_FALSE(copied.isNull());
+  EXPECT_EQ(copied.size(), frame.view()->size());
+  // The origin symbol of the drawing is on it.
+  const DevicePoint origin = frame.view()->mapping().toDevice(0, 0);
+  EXPECT_LT(qGray(copied.pixel(origin.x + 20, origin.y)), 128);
+}
+
+TEST_F(MainWindow, ALookIsAStyleAndIsKept) {
+  const QString before = QApplication::style()->name();
+  CMainFrame frame(session);
+  frame.runCommand(kFirstLookCommand + 1);
+  EXPECT_EQ(StoredApplicationLook(), kFirstLookCommand + 1);
+  EXPECT_EQ(QApplication::style()->name().toLower(),
+            LookStyleName(kFirstLookCommand + 1).toLower());
+  QApplication::setStyle(before);
 }
 
 // The keys page the Help menu opens lists every key the main window has.
