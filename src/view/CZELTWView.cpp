@@ -1,7 +1,5 @@
 #include "view/CZELTWView.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -26,9 +24,10 @@ CZELTWView::CZELTWView(Session& session, QWidget* parent)
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   session_.view.mechanismAmplitude = 1.0f;
-  lastCommand_ = kCmdDialogInput;
+  input_.setLastCommand(kCmdDialogInput);
   registerViewCommands();
   registerPositionCommands();
+  registerInputCommands();
   registerDisplayToggles();
   registerMessages();
 }
@@ -114,6 +113,7 @@ void CZELTWView::renderFrame() {
 void CZELTWView::paintEvent(QPaintEvent*) {
   emit titleChanged(FromAnsi("Position " + session_.paths.positionName + " "));
   if (frameDirty_ || frame_.size() != size() || session_.view.resetZoomRequested) renderFrame();
+  input_.afterPaint();
   QPainter painter(this);
   painter.drawPixmap(0, 0, frame_);
   paintOverlays(painter);
@@ -125,20 +125,16 @@ void CZELTWView::paintEvent(QPaintEvent*) {
 }
 
 void CZELTWView::paintOverlays(QPainter& painter) {
-  if (rectangleDrag_) {
-    painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(rubberStart_, rubberEnd_).normalized());
-  }
-  if (crossHair_.x() < 0) return;
+  paintInputOverlays(painter);
+  const QPoint c = crossHair();
+  if (c.x() < 0) return;
   const QPoint pointer = mapFromGlobal(QCursor::pos());
-  const bool near = std::abs(pointer.x() - crossHair_.x()) < kNearPointer &&
-                    std::abs(pointer.y() - crossHair_.y()) < kNearPointer;
+  const bool near =
+      std::abs(pointer.x() - c.x()) < kNearPointer && std::abs(pointer.y() - c.y()) < kNearPointer;
   // Inverted near the pointer, so that it shows on any colour under it.
   if (near) painter.setCompositionMode(QPainter::RasterOp_NotDestination);
   painter.setPen(QPen(Qt::black, 0));
   painter.setBrush(Qt::NoBrush);
-  const QPoint c = crossHair_;
   painter.drawLine(0, c.y(), kCrossHairReach, c.y());
   painter.drawLine(c.x(), 0, c.x(), kCrossHairReach);
   painter.drawRect(c.x() - kCrossHairBox, c.y() - kCrossHairBox, 2 * kCrossHairBox,
@@ -147,47 +143,12 @@ void CZELTWView::paintOverlays(QPainter& painter) {
 }
 
 void CZELTWView::moveCrossHair(QPoint point) {
-  if (point == crossHair_) return;
-  crossHair_ = point;
+  if (point == crossHair()) return;
+  input_.setCrossHair({point.x(), point.y()});
   update();
 }
 
 void CZELTWView::leaveEvent(QEvent*) { moveCrossHair({-1, -1}); }
-
-void CZELTWView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::XButton1 || event->button() == Qt::XButton2) {
-    runCommand(kCmdEnd);
-    return;
-  }
-  if (event->button() != Qt::LeftButton) return;
-  rubberActive_ = true;
-  rectangleDrag_ = false;
-  rubberStart_ = rubberEnd_ = event->position().toPoint();
-}
-
-void CZELTWView::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
-  if (rubberActive_ && event->buttons() == Qt::LeftButton) {
-    rubberEnd_ = p;
-    rectangleDrag_ = true;
-    update();
-  }
-  if (!mapping_.worldDefined()) return;
-  mapping_.applyMapping();
-  const LogicalPoint l = mapping_.deviceToLogical({p.x(), p.y()});
-  emit pointerMoved(l.x, l.y);
-  moveCrossHair(p);
-}
-
-void CZELTWView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !rubberActive_) return;
-  const bool dragged = rectangleDrag_;
-  rubberActive_ = rectangleDrag_ = false;
-  update();
-  if (!dragged) return;
-  const QPoint end = event->position().toPoint();
-  if (mapping_.zoomByDrag({rubberStart_.x(), rubberStart_.y()}, {end.x(), end.y()})) redraw();
-}
 
 void CZELTWView::wheelEvent(QWheelEvent* event) {
   const Qt::KeyboardModifiers m = event->modifiers();
@@ -198,23 +159,6 @@ void CZELTWView::wheelEvent(QWheelEvent* event) {
   const int delta = angle.y() != 0 ? angle.y() : angle.x();
   if (TurnWheel(session_.view, session_.paths, modifiers, delta)) redraw();
   event->accept();
-}
-
-void CZELTWView::keyPressEvent(QKeyEvent* event) {
-  const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-  const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
-  if (ctrl && keypad && event->key() == Qt::Key_Plus) {
-    ZoomIn(session_.view);
-    redraw();
-  } else if (ctrl && keypad && event->key() == Qt::Key_Minus) {
-    ZoomOut(session_.view);
-    redraw();
-  } else if (event->key() == Qt::Key_Escape && mapping_.zoomed()) {
-    mapping_.leaveZoom();
-    redraw();
-  } else {
-    QWidget::keyPressEvent(event);
-  }
 }
 
 }  // namespace rerore

@@ -21,8 +21,10 @@
 #include "model/position_commands.h"
 #include "model/session.h"
 #include "shell/QtMessages.h"
+#include "view/core/graphical_input.h"
 #include "view/core/world_mapping.h"
 
+class QLabel;
 class QPrinter;
 
 namespace rerore {
@@ -44,7 +46,10 @@ class CZELTWView : public QWidget {
   // Where the view's messages and questions go: message boxes, unless
   // another receiver is set (the tests record them).
   UserMessages& messages() { return *messages_; }
-  void setMessages(UserMessages& messages) { messages_ = &messages; }
+  void setMessages(UserMessages& messages) {
+    messages_ = &messages;
+    input_.setMessages(messages);
+  }
 
   // Commands. runCommand returns false when the view does not serve `id`.
   // A command with a state shows it as the pressed or checked state of its
@@ -69,7 +74,17 @@ class CZELTWView : public QWidget {
   // The cross-hair that stands for the pointer over the drawing; hidden at
   // (-1, -1).
   void moveCrossHair(QPoint point);
-  QPoint crossHair() const { return crossHair_; }
+  QPoint crossHair() const { return {input_.state().crossHair.x, input_.state().crossHair.y}; }
+
+  // The mouse and key input, and the clock (milliseconds) its double
+  // Escape measures with.
+  GraphicalInput& input() { return input_; }
+  void setClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
+  // The input hint shown while Graphical input is on (null before).
+  QLabel* inputHint() const { return hint_; }
+  // Where the context menu was opened last outside the input modes, in
+  // screen coordinates: the input hub opens there next.
+  std::optional<QPoint> hubPoint() const { return hubPoint_; }
 
   // Ends whatever the mouse was doing: no rubber band, no cross-hair, no
   // prompt.
@@ -97,6 +112,8 @@ class CZELTWView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
  private:
@@ -109,6 +126,14 @@ class CZELTWView : public QWidget {
   void registerDisplayToggles();
   void registerMessages();
   void registerPositionCommands();
+  void registerInputCommands();
+  void perform(const InputActions& actions);
+  void performOne(const InputAction& action);
+  void drawIntoFrame(const InputAction& action);
+  void paintInputOverlays(QPainter& painter);
+  void showHint(bool shown);
+  void askGrid();
+  void showContextMenu(QPoint p);
   PositionNameRequest askName();
   void store();
   void newPosition();
@@ -138,15 +163,12 @@ class CZELTWView : public QWidget {
   QPixmap frame_;
   bool frameDirty_ = true;
   bool hubRequested_ = true;  // the input hub opens by itself after the first paint
-  int lastCommand_ = 0;
   std::string prompt_;
-  QPoint crossHair_{-1, -1};
-  // The zoom rectangle while the left button drags it.
-  bool rubberActive_ = false;
-  bool rectangleDrag_ = false;
-  QPoint rubberStart_;
-  QPoint rubberEnd_;
   QPointer<CDiaEHelp> echoStructure_;
+  GraphicalInput input_{session_, mapping_, *messages_};
+  std::function<int64_t()> clock_;
+  QLabel* hint_ = nullptr;
+  std::optional<QPoint> hubPoint_;
 };
 
 }  // namespace rerore

@@ -106,9 +106,10 @@ void CZELTWView::editEcho() {
 }
 
 void CZELTWView::resetInputModes() {
-  rubberActive_ = rectangleDrag_ = false;
+  InputActions actions;
+  input_.resetInputModes(actions);
   moveCrossHair({-1, -1});
-  setPromptText("");
+  perform(actions);
 }
 
 }  // namespace rerore

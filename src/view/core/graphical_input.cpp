@@ -30,7 +30,7 @@ InputAction ActAt(InputActionKind kind, DevicePoint p, int value = 0) {
 }  // namespace
 
 GraphicalInput::GraphicalInput(Session& session, WorldMapping& mapping, UserMessages& messages)
-    : session_(session), mapping_(mapping), messages_(messages) {}
+    : session_(session), mapping_(mapping), messages_(&messages) {}
 
 bool GraphicalInput::lineModeActive() const {
   return state_.lineInput || state_.auxHorizontal || state_.auxVertical || state_.windowMode;
@@ -72,7 +72,7 @@ InputActions GraphicalInput::leftButtonDown(DevicePoint p, MouseFlags) {
     const WorldPoint clicked = state_.cursorPoint;
     const int k = PickElement(session_.model, mapping_.pickTolerance(), state_.cursorPoint);
     if (k != 0) {
-      ToggleHingeOrSplit(session_, messages_, k, clicked.x, clicked.y);
+      ToggleHingeOrSplit(session_, *messages_, k, clicked.x, clicked.y);
       out.push_back(Act(InputActionKind::RedrawFrame));
       return out;
     }
@@ -113,7 +113,7 @@ void GraphicalInput::startChain(DevicePoint p, InputActions& out) {
 // from the start point after snapping.
 void GraphicalInput::continueChain(DevicePoint p, InputActions& out) {
   if (session_.model.params.elementCount >= kMaxElements) {
-    messages_.message(Format("Too many elements, max = %i", kMaxElements), "Error");
+    messages_->message(Format("Too many elements, max = %i", kMaxElements), "Error");
     endChain(out);
     return;
   }

@@ -142,8 +142,12 @@ class GraphicalInput {
   // Switches every input mode off (not the grid, the hinge mode or the
   // chain stage).
   void resetInputModes(InputActions& out);
-  // The view's pointer left the drawing.
+  // Dialog Input: the modes go off and the rubber band waits for a start.
+  InputActions prepareDialogInput();
   void hideCrossHair() { state_.crossHair = {-1, -1}; }
+  void setCrossHair(DevicePoint p) { state_.crossHair = p; }
+  void setLastCommand(int id) { state_.lastCommand = id; }
+  void setMessages(UserMessages& messages) { messages_ = &messages; }
 
  private:
   WorldPoint toWorld(DevicePoint p);
@@ -164,7 +168,7 @@ class GraphicalInput {
 
   Session& session_;
   WorldMapping& mapping_;
-  UserMessages& messages_;
+  UserMessages* messages_;
   InputState state_;
 };
 

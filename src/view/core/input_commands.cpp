@@ -43,6 +43,14 @@ void GraphicalInput::resetInputModes(InputActions& out) {
   state_.rectangleDrag = false;
 }
 
+InputActions GraphicalInput::prepareDialogInput() {
+  InputActions out;
+  resetInputModes(out);
+  state_.rubberActive = true;
+  state_.lineStage = 0;
+  return out;
+}
+
 // Switching Graphical input off also ends a chain that is being drawn, so
 // that a click on an element opens its editor again.
 InputActions GraphicalInput::graphicalInputCommand() {
@@ -238,7 +246,7 @@ void GraphicalInput::leaveZoom(InputActions& out) {
     WorldMapping unzoomed(plain);
     unzoomed.setDeviceArea(mapping_.areaWidth(), mapping_.areaHeight(), MappingTarget::Screen);
     const DrawingExtents& e = session_.view.extents;
-    unzoomed.defineWorld(e.xmin, e.ymin, e.xmax, e.ymax, messages_);
+    unzoomed.defineWorld(e.xmin, e.ymin, e.xmax, e.ymax, *messages_);
     state_.resumeWorld = state_.startPoint;
     state_.resumeDevice = unzoomed.worldToDevice(state_.startPoint);
     state_.resumePrepared = state_.resumeReady = true;
