@@ -130,4 +130,14 @@ inline constexpr int kEchoMaxNodes = 101;  // rows the NODES section can fill
 // of its own.
 inline constexpr int kReportPathColumn = 80;
 
+// Tabular input.
+inline constexpr int kCellTextLimit = 141;                // characters a table cell holds
+inline constexpr float kTableDefaultInertia = 0.001067f;  // default row of the sections table
+// The drawing after the elements table was accepted empty.
+inline constexpr float kEmptyDrawingXMin = -3.0f;
+inline constexpr float kEmptyDrawingYMin = -2.0f;
+inline constexpr float kEmptyDrawingXMax = 47.0f;
+inline constexpr float kEmptyDrawingYMax = 28.0f;
+inline constexpr int32_t kEmptyDrawingUnitsPerMetre = 100;
+
 }  // namespace rerore

@@ -1,0 +1,57 @@
+// The texts of a table dialog's cells, as the grid shows them: row 0 holds
+// the headers and column 0 the row labels, so data start at (1, 1) and row
+// i of a table is record i of the model. The table logic reads and writes
+// this plain form; the grid widget only copies texts in and out of it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rerore {
+
+class CellTable {
+ public:
+  CellTable(int rows, int columns)
+      : rows_(rows), columns_(columns), texts_(static_cast<size_t>(rows * columns)) {}
+
+  int rows() const { return rows_; }
+  int columns() const { return columns_; }
+  int lastRow() const { return rows_ - 1; }
+
+  std::string& at(int row, int column) { return texts_[Index(row, column)]; }
+  const std::string& at(int row, int column) const { return texts_[Index(row, column)]; }
+  bool empty(int row, int column) const { return at(row, column).empty(); }
+  // True when any data cell of the row holds text.
+  bool rowHasText(int row) const;
+
+ private:
+  size_t Index(int row, int column) const { return static_cast<size_t>(row * columns_ + column); }
+
+  int rows_;
+  int columns_;
+  std::vector<std::string> texts_;
+};
+
+// The first row before `row` that is not complete while a later row holds
+// text: rows are meant to be filled from row 1 without gaps, and such a row
+// would be dropped or shift the numbering. `complete(i)` tells whether row
+// i holds everything its record needs. Returns 0 when every row is in order.
+template <class Complete>
+int FirstGapRow(const CellTable& cells, Complete complete) {
+  int gap = 0;
+  for (int row = 1; row < cells.rows(); ++row) {
+    if (gap != 0 && cells.rowHasText(row)) return gap;
+    if (gap == 0 && !complete(row)) gap = row;
+  }
+  return 0;
+}
+
+// True when columns first..last of the row all hold text.
+bool ColumnsFilled(const CellTable& cells, int row, int first, int last);
+
+// The number a cell stands for. A cell that still shows `current` in the
+// table's format keeps the full value: accepting a table the user did not
+// touch must not round the model to the digits shown.
+float CellNumber(const std::string& text, float current, const char* format);
+
+}  // namespace rerore
