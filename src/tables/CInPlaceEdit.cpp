@@ -1,0 +1,71 @@
+#include "tables/CInPlaceEdit.h"
+
+#include <QKeyEvent>
+
+#include "model/constants.h"
+#include "tables/table_globals.h"
+
+namespace rerore {
+
+CInPlaceEdit::CInPlaceEdit(QWidget* parent) : QLineEdit(parent) {
+  setMaxLength(kCellTextLimit);
+  setFrame(false);
+  hide();
+}
+
+bool CInPlaceEdit::EndsEdit(int key) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_F5:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CInPlaceEdit::event(QEvent* event) {
+  // Tab would otherwise move the keyboard focus to the next control.
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+      keyPressEvent(key);
+      return true;
+    }
+  }
+  // Keep the dialog from taking Escape and Return as Stop and OK.
+  if (event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (EndsEdit(key->key())) {
+      event->accept();
+      return true;
+    }
+  }
+  return QLineEdit::event(event);
+}
+
+void CInPlaceEdit::keyPressEvent(QKeyEvent* event) {
+  tableChanged = true;
+  if (EndsEdit(event->key())) {
+    event->accept();
+    emit editEnded(event->key(), event->modifiers());
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void CInPlaceEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (isVisible()) emit editEnded(0, Qt::NoModifier);
+}
+
+}  // namespace rerore

@@ -1,0 +1,40 @@
+#include "tables/table_setup.h"
+
+#include "tables/CGridCtrl.h"
+#include "tables/table_globals.h"
+
+namespace rerore {
+
+void SetUpTable(CGridCtrl& grid, int kind, int rows, const std::vector<GridColumn>& columns) {
+  tableKind = kind;
+  columnClass.fill(kClassAny);
+  const int count = static_cast<int>(columns.size());
+  for (int c = 1; c < count && c < kColumnClassSlots; ++c)
+    columnClass[static_cast<size_t>(c)] = columns[static_cast<size_t>(c)].characterClass;
+  grid.setRowCount(rows);
+  grid.setColumnCount(count);
+  grid.setFixedRowCount(1);
+  grid.setFixedColumnCount(1);
+  for (int c = 0; c < count; ++c) {
+    const GridColumn& column = columns[static_cast<size_t>(c)];
+    grid.setItemText(0, c, column.header);
+    grid.setColumnWidth(c, static_cast<int>(grid.defaultColumnWidth() * column.widthFactor));
+  }
+  for (int r = 1; r < rows; ++r) grid.setItemText(r, 0, QString::number(r));
+  tableChanged = false;
+}
+
+void ShowCells(CGridCtrl& grid, const CellTable& data) {
+  for (int r = 1; r < data.rows() && r < grid.rowCount(); ++r)
+    for (int c = 1; c < data.columns() && c < grid.columnCount(); ++c)
+      grid.setItemText(r, c, QString::fromStdString(data.at(r, c)));
+}
+
+void SetColumnReadOnly(CGridCtrl& grid, int column, const QString& toolTip) {
+  for (int r = 1; r < grid.rowCount(); ++r) {
+    grid.setItemReadOnly(r, column, true);
+    grid.setItemToolTip(r, column, toolTip);
+  }
+}
+
+}  // namespace rerore

@@ -1,0 +1,31 @@
+// What every table dialog does with its grid when it opens: the table kind,
+// the column classes, the shape, the headers and the row labels.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "tables/core/cell_table.h"
+
+namespace rerore {
+
+class CGridCtrl;
+
+struct GridColumn {
+  const char* header;
+  int characterClass;  // unused for the label column
+  double widthFactor;  // times the editor's default width
+};
+
+// Sets `tableKind`, resets `columnClass` (every data column class 1, then
+// the given ones), the counts with one fixed row and column, the headers,
+// the row labels ("%d") and the widths, and clears `tableChanged`.
+void SetUpTable(CGridCtrl& grid, int kind, int rows, const std::vector<GridColumn>& columns);
+
+// Writes the data cells (rows and columns from 1) of `data` into the grid.
+void ShowCells(CGridCtrl& grid, const CellTable& data);
+
+// Marks a whole data column read-only with a tip saying why.
+void SetColumnReadOnly(CGridCtrl& grid, int column, const QString& toolTip);
+
+}  // namespace rerore

@@ -1,0 +1,33 @@
+// Typing into the table editor as a user would: keys go to whatever has
+// the keyboard focus, the grid or its in-place editor.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <ostream>
+
+namespace rerore {
+
+class CGridCtrl;
+
+namespace test {
+
+// Shows the window and waits until it has the keyboard.
+void ShowActive(QWidget& window);
+
+// Each character is typed; "\r" is Return, "\t" Tab, "\x1b" Escape.
+void Type(const QString& keys);
+
+// One key with modifiers, to the focus widget.
+void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// The texts of row `row`, columns 1..last, joined by "|".
+QString RowText(const CGridCtrl& grid, int row);
+
+}  // namespace test
+}  // namespace rerore
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
