@@ -60,6 +60,8 @@ class CGridCtrl : public QAbstractScrollArea {
   bool isValidFocus(int row, int column) const;
   void editCell(int row, int column);
   bool isEditing() const { return editRow_ >= 0; }
+  // Takes the open editor's text into its cell, as when it loses the focus.
+  void finishEditing() { endEdit(0, Qt::NoModifier); }
   CInPlaceEdit* inPlaceEdit() const { return editor_; }
   CellRange selection() const { return selection_; }
   void setSelection(const CellRange& range);

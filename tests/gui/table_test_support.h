@@ -2,9 +2,12 @@
 // the keyboard focus, the grid or its in-place editor.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QWidget>
 #include <ostream>
+#include <utility>
+#include <vector>
 
 namespace rerore {
 
@@ -23,6 +26,17 @@ void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 // The texts of row `row`, columns 1..last, joined by "|".
 QString RowText(const CGridCtrl& grid, int row);
+
+// Collects the messages the dialogs post to the view.
+class PostedMessages : public QObject {
+ public:
+  std::vector<std::pair<int, int>> received;  // message, wParam
+  // Delivers what is queued and returns what arrived.
+  std::vector<std::pair<int, int>> take();
+
+ protected:
+  void customEvent(QEvent* event) override;
+};
 
 }  // namespace test
 }  // namespace rerore

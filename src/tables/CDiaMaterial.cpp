@@ -1,0 +1,87 @@
+#include "tables/CDiaMaterial.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "shell/QtMessages.h"
+#include "tables/CGridCtrl.h"
+#include "tables/core/material_table.h"
+#include "tables/table_globals.h"
+#include "tables/table_setup.h"
+
+namespace rerore {
+
+namespace {
+
+const std::vector<GridColumn> kColumns{
+    {"", kClassAny, 0.5},
+    {"Nr.", kClassConcrete, 1.5},
+    {"E-Modulus [kN/m2]", kClassExponent, 1.5},
+};
+
+}  // namespace
+
+CDiaMaterial::CDiaMaterial(Session& session, UserMessages& messages, QWidget* parent)
+    : TableDialog(session, messages, parent) {
+  setWindowTitle("Material");
+  setSizeGripEnabled(true);
+  OpenMaterialTable(session_);
+  SetUpTable(*grid_, kTableMaterials, kMaterialTableRows, kColumns);
+  CellTable cells(kMaterialTableRows, kMaterialTableColumns);
+  FillMaterialTable(session_.model, cells);
+  ShowCells(*grid_, cells);
+  grid_->setModulusTableFlag(session_.model.params.modulusTableFlag != 0);
+  markPointsInView();
+
+  auto* ok = new QPushButton("&OK", this);
+  auto* stop = new QPushButton("&Stop", this);
+  auto* print = new QPushButton("&Print", this);
+  QToolButton* save = makeListButton(true);
+  QToolButton* load = makeListButton(false);
+  auto* keys = new QLabel(
+      "Ctrl + C = Copy\nCtrl + V = Paste\nCtrl + X = Delete\nCtrl + I = Z. insert\n"
+      "Ctrl + L = Z. delete",
+      this);
+  connect(ok, &QPushButton::clicked, this, &CDiaMaterial::onOk);
+  connect(stop, &QPushButton::clicked, this, &QDialog::reject);
+  connect(print, &QPushButton::clicked, this, &CDiaMaterial::printTable);
+  const QString name = FromAnsi("Material" + session_.paths.extension);
+  connect(save, &QToolButton::clicked, this, [this, name] { saveTableList(name); });
+  connect(load, &QToolButton::clicked, this,
+          [this] { loadTableList("Material", "Material (Material.*)"); });
+  returnIntoTable({ok, stop, print, save, load});
+
+  auto* side = new QVBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{ok, stop, print}) side->addWidget(w);
+  auto* lists = new QHBoxLayout;
+  lists->addWidget(save);
+  lists->addWidget(load);
+  lists->addStretch();
+  side->addLayout(lists);
+  side->addWidget(keys);
+  side->addStretch();
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(grid_, 1);
+  layout->addLayout(side);
+  resize(grid_->getColumnWidth(0) + 2 * grid_->getColumnWidth(1) + 200,
+         grid_->rowHeight() * 12 + 40);
+}
+
+void CDiaMaterial::showEvent(QShowEvent* event) {
+  TableDialog::showEvent(event);
+  QTimer::singleShot(0, this, [this] {
+    grid_->setFocus();
+    grid_->setFocusCell(1, 1);
+    if (session_.model.params.geometryEntered == 0) grid_->editCell(1, 1);
+  });
+}
+
+void CDiaMaterial::onOk() {
+  grid_->finishEditing();
+  if (AcceptMaterialTable(session_, grid_->cellTexts(), messages_)) accept();
+}
+
+}  // namespace rerore

@@ -1,0 +1,81 @@
+#include "tables/TableDialog.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStyle>
+#include <QToolButton>
+
+#include "shell/QtMessages.h"
+#include "tables/CGridCtrl.h"
+#include "tables/dialog_messages.h"
+
+namespace rerore {
+
+TableDialog::TableDialog(Session& session, UserMessages& messages, QWidget* parent)
+    : QDialog(parent), session_(session), messages_(messages), grid_(new CGridCtrl(this)) {
+  grid_->setMessages(&messages_);
+}
+
+void TableDialog::printTable() {
+  QPrinter printer;
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  grid_->setPrintRowLimit(grid_->firstEmptyRowLimit());
+  grid_->print(printer);
+}
+
+QString TableDialog::chooseFile(bool save, const QString& suggested, const QString& filter) {
+  if (chooser_) return chooser_(save, suggested, filter);
+  const QString start = FromAnsi(session_.paths.positionDirectory) + suggested;
+  // The file dialogs ask before they overwrite.
+  if (save) return QFileDialog::getSaveFileName(this, QString(), start);
+  return QFileDialog::getOpenFileName(this, QString(), start, filter);
+}
+
+void TableDialog::saveTableList(const QString& suggestedName) {
+  const QString path = chooseFile(true, suggestedName, QString());
+  if (!path.isEmpty()) grid_->saveList(path);
+}
+
+void TableDialog::loadTableList(const QString& suggestedName, const QString& filter) {
+  const QString path = chooseFile(false, suggestedName, filter);
+  if (path.isEmpty() || !grid_->loadList(path)) return;
+  for (int column = 1; column < grid_->columnCount(); ++column) grid_->redrawColumn(column);
+}
+
+QToolButton* TableDialog::makeListButton(bool save) {
+  auto* button = new QToolButton(this);
+  button->setIcon(
+      style()->standardIcon(save ? QStyle::SP_DialogSaveButton : QStyle::SP_DialogOpenButton));
+  button->setToolTip(save ? "Save the table as a list file" : "Load the table from a list file");
+  button->setAutoRaise(false);
+  return button;
+}
+
+void TableDialog::returnIntoTable(const std::vector<QAbstractButton*>& buttons) {
+  for (QAbstractButton* button : buttons) button->installEventFilter(this);
+}
+
+bool TableDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched)) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      grid_->setFocus();
+      grid_->editCell(grid_->focusRow(), grid_->focusColumn());
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TableDialog::markPointsInView() {
+  connect(grid_, &CGridCtrl::pointMarked, this, [this](float x, float y) {
+    session_.view.markedPoint = {true, x, y};
+    PostDialogMessage(messageTarget_, kMsgPointMarked, 1);
+  });
+}
+
+}  // namespace rerore

@@ -1,0 +1,55 @@
+// What the table dialogs share: the grid, the messages to the user and to
+// the view, printing, the list-file buttons and the Return key that goes
+// back into the table when a button has the focus.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "model/session.h"
+#include "model/user_messages.h"
+
+class QAbstractButton;
+class QToolButton;
+
+namespace rerore {
+
+class CGridCtrl;
+
+class TableDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // Asks for a list file's path: `save` for writing; empty when cancelled.
+  using FileChooser =
+      std::function<QString(bool save, const QString& suggested, const QString& filter)>;
+
+  TableDialog(Session& session, UserMessages& messages, QWidget* parent);
+  CGridCtrl* grid() const { return grid_; }
+  void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+  // Where the view's messages go (the marked point, redraws).
+  void setMessageTarget(QObject* target) { messageTarget_ = target; }
+  QObject* messageTarget() const { return messageTarget_; }
+
+ protected:
+  void printTable();
+  void saveTableList(const QString& suggestedName);
+  void loadTableList(const QString& suggestedName, const QString& filter);
+  QToolButton* makeListButton(bool save);
+  // Return on one of these buttons reopens the editor in the table.
+  void returnIntoTable(const std::vector<QAbstractButton*>& buttons);
+  // A row-label click marks the point in the view.
+  void markPointsInView();
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  Session& session_;
+  UserMessages& messages_;
+  CGridCtrl* grid_;
+
+ private:
+  QString chooseFile(bool save, const QString& suggested, const QString& filter);
+
+  FileChooser chooser_;
+  QObject* messageTarget_ = nullptr;
+};
+
+}  // namespace rerore
