@@ -41,12 +41,9 @@ CDiaKnoten::CDiaKnoten(Session& session, UserMessages& messages, QWidget* parent
   setWindowTitle("Nodes");
   setSizeGripEnabled(true);
   OpenNodeTable(session_);
-  SetUpTable(*grid_, kTableMaterials, kNodeTableRows, kColumns);
+  showTable(kTableMaterials, kNodeTableRows, kColumns, FillNodeTable);
   SetColumnReadOnly(*grid_, kNodeXColumn, kFollowsElements);
   SetColumnReadOnly(*grid_, kNodeYColumn, kFollowsElements);
-  CellTable cells(kNodeTableRows, kNodeTableColumns);
-  FillNodeTable(session_.model, cells);
-  ShowCells(*grid_, cells);
   markPointsInView();
 
   auto* ok = new QPushButton("OK", this);

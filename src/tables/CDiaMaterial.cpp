@@ -29,10 +29,7 @@ CDiaMaterial::CDiaMaterial(Session& session, UserMessages& messages, QWidget* pa
   setWindowTitle("Material");
   setSizeGripEnabled(true);
   OpenMaterialTable(session_);
-  SetUpTable(*grid_, kTableMaterials, kMaterialTableRows, kColumns);
-  CellTable cells(kMaterialTableRows, kMaterialTableColumns);
-  FillMaterialTable(session_.model, cells);
-  ShowCells(*grid_, cells);
+  showTable(kTableMaterials, kMaterialTableRows, kColumns, FillMaterialTable);
   grid_->setModulusTableFlag(session_.model.params.modulusTableFlag != 0);
   markPointsInView();
 

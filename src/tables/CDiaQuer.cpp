@@ -27,10 +27,7 @@ CDiaQuer::CDiaQuer(Session& session, UserMessages& messages, QWidget* parent)
   setWindowTitle("Cross sections");
   setSizeGripEnabled(true);
   OpenSectionTable(session_);
-  SetUpTable(*grid_, kTableSections, kSectionTableRows, kColumns);
-  CellTable cells(kSectionTableRows, kSectionTableColumns);
-  FillSectionTable(session_.model, cells);
-  ShowCells(*grid_, cells);
+  showTable(kTableSections, kSectionTableRows, kColumns, FillSectionTable);
 
   auto* ok = new QPushButton("OK", this);
   auto* stop = new QPushButton("Stop", this);

@@ -142,7 +142,6 @@ class CGridCtrl : public QAbstractScrollArea {
   void copyDownward();
   void copyRight();
   void copyLeft();
-  static bool ReopensEditor(int key);
 
   // Return and its completions (grid_completions.cpp).
   void pressReturn();

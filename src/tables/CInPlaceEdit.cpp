@@ -13,24 +13,26 @@ CInPlaceEdit::CInPlaceEdit(QWidget* parent) : QLineEdit(parent) {
   hide();
 }
 
-bool CInPlaceEdit::EndsEdit(int key) {
+bool KeyReopensEditor(int key) {
   switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Escape:
-    case Qt::Key_F5:
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_Left:
     case Qt::Key_Right:
+    case Qt::Key_F5:
       return true;
     default:
       return false;
   }
+}
+
+bool CInPlaceEdit::EndsEdit(int key) {
+  return KeyReopensEditor(key) || key == Qt::Key_Tab || key == Qt::Key_Backtab ||
+         key == Qt::Key_Escape;
 }
 
 bool CInPlaceEdit::event(QEvent* event) {

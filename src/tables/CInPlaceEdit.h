@@ -7,6 +7,10 @@
 
 namespace rerore {
 
+// The keys after which the grid handles the key itself and reopens the
+// editor on the new focus cell.
+bool KeyReopensEditor(int key);
+
 class CInPlaceEdit : public QLineEdit {
   Q_OBJECT
  public:

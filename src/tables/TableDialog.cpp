@@ -19,6 +19,14 @@ TableDialog::TableDialog(Session& session, UserMessages& messages, QWidget* pare
   grid_->setMessages(&messages_);
 }
 
+void TableDialog::showTable(int kind, int rows, const std::vector<GridColumn>& columns,
+                            void (*fill)(const ModelTables&, CellTable&)) {
+  SetUpTable(*grid_, kind, rows, columns);
+  CellTable cells(rows, static_cast<int>(columns.size()));
+  fill(session_.model, cells);
+  ShowCells(*grid_, cells);
+}
+
 void TableDialog::printTable() {
   QPrinter printer;
   QPrintDialog dialog(&printer, this);

@@ -8,6 +8,7 @@
 
 #include "model/session.h"
 #include "model/user_messages.h"
+#include "tables/table_setup.h"
 
 class QAbstractButton;
 class QToolButton;
@@ -31,6 +32,9 @@ class TableDialog : public QDialog {
   QObject* messageTarget() const { return messageTarget_; }
 
  protected:
+  // Sets the grid up and shows the model's rows as `fill` writes them.
+  void showTable(int kind, int rows, const std::vector<GridColumn>& columns,
+                 void (*fill)(const ModelTables&, CellTable&));
   void printTable();
   void saveTableList(const QString& suggestedName);
   void loadTableList(const QString& suggestedName, const QString& filter);

@@ -31,23 +31,6 @@ void CGridCtrl::startTyping(const QString& text) {
   tableChanged = true;
 }
 
-bool CGridCtrl::ReopensEditor(int key) {
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_F5:
-      return true;
-    default:
-      return false;
-  }
-}
-
 void CGridCtrl::endEdit(int key, Qt::KeyboardModifiers modifiers) {
   if (!isEditing()) return;
   const int row = editRow_;
@@ -63,7 +46,7 @@ void CGridCtrl::endEdit(int key, Qt::KeyboardModifiers modifiers) {
     modified_ = true;
   }
   viewport()->update();
-  if (!ReopensEditor(key)) return;
+  if (!KeyReopensEditor(key)) return;
   handleKeyCommand(key, modifiers);
   editCell(focusRow_, focusColumn_);
 }
