@@ -2,7 +2,7 @@
 """Sends keys, pointer moves and wheel turns to the X display, for the
 screenshots of the window under Xvfb (no window manager, no xdotool).
 
-  xinput.py move X Y | key ctrl+s | wheel up|down N
+  xinput.py move X Y | key ctrl+s | wheel up|down N | click X Y [left|right]
 """
 import ctypes
 import sys
@@ -56,4 +56,13 @@ elif command == "key":
     key(sys.argv[2])
 elif command == "wheel":
     wheel(sys.argv[2], int(sys.argv[3]))
+elif command == "click":
+    button = 3 if len(sys.argv) > 4 and sys.argv[4] == "right" else 1
+    xtst.XTestFakeMotionEvent(display, -1, int(sys.argv[2]), int(sys.argv[3]), 0)
+    x11.XFlush(display)
+    time.sleep(0.2)
+    xtst.XTestFakeButtonEvent(display, button, 1, 0)
+    x11.XFlush(display)
+    time.sleep(0.1)
+    xtst.XTestFakeButtonEvent(display, button, 0, 0)
 x11.XFlush(display)

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -203,6 +204,25 @@ TEST_F(DrawingView, TheGridDialogTakesCommaNumbersAndHasDefaults) {
   view->runCommand(kCmdGrid);
   EXPECT_TRUE(session.view.grid.on);  // on after either button
   EXPECT_EQ(session.view.grid.meshWidth, 1.5f);
+}
+
+TEST_F(DrawingView, TheContextMenuRemembersWhereTheHubOpensOnlyOutsideInput) {
+  const QPoint p = at(4, 3);
+  QTest::mouseMove(view.get(), p);
+  QTest::mouseClick(view.get(), Qt::RightButton, {}, p);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  QStringList texts;
+  for (QAction* a : menu->actions()) texts << a->text();
+  EXPECT_EQ(texts, QStringList({"&Ausschneiden\tCtrl+X", "&Kopieren\tCtrl+C",
+                                QString::fromUtf8("&Einf\u00fcgen\tCtrl+V")}));
+  menu->close();
+  ASSERT_TRUE(view->hubPoint().has_value());
+  EXPECT_EQ(*view->hubPoint(), view->mapToGlobal(p));
+  EXPECT_EQ(view->crossHair(), QPoint(-1, -1));
+  view->runCommand(kCmdGraphicalInput);
+  rightClick(at(6, 1));
+  EXPECT_EQ(*view->hubPoint(), view->mapToGlobal(p));
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "model/position_files.h"
 #include "support/test_support.h"
 
 namespace rerore {
@@ -248,25 +247,6 @@ TEST(InputModes, SpacePausesAndAResetKeepsTheGridAndTheHingeMode) {
   EXPECT_TRUE(d.input.state().hingeMode);
   EXPECT_TRUE(d.session.view.grid.on);
   EXPECT_EQ(d.input.state().promptText, "");
-}
-
-TEST(HingeMode, AClickNearAnEndTogglesItsHingeAndInTheMiddleSplits) {
-  Drawing d;
-  d.session.model.params.elementCount = 1;
-  ElementRecord& e = d.session.model.elements[1];
-  SetElementLeft(e, 0, 1);
-  SetElementRight(e, 4, 1);
-  e.material = e.crossSection = 1;
-  d.input.hingeCommand();
-  d.click(0.1f, 1.0f);
-  EXPECT_EQ(d.element(1).hingeLeft, 1);
-  EXPECT_EQ(d.elementCount(), 1);
-  d.click(2.0f, 1.0f);
-  ASSERT_EQ(d.elementCount(), 2);
-  EXPECT_NEAR(d.element(1).length, 2.0f, 0.02f);
-  EXPECT_NEAR(d.element(2).length, 2.0f, 0.02f);
-  EXPECT_EQ(d.session.model.params.nodeCount, 3);
-  EXPECT_TRUE(test::Exists(d.session.paths.file("ELEMENTS")));
 }
 
 }  // namespace
