@@ -249,5 +249,18 @@ TEST(InputModes, SpacePausesAndAResetKeepsTheGridAndTheHingeMode) {
   EXPECT_EQ(d.input.state().promptText, "");
 }
 
+TEST(InputModes, DialogInputEndsAChainAndWaitsForANewStart) {
+  Drawing d;
+  d.input.graphicalInputCommand();
+  d.click(1, 1);
+  d.input.prepareDialogInput();
+  EXPECT_FALSE(d.input.state().graphicalInput);
+  EXPECT_EQ(d.input.state().lineStage, 0);
+  EXPECT_TRUE(d.input.state().rubberActive);
+  d.click(2, 1);  // outside line input: no element, no chain
+  EXPECT_EQ(d.elementCount(), 0);
+  EXPECT_EQ(d.input.state().lineStage, 0);
+}
+
 }  // namespace
 }  // namespace rerore
