@@ -10,7 +10,7 @@
 
 #include "shell/QtMessages.h"
 #include "tables/CGridCtrl.h"
-#include "tables/dialog_messages.h"
+#include "view/view_messages.h"
 
 namespace rerore {
 
@@ -82,7 +82,7 @@ bool TableDialog::eventFilter(QObject* watched, QEvent* event) {
 void TableDialog::markPointsInView() {
   connect(grid_, &CGridCtrl::pointMarked, this, [this](float x, float y) {
     session_.view.markedPoint = {true, x, y};
-    PostDialogMessage(messageTarget_, kMsgPointMarked, 1);
+    post(kMsgPointMarked, 1);
   });
 }
 

@@ -24,12 +24,17 @@ class TableDialog : public QDialog {
   using FileChooser =
       std::function<QString(bool save, const QString& suggested, const QString& filter)>;
 
+  // Posts a message to the view (queued there).
+  using MessageSink = std::function<void(int message, int wParam)>;
+
   TableDialog(Session& session, UserMessages& messages, QWidget* parent);
   CGridCtrl* grid() const { return grid_; }
   void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
-  // Where the view's messages go (the marked point, redraws).
-  void setMessageTarget(QObject* target) { messageTarget_ = target; }
-  QObject* messageTarget() const { return messageTarget_; }
+  // Where the messages to the view go (the marked point, the end).
+  void setMessageSink(MessageSink sink) { sink_ = std::move(sink); }
+  void post(int message, int wParam) const {
+    if (sink_) sink_(message, wParam);
+  }
 
  protected:
   // Sets the grid up and shows the model's rows as `fill` writes them.
@@ -53,7 +58,7 @@ class TableDialog : public QDialog {
   QString chooseFile(bool save, const QString& suggested, const QString& filter);
 
   FileChooser chooser_;
-  QObject* messageTarget_ = nullptr;
+  MessageSink sink_;
 };
 
 }  // namespace rerore

@@ -22,6 +22,9 @@ struct GridColumn {
 // the row labels ("%d") and the widths, and clears `tableChanged`.
 void SetUpTable(CGridCtrl& grid, int kind, int rows, const std::vector<GridColumn>& columns);
 
+// Empties every data cell.
+void ClearData(CGridCtrl& grid);
+
 // Writes the data cells (rows and columns from 1) of `data` into the grid.
 void ShowCells(CGridCtrl& grid, const CellTable& data);
 

@@ -16,8 +16,8 @@
 #include "tables/CDiaQuer.h"
 #include "tables/CGridCtrl.h"
 #include "tables/CInPlaceEdit.h"
-#include "tables/dialog_messages.h"
 #include "tables/table_globals.h"
+#include "view/view_messages.h"
 
 namespace rerore {
 namespace {
@@ -229,13 +229,12 @@ TEST_F(NodeDialog, TypedFactorsBecomeSupportRows) {
 TEST_F(NodeDialog, RowLabelClickMarksTheNodeInTheView) {
   CDiaKnoten dialog(session, messages);
   test::PostedMessages view;
-  dialog.setMessageTarget(&view);
+  dialog.setMessageSink(view.sink());
   Open(dialog);
   CGridCtrl& grid = *dialog.grid();
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(2, 0).center());
-  const auto posted = view.take();
-  ASSERT_EQ(posted.size(), 1u);
-  EXPECT_EQ(posted[0], std::make_pair(kMsgPointMarked, 1));
+  ASSERT_EQ(view.received.size(), 1u);
+  EXPECT_EQ(view.received[0], std::make_pair(kMsgPointMarked, 1));
   EXPECT_TRUE(session.view.markedPoint.set);
   EXPECT_FLOAT_EQ(session.view.markedPoint.x, 5.0f);
   EXPECT_FLOAT_EQ(session.view.markedPoint.y, 3.0f);

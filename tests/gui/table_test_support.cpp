@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include "tables/CGridCtrl.h"
-#include "tables/dialog_messages.h"
 
 namespace rerore::test {
 
@@ -49,17 +48,6 @@ QString RowText(const CGridCtrl& grid, int row) {
   for (int column = 1; column < grid.columnCount(); ++column)
     texts << grid.getItemText(row, column);
   return texts.join('|');
-}
-
-void PostedMessages::customEvent(QEvent* event) {
-  if (event->type() != DialogMessage::Type()) return;
-  const auto* message = static_cast<DialogMessage*>(event);
-  received.emplace_back(message->message(), message->wParam());
-}
-
-std::vector<std::pair<int, int>> PostedMessages::take() {
-  QCoreApplication::sendPostedEvents(this);
-  return std::exchange(received, {});
 }
 
 }  // namespace rerore::test

@@ -2,9 +2,11 @@
 // the keyboard focus, the grid or its in-place editor.
 #pragma once
 
-#include <QObject>
+#include <QApplication>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <ostream>
 #include <utility>
 #include <vector>
@@ -27,15 +29,28 @@ void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // The texts of row `row`, columns 1..last, joined by "|".
 QString RowText(const CGridCtrl& grid, int row);
 
-// Collects the messages the dialogs post to the view.
-class PostedMessages : public QObject {
- public:
-  std::vector<std::pair<int, int>> received;  // message, wParam
-  // Delivers what is queued and returns what arrived.
-  std::vector<std::pair<int, int>> take();
+// Runs `act` on the next modal dialog of type T as soon as it shows; the
+// caller then opens it with exec().
+template <class T>
+void WhenModal(std::function<void(T&)> act) {
+  auto* timer = new QTimer;
+  timer->setInterval(1);
+  QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    timer->stop();
+    timer->deleteLater();
+    act(*dialog);
+  });
+  timer->start();
+}
 
- protected:
-  void customEvent(QEvent* event) override;
+// Collects the messages the dialogs post to the view.
+struct PostedMessages {
+  std::vector<std::pair<int, int>> received;  // message, wParam
+  std::function<void(int, int)> sink() {
+    return [this](int message, int wParam) { received.emplace_back(message, wParam); };
+  }
 };
 
 }  // namespace test

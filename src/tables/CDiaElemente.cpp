@@ -1,0 +1,131 @@
+#include "tables/CDiaElemente.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "shell/QtMessages.h"
+#include "tables/CGridCtrl.h"
+#include "tables/core/element_table.h"
+#include "tables/table_globals.h"
+#include "tables/table_setup.h"
+#include "view/view_messages.h"
+
+namespace rerore {
+
+namespace {
+
+// The flag columns are narrower than the label column.
+constexpr double kFlagWidth = 0.8;
+
+const std::vector<GridColumn> kColumns{
+    {"Element", kClassAny, 1.0},          {"xa [m]", kClassDecimal, 1.0},
+    {"ya [m]", kClassDecimal, 1.0},       {"xb [m]", kClassDecimal, 1.0},
+    {"yb [m]", kClassDecimal, 1.0},       {"Mat.", kClassWhole, kFlagWidth},
+    {"Sect.", kClassWhole, kFlagWidth},   {"C", kClassWhole, kFlagWidth},
+    {"T", kClassWhole, kFlagWidth},       {"H left", kClassWhole, kFlagWidth},
+    {"H right", kClassWhole, kFlagWidth},
+};
+
+}  // namespace
+
+CDiaElemente::CDiaElemente(Session& session, UserMessages& messages, QWidget* parent)
+    : TableDialog(session, messages, parent) {
+  setWindowTitle("Frame elements");
+  setModal(false);
+  setSizeGripEnabled(true);
+  showTable(kTableElements, kElementTableRows, kColumns, FillElementTable);
+  markPointsInView();
+  auto* side = new QVBoxLayout;
+  side->addLayout(makeButtons());
+  side->addLayout(makeTexts());
+  side->addStretch();
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(grid_, 1);
+  layout->addLayout(side);
+  int width = 0;
+  for (int c = 0; c < grid_->columnCount(); ++c) width += grid_->getColumnWidth(c);
+  resize(width + 330, grid_->rowHeight() * 20 + 40);
+}
+
+QLayout* CDiaElemente::makeButtons() {
+  auto* ok = new QPushButton("&OK", this);
+  auto* stop = new QPushButton("&Stop", this);
+  auto* print = new QPushButton("Print", this);
+  auto* turn = new QPushButton("Rearrange", this);
+  QToolButton* save = makeListButton(true);
+  QToolButton* load = makeListButton(false);
+  connect(ok, &QPushButton::clicked, this, &CDiaElemente::onOk);
+  connect(stop, &QPushButton::clicked, this, &CDiaElemente::onStop);
+  connect(print, &QPushButton::clicked, this, &CDiaElemente::printTable);
+  connect(turn, &QPushButton::clicked, this, &CDiaElemente::rearrange);
+  const QString name = FromAnsi("Elements" + session_.paths.extension);
+  connect(save, &QToolButton::clicked, this, [this, name] { saveTableList(name); });
+  connect(load, &QToolButton::clicked, this,
+          [this, name] { loadTableList(name, "Elements* (Elements*.*)"); });
+  returnIntoTable({ok, stop, print, turn, save, load});
+  auto* buttons = new QGridLayout;
+  buttons->addWidget(ok, 0, 0);
+  buttons->addWidget(stop, 0, 1);
+  buttons->addWidget(print, 1, 0);
+  buttons->addWidget(turn, 1, 1);
+  auto* lists = new QHBoxLayout;
+  lists->addWidget(save);
+  lists->addWidget(load);
+  lists->addStretch();
+  buttons->addLayout(lists, 2, 0, 1, 2);
+  return buttons;
+}
+
+QLayout* CDiaElemente::makeTexts() {
+  auto* texts = new QVBoxLayout;
+  for (const char* text :
+       {"Hinges: H (left)   H (right)\n", "0 = No", "1 = Yes", "C = Compression, 0 = No, 1 = Yes",
+        "T = Tension, 0 = No, 1 = Yes", "Return in empty cell copies from above",
+        "Ctrl + C = Copy\nCtrl + V = Paste\nCtrl + X = Delete", "F5 = Copy downward",
+        "Ctrl + I = Insert line\nCtrl + L = Delete line",
+        "Click on the leftmost column\n to see the point!",
+        "Rearrange = avoid upside down elements"})
+    texts->addWidget(new QLabel(text, this));
+  return texts;
+}
+
+void CDiaElemente::showEvent(QShowEvent* event) {
+  TableDialog::showEvent(event);
+  QTimer::singleShot(0, this, [this] {
+    grid_->setFocus();
+    grid_->editCell(1, 1);
+  });
+}
+
+void CDiaElemente::end(int how) {
+  if (ended_) return;
+  ended_ = true;
+  hide();
+  post(kMsgElementsTableEnded, how);
+}
+
+void CDiaElemente::onOk() {
+  grid_->finishEditing();
+  if (AcceptElementTable(session_, grid_->cellTexts(), messages_)) end(kEndedWithOk);
+}
+
+void CDiaElemente::onStop() { end(kEndedWithStop); }
+
+void CDiaElemente::reject() { end(kEndedWithStop); }
+
+// Turns the accepted elements (not the table's unsaved edits), shows them
+// anew and accepts them.
+void CDiaElemente::rearrange() {
+  grid_->finishEditing();
+  RearrangeElements(session_.model, session_.pi);
+  ClearData(*grid_);
+  CellTable cells(kElementTableRows, kElementTableColumns);
+  FillElementTable(session_.model, cells);
+  ShowCells(*grid_, cells);
+  onOk();
+}
+
+}  // namespace rerore
