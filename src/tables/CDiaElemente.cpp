@@ -45,9 +45,7 @@ CDiaElemente::CDiaElemente(Session& session, UserMessages& messages, QWidget* pa
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(grid_, 1);
   layout->addLayout(side);
-  int width = 0;
-  for (int c = 0; c < grid_->columnCount(); ++c) width += grid_->getColumnWidth(c);
-  resize(width + 330, grid_->rowHeight() * 20 + 40);
+  resize(TableWidth(*grid_) + 330, grid_->rowHeight() * 20 + 40);
 }
 
 QLayout* CDiaElemente::makeButtons() {

@@ -41,9 +41,7 @@ CDiaQuer::CDiaQuer(Session& session, UserMessages& messages, QWidget* parent)
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(grid_, 1);
   layout->addLayout(side);
-  int width = 0;
-  for (int c = 0; c < grid_->columnCount(); ++c) width += grid_->getColumnWidth(c);
-  resize(width + 150, grid_->rowHeight() * 14 + 40);
+  resize(TableWidth(*grid_) + 150, grid_->rowHeight() * 14 + 40);
 }
 
 void CDiaQuer::onOk() {

@@ -24,6 +24,12 @@ void SetUpTable(CGridCtrl& grid, int kind, int rows, const std::vector<GridColum
   tableChanged = false;
 }
 
+int TableWidth(const CGridCtrl& grid) {
+  int width = 0;
+  for (int c = 0; c < grid.columnCount(); ++c) width += grid.getColumnWidth(c);
+  return width;
+}
+
 void ClearData(CGridCtrl& grid) {
   for (int r = 1; r < grid.rowCount(); ++r)
     for (int c = 1; c < grid.columnCount(); ++c) grid.setItemText(r, c, QString());

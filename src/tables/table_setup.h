@@ -22,6 +22,9 @@ struct GridColumn {
 // the row labels ("%d") and the widths, and clears `tableChanged`.
 void SetUpTable(CGridCtrl& grid, int kind, int rows, const std::vector<GridColumn>& columns);
 
+// The width of all columns together, for sizing a dialog around its table.
+int TableWidth(const CGridCtrl& grid);
+
 // Empties every data cell.
 void ClearData(CGridCtrl& grid);
 

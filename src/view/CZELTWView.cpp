@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "tables/InputDialogs.h"
 #include "view/core/view_controls.h"
 #include "view/frame_output.h"
 #include "view/text_dialogs.h"
@@ -30,6 +31,7 @@ CZELTWView::CZELTWView(Session& session, QWidget* parent)
   registerInputCommands();
   registerDisplayToggles();
   registerMessages();
+  ConnectInputDialogs(*this);
 }
 
 CZELTWView::~CZELTWView() = default;

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <chrono>
 
+#include "tables/CDiaModElm.h"
 #include "view/CDiaGitter.h"
 #include "view/CZELTWView.h"
 #include "view/view_messages.h"
@@ -105,6 +106,7 @@ void CZELTWView::performOne(const InputAction& a) {
       drawIntoFrame(a);
       break;
     case InputActionKind::OpenElementEditor:
+      EditElement(session_, messages(), a.value, this);
       break;
     case InputActionKind::OpenElementsTable:
       postMessage(kMsgOpenElementsTable, 1);

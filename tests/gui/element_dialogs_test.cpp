@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <sstream>
 
+#include "gui_helpers.h"
 #include "model/position_files.h"
 #include "support/test_support.h"
 #include "table_test_support.h"
@@ -161,15 +162,15 @@ class ElementEditorTest : public ElementDialogTest {
   void TearDown() override { skipDeleteQuestion = false; }
   // Clicks Delete in the editor of element k and answers the question.
   void Delete(int k, bool askExpected, bool doNotAskAgain) {
-    test::WhenModal<CDiaModElm>(
-        [](CDiaModElm& editor) { QTest::mouseClick(Button(editor, "Delete"), Qt::LeftButton); });
+    test::OnNextDialog<CDiaModElm>(
+        [](CDiaModElm* editor) { QTest::mouseClick(Button(*editor, "Delete"), Qt::LeftButton); });
     bool asked = false;
     if (askExpected)
-      test::WhenModal<CDiaVerify>([&asked, doNotAskAgain](CDiaVerify& verify) {
+      test::OnNextDialog<CDiaVerify>([&asked, doNotAskAgain](CDiaVerify* verify) {
         asked = true;
-        EXPECT_TRUE(verify.windowTitle().isEmpty());
-        if (doNotAskAgain) verify.findChild<QCheckBox*>()->click();
-        QTest::mouseClick(Button(verify, "Delete"), Qt::LeftButton);
+        EXPECT_TRUE(verify->windowTitle().isEmpty());
+        if (doNotAskAgain) verify->findChild<QCheckBox*>()->click();
+        QTest::mouseClick(Button(*verify, "Delete"), Qt::LeftButton);
       });
     EXPECT_TRUE(EditElement(session, messages, k, nullptr));
     EXPECT_EQ(asked, askExpected);
@@ -196,24 +197,24 @@ TEST_F(ElementEditorTest, DoNotAskAgainSkipsTheNextQuestion) {
 }
 
 TEST_F(ElementEditorTest, StopInTheQuestionKeepsTheElement) {
-  test::WhenModal<CDiaModElm>(
-      [](CDiaModElm& editor) { QTest::mouseClick(Button(editor, "Delete"), Qt::LeftButton); });
-  test::WhenModal<CDiaVerify>(
-      [](CDiaVerify& verify) { QTest::mouseClick(Button(verify, "Stop"), Qt::LeftButton); });
+  test::OnNextDialog<CDiaModElm>(
+      [](CDiaModElm* editor) { QTest::mouseClick(Button(*editor, "Delete"), Qt::LeftButton); });
+  test::OnNextDialog<CDiaVerify>(
+      [](CDiaVerify* verify) { QTest::mouseClick(Button(*verify, "Stop"), Qt::LeftButton); });
   EditElement(session, messages, 2, nullptr);
   EXPECT_EQ(session.model.params.elementCount, 3);
 }
 
 TEST_F(ElementEditorTest, OkStoresTheFlagsAndNumbers) {
-  test::WhenModal<CDiaModElm>([](CDiaModElm& editor) {
-    EXPECT_EQ(editor.windowTitle(), "Element");
-    EXPECT_TRUE(editor.box("Tension (T)")->isChecked());
-    editor.box("Tension (T)")->click();
-    editor.box("Hinge L")->click();
-    editor.sectionField()->setFocus();
-    editor.sectionField()->selectAll();
-    QTest::keyClicks(editor.sectionField(), "2");
-    QTest::mouseClick(Button(editor, "OK"), Qt::LeftButton);
+  test::OnNextDialog<CDiaModElm>([](CDiaModElm* editor) {
+    EXPECT_EQ(editor->windowTitle(), "Element");
+    EXPECT_TRUE(editor->box("Tension (T)")->isChecked());
+    editor->box("Tension (T)")->click();
+    editor->box("Hinge L")->click();
+    editor->sectionField()->setFocus();
+    editor->sectionField()->selectAll();
+    QTest::keyClicks(editor->sectionField(), "2");
+    QTest::mouseClick(Button(*editor, "OK"), Qt::LeftButton);
   });
   EXPECT_TRUE(EditElement(session, messages, 1, nullptr));
   const ElementRecord& e = session.model.elements[1];

@@ -43,6 +43,8 @@ struct DrawingView : ::testing::Test {
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
     view->repaint();
+    // The input hub opens after the first paint, before the user acts.
+    QApplication::processEvents();
   }
   void addElement(float xa, float ya, float xb, float yb) {
     ElementRecord& e = session.model.elements[++session.model.params.elementCount];

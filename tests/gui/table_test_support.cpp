@@ -7,14 +7,9 @@
 #include <QTest>
 
 #include "tables/CGridCtrl.h"
+#include "tables/CInPlaceEdit.h"
 
 namespace rerore::test {
-
-void ShowActive(QWidget& window) {
-  window.show();
-  window.activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-}
 
 namespace {
 
@@ -24,23 +19,42 @@ QWidget* FocusTarget() {
   return target;
 }
 
+void TypeTo(const std::function<QWidget*()>& target, const QString& keys) {
+  for (QChar c : keys) {
+    QWidget* widget = target();
+    if (widget == nullptr) return;
+    if (c == '\r')
+      QTest::keyClick(widget, Qt::Key_Return);
+    else if (c == '\t')
+      QTest::keyClick(widget, Qt::Key_Tab);
+    else if (c == '\x1b')
+      QTest::keyClick(widget, Qt::Key_Escape);
+    else
+      QTest::keyClicks(widget, QString(c));
+  }
+}
+
 }  // namespace
+
+void ShowActive(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+}
 
 void Press(int key, Qt::KeyboardModifiers modifiers) {
   if (QWidget* target = FocusTarget()) QTest::keyClick(target, Qt::Key(key), modifiers);
 }
 
-void Type(const QString& keys) {
-  for (QChar c : keys) {
-    if (c == '\r')
-      Press(Qt::Key_Return);
-    else if (c == '\t')
-      Press(Qt::Key_Tab);
-    else if (c == '\x1b')
-      Press(Qt::Key_Escape);
-    else if (QWidget* target = FocusTarget())
-      QTest::keyClicks(target, QString(c));
-  }
+void Type(const QString& keys) { TypeTo(FocusTarget, keys); }
+
+void Type(CGridCtrl& grid, const QString& keys) {
+  TypeTo(
+      [&grid]() -> QWidget* {
+        if (grid.isEditing()) return grid.inPlaceEdit();
+        return &grid;
+      },
+      keys);
 }
 
 QString RowText(const CGridCtrl& grid, int row) {

@@ -2,9 +2,7 @@
 // the keyboard focus, the grid or its in-place editor.
 #pragma once
 
-#include <QApplication>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <ostream>
@@ -23,27 +21,14 @@ void ShowActive(QWidget& window);
 // Each character is typed; "\r" is Return, "\t" Tab, "\x1b" Escape.
 void Type(const QString& keys);
 
+// The same into one grid: to its editor while it is open, else to the grid.
+void Type(CGridCtrl& grid, const QString& keys);
+
 // One key with modifiers, to the focus widget.
 void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 // The texts of row `row`, columns 1..last, joined by "|".
 QString RowText(const CGridCtrl& grid, int row);
-
-// Runs `act` on the next modal dialog of type T as soon as it shows; the
-// caller then opens it with exec().
-template <class T>
-void WhenModal(std::function<void(T&)> act) {
-  auto* timer = new QTimer;
-  timer->setInterval(1);
-  QObject::connect(timer, &QTimer::timeout, [timer, act] {
-    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (dialog == nullptr || !dialog->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    act(*dialog);
-  });
-  timer->start();
-}
 
 // Collects the messages the dialogs post to the view.
 struct PostedMessages {

@@ -1,0 +1,217 @@
+// The input hub in the real view: its buttons, its messages with the view,
+// and every generator from the hub's button to the frame drawn in the view.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "gui_helpers.h"
+#include "model/position_files.h"
+#include "model/startup.h"
+#include "support/test_support.h"
+#include "table_test_support.h"
+#include "tables/CDiaDLT.h"
+#include "tables/CDiaElemente.h"
+#include "tables/CDiaKnoten.h"
+#include "tables/CDiaMain.h"
+#include "tables/CDiaMaterial.h"
+#include "tables/CDiaRahmen.h"
+#include "tables/CGridCtrl.h"
+#include "tables/CInPlaceEdit.h"
+#include "tables/InputDialogs.h"
+#include "tables/curve_dialogs.h"
+#include "tables/table_globals.h"
+#include "view/CZELTWView.h"
+#include "view/text_dialogs.h"
+#include "view/view_messages.h"
+
+namespace rerore {
+namespace {
+
+bool IsDark(QRgb c) { return qGray(c) < 100; }
+
+struct InputHub : ::testing::Test {
+  test::SettingsHome home;
+  test::TempDir data;
+  Session session;
+  test::RecordingMessages messages;
+  std::unique_ptr<CZELTWView> view;
+
+  void SetUp() override {
+    std::filesystem::create_directories(data / "SDIR001");
+    ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
+    view = std::make_unique<CZELTWView>(session);
+    view->setMessages(messages);
+    view->resize(1000, 600);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    view->repaint();
+    QApplication::processEvents();  // the hub opens after the first paint
+  }
+  InputDialogs& dialogs() { return *view->findChild<InputDialogs*>(); }
+  CDiaMain* hub() { return dialogs().hub(); }
+  // Clicks a hub button whose dialog `fill` fills and ends.
+  template <class Dialog>
+  void Use(const QString& label, std::function<void(Dialog*)> fill) {
+    test::OnNextDialog<Dialog>(std::move(fill));
+    ASSERT_NE(hub()->button(label), nullptr);
+    hub()->button(label)->click();
+    QApplication::processEvents();
+  }
+  // True when the frame drawn in the view passes close to the world point.
+  bool Drawn(float x, float y) {
+    view->repaint();
+    const QImage image = view->framePicture().toImage();
+    const DevicePoint p = view->mapping().toDevice(x, y);
+    for (int dy = -2; dy <= 2; ++dy)
+      for (int dx = -2; dx <= 2; ++dx)
+        if (image.valid(p.x + dx, p.y + dy) && IsDark(image.pixel(p.x + dx, p.y + dy))) return true;
+    return false;
+  }
+  // The middle of element k, away from the node circles at its ends.
+  bool ElementDrawn(int k) {
+    const ElementRecord& e = session.model.elements[k];
+    return Drawn((e.xa + e.xb) / 2, (e.ya + e.yb) / 2);
+  }
+  static void Click(QWidget* dialog, const QString& text) {
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+      if (b->text() == text) return b->click();
+    ADD_FAILURE() << "no button " << text.toStdString();
+  }
+};
+
+TEST_F(InputHub, OpensAfterTheFirstPaintWithItsButtonsInOrder) {
+  ASSERT_NE(hub(), nullptr);
+  EXPECT_EQ(hub()->windowTitle(), "Input");
+  QStringList labels;
+  for (QPushButton* b : hub()->findChildren<QPushButton*>()) labels << b->text();
+  EXPECT_EQ(
+      labels.join('|'),
+      "Title|&Material|&Cross Sections|Continuous Beam|Frame|&Elements|Arc|Parabola|Supports");
+  EXPECT_EQ(hub()->focusWidget(), hub()->button("Title"));
+  // Dialog Input set the default modulus of the fresh position.
+  EXPECT_EQ(session.model.params.defaultModulus, 26700000.0);
+}
+
+TEST_F(InputHub, ReturnOnTitleOpensTheTitleDialog) {
+  test::OnNextDialog<CDiaTitel>([](CDiaTitel* dialog) {
+    dialog->titleField()->setText("Hall 3");
+    Click(dialog, "&OK");
+  });
+  QTest::keyClick(hub()->button("Title"), Qt::Key_Return);
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_EQ(session.model.params.titleText(), "Hall 3");
+  EXPECT_TRUE(hub()->titleRequested());
+  EXPECT_FALSE(hub()->button("Title")->icon().isNull());
+}
+
+TEST_F(InputHub, EscapeClosesTheHubAndDialogInputOpensItAgain) {
+  QPointer<CDiaMain> first = hub();
+  QTest::keyClick(first, Qt::Key_Escape);
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_TRUE(first.isNull());
+  EXPECT_EQ(hub(), nullptr);
+  view->runCommand(kCmdDialogInput);
+  ASSERT_NE(hub(), nullptr);
+  view->runCommand(kCmdDialogInput);  // only one hub at a time
+  EXPECT_EQ(view->findChildren<CDiaMain*>().size(), 1);
+}
+
+TEST_F(InputHub, ElementsTableOpensOnceAndItsOkRedrawsTheFrame) {
+  Click(hub(), "&Elements");
+  QApplication::processEvents();
+  CDiaElemente* table = dialogs().elementsTable();
+  ASSERT_NE(table, nullptr);
+  Click(hub(), "&Elements");
+  QApplication::processEvents();
+  EXPECT_EQ(dialogs().elementsTable(), table);
+  table->grid()->editCell(1, 1);
+  test::Type(*table->grid(), "0\r0\r8\r0\r");
+  table->onOk();
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_EQ(dialogs().elementsTable(), nullptr);
+  EXPECT_EQ(session.model.params.elementCount, 1);
+  EXPECT_TRUE(Drawn(4, 0));
+}
+
+TEST_F(InputHub, ContinuousBeamFromTheHubToTheDrawnFrame) {
+  Use<CDiaDLT>("Continuous Beam", [](CDiaDLT* dialog) {
+    dialog->grid()->editCell(1, 1);
+    test::Type(*dialog->grid(), "4.0\r7.5\r12.3");
+    dialog->onOk();
+  });
+  const ModelTables& model = session.model;
+  ASSERT_EQ(model.params.elementCount, 3);
+  EXPECT_EQ(model.elements[2].xb, 7.5f);
+  EXPECT_EQ(model.params.nodeCount, 4);
+  EXPECT_EQ(model.params.supportCount, 4);
+  EXPECT_TRUE(Drawn(10, 0));
+}
+
+TEST_F(InputHub, FrameFromTheHubToTheDrawnFrame) {
+  Use<CDiaRahmen>("Frame", [](CDiaRahmen* dialog) {
+    EXPECT_EQ(dialog->grid()->getItemText(0, 2), "Number of columns");
+    dialog->grid()->editCell(1, 1);
+    test::Type(*dialog->grid(), "3.0\r2\r5.0");
+    dialog->onOk();
+  });
+  const ModelTables& model = session.model;
+  ASSERT_EQ(model.params.elementCount, 3);
+  EXPECT_EQ(model.elements[3].ya, 3.0f);
+  EXPECT_EQ(model.params.supportCount, 2);
+  EXPECT_TRUE(Drawn(2.5f, 3));
+  EXPECT_TRUE(Drawn(5, 1.5f));
+}
+
+TEST_F(InputHub, ArcFromTheHubToTheDrawnFrame) {
+  Use<CDiaBogen>("Arc", [](CDiaBogen* dialog) {
+    EXPECT_EQ(dialog->field(0)->text(), "10.00");
+    EXPECT_EQ(dialog->field(3)->text(), "48");
+    Click(dialog, "OK");
+  });
+  QApplication::processEvents();
+  EXPECT_EQ(session.model.params.elementCount, 48);
+  EXPECT_EQ(session.model.params.arcMark, 1);
+  EXPECT_TRUE(ElementDrawn(1));
+  EXPECT_TRUE(ElementDrawn(12));
+  EXPECT_TRUE(ElementDrawn(36));
+  EXPECT_TRUE(ElementDrawn(48));
+}
+
+TEST_F(InputHub, ParabolaFromTheHubOpensItsElementsInTheTable) {
+  Use<DiaParabola>("Parabola", [](DiaParabola* dialog) {
+    EXPECT_TRUE(dialog->field(0)->text().isEmpty());
+    dialog->field(0)->setText("10");
+    dialog->field(1)->setText("2");
+    dialog->field(2)->setText("6,7");
+    Click(dialog, "OK");
+  });
+  QApplication::processEvents();
+  EXPECT_EQ(session.model.params.elementCount, 6);
+  EXPECT_TRUE(ElementDrawn(1));
+  EXPECT_TRUE(ElementDrawn(4));
+  CDiaElemente* table = dialogs().elementsTable();
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->grid()->getItemText(6, 3), "10.00");
+}
+
+TEST_F(InputHub, SupportsForgetTheMarkedPoint) {
+  session.view.markedPoint = {true, 1, 1};
+  Use<CDiaKnoten>("Supports", [](CDiaKnoten* dialog) { Click(dialog, "Stop"); });
+  EXPECT_FALSE(session.view.markedPoint.set);
+}
+
+TEST_F(InputHub, MaterialsOkMarksTheButton) {
+  Use<CDiaMaterial>("&Material", [](CDiaMaterial* dialog) { Click(dialog, "&OK"); });
+  EXPECT_TRUE(hub()->materialsEntered());
+  EXPECT_TRUE(test::Exists(session.paths.file("MATR")));
+}
+
+}  // namespace
+}  // namespace rerore
