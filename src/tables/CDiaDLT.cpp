@@ -12,12 +12,12 @@ namespace rerore {
 
 namespace {
 
+constexpr int kVisibleRows = 12;
+
 constexpr int kSpanColumn = 1;
 
 const std::vector<GridColumn> kColumns{
     {"Span", kClassAny, 1.0}, {"x [m]", kClassDecimal, 1.0}, {"", kClassDecimal, 1.0}};
-
-void NoRows(const ModelTables&, CellTable&) {}
 
 QLayout* Explanation(QWidget* parent) {
   auto* texts = new QVBoxLayout;
@@ -37,24 +37,14 @@ CDiaDLT::CDiaDLT(Session& session, UserMessages& messages, QWidget* parent)
     : TableDialog(session, messages, parent) {
   setWindowTitle("Continuous beam");
   setSizeGripEnabled(true);
-  showTable(kTableContinuousBeam, kSpanTableRows + 1, kColumns, NoRows);
+  showTable(kTableContinuousBeam, kSpanTableRows + 1, kColumns, nullptr);
   const std::vector<std::string> ends = LoadSpanTableTexts(session_);
   for (size_t i = 0; i < ends.size(); ++i)
     grid_->setItemText(static_cast<int>(i) + 1, kSpanColumn, QString::fromStdString(ends[i]));
 
-  auto* ok = new QPushButton("OK", this);
-  auto* stop = new QPushButton("Stop", this);
-  connect(ok, &QPushButton::clicked, this, &CDiaDLT::onOk);
-  connect(stop, &QPushButton::clicked, this, &QDialog::reject);
-  auto* side = new QVBoxLayout;
-  side->addLayout(Explanation(this));
-  side->addStretch();
-  side->addWidget(ok);
-  side->addWidget(stop);
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(grid_, 1);
-  layout->addLayout(side);
-  resize(grid_->defaultColumnWidth() * 3 + 200, grid_->rowHeight() * 14 + 40);
+  arrangeBesideTable(Explanation(this),
+                     {button("OK", [this] { onOk(); }), button("Stop", [this] { reject(); })},
+                     kVisibleRows);
 }
 
 void CDiaDLT::onOk() {

@@ -19,6 +19,7 @@ namespace {
 
 // The flag columns are narrower than the label column.
 constexpr double kFlagWidth = 0.8;
+constexpr int kVisibleRows = 20;
 
 const std::vector<GridColumn> kColumns{
     {"Element", kClassAny, 1.0},          {"xa [m]", kClassDecimal, 1.0},
@@ -41,11 +42,7 @@ CDiaElemente::CDiaElemente(Session& session, UserMessages& messages, QWidget* pa
   auto* side = new QVBoxLayout;
   side->addLayout(makeButtons());
   side->addLayout(makeTexts());
-  side->addStretch();
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(grid_, 1);
-  layout->addLayout(side);
-  resize(TableWidth(*grid_) + 330, grid_->rowHeight() * 20 + 40);
+  arrangeBesideTable(side, {}, kVisibleRows);
 }
 
 QLayout* CDiaElemente::makeButtons() {

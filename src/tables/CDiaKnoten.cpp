@@ -22,6 +22,7 @@ const std::vector<GridColumn> kColumns{
     {"Nodes", kClassAny, 0.7},  {"x", kClassExponent, 1.0}, {"y", kClassExponent, 1.0},
     {"u", kClassExponent, 1.0}, {"v", kClassExponent, 1.0}, {"phi", kClassExponent, 1.0},
 };
+constexpr int kVisibleRows = 16;
 constexpr const char* kFollowsElements =
     "The nodes follow the element ends: change the elements to move a node";
 
@@ -65,10 +66,7 @@ CDiaKnoten::CDiaKnoten(Session& session, UserMessages& messages, QWidget* parent
   side->addLayout(makeTool());
   side->addStretch();
   side->addLayout(buttons);
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(grid_, 1);
-  layout->addLayout(side);
-  resize(grid_->defaultColumnWidth() * 6 + 330, grid_->rowHeight() * 16 + 40);
+  arrangeBesideTable(side, {}, kVisibleRows);
 }
 
 QLayout* CDiaKnoten::makeTool() {

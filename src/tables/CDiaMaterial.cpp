@@ -59,12 +59,7 @@ CDiaMaterial::CDiaMaterial(Session& session, UserMessages& messages, QWidget* pa
   lists->addStretch();
   side->addLayout(lists);
   side->addWidget(keys);
-  side->addStretch();
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(grid_, 1);
-  layout->addLayout(side);
-  resize(grid_->getColumnWidth(0) + 2 * grid_->getColumnWidth(1) + 200,
-         grid_->rowHeight() * 12 + 40);
+  arrangeBesideTable(side, {}, kMaterialTableRows - 1);
 }
 
 void CDiaMaterial::showEvent(QShowEvent* event) {

@@ -12,6 +12,8 @@ namespace rerore {
 
 namespace {
 
+constexpr int kVisibleRows = 12;
+
 const std::vector<GridColumn> kColumns{
     {"Nr.", kClassAny, 0.5},
     {"width [m]", kClassDecimal, 1.0},
@@ -29,19 +31,10 @@ CDiaQuer::CDiaQuer(Session& session, UserMessages& messages, QWidget* parent)
   OpenSectionTable(session_);
   showTable(kTableSections, kSectionTableRows, kColumns, FillSectionTable);
 
-  auto* ok = new QPushButton("OK", this);
-  auto* stop = new QPushButton("Stop", this);
+  QPushButton* ok = button("OK", [this] { onOk(); });
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &CDiaQuer::onOk);
-  connect(stop, &QPushButton::clicked, this, &QDialog::reject);
-  auto* side = new QVBoxLayout;
-  side->addWidget(ok);
-  side->addWidget(stop);
-  side->addStretch();
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(grid_, 1);
-  layout->addLayout(side);
-  resize(TableWidth(*grid_) + 150, grid_->rowHeight() * 14 + 40);
+  QPushButton* stop = button("Stop", [this] { reject(); });
+  arrangeBesideTable(nullptr, {ok, stop}, kVisibleRows);
 }
 
 void CDiaQuer::onOk() {

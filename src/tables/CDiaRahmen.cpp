@@ -13,6 +13,8 @@ namespace rerore {
 
 namespace {
 
+constexpr int kVisibleRows = 12;
+
 constexpr int kHeightColumn = 1;
 constexpr int kColumnsColumn = 2;
 constexpr int kSpacingColumn = 3;
@@ -23,15 +25,13 @@ const std::vector<GridColumn> kColumns{{"Floor", kClassAny, 1.0},
                                        {"Number of columns", kClassDecimal, kWideColumn},
                                        {"Spacing [m]", kClassDecimal, kWideColumn}};
 
-void NoRows(const ModelTables&, CellTable&) {}
-
 }  // namespace
 
 CDiaRahmen::CDiaRahmen(Session& session, UserMessages& messages, QWidget* parent)
     : TableDialog(session, messages, parent) {
   setWindowTitle("Frame");
   setSizeGripEnabled(true);
-  showTable(kTableElements, kFloorTableRows + 1, kColumns, NoRows);
+  showTable(kTableElements, kFloorTableRows + 1, kColumns, nullptr);
   const std::vector<FloorRowTexts> rows = LoadFloorTableTexts(session_);
   for (size_t i = 0; i < rows.size(); ++i) {
     const int row = static_cast<int>(i) + 1;
@@ -39,19 +39,10 @@ CDiaRahmen::CDiaRahmen(Session& session, UserMessages& messages, QWidget* parent
     grid_->setItemText(row, kColumnsColumn, QString::fromStdString(rows[i].columns));
     grid_->setItemText(row, kSpacingColumn, QString::fromStdString(rows[i].spacing));
   }
-  auto* ok = new QPushButton("OK", this);
-  auto* stop = new QPushButton("Stop", this);
-  connect(ok, &QPushButton::clicked, this, &CDiaRahmen::onOk);
-  connect(stop, &QPushButton::clicked, this, &QDialog::reject);
-  auto* side = new QVBoxLayout;
-  side->addWidget(new QLabel("Enter-key\ncopies from row above", this));
-  side->addStretch();
-  side->addWidget(ok);
-  side->addWidget(stop);
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(grid_, 1);
-  layout->addLayout(side);
-  resize(TableWidth(*grid_) + 180, grid_->rowHeight() * 14 + 40);
+  auto* text = new QVBoxLayout;
+  text->addWidget(new QLabel("Enter-key\ncopies from row above", this));
+  arrangeBesideTable(text, {button("OK", [this] { onOk(); }), button("Stop", [this] { reject(); })},
+                     kVisibleRows);
 }
 
 void CDiaRahmen::onOk() {

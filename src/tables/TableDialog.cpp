@@ -1,10 +1,12 @@
 #include "tables/TableDialog.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 
@@ -23,8 +25,31 @@ void TableDialog::showTable(int kind, int rows, const std::vector<GridColumn>& c
                             void (*fill)(const ModelTables&, CellTable&)) {
   SetUpTable(*grid_, kind, rows, columns);
   CellTable cells(rows, static_cast<int>(columns.size()));
-  fill(session_.model, cells);
+  if (fill != nullptr) fill(session_.model, cells);
   ShowCells(*grid_, cells);
+}
+
+QPushButton* TableDialog::button(const QString& text, const std::function<void()>& action) {
+  auto* b = new QPushButton(text, this);
+  connect(b, &QPushButton::clicked, this, action);
+  return b;
+}
+
+void TableDialog::arrangeBesideTable(QLayout* above, const std::vector<QPushButton*>& buttons,
+                                     int visibleRows) {
+  auto* side = new QVBoxLayout;
+  if (above != nullptr) side->addLayout(above);
+  side->addStretch();
+  for (QPushButton* b : buttons) side->addWidget(b);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(grid_, 1);
+  layout->addLayout(side);
+  const QMargins margins = layout->contentsMargins();
+  const int frame = 2 * grid_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int width = TableWidth(*grid_) + frame + layout->spacing() + side->sizeHint().width();
+  const int height = grid_->rowHeight() * (visibleRows + 1) + frame;
+  resize(width + margins.left() + margins.right(),
+         std::max(height, side->sizeHint().height()) + margins.top() + margins.bottom());
 }
 
 void TableDialog::printTable() {

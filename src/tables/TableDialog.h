@@ -11,6 +11,8 @@
 #include "tables/table_setup.h"
 
 class QAbstractButton;
+class QLayout;
+class QPushButton;
 class QToolButton;
 
 namespace rerore {
@@ -37,9 +39,18 @@ class TableDialog : public QDialog {
   }
 
  protected:
-  // Sets the grid up and shows the model's rows as `fill` writes them.
+  // Sets the grid up and shows the model's rows as `fill` writes them
+  // (none without `fill`).
   void showTable(int kind, int rows, const std::vector<GridColumn>& columns,
                  void (*fill)(const ModelTables&, CellTable&));
+  // The table on the left; on the right `above` (may be null), then the
+  // buttons at the bottom.
+  // The dialog is sized to show the whole width of the table and
+  // `visibleRows` of its rows.
+  void arrangeBesideTable(QLayout* above, const std::vector<QPushButton*>& buttons,
+                          int visibleRows);
+  // A button that runs `slot` on a click.
+  QPushButton* button(const QString& text, const std::function<void()>& action);
   void printTable();
   void saveTableList(const QString& suggestedName);
   void loadTableList(const QString& suggestedName, const QString& filter);
