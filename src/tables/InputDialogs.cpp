@@ -37,7 +37,9 @@ CDiaElemente* InputDialogs::elementsTable() const { return elementsTable_; }
 
 void InputDialogs::dialogInput() {
   Session& session = view_.session();
+  // Every input mode ends; the rubber band waits for the next chain.
   view_.resetInputModes();
+  view_.input().prepareDialogInput();
   if (hub_) hubNumber_ = parseNumber(hub_->numberText().toStdString());
   ApplyDefaultModulus(session.model.params);
   if (session.model.params.inputLock != 0 || hub_) return;
