@@ -67,6 +67,8 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event) {
 
 void CInPlaceEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
+  // The editor's own context menu takes the focus only for a moment.
+  if (event->reason() == Qt::PopupFocusReason) return;
   if (isVisible()) emit editEnded(0, Qt::NoModifier);
 }
 

@@ -18,6 +18,7 @@
 #include "tables/CDiaKnoten.h"
 #include "tables/CDiaMain.h"
 #include "tables/CDiaMaterial.h"
+#include "tables/CDiaModElm.h"
 #include "tables/CDiaRahmen.h"
 #include "tables/CGridCtrl.h"
 #include "tables/CInPlaceEdit.h"
@@ -211,6 +212,55 @@ TEST_F(InputHub, MaterialsOkMarksTheButton) {
   Use<CDiaMaterial>("&Material", [](CDiaMaterial* dialog) { Click(dialog, "&OK"); });
   EXPECT_TRUE(hub()->materialsEntered());
   EXPECT_TRUE(test::Exists(session.paths.file("MATR")));
+}
+
+TEST_F(InputHub, ReturnOnMaterialOpensTheMaterials) {
+  bool opened = false;
+  test::OnNextDialog<CDiaMaterial>([&opened](CDiaMaterial* dialog) {
+    opened = true;
+    Click(dialog, "&Stop");
+  });
+  hub()->button("&Material")->setFocus();
+  QTest::keyClick(hub()->button("&Material"), Qt::Key_Return);
+  EXPECT_TRUE(opened);
+  EXPECT_FALSE(hub()->materialsEntered());
+}
+
+TEST_F(InputHub, RowLabelMarksThePointUntilTheElementsTableEnds) {
+  session.model.params.elementCount = 1;
+  SetElementLeft(session.model.elements[1], 2, 1);
+  SetElementRight(session.model.elements[1], 6, 1);
+  Click(hub(), "&Elements");
+  QApplication::processEvents();
+  CDiaElemente* table = dialogs().elementsTable();
+  ASSERT_NE(table, nullptr);
+  CGridCtrl& grid = *table->grid();
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(1, 0).center());
+  QApplication::processEvents();
+  EXPECT_TRUE(session.view.markedPoint.set);
+  EXPECT_EQ(session.view.markedPoint.x, 2.0f);
+  table->onStop();
+  QApplication::processEvents();
+  EXPECT_FALSE(session.view.markedPoint.set);
+  EXPECT_EQ(dialogs().elementsTable(), nullptr);
+}
+
+TEST_F(InputHub, ClickOnAnElementOpensItsEditor) {
+  session.model.params.elementCount = 2;
+  SetElementLeft(session.model.elements[1], 1, 1);
+  SetElementRight(session.model.elements[1], 5, 1);
+  SetElementLeft(session.model.elements[2], 5, 1);
+  SetElementRight(session.model.elements[2], 5, 4);
+  view->redraw();
+  view->repaint();
+  skipDeleteQuestion = true;
+  test::OnNextDialog<CDiaModElm>([](CDiaModElm* editor) { Click(editor, "Delete"); });
+  const DevicePoint p = view->mapping().toDevice(3, 1);
+  QTest::mouseMove(view.get(), QPoint(p.x, p.y));
+  QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(p.x, p.y));
+  skipDeleteQuestion = false;
+  ASSERT_EQ(session.model.params.elementCount, 1);
+  EXPECT_EQ(session.model.elements[1].yb, 4.0f);
 }
 
 }  // namespace
