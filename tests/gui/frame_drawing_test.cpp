@@ -1,23 +1,18 @@
 // The drawing of the frame, checked at the pixels the mapping gives for
 // known world points.
-#include "view/frame_drawing.h"
-
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
+#include <array>
 
 #include "check/rebuild.h"
 #include "model/position_files.h"
 #include "support/test_support.h"
+#include "view/core/frame_geometry.h"
 #include "view/frame_output.h"
 
 namespace rerore {
 namespace {
-
-using test::RecordingMessages;
 
 constexpr int kWidth = 1000;
 constexpr int kHeight = 600;
@@ -37,103 +32,72 @@ bool Near(const QImage& image, DevicePoint p, Test test, int reach = 1) {
   return false;
 }
 
+// A portal of 6 m x 4 m, clamped at node 1 and pinned at node 4, with its
+// geometry, nodes and equations as the program derives them.
 struct FrameFixture : ::testing::Test {
   test::SettingsHome home;
   test::TempDir data;
   Session session;
-  RecordingMessages messages;
+  test::RecordingMessages messages;
   WorldMapping mapping{session.view};
+  QImage image;
 
   void SetUp() override {
     test::UsePosition(session, data.path(), "001");
     std::filesystem::create_directories(data / "SDIR001");
-  }
-
-  void addElement(float xa, float ya, float xb, float yb) {
-    ElementRecord& e = session.model.elements[++session.model.params.elementCount];
-    e = ElementRecord{};
-    SetElementLeft(e, xa, ya);
-    SetElementRight(e, xb, yb);
-    e.material = e.crossSection = e.compression = e.tension = 1;
-  }
-
-  // Geometry, extents, nodes and equations as the program derives them.
-  void rebuild() {
+    const std::array<float, 4> portal[] = {{0, 0, 0, 4}, {0, 4, 6, 4}, {6, 4, 6, 0}};
+    for (const auto& [xa, ya, xb, yb] : portal) {
+      ElementRecord& e = session.model.elements[++session.model.params.elementCount];
+      SetElementLeft(e, xa, ya);
+      SetElementRight(e, xb, yb);
+      e.material = e.crossSection = e.compression = e.tension = 1;
+    }
     WriteModelExtent(session);
     RebuildModel(session, messages);
-  }
-
-  // A portal of 6 m x 4 m: clamped at node 1, pinned at node 4.
-  void portal() {
-    addElement(0, 0, 0, 4);
-    addElement(0, 4, 6, 4);
-    addElement(6, 4, 6, 0);
-    rebuild();
     NodeRecord& left = session.model.nodes[1];
     left.supportedU = left.supportedV = left.supportedPhi = 1;
-    NodeRecord& right = session.model.nodes[4];
-    right.supportedU = right.supportedV = 1;
+    right().supportedU = right().supportedV = 1;
     WriteNodesFile(session.paths, session.model);
+    session.view.display.endMarks = false;
   }
-
-  QImage render() {
-    QImage i = RenderFrameImage(kWidth, kHeight, session, mapping, messages);
-    if (getenv("DUMP"))
-      i.save(QString("/tmp/rd/") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-             ".png");
-    return i;
+  NodeRecord& right() { return session.model.nodes[4]; }
+  void render() { image = RenderFrameImage(kWidth, kHeight, session, mapping, messages); }
+  QRgb at(float x, float y) const {
+    const DevicePoint p = mapping.toDevice(x, y);
+    return image.pixel(p.x, p.y);
+  }
+  bool near(float x, float y, bool (*test)(QRgb), int reach = 1) const {
+    return Near(image, mapping.toDevice(x, y), test, reach);
   }
 };
 
-TEST_F(FrameFixture, ElementLinesLieWhereTheMappingPutsThem) {
-  portal();
-  session.view.display.endMarks = false;
-  const QImage image = render();
+TEST_F(FrameFixture, ElementLinesAndSupportSymbolsLieWhereTheMappingPutsThem) {
+  render();
   // Along the beam and the columns, away from labels and symbols.
-  for (const float x : {1.0f, 2.0f, 4.5f, 5.5f})
-    EXPECT_TRUE(IsDark(image.pixel(mapping.toDevice(x, 4).x, mapping.toDevice(x, 4).y))) << x;
+  for (const float x : {1.0f, 2.0f, 4.5f, 5.5f}) EXPECT_TRUE(IsDark(at(x, 4))) << x;
   for (const float y : {1.5f, 2.5f, 3.5f}) {
-    EXPECT_TRUE(IsDark(image.pixel(mapping.toDevice(0, y).x, mapping.toDevice(0, y).y))) << y;
-    EXPECT_TRUE(IsDark(image.pixel(mapping.toDevice(6, y).x, mapping.toDevice(6, y).y))) << y;
+    EXPECT_TRUE(IsDark(at(0, y))) << y;
+    EXPECT_TRUE(IsDark(at(6, y))) << y;
   }
-  // Half a metre off the beam the picture is empty.
-  const DevicePoint off = mapping.toDevice(3.5f, 3.5f);
-  EXPECT_TRUE(IsWhite(image.pixel(off.x, off.y)));
-}
-
-TEST_F(FrameFixture, SupportSymbolsFollowTheNodesFlags) {
-  portal();
-  const QImage image = render();
+  EXPECT_TRUE(IsWhite(at(3.5f, 3.5f)));              // half a metre off the beam
   const float s = SymbolSize(session.view.extents);  // 0.06 m
-  // Clamped node 1: a grey square of half side s = 6 cm around the node;
-  // the white node circle covers its inner 3 cm.
-  const DevicePoint square = mapping.toDevice(-0.8f * s, -0.8f * s);
-  EXPECT_TRUE(Near(image, square, IsGrey));
+  // Clamped node 1: a grey square of half side s around the node; the
+  // white node circle of 3 cm covers its inner part.
+  EXPECT_TRUE(near(-0.8f * s, -0.8f * s, IsGrey));
+  EXPECT_TRUE(IsWhite(at(6.0f + 0.01f, -0.01f)));
   // Pinned node 4: the triangle's base line s below the node, no roller.
-  const DevicePoint base = mapping.toDevice(6.0f + 0.5f * s, -s);
-  EXPECT_TRUE(Near(image, base, IsDark));
-  const DevicePoint roller = mapping.toDevice(6.0f + 0.5f * s, -1.2f * s);
-  EXPECT_FALSE(Near(image, roller, IsDark, 0));
-  // The node circle of 3 cm is white inside.
-  const DevicePoint inside = mapping.toDevice(6.0f + 0.01f, -0.01f);
-  EXPECT_TRUE(IsWhite(image.pixel(inside.x, inside.y)));
-}
+  EXPECT_TRUE(near(6.0f + 0.5f * s, -s, IsDark));
+  EXPECT_FALSE(near(6.0f + 0.5f * s, -1.2f * s, IsDark, 0));
 
-TEST_F(FrameFixture, ARollerHasItsLineAndAnElasticSupportIsDashed) {
-  portal();
-  NodeRecord& right = session.model.nodes[4];
-  right.supportedU = 0;  // roller
+  right().supportedU = 0;  // a roller: its line 1.2 s below the node
   WriteNodesFile(session.paths, session.model);
-  const float s = SymbolSize(session.view.extents);
-  QImage image = render();
-  const DevicePoint roller = mapping.toDevice(6.0f + 0.5f * s, -1.2f * s);
-  EXPECT_TRUE(Near(image, roller, IsDark, 0));
+  render();
+  EXPECT_TRUE(near(6.0f + 0.5f * s, -1.2f * s, IsDark, 0));
 
-  right.supportedV = 0;
-  right.supportV = 0.5f;  // elastic only
+  right().supportedV = 0;
+  right().supportV = 0.5f;  // elastic only: the same line dashed
   WriteNodesFile(session.paths, session.model);
-  image = render();
-  // Dashes: along the roller line some pixels are drawn and some are not.
+  render();
   int drawn = 0;
   int gaps = 0;
   const DevicePoint from = mapping.toDevice(6.0f - s, -1.2f * s);
@@ -143,76 +107,58 @@ TEST_F(FrameFixture, ARollerHasItsLineAndAnElasticSupportIsDashed) {
   EXPECT_GT(gaps, 0);
 }
 
-TEST_F(FrameFixture, HingesAreWhiteCirclesAtTheHingedEnds) {
-  portal();
+TEST_F(FrameFixture, HingesTheMarkedPointAndTheGrid) {
   session.model.elements[2].hingeLeft = 1;
-  const QImage image = render();
-  const int32_t r = 3 * mapping.markRadius();
+  session.view.markedPoint = {true, 3.0f, 3.0f};
+  render();
+  // A hinge: the outline on its circle, the inside white over the lines.
   const DevicePoint centre = mapping.toDevice(0, 4);
-  const double pixels = r * std::fabs(mapping.transform().scaleX());
-  // The outline lies on the circle, the inside is white over the lines.
-  EXPECT_TRUE(Near(image, {centre.x + static_cast<int>(pixels), centre.y}, IsDark));
-  EXPECT_TRUE(IsWhite(image.pixel(centre.x + static_cast<int>(pixels / 2), centre.y)));
+  const int pixels = static_cast<int>(3 * mapping.markRadius() * mapping.transform().scaleX());
+  EXPECT_TRUE(Near(image, {centre.x + pixels, centre.y}, IsDark));
+  EXPECT_TRUE(IsWhite(image.pixel(centre.x + pixels / 2, centre.y)));
+  // The marked point: a red dot of 12 pixels radius.
+  const DevicePoint p = mapping.toDevice(3.0f, 3.0f);
+  EXPECT_TRUE(IsRed(image.pixel(p.x + 10, p.y)));
+  EXPECT_FALSE(IsRed(image.pixel(p.x + 15, p.y)));
+  // The grid: red at whole meshes only.
+  session.view.grid = {true, 2.0f, 0.15f};
+  render();
+  EXPECT_TRUE(IsRed(at(2.0f, 1.0f)));
+  EXPECT_TRUE(IsWhite(at(3.0f, 1.0f)));
+
+  // A zoom window thinner than the tolerance draws nothing at all.
+  ASSERT_TRUE(mapping.zoomByDrag({200, 100}, {200, 300}));
+  render();
+  for (int y = 0; y < kHeight; y += 7)
+    for (int x = 0; x < kWidth; x += 7) ASSERT_TRUE(IsWhite(image.pixel(x, y))) << x << "," << y;
 }
 
 TEST_F(FrameFixture, AMechanismShowsRedPoleDotsAndTheGreenShape) {
-  portal();
   // The frame sways: the beam's nodes move to the right.
-  Session& s = session;
-  s.check.checkResult = s.model.nodes[2].dofU;
-  s.check.kinematicVector[s.model.nodes[2].dofU] = 1.0;
-  s.check.kinematicVector[s.model.nodes[3].dofU] = 1.0;
-  s.check.poleTable[1] = {0.0f, 0.0f, 0};
-  s.check.poleTable[2] = {0.0f, 0.0f, 1};
-  s.check.poleTable[3] = {6.0f, 0.0f, 0};
-  s.view.extents = {-1, -1, 8, 5};
-  s.view.display.endMarks = false;
-  const QImage image = render();
+  CheckResults& check = session.check;
+  check.checkResult = session.model.nodes[2].dofU;
+  check.kinematicVector[session.model.nodes[2].dofU] = 1.0;
+  check.kinematicVector[session.model.nodes[3].dofU] = 1.0;
+  check.poleTable[1] = {0.0f, 0.0f, 0};
+  check.poleTable[2] = {0.0f, 0.0f, 1};
+  check.poleTable[3] = {6.0f, 0.0f, 0};
+  session.view.extents = {-1, -1, 8, 5};
+  render();
   // Pole dots: red at the pole, and the singular node in red as well
   // (left of its centre, where neither a line nor an arrow covers it).
-  EXPECT_TRUE(IsRed(image.pixel(mapping.toDevice(6, 0).x, mapping.toDevice(6, 0).y)));
+  EXPECT_TRUE(IsRed(at(6, 0)));
   const int dot = static_cast<int>(3 * mapping.markRadius() * mapping.transform().scaleX());
   const DevicePoint node = mapping.toDevice(0, 4);
   EXPECT_TRUE(IsRed(image.pixel(node.x - dot / 2, node.y)));
   EXPECT_FALSE(IsRed(image.pixel(node.x - dot - 3, node.y)));
   // The displaced beam one metre to the right, in green.
-  EXPECT_TRUE(Near(image, mapping.toDevice(4.0f, 4.0f), IsGreen));
-  EXPECT_TRUE(Near(image, mapping.toDevice(6.8f, 4.0f), IsGreen));
+  EXPECT_TRUE(near(4.0f, 4.0f, IsGreen));
+  EXPECT_TRUE(near(6.8f, 4.0f, IsGreen));
   // Below the threshold nothing green is left.
-  s.view.mechanismAmplitude = 0.004f;
-  const QImage still = render();
-  EXPECT_FALSE(Near(still, mapping.toDevice(6.8f, 4.0f), IsGreen, 3));
-  EXPECT_TRUE(IsRed(still.pixel(mapping.toDevice(6, 0).x, mapping.toDevice(6, 0).y)));
-}
-
-TEST_F(FrameFixture, TheMarkedPointIsABigRedDot) {
-  portal();
-  session.view.markedPoint = {true, 3.0f, 2.0f};
-  const QImage image = render();
-  const DevicePoint p = mapping.toDevice(3.0f, 2.0f);
-  EXPECT_TRUE(IsRed(image.pixel(p.x, p.y)));
-  EXPECT_TRUE(IsRed(image.pixel(p.x + 10, p.y)));  // 12 pixels of radius
-  EXPECT_FALSE(IsRed(image.pixel(p.x + 15, p.y)));
-}
-
-TEST_F(FrameFixture, TheGridIsRedAtWholeMeshes) {
-  portal();
-  session.view.grid.on = true;
-  session.view.grid.meshWidth = 2.0f;
-  const QImage image = render();
-  const DevicePoint line = mapping.toDevice(2.0f, 1.0f);  // x = 2 is a grid line
-  EXPECT_TRUE(IsRed(image.pixel(line.x, line.y)));
-  const DevicePoint between = mapping.toDevice(3.0f, 1.0f);
-  EXPECT_TRUE(IsWhite(image.pixel(between.x, between.y)));
-}
-
-TEST_F(FrameFixture, AThinZoomWindowDrawsNothing) {
-  portal();
+  session.view.mechanismAmplitude = 0.004f;
   render();
-  ASSERT_TRUE(mapping.zoomByDrag({200, 100}, {200, 300}));
-  const QImage image = render();
-  for (int y = 0; y < kHeight; y += 7)
-    for (int x = 0; x < kWidth; x += 7) ASSERT_TRUE(IsWhite(image.pixel(x, y))) << x << "," << y;
+  EXPECT_FALSE(near(6.8f, 4.0f, IsGreen, 3));
+  EXPECT_TRUE(IsRed(at(6, 0)));
 }
 
 }  // namespace

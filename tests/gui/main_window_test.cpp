@@ -1,18 +1,27 @@
+// The main window on an example position: menus, toolbar, panes, and the
+// position commands with the dialogs they show and how the program ends or
+// stays after them.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTest>
 #include <QToolBar>
+#include <cstring>
 #include <filesystem>
 
 #include "gui_helpers.h"
@@ -22,24 +31,21 @@
 #include "shell/application_look.h"
 #include "support/test_support.h"
 #include "view/CZELTWView.h"
+#include "view/text_dialogs.h"
 #include "view/view_messages.h"
 
 namespace rerore {
 namespace {
 
-struct MainWindow : ::testing::Test {
-  test::SettingsHome home;
-  test::TempDir data;
-  Session session;
-  test::RecordingMessages messages;
+namespace fs = std::filesystem;
+using test::OnNextDialog;
 
-  void SetUp() override {
-    QSettings().clear();
-    std::filesystem::create_directories(data / "SDIR001");
-    ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
-  }
-  void TearDown() override { QSettings().clear(); }
-};
+int32_t GeometryValue(const std::string& path) {
+  const std::string bytes = test::ReadFile(path);
+  int32_t value = -1;
+  if (bytes.size() >= sizeof value) std::memcpy(&value, bytes.data(), sizeof value);
+  return value;
+}
 
 QStringList Texts(const QList<QAction*>& actions) {
   QStringList texts;
@@ -47,42 +53,59 @@ QStringList Texts(const QList<QAction*>& actions) {
   return texts;
 }
 
-TEST_F(MainWindow, OpensTitledWithThePositionAfterLoading) {
-  CMainFrame frame(session);
-  frame.show();
-  QApplication::processEvents();
-  EXPECT_EQ(frame.windowTitle(), QString("Position 001 "));
-  EXPECT_TRUE(frame.isMaximized());
-  EXPECT_TRUE(frame.statusBar()->isVisible());
-}
+// The example positions copied to a fresh data directory; the window on
+// one of them.
+struct Window : ::testing::Test {
+  test::SettingsHome home;
+  test::TempDir data;
+  Session session;
+  test::RecordingMessages messages;
+  std::unique_ptr<CMainFrame> frame;
+  std::unique_ptr<QSignalSpy> quit;
 
-TEST_F(MainWindow, MenusStandInTheirOrderWithTheirAccelerators) {
-  CMainFrame frame(session);
-  EXPECT_EQ(Texts(frame.menuBar()->actions()),
+  void SetUp() override { QSettings().clear(); }
+  void TearDown() override { QSettings().clear(); }
+  void open(const std::string& name = "001") {
+    fs::copy(std::string(RERORE_SOURCE_DIR) + "/examples/DATA", data.path(),
+             fs::copy_options::recursive);
+    ASSERT_EQ(StartProgram(session, messages, "." + name + " @" + data.path()),
+              StartResult::Started);
+    frame = std::make_unique<CMainFrame>(session);
+    frame->view()->setMessages(messages);
+    quit = std::make_unique<QSignalSpy>(frame.get(), &CMainFrame::quitRequested);
+    frame->show();
+    QApplication::processEvents();
+  }
+  CZELTWView* view() { return frame->view(); }
+  std::string file(const std::string& name) { return data / ("SDIR001/" + name); }
+};
+
+TEST_F(Window, OpensMaximisedWithMenusInTheirOrderAndTheirAccelerators) {
+  open();
+  EXPECT_EQ(frame->windowTitle(), QString("Position 001 "));
+  EXPECT_TRUE(frame->isMaximized());
+  EXPECT_TRUE(frame->statusBar()->isVisible());
+  EXPECT_EQ(Texts(frame->menuBar()->actions()),
             QStringList({"&Position", "&View", "&Font", "Ec&ho", "&Dialog Input", "Help"}));
-  QMenu* position = frame.menuBar()->actions()[0]->menu();
-  ASSERT_NE(position, nullptr);
   EXPECT_EQ(
-      Texts(position->actions()),
+      Texts(frame->menuBar()->actions()[0]->menu()->actions()),
       QStringList({"&New\tCtrl+N", "O&pen...\tCtrl+O", "S&tore\tCtrl+S", "Store &as...", "-",
                    "&Print...\tCtrl+P", "File D1 (Dimensions)\tCtrl+D", "-", "&End\t2 x ESC"}));
+  EXPECT_EQ(Texts(frame->menuBar()->actions()[1]->menu()->actions()), QStringList({"Aux. lines"}));
   const std::pair<int, const char*> keys[] = {
       {kCmdNew, "Ctrl+N"},   {kCmdOpen, "Ctrl+O"},          {kCmdStore, "Ctrl+S"},
       {kCmdPrint, "Ctrl+P"}, {kCmdFileD1, "Ctrl+D"},        {kCmdEnd, "X"},
       {kCmdManual, "F1"},    {kCmdContextHelp, "Shift+F1"},
   };
   for (const auto& [id, key] : keys) {
-    ASSERT_NE(frame.action(id), nullptr) << id;
-    EXPECT_EQ(frame.action(id)->shortcut(), QKeySequence(key)) << id;
+    ASSERT_NE(frame->action(id), nullptr) << id;
+    EXPECT_EQ(frame->action(id)->shortcut(), QKeySequence(key)) << id;
   }
-  QMenu* view = frame.menuBar()->actions()[1]->menu();
-  ASSERT_NE(view, nullptr);
-  EXPECT_EQ(Texts(view->actions()), QStringList({"Aux. lines"}));
 }
 
-TEST_F(MainWindow, TheToolbarHasSixButtonsWithTheirTips) {
-  CMainFrame frame(session);
-  QToolBar* bar = frame.standardToolBar();
+TEST_F(Window, TheToolbarHasSixButtonsWithTheirTipsAndHiddenOnesStayHidden) {
+  open();
+  QToolBar* bar = frame->standardToolBar();
   EXPECT_EQ(bar->windowTitle(), "Standard");
   QStringList tips;
   QStringList statusTips;
@@ -95,22 +118,16 @@ TEST_F(MainWindow, TheToolbarHasSixButtonsWithTheirTips) {
   EXPECT_EQ(tips, QStringList({"Store", "Print", "Dimensions", "Copy to Clipboard",
                                "Graphical input with the mouse", "Grid (Drawing Tool)"}));
   EXPECT_EQ(statusTips, QStringList({"Store.", "Print", "", "", "Graphical input", "Grid"}));
-  EXPECT_EQ(bar->actions().last()->text(), "Anpassen...");
-}
-
-TEST_F(MainWindow, HiddenToolbarButtonsStayHiddenAtTheNextStart) {
-  {
-    CMainFrame frame(session);
-    test::OnNextDialog<CToolbarCustomize>([](CToolbarCustomize* dialog) {
-      QListWidget* list = dialog->buttonList();
-      ASSERT_EQ(list->count(), 6);
-      list->item(2)->setCheckState(Qt::Unchecked);  // Dimensions
-      dialog->accept();
-    });
-    frame.standardToolBar()->actions().last()->trigger();
-    EXPECT_FALSE(frame.action(kCmdDimensions)->isVisible());
-  }
-  CMainFrame again(session);
+  OnNextDialog<CToolbarCustomize>([](CToolbarCustomize* dialog) {
+    QListWidget* list = dialog->buttonList();
+    ASSERT_EQ(list->count(), 6);
+    list->item(2)->setCheckState(Qt::Unchecked);  // Dimensions
+    dialog->accept();
+  });
+  ASSERT_EQ(bar->actions().last()->text(), "Anpassen...");
+  bar->actions().last()->trigger();
+  EXPECT_FALSE(frame->action(kCmdDimensions)->isVisible());
+  CMainFrame again(session);  // the next start
   EXPECT_FALSE(again.action(kCmdDimensions)->isVisible());
   EXPECT_TRUE(again.action(kCmdStore)->isVisible());
 }
@@ -127,77 +144,65 @@ TEST(PointerRule, TheCrossHairIsThePointerOnlyOverTheDrawing) {
   EXPECT_FALSE(CMainFrame::OverDrawing({500, 656}, client, status, menu));  // status bar
 }
 
-TEST_F(MainWindow, CommandsNobodyServesAreGreyed) {
-  CMainFrame frame(session);
-  EXPECT_TRUE(frame.action(kCmdPrint)->isEnabled());
-  EXPECT_TRUE(frame.action(kCmdFont)->isEnabled());
-  EXPECT_TRUE(frame.action(kCmdKeysHelp)->isEnabled());
-  EXPECT_FALSE(frame.action(kCmdEditCopy)->isEnabled());
-  EXPECT_FALSE(frame.action(kCmdNextPane)->isEnabled());
-}
-
-TEST_F(MainWindow, AuxLinesIsShownCheckedWhenOn) {
-  CMainFrame frame(session);
-  QAction* aux = frame.action(kCmdAuxLines);
+TEST_F(Window, CommandsNobodyServesAreGreyedAndAuxLinesIsCheckedWhenOn) {
+  open();
+  EXPECT_TRUE(frame->action(kCmdFont)->isEnabled());
+  EXPECT_TRUE(frame->action(kCmdKeysHelp)->isEnabled());
+  EXPECT_FALSE(frame->action(kCmdEditCopy)->isEnabled());
+  EXPECT_FALSE(frame->action(kCmdNextPane)->isEnabled());
+  QAction* aux = frame->action(kCmdAuxLines);
   EXPECT_FALSE(aux->isChecked());
   aux->trigger();
   EXPECT_TRUE(session.view.display.auxLines);
   EXPECT_TRUE(aux->isChecked());
-  frame.runCommand(kCmdAuxLinesToggle);  // the second command of the same flag
+  frame->runCommand(kCmdAuxLinesToggle);  // the second command of the same flag
   EXPECT_FALSE(session.view.display.auxLines);
   EXPECT_FALSE(aux->isChecked());
 }
 
-TEST_F(MainWindow, TheCoordinatesPaneShowsTheMouseInMetres) {
-  CMainFrame frame(session);
-  frame.resize(1200, 800);
-  frame.show();
-  QApplication::processEvents();
-  CZELTWView* view = frame.view();
-  view->repaint();  // defines the world
-  const DevicePoint p = view->mapping().worldToDevice({10.0f, 5.0f});
-  QMouseEvent move(QEvent::MouseMove, QPointF(p.x, p.y), view->mapToGlobal(QPointF(p.x, p.y)),
+TEST_F(Window, TheCoordinatesPaneShowsTheMouseInMetres) {
+  open();
+  view()->repaint();  // defines the world
+  const DevicePoint p = view()->mapping().worldToDevice({10.0f, 5.0f});
+  QMouseEvent move(QEvent::MouseMove, QPointF(p.x, p.y), view()->mapToGlobal(QPointF(p.x, p.y)),
                    Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(view, &move);
-  const QStringList xy = frame.pane(kCoordinatesPane)->text().split("  ");
-  ASSERT_EQ(xy.size(), 2) << frame.pane(kCoordinatesPane)->text().toStdString();
+  QApplication::sendEvent(view(), &move);
+  const QStringList xy = frame->pane(kCoordinatesPane)->text().split("  ");
+  ASSERT_EQ(xy.size(), 2) << frame->pane(kCoordinatesPane)->text().toStdString();
   // Within a pixel of the point, written "%.2f  %.2f".
-  const double pixel = view->mapping().pickTolerance() / 4;
-  EXPECT_NEAR(xy[0].toDouble(), 10.0, pixel);
-  EXPECT_NEAR(xy[1].toDouble(), 5.0, pixel);
+  const double reach = view()->mapping().pickTolerance() / 4 + 0.005;
+  EXPECT_NEAR(xy[0].toDouble(), 10.0, reach);
+  EXPECT_NEAR(xy[1].toDouble(), 5.0, reach);
   EXPECT_EQ(xy[0].size(), xy[0].indexOf('.') + 3);
-  EXPECT_EQ(view->crossHair(), QPoint(p.x, p.y));
+  EXPECT_EQ(view()->crossHair(), QPoint(p.x, p.y));
 }
 
-TEST_F(MainWindow, F1WithoutTheManualSaysSo) {
+TEST_F(Window, F1WithoutTheManualSaysSo) {
   ASSERT_FALSE(QFileInfo::exists("VELTRANIX.PDF"));
-  CMainFrame frame(session);
-  frame.view()->setMessages(messages);
-  const size_t before = messages.messages.size();
-  frame.action(kCmdManual)->trigger();
-  ASSERT_EQ(messages.messages.size(), before + 1);
-  EXPECT_EQ(messages.messages.back().text, "File VELTRANIX.PDF not found!");
-  EXPECT_EQ(messages.messages.back().title, "Attention");
+  open();
+  messages.messages.clear();
+  frame->action(kCmdManual)->trigger();
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].text, "File VELTRANIX.PDF not found!");
+  EXPECT_EQ(messages.messages[0].title, "Attention");
 }
 
-TEST_F(MainWindow, CopyPutsThePictureOfTheViewOnTheClipboard) {
-  CMainFrame frame(session);
-  frame.show();
-  QApplication::processEvents();
+TEST_F(Window, CopyPutsThePictureOfTheViewOnTheClipboard) {
+  open();
   QApplication::clipboard()->clear();
-  frame.action(kCmdCopyToClipboard)->trigger();
+  frame->action(kCmdCopyToClipboard)->trigger();
   const QImage copied = QApplication::clipboard()->image();
   ASSERT_FALSE(copied.isNull());
-  EXPECT_EQ(copied.size(), frame.view()->size());
+  EXPECT_EQ(copied.size(), view()->size());
   // The origin symbol of the drawing is on it.
-  const DevicePoint origin = frame.view()->mapping().toDevice(0, 0);
+  const DevicePoint origin = view()->mapping().toDevice(0, 0);
   EXPECT_LT(qGray(copied.pixel(origin.x + 20, origin.y)), 128);
 }
 
-TEST_F(MainWindow, ALookIsAStyleAndIsKept) {
+TEST_F(Window, ALookIsAStyleAndIsKept) {
   const QString before = QApplication::style()->name();
-  CMainFrame frame(session);
-  frame.runCommand(kFirstLookCommand + 1);
+  open();
+  frame->runCommand(kFirstLookCommand + 1);
   EXPECT_EQ(StoredApplicationLook(), kFirstLookCommand + 1);
   EXPECT_EQ(QApplication::style()->name().toLower(),
             LookStyleName(kFirstLookCommand + 1).toLower());
@@ -205,13 +210,13 @@ TEST_F(MainWindow, ALookIsAStyleAndIsKept) {
 }
 
 // The keys page the Help menu opens lists every key the main window has.
-TEST_F(MainWindow, TheKeysPageNamesEveryAccelerator) {
+TEST_F(Window, TheKeysPageNamesEveryAccelerator) {
   const QString page =
       QString::fromLatin1(test::ReadFile(std::string(RERORE_SOURCE_DIR) + "/help/KEYSFRAMES.HTM"));
   ASSERT_FALSE(page.isEmpty());
-  CMainFrame frame(session);
+  open();
   int keys = 0;
-  for (QAction* action : frame.findChildren<QAction*>()) {
+  for (QAction* action : frame->findChildren<QAction*>()) {
     const QString key = action->shortcut().toString(QKeySequence::PortableText);
     if (key.isEmpty()) continue;
     ++keys;
@@ -219,6 +224,129 @@ TEST_F(MainWindow, TheKeysPageNamesEveryAccelerator) {
     EXPECT_TRUE(page.contains(written, Qt::CaseSensitive)) << key.toStdString();
   }
   EXPECT_GE(keys, 18);
+}
+
+TEST_F(Window, ClosingTheWindowAndTheCharacterXRunEndWhichWritesTheEchoFile) {
+  open();
+  fs::remove(file("ECHO_G.001.TXT"));
+  frame->close();
+  QTRY_COMPARE(quit->count(), 1);
+  EXPECT_EQ((*quit)[0][0].toInt(), 0);
+  EXPECT_TRUE(test::Exists(file("ECHO_G.001.TXT")));
+  EXPECT_TRUE(frame->isVisible());  // End decides, not the close box
+  EXPECT_NE(GeometryValue(file("GEOMETRY.001")), 1);
+
+  fs::remove(file("ECHO_G.001.TXT"));
+  QApplication::setActiveWindow(frame.get());
+  view()->setFocus();
+  QTest::keyClick(view(), Qt::Key_X);
+  QTRY_COMPARE(quit->count(), 2);
+  EXPECT_TRUE(test::Exists(file("ECHO_G.001.TXT")));
+}
+
+TEST_F(Window, StoreOnASoundFrameWritesGeometryOneAndEnds) {
+  open();
+  frame->runCommand(kCmdStore);
+  ASSERT_EQ(quit->count(), 1);
+  EXPECT_EQ((*quit)[0][0].toInt(), 0);
+  EXPECT_EQ(GeometryValue(file("GEOMETRY.001")), 1);
+  EXPECT_EQ(session.check.checkResult, 0);
+}
+
+TEST_F(Window, StoreOnAMechanismStaysAndDrawsThePoles) {
+  open("003");
+  frame->runCommand(kCmdStore);
+  QApplication::processEvents();
+  EXPECT_EQ(quit->count(), 0);
+  ASSERT_GT(session.check.checkResult, 0);
+  EXPECT_NE(GeometryValue(data / "SDIR003/GEOMETRY.003"), 1);
+  // The second paint fits the extents widened by the poles.
+  view()->redraw();
+  view()->repaint();
+  const QImage picture = view()->framePicture().toImage();
+  int poles = 0;
+  for (int i = 1; i <= session.model.params.elementCount; ++i) {
+    const DevicePoint p =
+        view()->mapping().toDevice(session.check.poleTable[i].x, session.check.poleTable[i].y);
+    const QRgb c = picture.valid(p.x, p.y) ? picture.pixel(p.x, p.y) : 0;
+    if (qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80) ++poles;
+  }
+  EXPECT_EQ(poles, session.model.params.elementCount);
+}
+
+TEST_F(Window, NewAsksToEraseWhenNothingChangedElseToSave) {
+  open();
+  messages.answers = {Answer::No};
+  frame->runCommand(kCmdNew);
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].text, "New frame ? Erase screen?");
+  EXPECT_EQ(messages.messages[0].title, "New frame");
+  EXPECT_EQ(session.paths.extension, ".001");
+
+  session.model.params.setTitle("changed");
+  messages.answers = {Answer::No};
+  frame->runCommand(kCmdNew);
+  ASSERT_EQ(messages.messages.size(), 2u);
+  EXPECT_EQ(messages.messages[1].text, "Save changes?");
+  EXPECT_EQ(messages.messages[1].title, "Erase");
+  EXPECT_EQ(session.paths.extension, ".NEW");
+  QApplication::processEvents();
+  EXPECT_EQ(frame->windowTitle(), "Position NEW ");
+}
+
+TEST_F(Window, StoreOfAnUnnamedPositionAsksForItsName) {
+  open();
+  messages.answers = {Answer::Yes};
+  frame->runCommand(kCmdNew);
+  ASSERT_EQ(session.paths.extension, ".NEW");
+  OnNextDialog<CDiaSaveAs>([](CDiaSaveAs* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Store");
+    EXPECT_EQ(dialog->nameField()->selectedText(), "NEW");
+    QTest::keyClicks(dialog->nameField(), " 042 ");
+    dialog->accept();
+  });
+  frame->runCommand(kCmdStore);
+  EXPECT_EQ(session.paths.extension, ".042");
+  EXPECT_EQ(GeometryValue(data / "SDIR042/GEOMETRY.042"), 1);
+  EXPECT_EQ(quit->count(), 1);
+}
+
+TEST_F(Window, OpenRefusesAFolderWithoutAPositionAndAsksAgain) {
+  open();
+  const std::string other = data / "POS7";
+  fs::create_directories(other);
+  OnNextDialog<QFileDialog>([other](QFileDialog* browser) {
+    EXPECT_EQ(browser->windowTitle(), "Pfad + Position");
+    browser->selectFile(QString::fromStdString(other));
+    static_cast<QDialog*>(browser)->accept();
+    OnNextDialog<QFileDialog>([](QFileDialog* again) { again->reject(); });
+  });
+  frame->runCommand(kCmdOpen);
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].title, "No directory with a position!");
+  EXPECT_EQ(messages.messages[0].text, other);
+  EXPECT_EQ(session.paths.extension, ".001");
+
+  OnNextDialog<QFileDialog>([this](QFileDialog* browser) {  // the folder, without a separator
+    browser->selectFile(QString::fromStdString(data / "SDIR002"));
+    static_cast<QDialog*>(browser)->accept();
+  });
+  frame->runCommand(kCmdOpen);
+  EXPECT_EQ(session.paths.extension, ".002");
+  EXPECT_EQ(session.model.params.elementCount, 3);
+}
+
+TEST_F(Window, EchoReloadsTheEditedModel) {
+  open();
+  session.view.auxLineCount = 5;  // a reload starts the aux lines anew
+  OnNextDialog<CDiaEcho>([](CDiaEcho* dialog) {
+    QPlainTextEdit* text = dialog->textField();
+    text->setPlainText(text->toPlainText().replace("30000000.00", "21000000.00"));
+    dialog->accept();
+  });
+  frame->runCommand(kCmdEcho);
+  EXPECT_EQ(session.view.auxLineCount, 0);
+  EXPECT_EQ(session.model.materials[1].modulus, 2.1e7f);
 }
 
 }  // namespace

@@ -19,21 +19,16 @@ ElementRecord Element(float xa, float ya, float xb, float yb) {
   return e;
 }
 
-TEST(LabelAngles, ElementNumbersTurnAlongTheElement) {
-  EXPECT_EQ(ElementLabelAngle(Element(0, 0, 6, 0.05f)), 0.0);  // 0.8 % rise counts as level
-  EXPECT_DOUBLE_EQ(ElementLabelAngle(Element(0, 0, 0, 4)), kPi / 2);
-  EXPECT_DOUBLE_EQ(ElementLabelAngle(Element(0, 4, 0, 0)), kPi / 2);  // drawn downwards too
+TEST(LabelAngles, ElementNumbersTurnAlongTheElementAndTidyOnesReadUpright) {
+  EXPECT_EQ(ElementLabelAngle(Element(0, 0, 6, 0.05f)), 0.0);         // 0.8 % rise counts as level
+  EXPECT_DOUBLE_EQ(ElementLabelAngle(Element(0, 4, 0, 0)), kPi / 2);  // drawn downwards
   EXPECT_NEAR(ElementLabelAngle(Element(0, 0, 3, 3)), kPi / 4, 1e-7);
   EXPECT_NEAR(ElementLabelAngle(Element(3, 0, 0, 3)), 3 * kPi / 4, 1e-7);
   EXPECT_EQ(ElementLabelAngle(Element(2, 2, 2, 2)), 0.0);  // no length
-}
-
-TEST(LabelAngles, TidyLabelsReadUpright) {
   EXPECT_NEAR(TidyAngle(3 * kPi / 4), -kPi / 4, 1e-12);
   EXPECT_NEAR(TidyAngle(-3 * kPi / 4), kPi / 4, 1e-12);
   EXPECT_DOUBLE_EQ(TidyAngle(-kPi / 2), -kPi / 2);
   EXPECT_DOUBLE_EQ(TidyAngle(kPi / 2), kPi / 2);
-  EXPECT_DOUBLE_EQ(TidyAngle(0.3), 0.3);
 }
 
 struct SupportFixture : ::testing::Test {
@@ -45,52 +40,32 @@ struct SupportFixture : ::testing::Test {
     node.y = 1.0f;
     node.z = -1.0f;
   }
+  SupportSymbol symbol(float s = 0.5f) { return MakeSupportSymbol(model, 1, s, 100); }
 };
 
-TEST_F(SupportFixture, APinIsATriangleAndARollerAddsItsLine) {
-  node.supportedU = node.supportedV = 1;
-  SupportSymbol pin = MakeSupportSymbol(model, 1, 0.5f, 100);
-  EXPECT_EQ(pin.kind, SupportKind::Pin);
-  ASSERT_EQ(pin.lines.size(), 3u);
-  EXPECT_FLOAT_EQ(pin.lines[0].b.x, 1.5f);
-  EXPECT_FLOAT_EQ(pin.lines[0].b.y, 0.5f);
-  EXPECT_FLOAT_EQ(pin.lines[1].b.x, 2.5f);
-
-  node.supportedU = 0;
-  SupportSymbol roller = MakeSupportSymbol(model, 1, 0.5f, 100);
-  EXPECT_EQ(roller.kind, SupportKind::Roller);
-  ASSERT_EQ(roller.lines.size(), 4u);
-  EXPECT_FLOAT_EQ(roller.lines[3].a.y, 0.4f);  // 1.2 s below the node
-  EXPECT_FLOAT_EQ(roller.lines[3].a.x, 1.5f);
-  EXPECT_FLOAT_EQ(roller.lines[3].b.x, 2.5f);
-}
-
+// The pin, the roller and the dashed elastic roller are checked at their
+// pixels in the drawing; the side roller and the clamped square are not.
 TEST_F(SupportFixture, OnlyHorizontallyHeldPointsLeftWithAVerticalRoller) {
   node.supportedU = 1;
-  SupportSymbol side = MakeSupportSymbol(model, 1, 0.5f, 100);
+  SupportSymbol side = symbol();
   EXPECT_EQ(side.kind, SupportKind::SideRoller);
   ASSERT_EQ(side.lines.size(), 4u);
   EXPECT_FLOAT_EQ(side.lines[0].b.x, 1.5f);  // the tip to the left
   EXPECT_FLOAT_EQ(side.lines[0].b.y, 1.5f);
   EXPECT_FLOAT_EQ(side.lines[3].a.x, 1.4f);
   EXPECT_FLOAT_EQ(side.lines[3].b.x, 1.4f);
-}
-
-TEST_F(SupportFixture, ElasticSupportsWithoutTheirFlagAreDashedRollers) {
-  node.supportV = 0.3f;
-  EXPECT_EQ(MakeSupportSymbol(model, 1, 0.5f, 100).kind, SupportKind::Elastic);
-  node.supportV = 0.0f;
-  node.supportU = 0.2f;
-  EXPECT_EQ(MakeSupportSymbol(model, 1, 0.5f, 100).lines.size(), 4u);
+  node.supportedU = 0;
+  node.supportU = 0.2f;  // elastic sideways only: still the dashed roller below
+  EXPECT_EQ(symbol().kind, SupportKind::Elastic);
   node.supportU = 0.0f;
-  EXPECT_EQ(MakeSupportSymbol(model, 1, 0.5f, 100).kind, SupportKind::None);
+  EXPECT_EQ(symbol().kind, SupportKind::None);
 }
 
 TEST_F(SupportFixture, AClampedSquareTurnsWithItsElement) {
   node.supportedPhi = node.supportedU = 1;
   node.startingElement = 1;
   model.elements[1] = Element(2, 1, 2, 5);  // a column upwards: c = 0, s' = -1
-  SupportSymbol clamped = MakeSupportSymbol(model, 1, 0.06f, 100);
+  SupportSymbol clamped = symbol(0.06f);
   EXPECT_EQ(clamped.kind, SupportKind::Clamped);
   ASSERT_EQ(clamped.lines.size(), 1u);  // the vertical line through the node
   EXPECT_FLOAT_EQ(clamped.lines[0].a.y, 1.06f);
@@ -98,28 +73,20 @@ TEST_F(SupportFixture, AClampedSquareTurnsWithItsElement) {
   // (the node's z) and flips to y = 94.
   EXPECT_EQ(clamped.square[0].x, 194);
   EXPECT_EQ(clamped.square[0].y, 94);
-  EXPECT_EQ(clamped.square[1].x, 194);
-  EXPECT_EQ(clamped.square[1].y, 106);
   EXPECT_EQ(clamped.square[2].x, 206);
   EXPECT_EQ(clamped.square[2].y, 106);
 }
 
-TEST(Hinges, MixedHingeCirclesMoveIntoTheElement) {
+TEST(Hinges, MixedHingeCirclesMoveInAndRigidEndsGetAStub) {
   const ElementRecord sloped = Element(0, 0, 3, 4);
-  WorldPoint c = HingeCentre(sloped, true, false);
-  EXPECT_FLOAT_EQ(c.x, 0.0f);
-  c = HingeCentre(sloped, true, true);
+  EXPECT_FLOAT_EQ(HingeCentre(sloped, true, false).x, 0.0f);
+  WorldPoint c = HingeCentre(sloped, true, true);
   EXPECT_FLOAT_EQ(c.x, 0.072f);
   EXPECT_FLOAT_EQ(c.y, 0.096f);
   c = HingeCentre(sloped, false, true);
   EXPECT_FLOAT_EQ(c.x, 2.928f);
   EXPECT_FLOAT_EQ(c.y, 3.904f);
-  c = HingeCentre(Element(0, 4, 6, 4), false, true);
-  EXPECT_FLOAT_EQ(c.x, 5.95f);
-  EXPECT_FLOAT_EQ(c.y, 4.0f);
-}
 
-TEST(Hinges, RigidEndsGetAStubOfTwentyCentimetres) {
   ElementRecord e = Element(0, 0, 0, 4);
   e.nodeLeft = 1;
   e.nodeRight = 2;
@@ -138,10 +105,10 @@ TEST(MechanismGeometry, AnArrowHeadIsAQuarterLongAndFivePercentWide) {
   EXPECT_FLOAT_EQ(arrow[1].a.x, 4.0f);
   EXPECT_FLOAT_EQ(arrow[1].b.x, 3.0f);
   EXPECT_FLOAT_EQ(arrow[1].b.y, -0.2f);
-  EXPECT_FLOAT_EQ(arrow[2].b.x, 3.0f);
   EXPECT_FLOAT_EQ(arrow[2].b.y, 0.2f);
 }
 
+// Two elements 1-2-3 from (0, 0) up to (0, 3) and across to (4, 3).
 struct Mechanism : ::testing::Test {
   Session s;
   void SetUp() override {
@@ -158,8 +125,7 @@ struct Mechanism : ::testing::Test {
       m.nodes[j].dofPhi[1] = static_cast<int16_t>(3 * j);
     }
     m.elements[1].nodeLeft = 1;
-    m.elements[1].nodeRight = 2;
-    m.elements[2].nodeLeft = 2;
+    m.elements[1].nodeRight = m.elements[2].nodeLeft = 2;
     m.elements[2].nodeRight = 3;
   }
 };
@@ -199,15 +165,10 @@ TEST_F(Mechanism, CoincidingPolesShareOneLabel) {
   s.check.poleTable[2] = {2.05f, 1.0f, 0};
   s.check.poleTable[3] = {2.0f, 1.04f, 0};
   s.check.poleTable[4] = {7.0f, 1.0f, 0};
-  std::vector<std::string> labels = PoleLabels(s);
-  ASSERT_EQ(labels.size(), 5u);
-  EXPECT_EQ(labels[1], "Pole 1, 2, 3");
-  EXPECT_EQ(labels[2], "");
-  EXPECT_EQ(labels[3], "");
-  EXPECT_EQ(labels[4], "Pole 4");
+  EXPECT_EQ(PoleLabels(s), (std::vector<std::string>{"", "Pole 1, 2, 3", "", "", "Pole 4"}));
   // A pure translation: every pole at infinity, no label at all.
   for (int i = 1; i <= 4; ++i) s.check.poleTable[i].atInfinity = 1;
-  for (const std::string& label : PoleLabels(s)) EXPECT_EQ(label, "");
+  EXPECT_EQ(PoleLabels(s), std::vector<std::string>(5));
 }
 
 TEST(TextBoxes, TwoHundredLabelsAtMostAndOverlapsOnlyWhenTidy) {

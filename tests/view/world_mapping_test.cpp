@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "model/session.h"
+#include "model/settings_files.h"
 #include "support/test_support.h"
+#include "view/core/view_controls.h"
 
 namespace rerore {
 namespace {
@@ -21,6 +23,11 @@ struct Mapped {
     session.view.extents = {xmin, ymin, xmax, ymax};
     mapping.setDeviceArea(w, h, target);
     mapping.fit(*mapping.paintRectangle(kTolerance), messages);
+  }
+  void expectDevice(float x, float y, int dx, int dy) const {
+    const DevicePoint p = mapping.toDevice(x, y);
+    EXPECT_EQ(p.x, dx) << x << ", " << y;
+    EXPECT_EQ(p.y, dy) << x << ", " << y;
   }
 };
 
@@ -41,58 +48,47 @@ TEST(UnitsPerMetre, FollowTheSizeOfTheExtents) {
   EXPECT_EQ(ChooseUnitsPerMetre({0, 0, 120, 10}, false), 100);
 }
 
-TEST(WorldFit, APortraitOfTenByFiveMetresOnAThousandBySixHundredPixels) {
+TEST(WorldFit, TenByFiveMetresOnAThousandBySixHundredPixels) {
   Mapped m;
   m.paint(0, 0, 10, 5);
   EXPECT_EQ(m.session.view.unitsPerMetre, 200);
   // 90 % of the area is 900 x 540; the frame fills the width: 900 x 450,
   // centred, with the world origin at its lower-left corner.
-  const Transformation& t = m.mapping.transform();
-  EXPECT_EQ(t.viewportExtentX, 900);
-  EXPECT_EQ(t.viewportExtentY, -450);
-  EXPECT_EQ(m.mapping.toDevice(0, 0).x, 50);
-  EXPECT_EQ(m.mapping.toDevice(0, 0).y, 525);
-  EXPECT_EQ(m.mapping.toDevice(10, 5).x, 950);
-  EXPECT_EQ(m.mapping.toDevice(10, 5).y, 75);
-  EXPECT_EQ(m.mapping.toDevice(5, 2.5f).x, 500);
-  EXPECT_EQ(m.mapping.toDevice(5, 2.5f).y, 300);
+  EXPECT_EQ(m.mapping.transform().viewportExtentY, -450);
+  m.expectDevice(0, 0, 50, 525);
+  m.expectDevice(10, 5, 950, 75);
   // 5 px are 11.1 logical units, 12 px 26.7; 4 px are 4/90 m.
   EXPECT_EQ(m.mapping.markRadius(), 11);
   EXPECT_EQ(m.mapping.bigMarkRadius(), 27);
   EXPECT_NEAR(m.mapping.pickTolerance(), 4.0 * 10.0 / 900.0, 1e-6);
-}
+  // 80 tenths of a point at 96 dpi are 10.7 pixels: 23.7 logical units.
+  EXPECT_EQ(m.mapping.fontHeight(80, 96), 24);
 
-TEST(WorldFit, ConversionsOfTheMouseGoBothWays) {
-  Mapped m;
-  m.paint(0, 0, 10, 5);
   const WorldPoint w = m.mapping.deviceToWorld({500, 300});
   EXPECT_FLOAT_EQ(w.x, 5.0f);
   EXPECT_FLOAT_EQ(w.y, 2.5f);
   const DevicePoint d = m.mapping.worldToDevice({7.5f, 1.0f});
   EXPECT_EQ(d.x, 725);
   EXPECT_EQ(d.y, 435);
-  // Every conversion of the mouse sets the mark radius to its 3-pixel
-  // value (6.7 logical units, plus one).
+  // Every conversion of the mouse sets the mark radius to its 3-pixel value.
   EXPECT_EQ(m.mapping.markRadius(), 8);
 }
 
-TEST(WorldFit, FramesBelowOneMetreStillReachOneMetre) {
+TEST(WorldFit, SmallFramesReachOneMetreAndASingleColumnGetsItsWidth) {
   Mapped m;
   m.paint(0, 0, 0.6f, 0.4f);
+  EXPECT_DOUBLE_EQ(m.mapping.windowX1(), 0.0);
   EXPECT_DOUBLE_EQ(m.mapping.windowX2(), 1.0);
   EXPECT_DOUBLE_EQ(m.mapping.windowY2(), 1.0);
-  EXPECT_DOUBLE_EQ(m.mapping.windowX1(), 0.0);
   // 1 m square on 900 x 540: the height decides, 540 pixels to the metre.
   EXPECT_EQ(m.mapping.toDevice(1.0f, 0).x - m.mapping.toDevice(0, 0).x, 540);
-}
 
-TEST(WorldFit, ASingleVerticalElementGetsOneMetreOfWidth) {
-  Mapped m;
-  m.paint(5, 0, 5, 4);
-  EXPECT_DOUBLE_EQ(m.mapping.windowX1(), 4.0);
-  EXPECT_DOUBLE_EQ(m.mapping.windowX2(), 5.0);
-  EXPECT_DOUBLE_EQ(m.mapping.windowY1(), 0.0);
-  EXPECT_DOUBLE_EQ(m.mapping.windowY2(), 4.0);
+  Mapped column;
+  column.paint(5, 0, 5, 4);
+  EXPECT_DOUBLE_EQ(column.mapping.windowX1(), 4.0);
+  EXPECT_DOUBLE_EQ(column.mapping.windowX2(), 5.0);
+  EXPECT_DOUBLE_EQ(column.mapping.windowY1(), 0.0);
+  EXPECT_DOUBLE_EQ(column.mapping.windowY2(), 4.0);
 }
 
 TEST(WorldFit, AWindowThatCannotBeWidenedEndsTheProgram) {
@@ -111,72 +107,52 @@ TEST(WorldFit, AWindowThatCannotBeWidenedEndsTheProgram) {
             "x1 = 0.00 y1 = 1000000000.00 x2 = 10.00 y2 = 1000000000.00");
 }
 
-TEST(WorldFit, ZoomFactorWidensAboutTheCentreAndShrinkPullsTowardsTheCorner) {
-  Mapped m;
-  m.session.view.zoomFactor = 2.0f;
-  m.paint(0, 0, 10, 5);
-  EXPECT_DOUBLE_EQ(m.mapping.windowX1(), -5.0);
-  EXPECT_DOUBLE_EQ(m.mapping.windowX2(), 15.0);
-  EXPECT_EQ(m.mapping.toDevice(5, 2.5f).x, 500);
-  EXPECT_EQ(m.mapping.toDevice(15, 0).x, 950);
-
-  Mapped s;
-  s.session.view.shrinkFactor = 1.5f;
-  s.paint(0, 0, 10, 5);
-  EXPECT_EQ(s.mapping.toDevice(0, 0).x, 50);
-  EXPECT_EQ(s.mapping.toDevice(0, 0).y, 525);
-  EXPECT_EQ(s.mapping.toDevice(10, 5).x, 650);
-  EXPECT_EQ(s.mapping.toDevice(10, 5).y, 225);
+TEST(WorldFit, ZoomAndShrinkFactorsAndThePrintedEightyPercent) {
+  Mapped zoomed;
+  zoomed.session.view.zoomFactor = 2.0f;  // widens about the centre
+  zoomed.paint(0, 0, 10, 5);
+  EXPECT_DOUBLE_EQ(zoomed.mapping.windowX1(), -5.0);
+  EXPECT_DOUBLE_EQ(zoomed.mapping.windowX2(), 15.0);
+  zoomed.expectDevice(5, 2.5f, 500, 300);
+  Mapped shrunk;
+  shrunk.session.view.shrinkFactor = 1.5f;  // pulls towards the lower-left corner
+  shrunk.paint(0, 0, 10, 5);
+  shrunk.expectDevice(0, 0, 50, 525);
+  shrunk.expectDevice(10, 5, 650, 225);
+  Mapped printed;
+  printed.paint(0, 0, 10, 5, 3000, 2000, MappingTarget::Printer);
+  printed.expectDevice(0, 0, 300, 1600);
+  printed.expectDevice(10, 0, 2700, 1600);
 }
 
-TEST(WorldFit, PrintedPagesUseEightyPercent) {
-  Mapped m;
-  m.paint(0, 0, 10, 5, 3000, 2000, MappingTarget::Printer);
-  EXPECT_EQ(m.mapping.transform().viewportExtentX, 2400);
-  EXPECT_EQ(m.mapping.toDevice(0, 0).x, 300);
-  EXPECT_EQ(m.mapping.toDevice(10, 0).x, 2700);
-}
-
-TEST(Zoom, ADragOfMoreThanNinePixelsZooms) {
+TEST(Zoom, ADragOfTenPixelsZoomsUntilTheZoomIsLeft) {
+  const auto zooms = [](DevicePoint release) {
+    Mapped m;
+    m.paint(0, 0, 10, 5);
+    const bool zoomed = m.mapping.zoomByDrag({100, 100}, release);
+    EXPECT_EQ(m.mapping.zoomed(), zoomed);
+    return zoomed;
+  };
+  EXPECT_FALSE(zooms({109, 109}));
+  EXPECT_FALSE(zooms({91, 100}));
+  EXPECT_TRUE(zooms({110, 100}));
+  EXPECT_TRUE(zooms({100, 90}));
   Mapped m;
   m.paint(0, 0, 10, 5);
-  EXPECT_FALSE(m.mapping.zoomByDrag({100, 100}, {109, 109}));
-  EXPECT_FALSE(m.mapping.zoomed());
-  EXPECT_FALSE(m.mapping.zoomByDrag({100, 100}, {91, 100}));
-  EXPECT_TRUE(m.mapping.zoomByDrag({500, 300}, {50, 525}));
-  ASSERT_TRUE(m.mapping.zoomed());
+  ASSERT_TRUE(m.mapping.zoomByDrag({500, 300}, {50, 525}));
   const WorldRect& z = m.mapping.zoomWindow();
   EXPECT_FLOAT_EQ(z.x1, 0.0f);
   EXPECT_FLOAT_EQ(z.y1, 0.0f);
   EXPECT_FLOAT_EQ(z.x2, 5.0f);
   EXPECT_FLOAT_EQ(z.y2, 2.5f);
-
-  Mapped n;
-  n.paint(0, 0, 10, 5);
-  EXPECT_TRUE(n.mapping.zoomByDrag({100, 100}, {110, 100}));
-  Mapped k;
-  k.paint(0, 0, 10, 5);
-  EXPECT_TRUE(k.mapping.zoomByDrag({100, 100}, {100, 90}));
-}
-
-TEST(Zoom, TheNextPaintShowsTheZoomWindowUntilItIsLeft) {
-  Mapped m;
-  m.paint(0, 0, 10, 5);
-  ASSERT_TRUE(m.mapping.zoomByDrag({500, 300}, {50, 525}));
+  // The next paint shows 0..5 x 0..2.5 in the same 900 x 450 box.
   m.mapping.fit(*m.mapping.paintRectangle(kTolerance), m.messages);
-  // 0..5 x 0..2.5 now fills the same 900 x 450 box.
-  EXPECT_EQ(m.mapping.toDevice(5, 2.5f).x, 950);
-  EXPECT_EQ(m.mapping.toDevice(5, 2.5f).y, 75);
+  m.expectDevice(5, 2.5f, 950, 75);
   EXPECT_NEAR(m.mapping.pickTolerance(), 4.0 * 5.0 / 900.0, 1e-6);
   m.mapping.leaveZoom();
   m.mapping.fit(*m.mapping.paintRectangle(kTolerance), m.messages);
-  EXPECT_EQ(m.mapping.toDevice(10, 5).x, 950);
-}
-
-TEST(Zoom, AZoomWindowThinnerThanTheToleranceDrawsNothing) {
-  Mapped m;
-  m.paint(0, 0, 10, 5);
-  // A purely vertical drag makes a window without width.
+  m.expectDevice(10, 5, 950, 75);
+  // A purely vertical drag makes a window without width: nothing to draw.
   ASSERT_TRUE(m.mapping.zoomByDrag({200, 100}, {200, 200}));
   EXPECT_FALSE(m.mapping.paintRectangle(kTolerance).has_value());
 }
@@ -185,8 +161,6 @@ TEST(Printing, WideFramesAreLandscape) {
   Mapped m;
   m.session.view.extents = {0, 0, 20, 5};
   EXPECT_TRUE(m.mapping.landscapeForPrinting());
-  m.session.view.extents = {0, 0, 5, 20};
-  EXPECT_FALSE(m.mapping.landscapeForPrinting());
   m.session.view.extents = {0, 0, 5, 5};
   EXPECT_FALSE(m.mapping.landscapeForPrinting());
   // Zoomed, the zoom window decides.
@@ -195,12 +169,54 @@ TEST(Printing, WideFramesAreLandscape) {
   EXPECT_FALSE(m.mapping.landscapeForPrinting());
 }
 
-TEST(ViewFont, EightPointsAreAboutElevenPixels) {
-  Mapped m;
-  m.paint(0, 0, 10, 5);
-  // 80 tenths of a point at 96 dpi are 10.7 pixels; 2.22 logical units per
-  // pixel make 23.7 logical units.
-  EXPECT_EQ(m.mapping.fontHeight(80, 96), 24);
+TEST(ZoomKeys, PlusNeverZoomsBeyondTheFittedPicture) {
+  ViewSettings view;
+  EXPECT_FALSE(ZoomIn(view));
+  ZoomOut(view);
+  EXPECT_FLOAT_EQ(view.zoomFactor, 1.2f);
+  EXPECT_TRUE(ZoomIn(view));
+  EXPECT_FALSE(ZoomIn(view));
+  EXPECT_EQ(view.zoomFactor, 1.0f);
+  ZoomOut(view);
+  ZoomOut(view);
+  EXPECT_FLOAT_EQ(view.zoomFactor, 1.44f);
+}
+
+struct WheelFixture : ::testing::Test {
+  test::SettingsHome home;
+  test::TempDir data;
+  Session session;
+  void SetUp() override { test::UsePosition(session, data.path(), "001"); }
+  bool turn(bool alt, bool ctrl, bool shift, int delta) {
+    return TurnWheel(session.view, session.paths, {alt, ctrl, shift}, delta);
+  }
+};
+
+TEST_F(WheelFixture, AltChangesTheLineWidthWithinZeroToTenAndStoresIt) {
+  session.view.lineWidth = 9;
+  EXPECT_TRUE(turn(true, false, false, 120));
+  EXPECT_EQ(ReadLineWidth(session.paths), 10);
+  EXPECT_FALSE(turn(true, false, false, 120));  // at the limit: no change, no repaint
+  EXPECT_EQ(session.view.lineWidth, 10);
+  session.view.lineWidth = 1;
+  EXPECT_TRUE(turn(true, true, true, -120));  // Alt wins over Ctrl + Shift
+  EXPECT_EQ(ReadLineWidth(session.paths), 0);
+  EXPECT_FALSE(turn(true, false, false, -120));
+  EXPECT_EQ(session.view.lineWidth, 0);
+  EXPECT_EQ(session.view.textScale, 1.0f);
+}
+
+TEST_F(WheelFixture, TheModifiersChooseWhatChanges) {
+  EXPECT_TRUE(turn(false, true, true, 120));
+  EXPECT_FLOAT_EQ(session.view.textScale, 1.1f);
+  EXPECT_TRUE(turn(false, false, true, -120));
+  EXPECT_FLOAT_EQ(session.view.shrinkFactor, 1.0f / 1.5f);
+  EXPECT_TRUE(turn(false, true, false, 0));  // Ctrl alone and a zero delta: forward amplitude
+  EXPECT_TRUE(turn(false, false, false, 120));
+  EXPECT_FLOAT_EQ(session.view.mechanismAmplitude, 2.25f);
+  EXPECT_TRUE(turn(false, false, false, -120));
+  EXPECT_FLOAT_EQ(session.view.mechanismAmplitude, 1.5f);
+  EXPECT_EQ(session.view.lineWidth, kDefaultLineWidth);
 }
 
 }  // namespace
