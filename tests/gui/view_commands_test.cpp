@@ -272,7 +272,7 @@ TEST_F(DrawingView, TheDimensionsReportOrWhichFileIsMissing) {
   EXPECT_EQ(messages.messages.size(), 3u);
 }
 
-TEST_F(DrawingView, TheFontDialogTakesADecimalComma) {
+TEST_F(DrawingView, FontTakesADecimalCommaAndTitleSixtyCharacters) {
   session.view.textScale = 1.25f;
   OnNextDialog<CDiaFont>([](CDiaFont* dialog) {
     EXPECT_EQ(dialog->sizeField()->selectedText(), "1.25");
@@ -287,9 +287,7 @@ TEST_F(DrawingView, TheFontDialogTakesADecimalComma) {
   });
   view->runCommand(kCmdFont);
   EXPECT_FLOAT_EQ(session.view.textScale, 1.5f);
-}
 
-TEST_F(DrawingView, TheTitleDialogTakesSixtyCharactersAndTellsTheHub) {
   QSignalSpy hub(view.get(), &CZELTWView::hubMessage);
   OnNextDialog<CDiaTitel>([](CDiaTitel* dialog) {
     dialog->titleField()->clear();
@@ -299,7 +297,7 @@ TEST_F(DrawingView, TheTitleDialogTakesSixtyCharactersAndTellsTheHub) {
   view->postMessage(kMsgOpenTitle, 1);
   QTRY_COMPARE(hub.count(), 1);
   EXPECT_EQ(session.model.params.titleText(), std::string(60, 'T'));
-  EXPECT_EQ(hub[0][0].toInt(), kMsgInputFinished);
+  EXPECT_EQ(hub[0][0].toInt(), kMsgInputFinished);  // the hub learns the title is done
   EXPECT_EQ(hub[0][1].toInt(), 1);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace rerore {
 namespace {
 
@@ -31,8 +33,7 @@ TEST(PickElement, TheHigherNumberWinsWhereTwoElementsCrossTheBox) {
   f.add(2, -2, 2, 3);
   WorldPoint at;
   EXPECT_EQ(f.pick(2.0f, 0.0f, &at), 2);
-  EXPECT_EQ(at.x, 2.0f);  // the lower end is nearer
-  EXPECT_EQ(at.y, -2.0f);
+  EXPECT_EQ(std::pair(at.x, at.y), std::pair(2.0f, -2.0f));  // the lower end is nearer
   f.add(1.95f, -1, 1.95f, 1);
   EXPECT_EQ(f.pick(2.0f, 0.0f, &at), 3);
   EXPECT_EQ(at.y, 1.0f);  // equally far: end b
@@ -44,11 +45,9 @@ TEST(PickElement, MovesThePointToTheNearerEnd) {
   f.add(1, 0, 1, 3);  // vertical: its line gets a steep slope
   WorldPoint at;
   EXPECT_EQ(f.pick(3.1f, 0.03f, &at), 1);
-  EXPECT_EQ(at.x, 4.0f);
-  EXPECT_EQ(at.y, 0.0f);
+  EXPECT_EQ(std::pair(at.x, at.y), std::pair(4.0f, 0.0f));
   EXPECT_EQ(f.pick(1.04f, 1.0f, &at), 2);
-  EXPECT_EQ(at.x, 1.0f);
-  EXPECT_EQ(at.y, 0.0f);
+  EXPECT_EQ(std::pair(at.x, at.y), std::pair(1.0f, 0.0f));
 }
 
 TEST(PickElement, MissesPointsBesideTheLineAndBeyondTheEnds) {
@@ -58,8 +57,7 @@ TEST(PickElement, MissesPointsBesideTheLineAndBeyondTheEnds) {
   EXPECT_EQ(f.pick(2.0f, 2.06f), 1);
   // Within the element's x and y ranges, but the line passes the box.
   EXPECT_EQ(f.pick(2.0f, 2.3f, &at), 0);
-  EXPECT_EQ(at.x, 2.0f);  // unchanged
-  EXPECT_EQ(at.y, 2.3f);
+  EXPECT_EQ(std::pair(at.x, at.y), std::pair(2.0f, 2.3f));  // unchanged
   // On the line's extension: near the end it counts, farther out not.
   EXPECT_EQ(f.pick(4.1f, 4.1f), 1);
   EXPECT_EQ(f.pick(4.3f, 4.3f), 0);
@@ -83,13 +81,11 @@ TEST(SnapPoint, AnElementEndBeatsTheGrid) {
   grid.on = true;
   SnapResult s = SnapPoint(f.model, kTolerance, grid, {3.0f, 0.1f});
   EXPECT_EQ(s.element, 1);
-  EXPECT_EQ(s.point.x, 3.1f);
-  EXPECT_EQ(s.point.y, 0.1f);
+  EXPECT_EQ(std::pair(s.point.x, s.point.y), std::pair(3.1f, 0.1f));
   // Away from the element the grid takes x and y separately.
   s = SnapPoint(f.model, kTolerance, grid, {4.1f, 2.9f});
   EXPECT_EQ(s.element, 0);
-  EXPECT_EQ(s.point.x, 4.0f);
-  EXPECT_EQ(s.point.y, 2.9f);
+  EXPECT_EQ(std::pair(s.point.x, s.point.y), std::pair(4.0f, 2.9f));
   EXPECT_EQ(s.beforeGrid.x, 4.1f);
   grid.on = false;
   s = SnapPoint(f.model, kTolerance, grid, {4.1f, 2.9f});
@@ -102,11 +98,9 @@ TEST(OrthogonalLock, TheLargerMovementChoosesTheDirection) {
   EXPECT_EQ(ChooseLock(start, {80, 30}), OrthogonalLock::Vertical);
   EXPECT_EQ(ChooseLock(start, {110, 90}), OrthogonalLock::Vertical);
   const DevicePoint h = LockPoint(start, {200, 120}, OrthogonalLock::Horizontal);
-  EXPECT_EQ(h.x, 200);
-  EXPECT_EQ(h.y, 100);
+  EXPECT_EQ(std::pair(h.x, h.y), std::pair(200, 100));
   const DevicePoint v = LockPoint(start, {80, 30}, OrthogonalLock::Vertical);
-  EXPECT_EQ(v.x, 100);
-  EXPECT_EQ(v.y, 30);
+  EXPECT_EQ(std::pair(v.x, v.y), std::pair(100, 30));
 }
 
 }  // namespace

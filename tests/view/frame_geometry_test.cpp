@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "view/core/text_box_list.h"
 
@@ -71,10 +72,8 @@ TEST_F(SupportFixture, AClampedSquareTurnsWithItsElement) {
   EXPECT_FLOAT_EQ(clamped.lines[0].a.y, 1.06f);
   // Half side 6: corner (-6, -6) turns to (-6, 6), moves to (194, -94)
   // (the node's z) and flips to y = 94.
-  EXPECT_EQ(clamped.square[0].x, 194);
-  EXPECT_EQ(clamped.square[0].y, 94);
-  EXPECT_EQ(clamped.square[2].x, 206);
-  EXPECT_EQ(clamped.square[2].y, 106);
+  EXPECT_EQ(std::pair(clamped.square[0].x, clamped.square[0].y), std::pair(194, 94));
+  EXPECT_EQ(std::pair(clamped.square[2].x, clamped.square[2].y), std::pair(206, 106));
 }
 
 TEST(Hinges, MixedHingeCirclesMoveInAndRigidEndsGetAStub) {

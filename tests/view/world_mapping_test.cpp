@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "model/session.h"
 #include "model/settings_files.h"
 #include "support/test_support.h"
@@ -68,8 +70,7 @@ TEST(WorldFit, TenByFiveMetresOnAThousandBySixHundredPixels) {
   EXPECT_FLOAT_EQ(w.x, 5.0f);
   EXPECT_FLOAT_EQ(w.y, 2.5f);
   const DevicePoint d = m.mapping.worldToDevice({7.5f, 1.0f});
-  EXPECT_EQ(d.x, 725);
-  EXPECT_EQ(d.y, 435);
+  EXPECT_EQ(std::pair(d.x, d.y), std::pair(725, 435));
   // Every conversion of the mouse sets the mark radius to its 3-pixel value.
   EXPECT_EQ(m.mapping.markRadius(), 8);
 }
