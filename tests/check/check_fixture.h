@@ -1,5 +1,6 @@
-// A position in a temporary directory with one material and section, and
-// small helpers to draw a frame, support it and check it.
+// A position in a temporary directory with one material and section
+// (EA = 1.0e6, EI = 1.0e4, so the rigid support is 1.0e6), and helpers to
+// draw a frame, support it and check it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -31,15 +32,11 @@ class CheckFixture : public ::testing::Test {
     UsePosition(session, dir.path(), "001");
     std::filesystem::create_directories(session.paths.positionDirectory);
     SetDefaultMaterial(model);
-    SetSection(1.0e4f, 100.0f, 1.0f);  // EA = 1.0e6, EI = 1.0e4; rigid support 1.0e6
-  }
-  // The rebuild takes the sections from the CROSS file.
-  void SetSection(float modulus, float area, float inertia) {
     SetDefaultCrossSection(model);
-    model.materials[1].modulus = modulus;
-    model.crossSections[1].area = area;
-    model.crossSections[1].inertia = inertia;
-    WriteCrossSectionsFile(session.paths, model);
+    model.materials[1].modulus = 1.0e4f;
+    model.crossSections[1].area = 100.0f;
+    model.crossSections[1].inertia = 1.0f;
+    WriteCrossSectionsFile(session.paths, model);  // the rebuild takes the sections from CROSS
   }
   int Add(float xa, float ya, float xb, float yb, int16_t hingeLeft = 0, int16_t hingeRight = 0) {
     ElementRecord& e = model.elements[++model.params.elementCount];
@@ -59,6 +56,8 @@ class CheckFixture : public ::testing::Test {
   void Rebuild() { RebuildModel(session, messages); }
   int Check() { return CheckStructure(session, messages); }
   int Equations() const { return model.params.equationCount; }
+  const NodeRecord& Node(int j) const { return model.nodes[j]; }
+  const ElementRecord& Element(int k) const { return model.elements[k]; }
   // The assembled matrix with supports, without the rest of the check.
   StiffnessMatrix Assembled() {
     StiffnessMatrix k(Equations());
@@ -72,11 +71,6 @@ class CheckFixture : public ::testing::Test {
     return ReadFile(session.paths.plainFile(name));
   }
   bool HasFile(const std::string& stem) const { return Exists(session.paths.file(stem)); }
-  std::vector<std::string> MessageTexts() const {
-    std::vector<std::string> texts;
-    for (const RecordedMessage& m : messages.messages) texts.push_back(m.title + ": " + m.text);
-    return texts;
-  }
 
   TempDir dir;
   Session session;

@@ -52,17 +52,5 @@ TEST(MatrixText, ToCharsGivesTheBytesOfPrintf) {
   }
 }
 
-TEST(MatrixText, ARowPerLineAndAnEmptyLineAfterIt) {
-  StiffnessMatrix m(2);
-  m(1, 1) = 1.5;
-  m(1, 2) = -0.001;
-  m(2, 1) = 12345.678;
-  std::string text = "earlier";
-  NumberedMatrixText(m, text);
-  EXPECT_EQ(text, "1: 1.50  -0.00  \r\n\r\n2: 12345.68  0.00  \r\n\r\n");
-  AlignedMatrixText(m, text);
-  EXPECT_EQ(text, " 1.50  -0.00  \r\n\r\n12345.68   0.00  \r\n\r\n");
-}
-
 }  // namespace
 }  // namespace rerore

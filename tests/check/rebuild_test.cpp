@@ -4,175 +4,107 @@
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 
-#include "model/position_files.h"
-#include "support/test_support.h"
+#include "check_fixture.h"
 
 namespace rerore {
 namespace {
 
-using test::ReadFile;
+using RebuildTest = test::CheckFixture;
+using Ints = std::vector<int>;
 
-class RebuildTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    test::UsePosition(session, dir.path(), "001");
-    std::filesystem::create_directories(session.paths.positionDirectory);
-    SetDefaultMaterial(model);
-    SetDefaultCrossSection(model);
-  }
-  // Appends an element from (xa, ya) to (xb, yb) with the given hinges.
-  int Add(float xa, float ya, float xb, float yb, int16_t hl = 0, int16_t hr = 0) {
-    ElementRecord& e = model.elements[++model.params.elementCount];
-    e = ElementRecord{};
-    SetElementLeft(e, xa, ya);
-    SetElementRight(e, xb, yb);
-    e.hingeLeft = hl;
-    e.hingeRight = hr;
-    e.material = 1;
-    e.crossSection = 1;
-    return model.params.elementCount;
-  }
-  void Rebuild() { RebuildModel(session, messages); }
-  const NodeRecord& Node(int j) const { return model.nodes[j]; }
-  const ElementRecord& Element(int k) const { return model.elements[k]; }
-
-  test::TempDir dir;
-  Session session;
-  ModelTables& model = session.model;
-  test::RecordingMessages messages;
-};
-
-TEST_F(RebuildTest, EndsCloserThanFiveCentimetresShareANode) {
+TEST_F(RebuildTest, NodesInOrderOfFirstAppearanceEndsCloserThanFiveCentimetresShareOne) {
   Add(0.0f, 0.0f, 0.0f, 3.0f);
-  Add(0.04f, 0.0f, 2.0f, 0.0f);  // 0.04 m from node 1: same node
+  Add(0.04f, 0.0f, 2.0f, 0.0f);  // 0.04 m from node 1: the same node
   Add(0.05f, 3.0f, 2.0f, 3.0f);  // 0.05 m from node 2: a node of its own
   Rebuild();
-  EXPECT_EQ(model.params.nodeCount, 5);
+  ASSERT_EQ(model.params.nodeCount, 5);
+  for (int j = 1; j <= 5; ++j) EXPECT_EQ(Node(j).number, j);
+  EXPECT_EQ(Node(2).y, 3.0f);
+  EXPECT_EQ(Node(2).z, -3.0f);
+  EXPECT_EQ(Node(3).x, 2.0f);
   EXPECT_EQ(Element(2).nodeLeft, 1);
   EXPECT_EQ(Element(3).nodeLeft, 4);
   EXPECT_EQ(Node(1).elementEnds, 2);
-  EXPECT_EQ(Node(1).nodeElements[1], 1);
   EXPECT_EQ(Node(1).nodeElements[2], 2);
+  EXPECT_EQ(Node(1).startingElement, 2);  // the last element that starts there
+  EXPECT_EQ(Node(1).endingElement, 0);
+  EXPECT_EQ(Node(2).endingElement, 1);
+  EXPECT_EQ(model.params.equationCount, 15);
+  EXPECT_EQ(model.params.equationCount2, 15);
   EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(RebuildTest, NodesFollowTheOrderOfFirstAppearance) {
-  Add(0.0f, 0.0f, 4.0f, 0.0f);
-  Add(4.0f, 0.0f, 4.0f, 3.0f);  // drawn on from the end of the first
+TEST_F(RebuildTest, EmptyElementTableWritesEmptyTables) {
   Rebuild();
-  ASSERT_EQ(model.params.nodeCount, 3);
-  EXPECT_EQ(Node(2).x, 4.0f);
-  EXPECT_EQ(Node(3).y, 3.0f);
-  EXPECT_EQ(Node(3).z, -3.0f);
-  for (int j = 1; j <= 3; ++j) EXPECT_EQ(Node(j).number, j);
-  EXPECT_EQ(Node(2).endingElement, 1);
-  EXPECT_EQ(Node(2).startingElement, 2);
-  EXPECT_EQ(Node(1).endingElement, 0);
-  EXPECT_EQ(model.params.equationCount, 9);
-  EXPECT_EQ(model.params.equationCount2, 9);
-}
-
-TEST_F(RebuildTest, EmptyElementTableWritesEmptyFiles) {
-  Rebuild();
-  EXPECT_EQ(model.params.nodeCount, 0);
   EXPECT_EQ(model.params.equationCount, 0);
-  EXPECT_EQ(ReadFile(session.paths.file("ELEMENTS")), std::string(2, '\0'));
-  EXPECT_EQ(ReadFile(session.paths.file("NODES")), std::string(2, '\0'));
+  EXPECT_EQ(File("ELEMENTS"), std::string(2, '\0'));
+  EXPECT_EQ(File("NODES"), std::string(2, '\0'));
 }
 
-TEST_F(RebuildTest, SingleElementHasSixEquationsWithOrWithoutAHingeAtAFreeEnd) {
-  Add(0.0f, 0.0f, 4.0f, 0.0f);
+TEST_F(RebuildTest, HingedEndsTakeRotationsOfTheirOwnRigidEndsShareTheLast) {
+  auto counts = [this] {  // hinges, rotations, equations and mixedHinges of node 2
+    const NodeRecord& n = Node(2);
+    return Ints{n.hingeCount, n.rotationCount, n.dofCount, n.mixedHinges};
+  };
+  Add(0.0f, 0.0f, 4.0f, 0.0f, 1, 1);  // an end alone at its node: one rotation, hinged or not
   Rebuild();
   ASSERT_EQ(model.params.equationCount, 6);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(Element(1).endDofs[i], i + 1);
 
-  model.elements[1].hingeLeft = 1;  // the only end at node 1, so it has the node's one rotation
+  Add(4.0f, 0.0f, 8.0f, 0.0f);  // node 2: the hinged end of 1 and the rigid end of 2
   Rebuild();
-  EXPECT_EQ(model.params.equationCount, 6);
-  EXPECT_EQ(Node(1).rotationCount, 1);
-  EXPECT_EQ(Element(1).endDofs[2], 3);
-}
-
-TEST_F(RebuildTest, HingedEndsGetRotationsOfTheirOwn) {
-  // Two elements meeting at node 2, the first hinged there.
-  Add(0.0f, 0.0f, 4.0f, 0.0f, 0, 1);
-  Add(4.0f, 0.0f, 8.0f, 0.0f);
-  Rebuild();
-  const NodeRecord& middle = Node(2);
-  EXPECT_EQ(middle.hingeCount, 1);
-  EXPECT_EQ(middle.rotationCount, 2);
-  EXPECT_EQ(middle.dofCount, 4);
-  EXPECT_EQ(middle.dofU, 4);
-  EXPECT_EQ(middle.dofPhi[1], 6);
-  EXPECT_EQ(middle.dofPhi[2], 7);
-  EXPECT_EQ(Element(1).endDofs[5], 6);  // the hinged end: the first rotation
-  EXPECT_EQ(Element(2).endDofs[2], 7);  // the rigid end: the shared one
-  EXPECT_EQ(Element(2).endDofs[0], 4);
+  EXPECT_EQ(counts(), (Ints{1, 2, 4, 0}));
   EXPECT_EQ(model.params.equationCount, 10);
-  // Every rotation has its equation row, also the node's second one.
-  EXPECT_EQ(model.dofs[7].node, 2);
-  EXPECT_EQ(model.dofs[7].kind, kDofPhi);
-  EXPECT_EQ(model.dofs[4].kind, kDofU);
-  EXPECT_EQ(model.dofs[5].kind, kDofV);
-}
+  // u and v of node 2, the hinged end's own rotation, then the shared one.
+  EXPECT_EQ((Ints{Element(2).endDofs[0], Element(2).endDofs[1], Element(1).endDofs[5],
+                  Element(2).endDofs[2]}),
+            (Ints{4, 5, 6, 7}));
+  // Every equation has its row, the second rotation too.
+  EXPECT_EQ((Ints{model.dofs[4].kind, model.dofs[5].kind, model.dofs[7].kind, model.dofs[7].node}),
+            (Ints{kDofU, kDofV, kDofPhi, 2}));
 
-TEST_F(RebuildTest, ThreeEndsWithMixedHingesAtOneNode) {
-  // Node 2 of two hinged ends and one rigid end: three rotations.
-  Add(0.0f, 0.0f, 4.0f, 0.0f, 0, 1);
-  Add(4.0f, 0.0f, 8.0f, 0.0f, 1, 0);
+  model.elements[2].hingeLeft = 1;  // two hinged ends and a rigid one
   Add(4.0f, 0.0f, 4.0f, 3.0f);
   Rebuild();
-  EXPECT_EQ(Node(2).hingeCount, 2);
-  EXPECT_EQ(Node(2).rotationCount, 3);
-  EXPECT_EQ(Node(2).dofCount, 5);
-  EXPECT_EQ(Node(2).mixedHinges, 1);
-  EXPECT_EQ(Element(1).endDofs[5], Node(2).dofPhi[1]);
-  EXPECT_EQ(Element(2).endDofs[2], Node(2).dofPhi[2]);
-  EXPECT_EQ(Element(3).endDofs[2], Node(2).dofPhi[3]);
-
-  // All three hinged: no shared rotation and no mixture.
-  model.elements[3].hingeLeft = 1;
+  EXPECT_EQ(counts(), (Ints{2, 3, 5, 1}));
+  EXPECT_EQ((Ints{Element(1).endDofs[5], Element(2).endDofs[2], Element(3).endDofs[2]}),
+            (Ints{Node(2).dofPhi[1], Node(2).dofPhi[2], Node(2).dofPhi[3]}));
+  model.elements[3].hingeLeft = 1;  // all hinged: no shared rotation and no mixture
   Rebuild();
-  EXPECT_EQ(Node(2).rotationCount, 3);
-  EXPECT_EQ(Node(2).mixedHinges, 0);
-  // A hinge flag of 2 counts as rigid, but differs from the others' flags.
-  model.elements[3].hingeLeft = 2;
+  EXPECT_EQ(counts(), (Ints{3, 3, 5, 0}));
+  model.elements[3].hingeLeft = 2;  // counts as rigid, but differs from the others' flags
   Rebuild();
-  EXPECT_EQ(Node(2).hingeCount, 2);
-  EXPECT_EQ(Node(2).mixedHinges, 1);
-  // Two ends, one hinged: never mixed.
-  model.params.elementCount = 2;
+  EXPECT_EQ(counts(), (Ints{2, 3, 5, 1}));
+  model.params.elementCount = 2;  // two ends, one hinged: never mixed
   model.elements[2].hingeLeft = 0;
   Rebuild();
-  EXPECT_EQ(Node(2).mixedHinges, 0);
+  EXPECT_EQ(counts(), (Ints{1, 2, 4, 0}));
 }
 
-TEST_F(RebuildTest, ElementsOnTheSameNodeShareRotationsAsInTheListing) {
-  // Node 4 is met by element 2 (hinged there) and by the rigid elements 5 and 7.
+TEST_F(RebuildTest, TwoRigidEndsOfLaterElementsShareTheSecondRotation) {
+  // The node at (2, 0) is met by element 2 (hinged there) and the rigid elements 5 and 7.
   Add(0.0f, 0.0f, 1.0f, 0.0f);
-  Add(1.0f, 0.0f, 2.0f, 0.0f, 0, 1);  // 2: right end hinged at (2, 0)
+  Add(1.0f, 0.0f, 2.0f, 0.0f, 0, 1);
   Add(5.0f, 5.0f, 6.0f, 5.0f);
   Add(7.0f, 7.0f, 8.0f, 7.0f);
-  Add(2.0f, 0.0f, 2.0f, 2.0f);  // 5
+  Add(2.0f, 0.0f, 2.0f, 2.0f);
   Add(9.0f, 9.0f, 9.0f, 8.0f);
-  Add(3.0f, 0.0f, 2.0f, 0.0f);  // 7: right end at (2, 0)
+  Add(3.0f, 0.0f, 2.0f, 0.0f);
   Rebuild();
-  const int node = Element(2).nodeRight;
-  EXPECT_EQ(Node(node).rotationCount, 2);
-  EXPECT_EQ(Element(2).endDofs[5], Node(node).dofPhi[1]);
-  EXPECT_EQ(Element(5).endDofs[2], Node(node).dofPhi[2]);
-  EXPECT_EQ(Element(7).endDofs[5], Node(node).dofPhi[2]);
+  const NodeRecord& node = Node(Element(2).nodeRight);
+  EXPECT_EQ(node.rotationCount, 2);
+  EXPECT_EQ(Element(2).endDofs[5], node.dofPhi[1]);
+  EXPECT_EQ(Element(5).endDofs[2], node.dofPhi[2]);
+  EXPECT_EQ(Element(7).endDofs[5], node.dofPhi[2]);
 }
 
-TEST_F(RebuildTest, SupportsStayWithTheNodeNumbers) {
+TEST_F(RebuildTest, SupportsStayWithTheNodeNumbersWhenThePointsAreRenumbered) {
   Add(0.0f, 0.0f, 0.0f, 3.0f);
   Add(0.0f, 3.0f, 5.0f, 3.0f);
   Rebuild();
   model.nodes[2].supportU = 1.0f;
   model.nodes[2].supportedU = 1;
-  // Renumbering: a new first element puts other points first.
   std::swap(model.elements[1], model.elements[2]);
   Rebuild();
   EXPECT_EQ(Node(2).x, 5.0f);
@@ -180,24 +112,21 @@ TEST_F(RebuildTest, SupportsStayWithTheNodeNumbers) {
   EXPECT_EQ(Node(2).supportedU, 1);
 }
 
-TEST_F(RebuildTest, FilesHoldTheRebuiltTables) {
+TEST_F(RebuildTest, FilesHoldTheRebuiltTablesAndAMissingCrossFileIsCreated) {
   Add(0.0f, 0.0f, 4.0f, 0.0f);
   model.elements[1].material = 0;
   model.elements[1].runTime[0] = 77;
+  std::filesystem::remove(session.paths.file("CROSS"));
   Rebuild();
-  const std::string elements = ReadFile(session.paths.file("ELEMENTS"));
+  const std::string elements = File("ELEMENTS");
   ASSERT_EQ(elements.size(), 2u + 148);
-  int16_t material = 0;
-  std::memcpy(&material, elements.data() + 2 + 112, 2);
-  EXPECT_EQ(material, 1);
-  uint32_t runTime = 1;
-  std::memcpy(&runTime, elements.data() + 2, 4);
-  EXPECT_EQ(runTime, 0u);
-  const std::string nodes = ReadFile(session.paths.file("NODES"));
+  EXPECT_EQ(test::At<int16_t>(elements, 2 + 112), 1);  // material 0 is written as 1
+  EXPECT_EQ(test::At<uint32_t>(elements, 2), 0u);      // run-time words zeroed
+  const std::string nodes = File("NODES");
   ASSERT_EQ(nodes.size(), 2u + 2 * 204);
   EXPECT_EQ(0, std::memcmp(nodes.data() + 2 + 204, &model.nodes[2], 204));
-  // A missing CROSS file is created with the default section.
-  EXPECT_EQ(ReadFile(session.paths.file("CROSS")).size(), 2u + 140);
+  EXPECT_EQ(File("CROSS").size(), 2u + 140);
+  EXPECT_EQ(model.crossSections[1].area, 0.08f);  // the default section
 }
 
 TEST_F(RebuildTest, HingeToggleNearAnEndAndSplitInTheMiddle) {
@@ -219,9 +148,7 @@ TEST_F(RebuildTest, HingeToggleNearAnEndAndSplitInTheMiddle) {
   EXPECT_EQ(Element(1).hingeRight, 0);  // the split point is rigid
   EXPECT_EQ(Element(2).hingeRight, 1);  // the old right end keeps its hinge
   EXPECT_EQ(model.params.nodeCount, 3);
-  int16_t count = 0;
-  std::memcpy(&count, ReadFile(session.paths.file("ELEMENTS")).data(), 2);
-  EXPECT_EQ(count, 2);
+  EXPECT_EQ(test::At<int16_t>(File("ELEMENTS"), 0), 2);
   EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -230,9 +157,7 @@ TEST_F(RebuildTest, SplitOfAFullTableIsRefused) {
   Rebuild();
   const ElementRecord before = Element(50);
   ToggleHingeOrSplit(session, messages, 50, 49.5f, 0.0f);
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text, "Too many elements, max = 100");
-  EXPECT_EQ(messages.messages[0].title, "Error");
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Too many elements, max = 100"});
   EXPECT_EQ(model.params.elementCount, 100);
   EXPECT_EQ(0, std::memcmp(&before, &Element(50), sizeof before));
 }
@@ -244,18 +169,15 @@ TEST_F(RebuildTest, FullNodeTableAndTooManyEndsNeverOverrunTheTables) {
   EXPECT_EQ(model.params.nodeCount, 200);
   EXPECT_TRUE(messages.messages.empty());
   EXPECT_EQ(ModelLimitMessage(model), "");
-  // A hundred elements cannot have more than 200 ends, so only a damaged
-  // model can hold an end without its node: the check must refuse it.
+  // Only a damaged model can hold an end without its node: the check must refuse it.
   model.elements[100].nodeRight = 0;
   EXPECT_EQ(ModelLimitMessage(model), "Too many nodes, max = 200");
 
-  // Twelve elements around one node.
-  model.params.elementCount = 0;
-  messages.messages.clear();
+  model.params.elementCount = 0;  // twelve elements around one node
   for (int k = 0; k < 12; ++k) Add(0.0f, 0.0f, 1.0f + k, 2.0f);
   Rebuild();
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text, "Too many elements at node 1, max = 10");
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::string>{"Error: Too many elements at node 1, max = 10"});
   EXPECT_EQ(Node(1).elementEnds, 10);
   EXPECT_EQ(ModelLimitMessage(model), "Too many elements at node 1, max = 10");
 }
@@ -269,27 +191,23 @@ TEST_F(RebuildTest, BeamVariantSupportsTheGroundNodesAndListsTheModel) {
   ASSERT_EQ(model.params.nodeCount, 4);
   ASSERT_EQ(model.params.supportCount, 4);
   for (int i = 1; i <= 4; ++i) {
-    EXPECT_EQ(model.supports[i].node, i);
-    EXPECT_EQ(model.supports[i].givenU, 1);
-    EXPECT_EQ(model.supports[i].givenV, 1);
-    EXPECT_EQ(model.supports[i].givenPhi, 0);
-    EXPECT_EQ(model.supports[i].factorU, 1.0f);
-    EXPECT_EQ(model.supports[i].factorV, 1.0f);
-    EXPECT_EQ(Node(i).supportU, 1.0f);
+    const SupportRecord& s = model.supports[i];
+    EXPECT_TRUE(s.node == i && s.givenU == 1 && s.givenV == 1 && s.givenPhi == 0 &&
+                s.factorU == 1.0f && s.factorV == 1.0f && Node(i).supportU == 1.0f)
+        << i;
   }
-  EXPECT_EQ(ReadFile(session.paths.file("LKNOTENR")).size(), 2u + 4 * 32);
-  const std::string listing = ReadFile(session.paths.plainFile("ELEMENTSNODES.TXT"));
+  EXPECT_EQ(File("LKNOTENR").size(), 2u + 4 * 32);
+  const std::string listing = Plain("ELEMENTSNODES.TXT");
   const std::string expectedStart =
       "Nodes 1  x = 0.00 y = -0.00 zElements = 1 dofsphi = 1 dofstotal = 3\r\n"
       "DofU = 1\r\nDofV = 2\r\nDofPhi = 3\r\nElement 1\r\n\r\n"
       "Nodes 2  x = 4.00 y = -0.00 zElements = 2 dofsphi = 1 dofstotal = 3\r\n"
       "DofU = 4\r\nDofV = 5\r\nDofPhi = 6\r\nElement 1\r\nElement 2\r\n\r\n";
   EXPECT_EQ(listing.substr(0, expectedStart.size()), expectedStart);
-  const std::string element2 =
-      "\r\nElement 2  Node L = 2  Node R = 3  tx = 1.00  ty = 0.00  nx = -0.00  ny = 1.00\r\n"
-      "Left  dof u = 4 dof v = 5 dof phi = 6 \r\n"
-      "Right dof u = 7 dof v = 8 dof phi = 9 \r\n\r\n";
-  EXPECT_NE(listing.find(element2), std::string::npos);
+  EXPECT_NE(listing.find("\r\nElement 2  Node L = 2  Node R = 3  tx = 1.00  ty = 0.00  nx = -0.00  "
+                         "ny = 1.00\r\nLeft  dof u = 4 dof v = 5 dof phi = 6 \r\n"
+                         "Right dof u = 7 dof v = 8 dof phi = 9 \r\n\r\n"),
+            std::string::npos);
   const std::string last =
       "Number of nodes = 4 Number of elements = 3  Number of equations = 12\r\n\r\n";
   ASSERT_GE(listing.size(), last.size());
@@ -302,7 +220,7 @@ TEST_F(RebuildTest, ModelExtentRecomputesGeometryAndWritesTheExtentFile) {
   EXPECT_FLOAT_EQ(Element(1).length, std::sqrt(50.0f));
   EXPECT_EQ(session.view.extents.xmin, -2.0f);
   EXPECT_EQ(session.view.extents.ymax, 6.0f);
-  EXPECT_EQ(ReadFile(session.paths.file("EXTENSIOR")).size(), 16u);
+  EXPECT_EQ(File("EXTENSIOR").size(), 16u);
 }
 
 }  // namespace

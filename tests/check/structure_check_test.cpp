@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
+#include "check/flexibility_ranking.h"
 #include "check_fixture.h"
 
 namespace rerore {
@@ -35,7 +37,7 @@ class StructureCheckTest : public test::CheckFixture {
   }
 };
 
-TEST_F(StructureCheckTest, CantileverTipFlexibilityIsTheBeamFormulaPlusTheSprings) {
+TEST_F(StructureCheckTest, CantileverTipFlexibilityIsTheBeamFormulaPlusTheSpringsAndItsListings) {
   Cantilever(1.0f);
   ASSERT_EQ(Check(), 0);
   const double beam = 64.0 / 3.0e4;  // L^3 / (3 EI)
@@ -43,6 +45,18 @@ TEST_F(StructureCheckTest, CantileverTipFlexibilityIsTheBeamFormulaPlusTheSpring
   EXPECT_NEAR(F(5, 5), beam, 0.01 * beam);
   EXPECT_NE(Plain("FLEXMAX.TXT").find("min\r\n\r\n6     5   2.150E-03  uy at Node 2\r\n"),
             std::string::npos);
+  EXPECT_EQ(Plain("DEFSUP.TXT"), "Support stiffness = 1.000E+06");
+  EXPECT_EQ(Plain("MATH_KMATRIX.TXT"),
+            "1: 1250000.00  0.00  0.00  -250000.00  0.00  0.00  \r\n\r\n"
+            "2: 0.00  1001875.00  -3750.00  0.00  -1875.00  -3750.00  \r\n\r\n"
+            "3: 0.00  -3750.00  1010000.00  0.00  3750.00  5000.00  \r\n\r\n"
+            "4: -250000.00  0.00  0.00  250000.00  0.00  0.00  \r\n\r\n"
+            "5: 0.00  -1875.00  3750.00  0.00  1875.00  3750.00  \r\n\r\n"
+            "6: 0.00  -3750.00  5000.00  0.00  3750.00  10000.00  \r\n\r\n");
+  // Row 4 after the first step: 250000 - 250000 * 250000 / 1250000.
+  const std::string triangle = Plain("MATH_TRIANGULAR.TXT");
+  EXPECT_EQ(triangle.find("1250000.00   0.00   0.00  -250000.00   0.00   0.00  \r\n\r\n"), 0u);
+  EXPECT_NE(triangle.find(" 0.00   0.00   0.00  200000.00   0.00   0.00  \r\n"), std::string::npos);
 
   session = Session{};  // softer springs: settlement 1/k and rotation L^2/k add
   SetUp();
@@ -122,31 +136,9 @@ TEST_F(StructureCheckTest, MatrixFilesHoldTheMatrixItsFactorsAndTheFlexibilities
   for (int c = 1; c <= n; ++c) EXPECT_EQ(diagonal[c - 1], F(c, c));
   const std::string flexmax = File("FLEXMAX");  // node, equation, value from the largest
   ASSERT_EQ(flexmax.size(), 12u * n);
-  for (int r = 0; r < n; ++r) {
-    const int equation = ValuesOf<int32_t>(flexmax.substr(12 * r + 4, 4))[0];
-    const float value = ValuesOf<float>(flexmax.substr(12 * r + 8, 4))[0];
-    EXPECT_EQ(value, static_cast<float>(F(equation, equation)));
-    if (r > 0) {
-      EXPECT_LE(value, ValuesOf<float>(flexmax.substr(12 * r - 4, 4))[0]);
-    }
-  }
-}
-
-TEST_F(StructureCheckTest, ListingsOfACantileverByteForByte) {
-  Cantilever(1.0f);
-  ASSERT_EQ(Check(), 0);
-  EXPECT_EQ(Plain("DEFSUP.TXT"), "Support stiffness = 1.000E+06");
-  EXPECT_EQ(Plain("MATH_KMATRIX.TXT"),
-            "1: 1250000.00  0.00  0.00  -250000.00  0.00  0.00  \r\n\r\n"
-            "2: 0.00  1001875.00  -3750.00  0.00  -1875.00  -3750.00  \r\n\r\n"
-            "3: 0.00  -3750.00  1010000.00  0.00  3750.00  5000.00  \r\n\r\n"
-            "4: -250000.00  0.00  0.00  250000.00  0.00  0.00  \r\n\r\n"
-            "5: 0.00  -1875.00  3750.00  0.00  1875.00  3750.00  \r\n\r\n"
-            "6: 0.00  -3750.00  5000.00  0.00  3750.00  10000.00  \r\n\r\n");
-  // Row 4 after the first step: 250000 - 250000 * 250000 / 1250000.
-  const std::string triangle = Plain("MATH_TRIANGULAR.TXT");
-  EXPECT_EQ(triangle.find("1250000.00   0.00   0.00  -250000.00   0.00   0.00  \r\n\r\n"), 0u);
-  EXPECT_NE(triangle.find(" 0.00   0.00   0.00  200000.00   0.00   0.00  \r\n"), std::string::npos);
+  const int largest = test::At<int32_t>(flexmax, 4);
+  EXPECT_EQ(test::At<float>(flexmax, 8), static_cast<float>(F(largest, largest)));
+  EXPECT_EQ(F(largest, largest), *std::max_element(diagonal.begin(), diagonal.end()));
 }
 
 TEST_F(StructureCheckTest, MechanismIsSingularAndLeavesNoResults) {
@@ -156,7 +148,7 @@ TEST_F(StructureCheckTest, MechanismIsSingularAndLeavesNoResults) {
   MakeStaleResults();
   EXPECT_EQ(Check(), 6);
   EXPECT_EQ(session.check.checkResult, 6);
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Error: Singularity in row 6"});
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Singularity in row 6"});
   ExpectNoResults();
   EXPECT_TRUE(HasFile("MATRIX"));
 }
@@ -182,7 +174,7 @@ TEST_F(StructureCheckTest, ModelsTheCheckCannotTakeAreRefused) {
     messages.messages.clear();
     EXPECT_EQ(Check(), kCheckRefused);
     EXPECT_EQ(session.check.checkResult, kCheckRefused);
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{c.message});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
     ExpectNoResults();
     EXPECT_FALSE(HasFile("MATRIX"));
     model.params.setEquationCount(6);
@@ -192,13 +184,49 @@ TEST_F(StructureCheckTest, ModelsTheCheckCannotTakeAreRefused) {
 TEST_F(StructureCheckTest, EmptyFrameGetsBothWarningsAndIsSound) {
   Rebuild();
   EXPECT_EQ(Check(), 0);
-  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Error: Frame can roll sideways!",
-                                                      "Error: Frame is not anchored at the "
-                                                      "ground!"}));
+  EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Error: Frame can roll sideways!",
+                                                        "Error: Frame is not anchored at the "
+                                                        "ground!"}));
   EXPECT_EQ(File("FLEXDIA"), "");
   EXPECT_EQ(Plain("FLEXMAX.TXT"),
             "Entries on the diagonal of the inverse (= flexibility matrix) from max --> "
             "min\r\n\r\n");
+}
+
+// Largest first, of equal values the higher equation; a hinge rotation
+// repeats the label and node of the line before.
+TEST_F(StructureCheckTest, FlexibilityRankingNamesEachNodeAHingeRotationRepeatsTheLineBefore) {
+  // Node 2 joins a hinged and a rigid end: u 4, v 5, phi 6 (hinged end), 7.
+  Add(0.0f, 0.0f, 3.0f, 0.0f, 0, 1);
+  Add(3.0f, 0.0f, 6.0f, 0.0f);
+  Rebuild();
+  ASSERT_EQ(model.nodes[2].dofPhi[2], 7);
+  std::vector<float> values(11);
+  for (int e = 1; e <= 10; ++e) values[e] = 0.001f * e;
+  values[7] = 0.5f;  // first, with no line before it
+  values[4] = 0.25f;
+  values[3] = 0.001f;  // equal to equation 1's value
+  WriteFlexibilityRanking(session.paths, model, values);
+  EXPECT_EQ(Plain("FLEXMAX.TXT"),
+            "Entries on the diagonal of the inverse (= flexibility matrix) from max --> min\r\n\r\n"
+            "10     7   5.000E-01  \r\n"
+            "9     4   2.500E-01  ux at Node 2\r\n"
+            "8    10   1.000E-02  phi at Node 3\r\n"
+            "7     9   9.000E-03  uy at Node 3\r\n"
+            "6     8   8.000E-03  ux at Node 3\r\n"
+            "5     6   6.000E-03  phi at Node 2\r\n"
+            "4     5   5.000E-03  uy at Node 2\r\n"
+            "3     2   2.000E-03  uy at Node 1\r\n"
+            "2     3   1.000E-03  phi at Node 1\r\n"
+            "1     1   1.000E-03  ux at Node 1\r\n");
+  values[5] = 1.0f;  // now uy at node 2 comes right before the hinge rotation
+  WriteFlexibilityRanking(session.paths, model, values);
+  EXPECT_NE(Plain("FLEXMAX.TXT").find("9     7   5.000E-01  uy at Node 2\r\n"), std::string::npos);
+  const std::string records = File("FLEXMAX");
+  ASSERT_EQ(records.size(), 120u);
+  EXPECT_EQ(test::ValuesOf<int32_t>(records.substr(0, 8)), (std::vector<int32_t>{2, 5}));
+  EXPECT_EQ(test::ValuesOf<int32_t>(records.substr(12, 8)), (std::vector<int32_t>{2, 7}));
+  EXPECT_EQ(test::ValuesOf<float>(records.substr(20, 4)), std::vector<float>{0.5f});
 }
 
 }  // namespace

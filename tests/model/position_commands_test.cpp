@@ -12,8 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ReadFile;
-using test::RecordingMessages;
-using test::TempDir;
 
 // Answers the name dialog from a list; nullopt (Stop) when it runs out.
 struct NameAnswers {
@@ -28,77 +26,62 @@ struct NameAnswers {
   }
 };
 
-std::string Extr(const test::SettingsHome& home) {
-  return ReadFile(home.dir() / "VELTRANIX/EXTR").c_str();
-}
-
-TEST(PositionCommands, NewAsksToEraseAnUnchangedFrame) {
+class PositionCommands : public ::testing::Test {
+ protected:
+  // The position in EXTR, the last one the program had open.
+  std::string Extr() const { return ReadFile(home.dir() / "VELTRANIX/EXTR").c_str(); }
   test::SettingsHome home;
-  TempDir data;
+  test::TempDir data;
   Session s;
+  test::RecordingMessages messages;
+};
+
+TEST_F(PositionCommands, NewAsksToEraseAnUnchangedFrameAndToSaveAChangedOne) {
   test::MakeCantileverFrame(s, data.path(), "007");
   s.paths.geometryPresent = 1;
   s.storedStateSum = ChangeSum(s.model.params);
-  RecordingMessages messages;
-  NameAnswers names;
+  NameAnswers names{{" 042 "}, {}};
   messages.answers = {Answer::No, Answer::Yes};
   EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Unchanged);
   EXPECT_EQ(s.paths.extension, ".007");
   EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Stay);
-  ASSERT_EQ(messages.messages.size(), 2u);
-  EXPECT_EQ(messages.messages[1].text, "New frame ? Erase screen?");
-  EXPECT_EQ(messages.messages[1].title, "New frame");
+  EXPECT_EQ(messages.texts().at(1), "New frame: New frame ? Erase screen?");
   EXPECT_EQ(s.paths.extension, ".NEW");
   EXPECT_EQ(s.paths.positionName, "NEW");
   EXPECT_EQ(s.paths.positionDirectory, data.path() + "SDIRNEW/");
   EXPECT_EQ(s.paths.geometryPresent, 0);
-  EXPECT_EQ(Extr(home), ".NEW");
+  EXPECT_EQ(Extr(), ".NEW");
   EXPECT_EQ(s.model.params.elementCount, 2);  // the frame stays on the screen
   EXPECT_TRUE(names.prefills.empty());
-}
 
-TEST(PositionCommands, NewOnAChangedFrameAsksToSave) {
-  test::SettingsHome home;
-  TempDir data;
-  Session s;
-  test::MakeCantileverFrame(s, data.path(), "NEW");
   s.storedStateSum = ChangeSum(s.model.params) + 1;
-  RecordingMessages messages;
   messages.answers = {Answer::Cancel, Answer::Yes};
-  NameAnswers names{{" 042 "}, {}};
   EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Unchanged);
-  EXPECT_EQ(messages.messages.at(0).text, "Save changes?");
-  EXPECT_EQ(messages.messages.at(0).title, "Erase");
-  // Yes on an unnamed position names it first.
+  EXPECT_EQ(messages.texts().at(2), "Erase: Save changes?");
+  // Yes on the unnamed position names it first.
   EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Stay);
   EXPECT_EQ(names.prefills, std::vector<std::string>{"NEW"});
   EXPECT_TRUE(fs::is_directory(data / "SDIR042"));
   EXPECT_EQ(s.paths.extension, ".NEW");
 }
 
-TEST(PositionCommands, StoreAsTrimsTheNameAndAsksAgainWhenTheFolderFails) {
-  test::SettingsHome home;
-  TempDir data;
-  Session s;
+TEST_F(PositionCommands, StoreAsTrimsTheNameAndAsksAgainWhenTheFolderFails) {
   test::UsePosition(s, data.path(), "001");
   s.paths.geometryPresent = 1;
   test::WriteFile(data / "SDIRBAD", "a file, not a folder");
-  RecordingMessages messages;
   NameAnswers names{{"  BAD ", " 017  "}, {}};
   EXPECT_TRUE(StoreAs(s, messages, names.request()));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text, "Directory " + data.path() + "SDIRBAD cannot be generated!");
-  EXPECT_EQ(messages.messages[0].title, "Error");
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Directory " + data.path() +
+                                                       "SDIRBAD cannot be generated!"});
   EXPECT_EQ(names.prefills, (std::vector<std::string>{"001", "BAD"}));
   EXPECT_EQ(s.paths.extension, ".017");
   EXPECT_EQ(s.paths.positionName, "017");
   EXPECT_EQ(s.paths.positionDirectory, data.path() + "SDIR017/");
   EXPECT_EQ(s.paths.geometryPresent, 0);
-  EXPECT_EQ(Extr(home), ".017");
+  EXPECT_EQ(Extr(), ".017");
   EXPECT_TRUE(test::ListDirectory(data / "SDIR017").empty());  // no data file yet
 
-  // Stop after a failure keeps the name that failed.
-  NameAnswers stop{{"BAD"}, {}};
+  NameAnswers stop{{"BAD"}, {}};  // Stop after a failure keeps the name that failed
   EXPECT_FALSE(StoreAs(s, messages, stop.request()));
   EXPECT_EQ(s.paths.extension, ".BAD");
   NameAnswers none;
@@ -106,14 +89,10 @@ TEST(PositionCommands, StoreAsTrimsTheNameAndAsksAgainWhenTheFolderFails) {
   EXPECT_EQ(s.paths.extension, ".BAD");
 }
 
-TEST(PositionCommands, StoreNamesAnUnnamedPositionBeforeWritingAnything) {
-  test::SettingsHome home;
-  TempDir data;
-  Session s;
+TEST_F(PositionCommands, StoreNamesAnUnnamedPositionBeforeWritingAnything) {
   test::MakeCantileverFrame(s, data.path(), "NEW");
   for (int j = 1; j <= 3; ++j) s.model.nodes[j].supportU = s.model.nodes[j].supportV = 0.0f;
   s.model.nodes[1].supportU = s.model.nodes[1].supportV = s.model.nodes[1].supportPhi = 1.0f;
-  RecordingMessages messages;
   bool echoBeforeNaming = true;
   const StoreOutcome outcome = Store(s, messages, [&](const std::string& prefill) {
     echoBeforeNaming = test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT");
@@ -129,21 +108,16 @@ TEST(PositionCommands, StoreNamesAnUnnamedPositionBeforeWritingAnything) {
   EXPECT_FALSE(test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT"));
 }
 
-TEST(PositionCommands, OpenTakesTheNameAfterSdir) {
-  test::SettingsHome home;
-  TempDir data;
+TEST_F(PositionCommands, OpenTakesTheNameAfterSdir) {
   {
     Session stored;
     test::MakeCantileverFrame(stored, data.path(), "007");
     EndProgram(stored);
   }
-  Session s;
   test::UsePosition(s, data.path(), "001");
-  RecordingMessages messages;
   EXPECT_FALSE(OpenPosition(s, messages, data.path() + "POS7"));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text, data.path() + "POS7");
-  EXPECT_EQ(messages.messages[0].title, "No directory with a position!");
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::string>{"No directory with a position!: " + data.path() + "POS7"});
   EXPECT_EQ(s.paths.extension, ".001");
 
   EXPECT_TRUE(OpenPosition(s, messages, data.path() + "SDIR007/"));
@@ -153,32 +127,27 @@ TEST(PositionCommands, OpenTakesTheNameAfterSdir) {
   EXPECT_EQ(s.model.params.titleText(), "Position 007");
   EXPECT_TRUE(s.view.resetZoomRequested);
   EXPECT_EQ(s.paths.geometryPresent, 1);
-  EXPECT_EQ(Extr(home), ".007");
+  EXPECT_EQ(Extr(), ".007");
   EXPECT_EQ(messages.messages.size(), 1u);
 }
 
-TEST(PositionCommands, EndWritesTheEchoFileOnlyForACompleteModel) {
-  TempDir data;
+TEST_F(PositionCommands, EndWritesTheEchoFileOnlyForACompleteModel) {
   for (int missing = 0; missing < 3; ++missing) {
-    Session s;
-    test::MakeCantileverFrame(s, data.path(), "007");
-    RemoveFile(s.paths.echoFile());
-    ModelParameters& p = s.model.params;
+    Session incomplete;
+    test::MakeCantileverFrame(incomplete, data.path(), "007");
+    RemoveFile(incomplete.paths.echoFile());
+    ModelParameters& p = incomplete.model.params;
     (missing == 0 ? p.materialCount : missing == 1 ? p.elementCount : p.nodeCount) = 0;
-    EXPECT_EQ(EndProgram(s), CommandEnd::Quit);
-    EXPECT_FALSE(test::Exists(s.paths.echoFile())) << missing;
+    EXPECT_EQ(EndProgram(incomplete), CommandEnd::Quit);
+    EXPECT_FALSE(test::Exists(incomplete.paths.echoFile())) << missing;
   }
-  Session s;
   test::MakeCantileverFrame(s, data.path(), "007");
   EXPECT_EQ(EndProgram(s), CommandEnd::Quit);
   EXPECT_EQ(ReadFile(s.paths.echoFile()).substr(0, 21), "TITEL\r\nPosition 007\r\n");
   EXPECT_FALSE(test::Exists(s.paths.file("GEOMETRY")));
 }
 
-TEST(PositionCommands, EchoEditReloadsOnlyAnEditedFile) {
-  test::SettingsHome home;
-  TempDir data;
-  Session s;
+TEST_F(PositionCommands, EchoEditReloadsOnlyAnEditedFile) {
   test::MakeCantileverFrame(s, data.path(), "007");
   s.storedStateSum = 0;
   // The sum is taken before the echo file gives the blank title a name.
@@ -187,7 +156,6 @@ TEST(PositionCommands, EchoEditReloadsOnlyAnEditedFile) {
   EXPECT_EQ(edit.path, data.path() + "SDIR007/ECHO_G.TMP.TXT");
   EXPECT_EQ(s.storedStateSum, unnamed);
   EXPECT_EQ(s.model.params.titleText(), "Position 007");
-  RecordingMessages messages;
   EXPECT_FALSE(FinishEchoEdit(s, messages, edit, true));  // OK without editing
 
   std::string text = ReadFile(edit.path);

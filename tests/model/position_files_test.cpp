@@ -9,132 +9,103 @@
 namespace rerore {
 namespace {
 
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
-
 using test::At;
+using test::ReadFile;
+using test::WriteFile;
 
 class PositionFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     test::UsePosition(session, dir.path(), "001");
     std::filesystem::create_directories(session.paths.positionDirectory);
+    test::UsePosition(other, dir.path(), "001");
   }
-  TempDir dir;
-  Session session;
+  test::TempDir dir;
+  Session session, other;  // the writer and a fresh reader of the same position
   ModelTables& model = session.model;
   const PositionPaths& paths = session.paths;
 };
 
-TEST_F(PositionFiles, ElementsFileHoldsEachFieldAtItsOffsetAndReadsBack) {
+// Sets every byte of rows 1 and 2, so that a lost or shifted byte shows.
+template <class Table>
+void FillTwoRows(Table& table, uint8_t seed) {
+  for (int r = 1; r <= 2; ++r) {
+    auto* bytes = reinterpret_cast<uint8_t*>(&table[r]);
+    for (size_t i = 0; i < sizeof table[r]; ++i) bytes[i] = static_cast<uint8_t>(seed + 31 * r + i);
+  }
+}
+
+template <class Table>
+bool SameTwoRows(const Table& a, const Table& b) {
+  return std::memcmp(&a[1], &b[1], 2 * sizeof a[1]) == 0;
+}
+
+TEST_F(PositionFiles, TableFilesAreTheCountAndTheRecordsAndReadBack) {
+  ModelParameters& p = model.params;
+  p.nodeCount = p.supportCount = p.materialCount = p.crossSectionCount = 2;
+  FillTwoRows(model.nodes, 1);
+  FillTwoRows(model.supports, 2);
+  FillTwoRows(model.materials, 3);
+  FillTwoRows(model.crossSections, 4);
+  ASSERT_TRUE(WriteNodesFile(paths, model) && WriteSupportsFile(paths, model) &&
+              WriteMaterialsFile(paths, model) && WriteCrossSectionsFile(paths, model));
+  const struct {
+    const char* stem;
+    size_t recordSize;
+  } files[] = {{"NODES", 204}, {"LKNOTENR", 32}, {"MATR", 112}, {"CROSS", 140}};
+  for (const auto& f : files) {
+    const std::string bytes = ReadFile(paths.file(f.stem));
+    EXPECT_EQ(bytes.size(), 2 + 2 * f.recordSize) << f.stem;
+    EXPECT_EQ(At<int16_t>(bytes, 0), 2) << f.stem;
+  }
+  ModelTables& back = other.model;
+  ASSERT_TRUE(ReadNodesFile(paths, back) && ReadSupportsFile(paths, back) &&
+              ReadMaterialsFile(paths, back) && ReadCrossSectionsFile(paths, back));
+  EXPECT_EQ(0, std::memcmp(&back.params, &model.params, sizeof model.params));  // the counts
+  EXPECT_TRUE(SameTwoRows(back.nodes, model.nodes));
+  EXPECT_TRUE(SameTwoRows(back.supports, model.supports));
+  EXPECT_TRUE(SameTwoRows(back.materials, model.materials));
+  EXPECT_TRUE(SameTwoRows(back.crossSections, model.crossSections));
+}
+
+TEST_F(PositionFiles, ElementsWritersRefreshTheStiffnessOrZeroTheRunTimeWords) {
+  SetDefaultCrossSection(model);
   model.materials[1].modulus = 3.0e7f;
-  model.crossSections[1].area = 0.1f;
-  model.crossSections[1].inertia = 0.002f;
   model.params.elementCount = 2;
   ElementRecord& e = model.elements[2];
   SetElementLeft(e, 1.5f, 2.5f);
-  SetElementRight(e, 4.0f, -1.0f);
-  e.hingeLeft = 1;
   e.material = 0;  // becomes 1 in the full writer
   e.crossSection = 1;
-  e.compression = 1;
-  e.tension = 0;
-  e.endDofs[5] = 17;
   e.runTime[0] = 0xDEADBEEF;
   ASSERT_TRUE(WriteElementsFile(paths, model));
-
   const std::string bytes = ReadFile(paths.file("ELEMENTS"));
   ASSERT_EQ(bytes.size(), 2u + 2 * 148);
-  EXPECT_EQ(At<int16_t>(bytes, 0), 2);
   const size_t base = 2 + 148;
   EXPECT_EQ(At<float>(bytes, base + 20), 1.5f);
-  EXPECT_EQ(At<float>(bytes, base + 24), -2.5f);
-  EXPECT_EQ(At<float>(bytes, base + 28), 2.5f);
-  EXPECT_EQ(At<float>(bytes, base + 32), 4.0f);
-  EXPECT_EQ(At<float>(bytes, base + 36), 1.0f);
-  EXPECT_EQ(At<float>(bytes, base + 40), -1.0f);
-  EXPECT_EQ(At<int16_t>(bytes, base + 104), 1);
-  EXPECT_EQ(At<int16_t>(bytes, base + 112), 1);  // material 0 written as 1
-  EXPECT_EQ(At<int16_t>(bytes, base + 126), 17);
-  EXPECT_EQ(At<int16_t>(bytes, base + 128), 1);
-  EXPECT_EQ(At<uint32_t>(bytes, base + 0), 0xDEADBEEF);  // the full writer keeps run-time words
-  EXPECT_FLOAT_EQ(At<float>(bytes, base + 140), 3.0e7f * 0.1f);
-  EXPECT_FLOAT_EQ(At<float>(bytes, base + 144), 3.0e7f * 0.002f);
-  EXPECT_EQ(model.elements[2].material, 1);  // the record in memory keeps the 1
+  EXPECT_EQ(At<float>(bytes, base + 24), -2.5f);  // z = -y
+  EXPECT_EQ(At<int16_t>(bytes, base + 112), 1);
+  EXPECT_EQ(At<uint32_t>(bytes, base + 0), 0xDEADBEEF);  // kept by the full writer
+  EXPECT_FLOAT_EQ(At<float>(bytes, base + 140), 3.0e7f * 0.08f);
+  EXPECT_FLOAT_EQ(At<float>(bytes, base + 144), 3.0e7f * 0.0010666667f);
+  EXPECT_EQ(model.elements[2].material, 1);
 
   ASSERT_TRUE(WriteElementsZeroingRunTime(paths, model));
   EXPECT_EQ(At<uint32_t>(ReadFile(paths.file("ELEMENTS")), base + 0), 0u);
-
-  Session other;
-  test::UsePosition(other, dir.path(), "001");
-  ASSERT_TRUE(ReadElementsFile(other.paths, other.model));
+  ASSERT_TRUE(ReadElementsFile(paths, other.model));
   EXPECT_EQ(other.model.params.elementCount, 2);
-  EXPECT_EQ(0, std::memcmp(&other.model.elements[2], &model.elements[2], sizeof(ElementRecord)));
+  EXPECT_EQ(0, std::memcmp(&other.model.elements[2], &e, sizeof e));
 }
 
-TEST_F(PositionFiles, NodeSupportMaterialAndSectionRecordsKeepTheirOffsets) {
-  model.params.nodeCount = 1;
-  NodeRecord& n = model.nodes[1];
-  n.supportedV = 1;
-  n.x = 3.0f;
-  n.z = -2.0f;
-  n.y = 7.0f;  // the numbering writer refreshes y from z
-  n.supportPhi = 0.5f;
-  n.dofPhi[1] = 9;
-  n.nodeElements[1] = 4;
-  n.number = 1;
-  n.mixedHinges = 1;
-  ASSERT_TRUE(WriteNodesNumbering(paths, model));
-  std::string bytes = ReadFile(paths.file("NODES"));
-  ASSERT_EQ(bytes.size(), 2u + 204);
-  EXPECT_EQ(At<uint8_t>(bytes, 2 + 1), 1);
-  EXPECT_EQ(At<float>(bytes, 2 + 8), 3.0f);
-  EXPECT_EQ(At<float>(bytes, 2 + 16), 2.0f);
-  EXPECT_EQ(At<float>(bytes, 2 + 28), 0.5f);
-  EXPECT_EQ(At<int16_t>(bytes, 2 + 116), 9);
-  EXPECT_EQ(At<int16_t>(bytes, 2 + 162), 4);
-  EXPECT_EQ(At<int16_t>(bytes, 2 + 192), 1);
-  EXPECT_EQ(At<int16_t>(bytes, 2 + 194), 1);
-
-  model.params.supportCount = 1;
-  model.supports[1] = SupportRecord{};
-  model.supports[1].node = 5;
-  model.supports[1].factorV = 0.25f;
-  model.supports[1].givenV = 1;
-  ASSERT_TRUE(WriteSupportsFile(paths, model));
-  bytes = ReadFile(paths.file("LKNOTENR"));
-  ASSERT_EQ(bytes.size(), 2u + 32);
-  EXPECT_EQ(At<int16_t>(bytes, 2), 5);
-  EXPECT_EQ(At<float>(bytes, 2 + 20), 0.25f);
-  EXPECT_EQ(At<uint8_t>(bytes, 2 + 29), 1);
-
-  SetDefaultMaterial(model);
-  ASSERT_TRUE(WriteMaterialsFile(paths, model));
-  bytes = ReadFile(paths.file("MATR"));
-  ASSERT_EQ(bytes.size(), 2u + 112);
-  EXPECT_EQ(At<float>(bytes, 2 + 84), 26700000.0f);
-  EXPECT_EQ(At<int16_t>(bytes, 2 + 104), 1);
-
-  SetDefaultCrossSection(model);
-  ASSERT_TRUE(WriteCrossSectionsFile(paths, model));
-  bytes = ReadFile(paths.file("CROSS"));
-  ASSERT_EQ(bytes.size(), 2u + 140);
-  EXPECT_EQ(At<float>(bytes, 2 + 84), 0.2f);
-  EXPECT_EQ(At<float>(bytes, 2 + 88), 0.4f);
-  EXPECT_EQ(At<float>(bytes, 2 + 96), 0.0010666667f);
-  EXPECT_EQ(At<float>(bytes, 2 + 100), 0.08f);
-  EXPECT_EQ(At<float>(bytes, 2 + 104), 50000.0f);
-  EXPECT_EQ(At<int16_t>(bytes, 2 + 132), 1);
-}
-
-TEST_F(PositionFiles, NodeNumberingWriterNeverWritesMoreThan200Nodes) {
+TEST_F(PositionFiles, NodeNumberingWriterRefreshesYAndNeverWritesMoreThan200Nodes) {
   model.params.nodeCount = 250;
+  model.nodes[1].z = -2.0f;
+  model.nodes[1].y = 7.0f;
   ASSERT_TRUE(WriteNodesNumbering(paths, model));
   EXPECT_EQ(model.params.nodeCount, 200);
   const std::string bytes = ReadFile(paths.file("NODES"));
   EXPECT_EQ(At<int16_t>(bytes, 0), 200);
   EXPECT_EQ(bytes.size(), 2u + 200 * 204);
+  EXPECT_EQ(At<float>(bytes, 2 + 16), 2.0f);
 }
 
 TEST_F(PositionFiles, HugeNegativeAndTruncatedCountsNeverReadPastTheTable) {
@@ -155,13 +126,8 @@ TEST_F(PositionFiles, HugeNegativeAndTruncatedCountsNeverReadPastTheTable) {
   EXPECT_EQ(model.params.materialCount, 0);
 
   // A record cut in the middle fills what is there and keeps the rest.
-  model.params.supportCount = 0;
   model.supports[1].factorPhi = 9.0f;
-  std::string cut(2 + 10, '\0');
-  const int16_t one = 1;
-  std::memcpy(cut.data(), &one, 2);
-  cut[2] = 7;
-  WriteFile(paths.file("LKNOTENR"), cut);
+  WriteFile(paths.file("LKNOTENR"), std::string("\1\0\7", 3) + std::string(9, '\0'));
   ASSERT_TRUE(ReadSupportsFile(paths, model));
   EXPECT_EQ(model.params.supportCount, 1);
   EXPECT_EQ(model.supports[1].node, 7);
@@ -177,26 +143,17 @@ TEST_F(PositionFiles, HugeNegativeAndTruncatedCountsNeverReadPastTheTable) {
 }
 
 TEST_F(PositionFiles, ExtentParametersAndSmallFiles) {
-  model.params.elementCount = 0;
-  const DrawingExtents none = ElementExtents(model);
-  ASSERT_TRUE(WriteExtentFile(paths, none));
+  ASSERT_TRUE(WriteExtentFile(paths, ElementExtents(model)));  // no elements
   std::string bytes = ReadFile(paths.file("EXTENSIOR"));
   ASSERT_EQ(bytes.size(), 16u);
-  EXPECT_EQ(At<float>(bytes, 0), 1.0e20f);
   EXPECT_EQ(At<float>(bytes, 4), 1.0e20f);
   EXPECT_EQ(At<float>(bytes, 8), -1.0e20f);
-  EXPECT_EQ(At<float>(bytes, 12), -1.0e20f);
-
   model.params.elementCount = 2;
-  SetElementLeft(model.elements[1], 0.0f, 0.0f);
   SetElementRight(model.elements[1], 0.0f, 3.0f);
-  SetElementLeft(model.elements[2], 0.0f, 3.0f);
-  SetElementRight(model.elements[2], 5.0f, 3.0f);
+  SetElementLeft(model.elements[2], 5.0f, -1.0f);
   const DrawingExtents e = ElementExtents(model);
-  EXPECT_EQ(e.xmin, 0.0f);
-  EXPECT_EQ(e.ymin, 0.0f);
-  EXPECT_EQ(e.xmax, 5.0f);
-  EXPECT_EQ(e.ymax, 3.0f);
+  EXPECT_EQ(std::vector<float>({e.xmin, e.ymin, e.xmax, e.ymax}),
+            std::vector<float>({0.0f, -1.0f, 5.0f, 3.0f}));
 
   model.params.setTitle("Hall 3");
   model.params.nodeCount = 12;
@@ -206,18 +163,21 @@ TEST_F(PositionFiles, ExtentParametersAndSmallFiles) {
   EXPECT_EQ(At<int16_t>(bytes, 130), 12);
   EXPECT_EQ(bytes.substr(136, 7), std::string("Hall 3\0", 7));
 
-  ASSERT_TRUE(WriteGeometryFile(paths, 1));
+  ASSERT_TRUE(WriteGeometryFile(paths, 1) && WriteGrafikgoFile(paths));
   EXPECT_EQ(ReadFile(paths.file("GEOMETRY")), std::string("\1\0\0\0", 4));
-  ASSERT_TRUE(WriteGrafikgoFile(paths));
   EXPECT_EQ(ReadFile(paths.file("GRAFIKGO")), std::string("\1\0\0\0", 4));
 
   model.params.setEquationCount(2);
-  model.dofs[1] = {1, 1, 1};
   model.dofs[2] = {1, 2, 2};
   ASSERT_TRUE(WriteDofFile(paths, model));
   bytes = ReadFile(paths.file("DOFSK"));
   ASSERT_EQ(bytes.size(), 24u);
   EXPECT_EQ(At<int32_t>(bytes, 12 + 8), 2);
+
+  EXPECT_FALSE(ReadArcFile(paths).has_value());
+  ASSERT_TRUE(WriteArcFile(paths, ArcInput{12.0f, 150.0f, 30.0f, 8}));
+  EXPECT_EQ(ReadFile(paths.file("BOGEN")).size(), 16u);
+  EXPECT_EQ(ReadArcFile(paths)->angleRight, 30.0f);
 }
 
 TEST_F(PositionFiles, FilesListIsCreatedOnceAndNeverRewritten) {
@@ -229,38 +189,11 @@ TEST_F(PositionFiles, FilesListIsCreatedOnceAndNeverRewritten) {
   EXPECT_EQ(ReadFile(paths.plainFile("FILES")), "mine");
 }
 
-TEST_F(PositionFiles, GeneratorInputFiles) {
-  GeneratorTables tables;
-  model.params.floorCount = 2;
-  tables.floors[1] = {3.0f, 5.0f, 2, 1};
-  tables.floors[2] = {2.5f, 4.0f, 3, 2};
-  ASSERT_TRUE(WriteFloorFile(paths, model, tables.floors));
-  std::string bytes = ReadFile(paths.file("RAHMENDAT"));
-  ASSERT_EQ(bytes.size(), 2u + 32);
-  EXPECT_EQ(At<float>(bytes, 2 + 16), 2.5f);
-  EXPECT_EQ(At<int32_t>(bytes, 2 + 16 + 8), 3);
-  EXPECT_EQ(At<int32_t>(bytes, 2 + 16 + 12), 2);
-
-  GeneratorTables back;
-  model.params.floorCount = 0;
-  ASSERT_TRUE(ReadFloorFile(paths, model, back.floors));
-  EXPECT_EQ(model.params.floorCount, 2);
-  EXPECT_EQ(back.floors[2].spacing, 4.0f);
-
-  EXPECT_FALSE(ReadArcFile(paths).has_value());
-  ASSERT_TRUE(WriteArcFile(paths, ArcInput{12.0f, 150.0f, 30.0f, 8}));
-  bytes = ReadFile(paths.file("BOGEN"));
-  ASSERT_EQ(bytes.size(), 16u);
-  EXPECT_EQ(At<float>(bytes, 4), 150.0f);
-  EXPECT_EQ(At<int32_t>(bytes, 12), 8);
-  EXPECT_EQ(ReadArcFile(paths)->angleRight, 30.0f);
-}
-
 TEST_F(PositionFiles, WritesLeaveNoTemporaryFileBehind) {
   WriteElementsFile(paths, model);
   WriteParametersFile(paths, model);
-  for (const std::string& name : test::ListDirectory(paths.positionDirectory))
-    EXPECT_EQ(name.find("tmp"), std::string::npos) << name;
+  EXPECT_EQ(test::ListDirectory(paths.positionDirectory),
+            (std::vector<std::string>{"ELEMENTS.001", "PARAMR.001"}));
   // A directory that does not exist: the write is skipped without a trace.
   PositionPaths missing = paths;
   missing.positionDirectory = dir / "nowhere/";

@@ -15,29 +15,25 @@ namespace rerore {
 namespace {
 
 using test::ReadFile;
-using test::RecordingMessages;
-using test::TempDir;
 
 TEST(CommandLine, WindowsAndPosixDataPathsAndTheGeometryFlag) {
-  CommandLine line = ParseCommandLine(".001 @C:\\DATA\\");
-  ASSERT_TRUE(line.valid);
-  EXPECT_EQ(line.extension, ".001");
-  EXPECT_EQ(line.dataPath, "C:\\DATA\\");
-  EXPECT_FALSE(line.resetGeometry);
-
-  line = ParseCommandLine(".001 @C:\\DATA\\ @G");
-  EXPECT_EQ(line.dataPath, "C:\\DATA\\");
-  EXPECT_EQ(line.flagToken, "G");
-  EXPECT_TRUE(line.resetGeometry);
-
-  line = ParseCommandLine(".017 @/home/eng/data/ @Gx");
-  EXPECT_EQ(line.extension, ".017");
-  EXPECT_EQ(line.dataPath, "/home/eng/data/");
-  EXPECT_TRUE(line.resetGeometry);
-
-  line = ParseCommandLine(".017 @/data/ @H");
-  EXPECT_FALSE(line.resetGeometry);
-
+  const struct {
+    const char* text;
+    const char* extension;
+    const char* dataPath;
+    bool resetGeometry;
+  } cases[] = {{".001 @C:\\DATA\\", ".001", "C:\\DATA\\", false},
+               {".001 @C:\\DATA\\ @G", ".001", "C:\\DATA\\", true},
+               {".017 @/home/eng/data/ @Gx", ".017", "/home/eng/data/", true},
+               {".017 @/data/ @H", ".017", "/data/", false}};
+  for (const auto& c : cases) {
+    const CommandLine line = ParseCommandLine(c.text);
+    EXPECT_TRUE(line.valid) << c.text;
+    EXPECT_EQ(line.extension, c.extension) << c.text;
+    EXPECT_EQ(line.dataPath, c.dataPath) << c.text;
+    EXPECT_EQ(line.resetGeometry, c.resetGeometry) << c.text;
+  }
+  EXPECT_EQ(ParseCommandLine(".001 @C:\\DATA\\ @G").flagToken, "G");
   EXPECT_FALSE(ParseCommandLine("").valid);
   EXPECT_FALSE(ParseCommandLine(".001 C:\\DATA\\").valid);  // no "@": refused
 }
@@ -60,31 +56,41 @@ TEST(CommandLine, PositionPathsFollowTheDataPathsSeparator) {
 
 class Startup : public ::testing::Test {
  protected:
-  std::string positionDir(const std::string& name) { return data / ("SDIR" + name + "/"); }
+  StartResult Start(const std::string& commandLine) {
+    std::filesystem::create_directories(data / "SDIR001");
+    return StartProgram(session, messages, commandLine);
+  }
+  std::string settings(const std::string& name) const { return home.dir() / ("VELTRANIX/" + name); }
   test::SettingsHome home;
-  TempDir data;
+  test::TempDir data;
   Session session;
-  RecordingMessages messages;
+  test::RecordingMessages messages;
 };
 
+// A file image: the bytes of `size` zeros with values put at offsets.
+template <class T>
+void Put(std::string& bytes, size_t offset, T value) {
+  std::memcpy(bytes.data() + offset, &value, sizeof value);
+}
+
 TEST_F(Startup, NewPositionGetsDefaultCrossSectionAndMaterialFiles) {
-  std::filesystem::create_directories(positionDir("001"));
-  ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
+  ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
   EXPECT_TRUE(messages.messages.empty());
   EXPECT_EQ(session.paths.extension, ".001");
   EXPECT_EQ(session.paths.positionName, "001");
 
-  ModelTables expected;
-  SetDefaultCrossSection(expected);
-  SetDefaultMaterial(expected);
-  std::string cross(2 + 140, '\0');
-  cross[0] = 1;
-  std::memcpy(cross.data() + 2, &expected.crossSections[1], 140);
-  EXPECT_EQ(ReadFile(positionDir("001") + "CROSS.001"), cross);
-  std::string matr(2 + 112, '\0');
-  matr[0] = 1;
-  std::memcpy(matr.data() + 2, &expected.materials[1], 112);
-  EXPECT_EQ(ReadFile(positionDir("001") + "MATR.001"), matr);
+  std::string cross(2 + 140, '\0');  // count 1; width, height, inertia, area, default, number
+  Put<int16_t>(cross, 0, 1);
+  for (auto [offset, value] :
+       {std::pair{84, 0.2f}, {88, 0.4f}, {96, 0.0010666667f}, {100, 0.08f}, {104, 50000.0f}})
+    Put(cross, 2 + offset, value);
+  Put<int16_t>(cross, 2 + 132, 1);
+  EXPECT_EQ(ReadFile(data / "SDIR001/CROSS.001"), cross);
+  std::string matr(2 + 112, '\0');  // count 1; modulus, number
+  Put<int16_t>(matr, 0, 1);
+  Put(matr, 2 + 84, 26700000.0f);
+  Put<int16_t>(matr, 2 + 104, 1);
+  EXPECT_EQ(ReadFile(data / "SDIR001/MATR.001"), matr);
 
   // No echo file: the start values of a new position.
   const ModelParameters& p = session.model.params;
@@ -102,7 +108,6 @@ TEST_F(Startup, NewPositionGetsDefaultCrossSectionAndMaterialFiles) {
 }
 
 TEST_F(Startup, ExistingFilesAreLoadedAndTheGeometryFlagWritesZero) {
-  // Prepare a position with elements, PARAMR and an extent.
   Session writer;
   test::UsePosition(writer, data.path(), "003");
   std::filesystem::create_directories(writer.paths.positionDirectory);
@@ -113,9 +118,8 @@ TEST_F(Startup, ExistingFilesAreLoadedAndTheGeometryFlagWritesZero) {
   WriteParametersFile(writer.paths, writer.model);
   WriteExtentFile(writer.paths, DrawingExtents{-1.0f, -2.0f, 4.0f, 3.0f});
 
-  ASSERT_EQ(StartProgram(session, messages, "003 @" + data.path() + " @G"), StartResult::Started);
-  // "003" has no dot: its first character gives way to the dot.
-  EXPECT_EQ(session.paths.extension, ".03");
+  ASSERT_EQ(Start("003 @" + data.path() + " @G"), StartResult::Started);
+  EXPECT_EQ(session.paths.extension, ".03");  // no dot: the first character gives way to it
 
   Session loaded;
   ASSERT_EQ(StartProgram(loaded, messages, ".003 @" + data.path() + " @G"), StartResult::Started);
@@ -130,62 +134,51 @@ TEST_F(Startup, ExistingFilesAreLoadedAndTheGeometryFlagWritesZero) {
   EXPECT_EQ(loaded.model.params.titleText(), "");  // no echo file: the title is cleared
 }
 
-TEST_F(Startup, UnwritableDataDirectoryEndsTheStartWithItsMessage) {
-  if (geteuid() == 0) {
-    // root writes everywhere: use a path below a regular file instead.
-    test::WriteFile(data / "file", "x");
-    const std::string path = data / "file/";
-    ASSERT_EQ(StartProgram(session, messages, ".001 @" + path), StartResult::NotWritable);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "The file " + path + "TEST cannot be stored!");
-    EXPECT_EQ(messages.messages[0].title, "Does the directory " + path + " exist?");
-    return;
-  }
+TEST_F(Startup, MissingInputAndAnUnwritableDataDirectoryEndTheStartWithTheirMessages) {
+  EXPECT_EQ(StartProgram(session, messages, ""), StartResult::MissingInput);
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::string>{"Missing input: Command line: .POS @PathData\\ "});
+  messages.messages.clear();
+  // A path below a regular file cannot be written, even by root.
+  test::WriteFile(data / "file", "x");
+  const std::string path = data / "file/";
+  ASSERT_EQ(StartProgram(session, messages, ".001 @" + path), StartResult::NotWritable);
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::string>{"Does the directory " + path + " exist?: The file " + path +
+                                     "TEST cannot be stored!"});
+  if (geteuid() == 0) return;  // root writes everywhere
   chmod(data.path().c_str(), 0500);
   EXPECT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::NotWritable);
   chmod(data.path().c_str(), 0700);
-  ASSERT_EQ(messages.messages.size(), 1u);
-}
-
-TEST_F(Startup, EmptyCommandLineIsRefusedWithMissingInput) {
-  EXPECT_EQ(StartProgram(session, messages, ""), StartResult::MissingInput);
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text, "Command line: .POS @PathData\\ ");
-  EXPECT_EQ(messages.messages[0].title, "Missing input");
 }
 
 TEST_F(Startup, SettingsFilesLiveInTheSettingsDirectory) {
-  std::filesystem::create_directories(positionDir("001"));
-  const std::string settings = home.dir() / "VELTRANIX/";
-  test::WriteFile(settings + "FMARGIN", "0.25\n");
-  test::WriteFile(settings + "ZELTRDB", std::string("\3\0\0\0", 4));
-  float fangenValue = 0.5f;
-  int32_t fangenOption = 0;
-  test::WriteFile(settings + "FANGEN", std::string(reinterpret_cast<char*>(&fangenValue), 4) +
-                                           std::string(reinterpret_cast<char*>(&fangenOption), 4));
-  ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
+  test::WriteFile(settings("FMARGIN"), "0.25\n");
+  test::WriteFile(settings("ZELTRDB"), std::string("\3\0\0\0", 4));
+  test::WriteFile(settings("FANGEN"), std::string("\0\0\0\x3f\0\0\0\0", 8));  // 0.5f, option 0
+  ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
   EXPECT_EQ(session.paths.settingsDirectoryPresent, 1);
   EXPECT_EQ(session.view.margin, 0.25f);
   EXPECT_EQ(session.view.lineWidth, 3);
+  EXPECT_EQ(session.view.fangenValue, 0.5f);
   EXPECT_EQ(session.view.fangenOption, 0);
 
   ASSERT_TRUE(WriteExtr(session.paths));
-  const std::string extr = ReadFile(settings + "EXTR");
+  const std::string extr = ReadFile(settings("EXTR"));
   ASSERT_EQ(extr.size(), 241u);
   EXPECT_EQ(extr.substr(0, 5), std::string(".001\0", 5));
   EXPECT_EQ(extr.find_first_not_of('\0', 4), std::string::npos);
 
   // FHTEST makes the position directory record the settings directory.
-  test::WriteFile(settings + "FHTEST", "");
+  test::WriteFile(settings("FHTEST"), "");
   MakePositionDirectory(session.paths);
   EXPECT_EQ(ReadFile(session.paths.plainFile("PathAppData")),
             session.paths.settingsDirectory + "\r\n");
 }
 
 TEST_F(Startup, MissingSettingsGiveTheirDefaults) {
-  std::filesystem::create_directories(positionDir("001"));
-  test::WriteFile(home.dir() / "VELTRANIX/FMARGIN", "none");
-  ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
+  test::WriteFile(settings("FMARGIN"), "none");
+  ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
   EXPECT_EQ(session.view.margin, 0.05f);
   EXPECT_EQ(session.view.lineWidth, 1);
   EXPECT_EQ(session.view.fangenValue, 0.05f);

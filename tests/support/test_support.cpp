@@ -43,6 +43,12 @@ Answer RecordingMessages::ask(const std::string& text, const std::string& title,
   return answer;
 }
 
+std::vector<std::string> RecordingMessages::texts() const {
+  std::vector<std::string> result;
+  for (const RecordedMessage& m : messages) result.push_back(m.title + ": " + m.text);
+  return result;
+}
+
 void UsePosition(Session& session, const std::string& dataPath, const std::string& name) {
   session.paths.dataPath = dataPath;
   session.paths.extension = "." + name;

@@ -39,6 +39,8 @@ class RecordingMessages : public UserMessages {
  public:
   void message(const std::string& text, const std::string& title, MessageIcon icon) override;
   Answer ask(const std::string& text, const std::string& title, MessageButtons buttons) override;
+  // Every message and question so far as "TITLE: TEXT", in order.
+  std::vector<std::string> texts() const;
   std::vector<RecordedMessage> messages;  // messages and questions in order
   std::deque<Answer> answers;             // answers to the next questions
 };

@@ -1,7 +1,7 @@
-#include "check/element_stiffness.h"
-
 #include <gtest/gtest.h>
 
+#include "check/assemble_and_check.h"
+#include "check/element_stiffness.h"
 #include "check_fixture.h"
 
 namespace rerore {
@@ -64,11 +64,68 @@ TEST_F(ElementStiffnessTest, AssemblyAddsSharedNodesAndStopsAtAnElementWithoutSt
   model.params.materialCount = 2;
   model.elements[2].material = 2;  // E = 0
   ASSERT_EQ(AssembleElements(model, k, messages), 0);
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(kApplicationTitle) +
-                                                     ": Error in the stiffness of element 2. "
-                                                     "Check E, A and I"});
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{std::string(kApplicationTitle) +
+                                                       ": Error in the stiffness of element 2. "
+                                                       "Check E, A and I"});
   EXPECT_DOUBLE_EQ(k(4, 4), 250000.0);  // element 1 only: nothing after element 2
   EXPECT_EQ(k(12, 12), 0.0);
+}
+
+class AssembleAndCheckTest : public test::CheckFixture {
+ protected:
+  // A beam of two elements on the ground: nodes 1, 2, 3, equations 1..9.
+  void SetUp() override {
+    CheckFixture::SetUp();
+    Add(0.0f, 0.0f, 3.0f, 0.0f, 0, 1);
+    Add(3.0f, 0.0f, 6.0f, 0.0f, 1, 0);
+    Rebuild();
+  }
+  int Run() {
+    k = StiffnessMatrix(Equations());
+    return AssembleAndCheck(session, k, messages);
+  }
+  StiffnessMatrix k;
+};
+
+TEST_F(AssembleAndCheckTest, SupportFactorsScaleTheRigidSpringOnTheDiagonal) {
+  Support(1, 1.0f, 1.0f, 0.0f);
+  Support(2, 0.0f, 0.0f, 1.0f);  // both ends hinged at node 2: two rotations
+  Support(3, 0.0f, 0.5f, 0.25f);
+  StiffnessMatrix bare(Equations());
+  ASSERT_EQ(AssembleElements(model, bare, messages), 1);
+  ASSERT_EQ(Run(), 1);
+  const int first = model.nodes[2].dofPhi[1];
+  const int second = model.nodes[2].dofPhi[2];
+  const int v3 = model.nodes[3].dofV;
+  EXPECT_DOUBLE_EQ(k(1, 1) - bare(1, 1), 1.0e6);
+  EXPECT_DOUBLE_EQ(k(first, first) - bare(first, first), 1.0e6);
+  EXPECT_EQ(k(second, second), bare(second, second));  // only the first rotation
+  EXPECT_DOUBLE_EQ(k(v3, v3) - bare(v3, v3), 0.5e6);
+  EXPECT_DOUBLE_EQ(k(v3 + 1, v3 + 1) - bare(v3 + 1, v3 + 1), 0.25e6);
+  EXPECT_EQ(k(v3 - 1, v3 - 1), bare(v3 - 1, v3 - 1));
+  EXPECT_EQ(k(1, 2), bare(1, 2));
+  EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(AssembleAndCheckTest, WarningsNameTheFreeDirectionsSidewaysFirst) {
+  const std::string sideways = "Error: Frame can roll sideways!";
+  const std::string notAnchored = "Error: Frame is not anchored at the ground!";
+  struct Case {
+    float u1, v1, v3;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {{1.0f, 0.0f, 0.0f, {notAnchored}},
+                        {0.0f, 1.0f, 1.0f, {sideways}},
+                        {5.0e-8f, 1.0f, 0.0f, {sideways}},  // a spring of 0.05 is no support
+                        {0.0f, 0.0f, 0.0f, {sideways, notAnchored}},
+                        {1.0f, 1.0f, 0.0f, {}}};
+  for (const Case& c : cases) {
+    messages.messages.clear();
+    Support(1, c.u1, c.v1, 0.0f);
+    Support(3, 0.0f, c.v3, 0.0f);
+    ASSERT_EQ(Run(), 1);
+    EXPECT_EQ(messages.texts(), c.expected) << c.u1 << " " << c.v1 << " " << c.v3;
+  }
 }
 
 }  // namespace
