@@ -24,6 +24,16 @@ class MechanismTest : public test::CheckFixture {
     EXPECT_NEAR(p.x, x, 1e-4) << element;
     EXPECT_NEAR(p.y, y, 1e-4) << element;
   }
+  // A post from (0, 0) up to (0, h), a link hinged at both ends on to (x, h)
+  // and a post down to (foot, 0); both feet pinned.
+  void PostsAndHingedLink(float h, float x, float foot) {
+    Add(0.0f, 0.0f, 0.0f, h);
+    Add(0.0f, h, x, h, 1, 1);
+    Add(x, h, foot, 0.0f);
+    Rebuild();
+    Support(1, 1.0f, 1.0f, 0.0f);
+    Support(4, 1.0f, 1.0f, 0.0f);
+  }
   bool HasLine(const std::string& line) const {
     return Plain("MATH_UKINEMATIC.TXT").find(line + "\r\n") != std::string::npos;
   }
@@ -89,25 +99,14 @@ TEST_F(MechanismTest, PinnedColumnTurnsAboutItsFootWhicheverEndItIs) {
 // A four-bar chain: the hinged link turns about the crossing of the lines
 // of the two posts, x = 0 and the line through (6, 0) and (4, 4): (0, 12).
 TEST_F(MechanismTest, LinkOfAFourBarChainTurnsAboutTheCrossingOfThePosts) {
-  Add(0.0f, 0.0f, 0.0f, 4.0f);
-  Add(0.0f, 4.0f, 4.0f, 4.0f, 1, 1);
-  Add(4.0f, 4.0f, 6.0f, 0.0f);
-  Rebuild();
-  Support(1, 1.0f, 1.0f, 0.0f);
-  Support(4, 1.0f, 1.0f, 0.0f);
+  PostsAndHingedLink(4.0f, 4.0f, 6.0f);
   Analyse();
   ExpectPole(2, 0.0f, 12.0f);
   EXPECT_TRUE(HasLine("---> Pole x = 0.00 y = 12.00"));
 }
 
-// Two posts of 3 m pinned at their feet (nodes 1 and 4), a beam hinged to both heads.
 TEST_F(MechanismTest, PortalWithHingedBeamSwaysAboutTheFeetAndKeepsItsMatrix) {
-  Add(0.0f, 0.0f, 0.0f, 3.0f);
-  Add(0.0f, 3.0f, 6.0f, 3.0f, 1, 1);
-  Add(6.0f, 3.0f, 6.0f, 0.0f);
-  Rebuild();
-  Support(1, 1.0f, 1.0f, 0.0f);
-  Support(4, 1.0f, 1.0f, 0.0f);
+  PostsAndHingedLink(3.0f, 6.0f, 6.0f);  // posts of 3 m, the beam hinged to both heads
   StiffnessMatrix checked(Equations());
   ASSERT_EQ(AssembleAndCheck(session, checked, messages), 1);
   ExpectPole(1, 0.0f, 0.0f);

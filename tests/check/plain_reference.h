@@ -3,7 +3,10 @@
 // out), to hold the fast versions against.
 #pragma once
 
+#include <cmath>
+#include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "check/stiffness_matrix.h"
@@ -12,19 +15,131 @@ namespace rerore::test {
 
 using DenseMatrix = std::vector<std::vector<double>>;  // [0..n][0..n], index 0 unused
 
-DenseMatrix ToDense(const StiffnessMatrix& k);
-
 struct PlainEchelon {
   std::string kmatrix, triangular, rref;  // the listings, CR LF line ends
   int zeroPivots = 0;
   std::vector<double> mode;  // 1..n
 };
-PlainEchelon PlainEchelonReduction(DenseMatrix k);
 
 struct PlainSolution {
   int singular = 0;
   std::vector<double> inverse;  // column after column
 };
-PlainSolution PlainInverse(const DenseMatrix& k);
+
+namespace plain_detail {
+
+inline std::string Listing(const DenseMatrix& k, bool numbered) {
+  std::string out;
+  char text[512];
+  for (size_t i = 1; i < k.size(); ++i) {
+    if (numbered) out.append(text, std::snprintf(text, sizeof text, "%zu: ", i));
+    for (size_t j = 1; j < k.size(); ++j)
+      out.append(text, std::snprintf(text, sizeof text, numbered ? "%.2f  " : "%5.2lf  ", k[i][j]));
+    out += "\r\n\r\n";
+  }
+  return out;
+}
+
+inline int Factorise(DenseMatrix& a, std::vector<double>& b, std::vector<int>& swaps) {
+  const int n = static_cast<int>(a.size()) - 1;
+  for (int i = 1; i <= n; ++i) {
+    if (std::fabs(a[i][i]) < 1e-5) {
+      int j = i + 1;
+      while (j <= n && !(std::fabs(a[j][i]) > 1e-5)) ++j;
+      if (j > n) return i;
+      std::swap(a[i], a[j]);
+      std::swap(b[i], b[j]);
+      swaps[i] = j;
+    }
+    for (int j = i + 1; j <= n; ++j) {
+      const double m = a[j][i] * (1.0 / a[i][i]);
+      a[j][i] = m;
+      for (int r = i + 1; r <= n; ++r) a[j][r] = a[j][r] - m * a[i][r];
+      b[j] = b[j] - m * b[i];
+    }
+  }
+  return 0;
+}
+
+inline void Substitute(const DenseMatrix& lu, const std::vector<int>& swaps, std::vector<double>& b,
+                       bool forward) {
+  const int n = static_cast<int>(lu.size()) - 1;
+  for (int i = 1; forward && i <= n; ++i)
+    if (swaps[i] > 0) std::swap(b[i], b[swaps[i]]);
+  for (int i = 1; forward && i <= n; ++i)
+    for (int k = 1; k < i; ++k) b[i] = b[i] - lu[i][k] * b[k];
+  for (int i = n; i >= 1; --i) {
+    for (int k = i + 1; k <= n; ++k) b[i] = b[i] - lu[i][k] * b[k];
+    b[i] = b[i] / lu[i][i];
+  }
+}
+
+}  // namespace plain_detail
+
+inline DenseMatrix ToDense(const StiffnessMatrix& k) {
+  DenseMatrix d(k.size() + 1, std::vector<double>(k.size() + 1, 0.0));
+  for (int i = 1; i <= k.size(); ++i)
+    for (int j = 1; j <= k.size(); ++j) d[i][j] = k(i, j);
+  return d;
+}
+
+inline PlainEchelon PlainEchelonReduction(DenseMatrix k) {
+  const int n = static_cast<int>(k.size()) - 1;
+  PlainEchelon r;
+  r.kmatrix = plain_detail::Listing(k, true);
+  for (int i = 1; i <= n - 1; ++i)
+    for (int row = i + 1; row <= n && k[i][i] != 0.0; ++row) {
+      const double f = k[row][i] / k[i][i];
+      for (int c = i; c <= n; ++c) k[row][c] = k[row][c] - f * k[i][c];
+    }
+  r.triangular = plain_detail::Listing(k, false);
+  for (int row = 1; row <= n; ++row)
+    for (int j = row + 1; j <= n; ++j) {
+      if (!(std::fabs(k[j][j]) > 0.1)) continue;
+      const double f = k[row][j] / k[j][j];
+      for (int c = 1; c <= n; ++c) k[row][c] = k[row][c] - f * k[j][c];
+    }
+  for (int i = 1; i <= n; ++i) r.zeroPivots += std::fabs(k[i][i]) < 1.0 ? 1 : 0;
+  for (int i = 1; i <= n; ++i) {
+    const double d = k[i][i];
+    for (int c = 1; c <= n && d != 0.0; ++c) k[i][c] = k[i][c] / d;
+    if (std::fabs(d) < 1.0) k[i][i] = d;
+  }
+  r.rref = plain_detail::Listing(k, false);
+  int free = n;
+  for (int i = n; i >= 1; --i) free = k[i][i] < 0.01 ? i : free;
+  r.mode.assign(n + 1, 0.0);
+  for (int i = 1; i <= n; ++i) r.mode[i] = i == free ? 1.0 : -k[i][free];
+  return r;
+}
+
+inline PlainSolution PlainInverse(const DenseMatrix& k) {
+  const int n = static_cast<int>(k.size()) - 1;
+  PlainSolution result;
+  std::vector<int> swaps(n + 1, 0);
+  DenseMatrix lu = k;
+  for (int c = 1; c <= n; ++c) {
+    std::vector<double> b(n + 1, 0.0), a(n + 1, 0.0);
+    b[c] = 1.0;
+    std::vector<double> s = b;
+    if (c == 1 && (result.singular = plain_detail::Factorise(lu, b, swaps)) > 0) return result;
+    for (int t = 0, forward = c != 1;; ++t, forward = true) {
+      plain_detail::Substitute(lu, swaps, b, forward);
+      double residual = 0.0;
+      for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) s[i] = s[i] - k[i][j] * b[j];
+        if (std::fabs(s[i]) > residual) residual = std::fabs(s[i]);
+      }
+      if (residual <= 1e-12 || t == 31) {
+        for (int i = 1; t > 0 && i <= n; ++i) b[i] = b[i] + a[i];
+        break;
+      }
+      for (int i = 1; i <= n; ++i) a[i] = a[i] + b[i];
+      b = s;
+    }
+    result.inverse.insert(result.inverse.end(), b.begin() + 1, b.end());
+  }
+  return result;
+}
 
 }  // namespace rerore::test
