@@ -152,23 +152,19 @@ TEST_F(RebuildTest, HingeToggleNearAnEndAndSplitInTheMiddle) {
   EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(RebuildTest, SplitOfAFullTableIsRefused) {
-  for (int k = 0; k < kMaxElements; ++k) Add(k * 1.0f, 0.0f, k * 1.0f + 1.0f, 0.0f);
-  Rebuild();
-  const ElementRecord before = Element(50);
-  ToggleHingeOrSplit(session, messages, 50, 49.5f, 0.0f);
-  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Too many elements, max = 100"});
-  EXPECT_EQ(model.params.elementCount, 100);
-  EXPECT_EQ(0, std::memcmp(&before, &Element(50), sizeof before));
-}
-
-TEST_F(RebuildTest, FullNodeTableAndTooManyEndsNeverOverrunTheTables) {
+TEST_F(RebuildTest, FullTablesNeverOverflowAndASplitOfAFullElementTableIsRefused) {
   // 100 separate elements make 200 nodes: the table is full but fits.
   for (int k = 0; k < kMaxElements; ++k) Add(k * 1.0f, 0.0f, k * 1.0f, 1.0f);
   Rebuild();
   EXPECT_EQ(model.params.nodeCount, 200);
   EXPECT_TRUE(messages.messages.empty());
   EXPECT_EQ(ModelLimitMessage(model), "");
+  const ElementRecord before = Element(50);
+  ToggleHingeOrSplit(session, messages, 50, 49.0f, 0.5f);
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Too many elements, max = 100"});
+  EXPECT_EQ(model.params.elementCount, 100);
+  EXPECT_EQ(0, std::memcmp(&before, &Element(50), sizeof before));
+  messages.messages.clear();
   // Only a damaged model can hold an end without its node: the check must refuse it.
   model.elements[100].nodeRight = 0;
   EXPECT_EQ(ModelLimitMessage(model), "Too many nodes, max = 200");

@@ -30,6 +30,14 @@ class PositionCommands : public ::testing::Test {
  protected:
   // The position in EXTR, the last one the program had open.
   std::string Extr() const { return ReadFile(home.dir() / "VELTRANIX/EXTR").c_str(); }
+  // The session is at position `name`, and EXTR says so.
+  void ExpectAt(const std::string& name, int geometryPresent) const {
+    EXPECT_EQ(s.paths.extension, "." + name);
+    EXPECT_EQ(s.paths.positionName, name);
+    EXPECT_EQ(s.paths.positionDirectory, data.path() + "SDIR" + name + "/");
+    EXPECT_EQ(s.paths.geometryPresent, geometryPresent);
+    EXPECT_EQ(Extr(), "." + name);
+  }
   test::SettingsHome home;
   test::TempDir data;
   Session s;
@@ -46,11 +54,7 @@ TEST_F(PositionCommands, NewAsksToEraseAnUnchangedFrameAndToSaveAChangedOne) {
   EXPECT_EQ(s.paths.extension, ".007");
   EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Stay);
   EXPECT_EQ(messages.texts().at(1), "New frame: New frame ? Erase screen?");
-  EXPECT_EQ(s.paths.extension, ".NEW");
-  EXPECT_EQ(s.paths.positionName, "NEW");
-  EXPECT_EQ(s.paths.positionDirectory, data.path() + "SDIRNEW/");
-  EXPECT_EQ(s.paths.geometryPresent, 0);
-  EXPECT_EQ(Extr(), ".NEW");
+  ExpectAt("NEW", 0);
   EXPECT_EQ(s.model.params.elementCount, 2);  // the frame stays on the screen
   EXPECT_TRUE(names.prefills.empty());
 
@@ -74,11 +78,7 @@ TEST_F(PositionCommands, StoreAsTrimsTheNameAndAsksAgainWhenTheFolderFails) {
   EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Directory " + data.path() +
                                                        "SDIRBAD cannot be generated!"});
   EXPECT_EQ(names.prefills, (std::vector<std::string>{"001", "BAD"}));
-  EXPECT_EQ(s.paths.extension, ".017");
-  EXPECT_EQ(s.paths.positionName, "017");
-  EXPECT_EQ(s.paths.positionDirectory, data.path() + "SDIR017/");
-  EXPECT_EQ(s.paths.geometryPresent, 0);
-  EXPECT_EQ(Extr(), ".017");
+  ExpectAt("017", 0);
   EXPECT_TRUE(test::ListDirectory(data / "SDIR017").empty());  // no data file yet
 
   NameAnswers stop{{"BAD"}, {}};  // Stop after a failure keeps the name that failed
@@ -121,13 +121,10 @@ TEST_F(PositionCommands, OpenTakesTheNameAfterSdir) {
   EXPECT_EQ(s.paths.extension, ".001");
 
   EXPECT_TRUE(OpenPosition(s, messages, data.path() + "SDIR007/"));
-  EXPECT_EQ(s.paths.extension, ".007");
-  EXPECT_EQ(s.paths.positionName, "007");
+  ExpectAt("007", 1);
   EXPECT_EQ(s.model.params.elementCount, 2);
   EXPECT_EQ(s.model.params.titleText(), "Position 007");
   EXPECT_TRUE(s.view.resetZoomRequested);
-  EXPECT_EQ(s.paths.geometryPresent, 1);
-  EXPECT_EQ(Extr(), ".007");
   EXPECT_EQ(messages.messages.size(), 1u);
 }
 

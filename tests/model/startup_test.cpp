@@ -67,7 +67,7 @@ class Startup : public ::testing::Test {
   test::RecordingMessages messages;
 };
 
-// A file image: the bytes of `size` zeros with values put at offsets.
+// Puts a value at a byte offset of a file image.
 template <class T>
 void Put(std::string& bytes, size_t offset, T value) {
   std::memcpy(bytes.data() + offset, &value, sizeof value);
@@ -152,7 +152,15 @@ TEST_F(Startup, MissingInputAndAnUnwritableDataDirectoryEndTheStartWithTheirMess
   chmod(data.path().c_str(), 0700);
 }
 
-TEST_F(Startup, SettingsFilesLiveInTheSettingsDirectory) {
+TEST_F(Startup, SettingsFilesLiveInTheSettingsDirectoryMissingOnesGiveTheirDefaults) {
+  test::WriteFile(settings("FMARGIN"), "none");
+  ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
+  EXPECT_EQ(session.view.margin, 0.05f);
+  EXPECT_EQ(session.view.lineWidth, 1);
+  EXPECT_EQ(session.view.fangenValue, 0.05f);
+  EXPECT_EQ(session.view.fangenOption, 1);
+
+  session = Session{};
   test::WriteFile(settings("FMARGIN"), "0.25\n");
   test::WriteFile(settings("ZELTRDB"), std::string("\3\0\0\0", 4));
   test::WriteFile(settings("FANGEN"), std::string("\0\0\0\x3f\0\0\0\0", 8));  // 0.5f, option 0
@@ -174,15 +182,6 @@ TEST_F(Startup, SettingsFilesLiveInTheSettingsDirectory) {
   MakePositionDirectory(session.paths);
   EXPECT_EQ(ReadFile(session.paths.plainFile("PathAppData")),
             session.paths.settingsDirectory + "\r\n");
-}
-
-TEST_F(Startup, MissingSettingsGiveTheirDefaults) {
-  test::WriteFile(settings("FMARGIN"), "none");
-  ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
-  EXPECT_EQ(session.view.margin, 0.05f);
-  EXPECT_EQ(session.view.lineWidth, 1);
-  EXPECT_EQ(session.view.fangenValue, 0.05f);
-  EXPECT_EQ(session.view.fangenOption, 1);
 }
 
 }  // namespace
