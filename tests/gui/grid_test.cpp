@@ -1,11 +1,16 @@
 // The table editor's keyboard, clipboard and completions, typed as a user
-// types them.
+// types them; its list files and printing.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QScrollBar>
+#include <QTextItem>
+#include <algorithm>
 
+#include "support/test_support.h"
 #include "table_test_support.h"
 #include "tables/CGridCtrl.h"
 #include "tables/CInPlaceEdit.h"
@@ -69,36 +74,29 @@ TEST_F(GridTest, EndedEditKeepsOnlyTheCharactersOfTheColumnsClass) {
   EXPECT_TRUE(grid.modified());
 }
 
-TEST_F(GridTest, EscapePutsTheFormerTextBack) {
+TEST_F(GridTest, EscapeRestoresTheTextKeysMarkAChangeAndCellsHold141Characters) {
   OpenElements();
+  EXPECT_FALSE(tableChanged);
   Fill(1, "1.5");
   grid.editCell(1, 1);
-  test::Type("7\x1b");
+  test::Type("7");
+  EXPECT_TRUE(tableChanged);
+  test::Type("\x1b");
   EXPECT_EQ(grid.getItemText(1, 1), "1.5");
   EXPECT_FALSE(grid.isEditing());
   EXPECT_FALSE(grid.modified());
-}
-
-TEST_F(GridTest, CellHoldsAtMost141Characters) {
-  OpenElements();
-  test::Type(QString(150, '7') + "\r");
-  EXPECT_EQ(grid.getItemText(1, 1), QString(141, '7'));
-  grid.setItemText(2, 1, QString(200, '1'));
-  EXPECT_EQ(grid.getItemText(2, 1).size(), 141);
-}
-
-TEST_F(GridTest, TypingAndKeysSetTheSharedChangeFlag) {
-  OpenElements();
-  EXPECT_FALSE(tableChanged);
-  test::Type("4");
-  EXPECT_TRUE(tableChanged);
   tableChanged = false;
-  test::Press(Qt::Key_Escape);
   test::Press(Qt::Key_Down);
   EXPECT_TRUE(tableChanged);
+  // A cell holds at most 141 characters, typed or set.
+  grid.editCell(3, 1);
+  test::Type(QString(150, '7') + "\r");
+  EXPECT_EQ(grid.getItemText(3, 1), QString(141, '7'));
+  grid.setItemText(4, 1, QString(200, '1'));
+  EXPECT_EQ(grid.getItemText(4, 1).size(), 141);
 }
 
-TEST_F(GridTest, EditorReopensOnTheNextCellAfterReturnArrowsAndPageKeys) {
+TEST_F(GridTest, EditorReopensOnTheNextCellAfterReturnAndArrows) {
   OpenElements();
   test::Type("1\r");
   EXPECT_TRUE(FocusIs(1, 2));
@@ -112,52 +110,46 @@ TEST_F(GridTest, EditorReopensOnTheNextCellAfterReturnArrowsAndPageKeys) {
   EXPECT_TRUE(FocusIs(2, 1));
   EXPECT_EQ(test::RowText(grid, 1).left(3), "1|2");
   EXPECT_EQ(grid.getItemText(2, 2), "3");
-  // Tab ends the edit but is not taken as a move.
-  test::Type("9\t");
+  test::Type("9\t");  // Tab ends the edit but is not taken as a move
   EXPECT_FALSE(grid.isEditing());
   EXPECT_TRUE(FocusIs(2, 1));
   EXPECT_EQ(grid.getItemText(2, 1), "9");
 }
 
-TEST_F(GridTest, ArrowsTabAndShiftTabStayInsideTheData) {
+TEST_F(GridTest, MovesStayInsideTheData) {
   OpenElements();
-  FocusOn(1, 1);
-  test::Press(Qt::Key_Up);
-  test::Press(Qt::Key_Left);
-  EXPECT_TRUE(FocusIs(1, 1));
-  test::Press(Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_TRUE(FocusIs(1, 1));
-  FocusOn(1, 10);
-  test::Press(Qt::Key_Right);
-  EXPECT_TRUE(FocusIs(1, 10));
-  test::Press(Qt::Key_Tab);
-  EXPECT_TRUE(FocusIs(2, 1));
-  test::Press(Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_TRUE(FocusIs(1, 10));
-  FocusOn(100, 10);
-  test::Press(Qt::Key_Down);
-  test::Press(Qt::Key_Tab);
-  EXPECT_TRUE(FocusIs(100, 10));
-}
-
-TEST_F(GridTest, PageKeysMoveByTheRowsScrolledAndEndAtTheLastRow) {
-  OpenElements();
-  FocusOn(1, 2);
+  struct Move {
+    int row, column, key;
+    Qt::KeyboardModifiers modifiers;
+    int toRow, toColumn;
+  };
+  const Move moves[] = {
+      {1, 1, Qt::Key_Up, {}, 1, 1},
+      {1, 1, Qt::Key_Left, {}, 1, 1},
+      {1, 1, Qt::Key_Backtab, Qt::ShiftModifier, 1, 1},
+      {1, 10, Qt::Key_Right, {}, 1, 10},
+      {1, 10, Qt::Key_Tab, {}, 2, 1},
+      {2, 1, Qt::Key_Backtab, Qt::ShiftModifier, 1, 10},
+      {100, 10, Qt::Key_Down, {}, 100, 10},
+      {100, 10, Qt::Key_Tab, {}, 100, 10},
+      {1, 2, Qt::Key_End, {}, 100, 2},
+      {100, 2, Qt::Key_PageDown, {}, 100, 2},
+      {100, 2, Qt::Key_Home, {}, 1, 2},
+      {3, 2, Qt::Key_PageUp, {}, 1, 2},  // cannot scroll: to the first data row
+  };
+  for (const Move& m : moves) {
+    FocusOn(m.row, m.column);
+    test::Press(m.key, m.modifiers);
+    EXPECT_TRUE(FocusIs(m.toRow, m.toColumn))
+        << "key " << m.key << " at " << m.row << "," << m.column;
+  }
+  EXPECT_EQ(grid.verticalScrollBar()->value(), 0);
+  // Page Down moves by the rows it scrolls.
   const int page = grid.verticalScrollBar()->pageStep();
   ASSERT_GT(page, 1);
   test::Press(Qt::Key_PageDown);
   EXPECT_TRUE(FocusIs(1 + page, 2));
   EXPECT_EQ(grid.verticalScrollBar()->value(), page);
-  test::Press(Qt::Key_End);
-  EXPECT_TRUE(FocusIs(100, 2));
-  test::Press(Qt::Key_PageDown);
-  EXPECT_TRUE(FocusIs(100, 2));
-  test::Press(Qt::Key_Home);
-  EXPECT_TRUE(FocusIs(1, 2));
-  EXPECT_EQ(grid.verticalScrollBar()->value(), 0);
-  FocusOn(3, 2);
-  test::Press(Qt::Key_PageUp);  // cannot scroll: the first data row
-  EXPECT_TRUE(FocusIs(1, 2));
 }
 
 TEST_F(GridTest, ReturnCopiesFromAboveOnlyBelowTheFirstRow) {
@@ -238,7 +230,6 @@ TEST_F(GridTest, ClipboardCarriesTabSeparatedRows) {
   OpenElements();
   Fill(1, "1|2|3|4");
   Fill(2, "5|6|7|8");
-  grid.setSelection({1, 2, 2, 3});
   FocusOn(1, 2);
   grid.setSelection({1, 2, 2, 3});
   test::Press(Qt::Key_C, Qt::ControlModifier);
@@ -283,26 +274,110 @@ TEST_F(GridTest, ControlArrowsCopySideways) {
   EXPECT_EQ(grid.getItemText(1, 0), "1");
 }
 
-TEST_F(GridTest, HeightCompletesAreaAndInertiaOfTheRectangle) {
-  Open(kTableSections, 51,
-       {{"Nr.", 0, 0.5},
-        {"width [m]", kClassDecimal, 1},
-        {"height [m]", kClassDecimal, 1},
-        {"Area [m2]", kClassExponent, 1.2},
-        {"I [m4]", kClassExponent, 1.2}});
-  test::Type("0.2\r0.4\r");
-  EXPECT_EQ(test::RowText(grid, 1), "0.2|0.4|8.0000E-02|1.0667E-03");
-  EXPECT_TRUE(FocusIs(1, 4));
+std::vector<GridColumn> MaterialColumns() {
+  return {{"", 0, 0.5}, {"Nr.", kClassConcrete, 1.5}, {"E-Modulus [kN/m2]", kClassExponent, 1.5}};
 }
 
-TEST_F(GridTest, ContinuousBeamReturnGivesEqualSpans) {
-  Open(kTableContinuousBeam, 51, {{"Span", 0, 1}, {"x [m]", kClassDecimal, 1}, {"", 0, 1}});
-  test::Type("5.0\r\r\r");
-  EXPECT_EQ(grid.getItemText(1, 1), "5.0");
-  EXPECT_EQ(grid.getItemText(2, 1), "10.00");
-  EXPECT_EQ(grid.getItemText(3, 1), "15.00");
-  EXPECT_EQ(grid.getItemText(4, 1), "20.00");
-  EXPECT_TRUE(FocusIs(4, 1));
+TEST(GridListFile, SavedTableLoadsBackWithHeaderAndLabels) {
+  test::TempDir dir;
+  CGridCtrl grid;
+  SetUpTable(grid, kTableMaterials, 21, MaterialColumns());
+  grid.setItemText(1, 1, "1");
+  grid.setItemText(1, 2, "2.670E+07");
+  grid.setItemText(2, 1, "C30/37");
+  grid.setItemText(2, 2, "2.830E+07");
+  const std::string path = dir / "Material.001";
+  ASSERT_TRUE(grid.saveList(QString::fromStdString(path)));
+  const std::string text = test::ReadFile(path);
+  const std::string start =
+      ",Nr.,E-Modulus [kN/m2]\n,Nr.,E-Modulus [kN/m2]\n1,1,2.670E+07\n2,C30/37,2.830E+07\n3,,\n";
+  EXPECT_EQ(text.substr(0, start.size()), start);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 22);
+
+  CGridCtrl other;
+  SetUpTable(other, kTableMaterials, 21, MaterialColumns());
+  other.setItemText(0, 1, "changed");
+  other.setItemText(4, 0, "x");
+  other.setItemText(5, 2, "9");
+  ASSERT_TRUE(other.loadList(QString::fromStdString(path)));
+  EXPECT_TRUE(tableChanged);
+  for (int r = 0; r < 21; ++r)
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(other.getItemText(r, c), grid.getItemText(r, c));
+}
+
+TEST(GridListFile, LoadingKeepsToTheTableAndFileErrorsAreReported) {
+  test::TempDir dir;
+  test::RecordingMessages messages;
+  CGridCtrl grid;
+  grid.setMessages(&messages);
+  SetUpTable(grid, kTableNone, 3, MaterialColumns());
+  // The first line is skipped; lines and fields beyond the table are dropped.
+  test::WriteFile(dir / "list", "skipped\r\nh0,h1,h2,h3\r\n1,a,b,c,d\r\n2,x\r\n3,y,z\r\n");
+  grid.setItemText(2, 2, "kept");
+  ASSERT_TRUE(grid.loadList(QString::fromStdString(dir / "list")));
+  EXPECT_EQ(grid.getItemText(0, 2), "h2");
+  EXPECT_EQ(test::RowText(grid, 1), "a|b");
+  EXPECT_EQ(test::RowText(grid, 2), "x|kept");
+  EXPECT_TRUE(messages.messages.empty());
+
+  EXPECT_FALSE(grid.loadList(QString::fromStdString(dir / "missing")));
+  EXPECT_FALSE(grid.saveList(QString::fromStdString(dir / "no/such/dir/list")));
+  ASSERT_EQ(messages.messages.size(), 2u);
+  EXPECT_EQ(messages.messages[0].title, "Error");
+  EXPECT_FALSE(messages.messages[0].text.empty());
+  EXPECT_FALSE(test::Exists(dir / "no"));
+}
+
+// A paint engine that keeps the texts drawn with it.
+class TextRecorder : public QPaintEngine {
+ public:
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  void updateState(const QPaintEngineState&) override {}
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+  void drawTextItem(const QPointF&, const QTextItem& item) override {
+    texts.push_back(item.text());
+    families.push_back(item.font().family());
+  }
+  Type type() const override { return User; }
+  std::vector<QString> texts;
+  std::vector<QString> families;
+};
+
+// An 800 x 400 page whose painter records the texts instead of drawing.
+class Paper : public QImage {
+ public:
+  Paper() : QImage(800, 400, QImage::Format_RGB32) {}
+  QPaintEngine* paintEngine() const override { return &engine; }
+  mutable TextRecorder engine;
+};
+
+TEST(GridPrint, RowsUpToTheFirstEmptyOnePageByPageWithFooters) {
+  CGridCtrl grid;
+  SetUpTable(grid, kTableMaterials, 21, MaterialColumns());
+  for (int r = 1; r <= 15; ++r) grid.setItemText(r, 1, QString("m%1").arg(r));
+  grid.setPrintRowLimit(grid.firstEmptyRowLimit());
+  EXPECT_EQ(grid.printRowLimit(), 17);
+  Paper paper;
+  int pages = 1;
+  {
+    QPainter painter(&paper);
+    grid.printPages(painter, QRect(0, 0, 800, 400), [&pages] { ++pages; });
+  }
+  const auto& texts = paper.engine.texts;
+  ASSERT_GT(pages, 1);
+  QStringList footers, expected;
+  for (const QString& text : texts)
+    if (text.startsWith("Page ")) footers << text;
+  for (int p = 1; p <= pages; ++p) expected << QString("Page %1 of %2").arg(p).arg(pages);
+  EXPECT_EQ(footers, expected);
+  auto printed = [&](const QString& text) { return std::ranges::count(texts, text) > 0; };
+  EXPECT_TRUE(printed("E-Modulus [kN/m2]"));
+  EXPECT_TRUE(printed("m15"));
+  EXPECT_TRUE(printed("16"));  // the first empty row still prints
+  EXPECT_FALSE(printed("17"));
+  for (const QString& family : paper.engine.families) EXPECT_EQ(family, "Times New Roman");
 }
 
 }  // namespace

@@ -4,14 +4,11 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <filesystem>
 
 #include "gui_helpers.h"
-#include "model/position_files.h"
 #include "model/startup.h"
-#include "support/test_support.h"
 #include "table_test_support.h"
 #include "tables/CDiaDLT.h"
 #include "tables/CDiaElemente.h"
@@ -21,7 +18,6 @@
 #include "tables/CDiaModElm.h"
 #include "tables/CDiaRahmen.h"
 #include "tables/CGridCtrl.h"
-#include "tables/CInPlaceEdit.h"
 #include "tables/InputDialogs.h"
 #include "tables/curve_dialogs.h"
 #include "tables/table_globals.h"
@@ -31,8 +27,6 @@
 
 namespace rerore {
 namespace {
-
-bool IsDark(QRgb c) { return qGray(c) < 100; }
 
 struct InputHub : ::testing::Test {
   test::SettingsHome home;
@@ -64,23 +58,20 @@ struct InputHub : ::testing::Test {
   }
   // True when the frame drawn in the view passes close to the world point.
   bool Drawn(float x, float y) {
+    constexpr int kDark = 100;
     view->repaint();
     const QImage image = view->framePicture().toImage();
     const DevicePoint p = view->mapping().toDevice(x, y);
     for (int dy = -2; dy <= 2; ++dy)
       for (int dx = -2; dx <= 2; ++dx)
-        if (image.valid(p.x + dx, p.y + dy) && IsDark(image.pixel(p.x + dx, p.y + dy))) return true;
+        if (image.valid(p.x + dx, p.y + dy) && qGray(image.pixel(p.x + dx, p.y + dy)) < kDark)
+          return true;
     return false;
   }
   // The middle of element k, away from the node circles at its ends.
   bool ElementDrawn(int k) {
     const ElementRecord& e = session.model.elements[k];
     return Drawn((e.xa + e.xb) / 2, (e.ya + e.yb) / 2);
-  }
-  static void Click(QWidget* dialog, const QString& text) {
-    for (QPushButton* b : dialog->findChildren<QPushButton*>())
-      if (b->text() == text) return b->click();
-    ADD_FAILURE() << "no button " << text.toStdString();
   }
 };
 
@@ -100,7 +91,7 @@ TEST_F(InputHub, OpensAfterTheFirstPaintWithItsButtonsInOrder) {
 TEST_F(InputHub, ReturnOnTitleOpensTheTitleDialog) {
   test::OnNextDialog<CDiaTitel>([](CDiaTitel* dialog) {
     dialog->titleField()->setText("Hall 3");
-    Click(dialog, "&OK");
+    test::Click(*dialog, "&OK");
   });
   QTest::keyClick(hub()->button("Title"), Qt::Key_Return);
   QApplication::processEvents();
@@ -108,6 +99,15 @@ TEST_F(InputHub, ReturnOnTitleOpensTheTitleDialog) {
   EXPECT_EQ(session.model.params.titleText(), "Hall 3");
   EXPECT_TRUE(hub()->titleRequested());
   EXPECT_FALSE(hub()->button("Title")->icon().isNull());
+}
+
+TEST_F(InputHub, ReturnOnMaterialOpensTheMaterialsAndTheirOkMarksTheButton) {
+  test::OnNextDialog<CDiaMaterial>([](CDiaMaterial* dialog) { test::Click(*dialog, "&Stop"); });
+  hub()->button("&Material")->setFocus();
+  QTest::keyClick(hub()->button("&Material"), Qt::Key_Return);
+  EXPECT_FALSE(hub()->materialsEntered());
+  Use<CDiaMaterial>("&Material", [](CDiaMaterial* dialog) { test::Click(*dialog, "&OK"); });
+  EXPECT_TRUE(hub()->materialsEntered());
 }
 
 TEST_F(InputHub, EscapeClosesTheHubAndDialogInputOpensItAgain) {
@@ -123,33 +123,44 @@ TEST_F(InputHub, EscapeClosesTheHubAndDialogInputOpensItAgain) {
   EXPECT_EQ(view->findChildren<CDiaMain*>().size(), 1);
 }
 
-TEST_F(InputHub, ElementsTableOpensOnceAndItsOkRedrawsTheFrame) {
-  Click(hub(), "&Elements");
+TEST_F(InputHub, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {
+  session.model.params.elementCount = 1;
+  SetElementLeft(session.model.elements[1], 2, 1);
+  SetElementRight(session.model.elements[1], 6, 1);
+  test::Click(*hub(), "&Elements");
   QApplication::processEvents();
   CDiaElemente* table = dialogs().elementsTable();
   ASSERT_NE(table, nullptr);
-  Click(hub(), "&Elements");
+  test::Click(*hub(), "&Elements");
   QApplication::processEvents();
   EXPECT_EQ(dialogs().elementsTable(), table);
-  table->grid()->editCell(1, 1);
-  test::Type(*table->grid(), "0\r0\r8\r0\r");
+  CGridCtrl& grid = *table->grid();
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(1, 0).center());
+  QApplication::processEvents();
+  EXPECT_TRUE(session.view.markedPoint.set);
+  EXPECT_EQ(session.view.markedPoint.x, 2.0f);
+  EXPECT_EQ(grid.selection().top, 1);
+  grid.editCell(2, 1);
+  test::Type(grid, "6\r1\r9\r1\r");
   table->onOk();
   QApplication::processEvents();
   QApplication::processEvents();
   EXPECT_EQ(dialogs().elementsTable(), nullptr);
-  EXPECT_EQ(session.model.params.elementCount, 1);
-  EXPECT_TRUE(Drawn(4, 0));
+  EXPECT_FALSE(session.view.markedPoint.set);
+  EXPECT_EQ(session.model.params.elementCount, 2);
+  EXPECT_TRUE(Drawn(7.5f, 1));
 }
 
 TEST_F(InputHub, ContinuousBeamFromTheHubToTheDrawnFrame) {
   Use<CDiaDLT>("Continuous Beam", [](CDiaDLT* dialog) {
     dialog->grid()->editCell(1, 1);
-    test::Type(*dialog->grid(), "4.0\r7.5\r12.3");
+    test::Type(*dialog->grid(), "4.0\r\r");  // Return gives equal spans
+    EXPECT_EQ(dialog->grid()->getItemText(3, 1), "12.00");
     dialog->onOk();
   });
   const ModelTables& model = session.model;
   ASSERT_EQ(model.params.elementCount, 3);
-  EXPECT_EQ(model.elements[2].xb, 7.5f);
+  EXPECT_EQ(model.elements[2].xb, 8.0f);
   EXPECT_EQ(model.params.nodeCount, 4);
   EXPECT_EQ(model.params.supportCount, 4);
   EXPECT_TRUE(Drawn(10, 0));
@@ -174,15 +185,12 @@ TEST_F(InputHub, ArcFromTheHubToTheDrawnFrame) {
   Use<CDiaBogen>("Arc", [](CDiaBogen* dialog) {
     EXPECT_EQ(dialog->field(0)->text(), "10.00");
     EXPECT_EQ(dialog->field(3)->text(), "48");
-    Click(dialog, "OK");
+    test::Click(*dialog, "OK");
   });
   QApplication::processEvents();
   EXPECT_EQ(session.model.params.elementCount, 48);
   EXPECT_EQ(session.model.params.arcMark, 1);
-  EXPECT_TRUE(ElementDrawn(1));
-  EXPECT_TRUE(ElementDrawn(12));
-  EXPECT_TRUE(ElementDrawn(36));
-  EXPECT_TRUE(ElementDrawn(48));
+  for (int k : {1, 12, 36, 48}) EXPECT_TRUE(ElementDrawn(k)) << "element " << k;
 }
 
 TEST_F(InputHub, ParabolaFromTheHubOpensItsElementsInTheTable) {
@@ -191,12 +199,11 @@ TEST_F(InputHub, ParabolaFromTheHubOpensItsElementsInTheTable) {
     dialog->field(0)->setText("10");
     dialog->field(1)->setText("2");
     dialog->field(2)->setText("6,7");
-    Click(dialog, "OK");
+    test::Click(*dialog, "OK");
   });
   QApplication::processEvents();
   EXPECT_EQ(session.model.params.elementCount, 6);
-  EXPECT_TRUE(ElementDrawn(1));
-  EXPECT_TRUE(ElementDrawn(4));
+  for (int k : {1, 4}) EXPECT_TRUE(ElementDrawn(k)) << "element " << k;
   CDiaElemente* table = dialogs().elementsTable();
   ASSERT_NE(table, nullptr);
   EXPECT_EQ(table->grid()->getItemText(6, 3), "10.00");
@@ -204,45 +211,8 @@ TEST_F(InputHub, ParabolaFromTheHubOpensItsElementsInTheTable) {
 
 TEST_F(InputHub, SupportsForgetTheMarkedPoint) {
   session.view.markedPoint = {true, 1, 1};
-  Use<CDiaKnoten>("Supports", [](CDiaKnoten* dialog) { Click(dialog, "Stop"); });
+  Use<CDiaKnoten>("Supports", [](CDiaKnoten* dialog) { test::Click(*dialog, "Stop"); });
   EXPECT_FALSE(session.view.markedPoint.set);
-}
-
-TEST_F(InputHub, MaterialsOkMarksTheButton) {
-  Use<CDiaMaterial>("&Material", [](CDiaMaterial* dialog) { Click(dialog, "&OK"); });
-  EXPECT_TRUE(hub()->materialsEntered());
-  EXPECT_TRUE(test::Exists(session.paths.file("MATR")));
-}
-
-TEST_F(InputHub, ReturnOnMaterialOpensTheMaterials) {
-  bool opened = false;
-  test::OnNextDialog<CDiaMaterial>([&opened](CDiaMaterial* dialog) {
-    opened = true;
-    Click(dialog, "&Stop");
-  });
-  hub()->button("&Material")->setFocus();
-  QTest::keyClick(hub()->button("&Material"), Qt::Key_Return);
-  EXPECT_TRUE(opened);
-  EXPECT_FALSE(hub()->materialsEntered());
-}
-
-TEST_F(InputHub, RowLabelMarksThePointUntilTheElementsTableEnds) {
-  session.model.params.elementCount = 1;
-  SetElementLeft(session.model.elements[1], 2, 1);
-  SetElementRight(session.model.elements[1], 6, 1);
-  Click(hub(), "&Elements");
-  QApplication::processEvents();
-  CDiaElemente* table = dialogs().elementsTable();
-  ASSERT_NE(table, nullptr);
-  CGridCtrl& grid = *table->grid();
-  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(1, 0).center());
-  QApplication::processEvents();
-  EXPECT_TRUE(session.view.markedPoint.set);
-  EXPECT_EQ(session.view.markedPoint.x, 2.0f);
-  table->onStop();
-  QApplication::processEvents();
-  EXPECT_FALSE(session.view.markedPoint.set);
-  EXPECT_EQ(dialogs().elementsTable(), nullptr);
 }
 
 TEST_F(InputHub, ClickOnAnElementOpensItsEditor) {
@@ -254,7 +224,7 @@ TEST_F(InputHub, ClickOnAnElementOpensItsEditor) {
   view->redraw();
   view->repaint();
   skipDeleteQuestion = true;
-  test::OnNextDialog<CDiaModElm>([](CDiaModElm* editor) { Click(editor, "Delete"); });
+  test::OnNextDialog<CDiaModElm>([](CDiaModElm* editor) { test::Click(*editor, "Delete"); });
   const DevicePoint p = view->mapping().toDevice(3, 1);
   QTest::mouseMove(view.get(), QPoint(p.x, p.y));
   QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(p.x, p.y));

@@ -64,4 +64,20 @@ QString RowText(const CGridCtrl& grid, int row) {
   return texts.join('|');
 }
 
+QPushButton* Button(QWidget& parent, const QString& text) {
+  for (QPushButton* button : parent.findChildren<QPushButton*>())
+    if (button->text() == text) return button;
+  ADD_FAILURE() << "no button " << text.toStdString();
+  return nullptr;
+}
+
+void Click(QWidget& parent, const QString& text) {
+  if (QPushButton* button = Button(parent, text)) QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void PositionTest::SetUp() {
+  UsePosition(session, data.path(), "001");
+  std::filesystem::create_directories(session.paths.positionDirectory);
+}
+
 }  // namespace rerore::test

@@ -2,12 +2,17 @@
 // the keyboard focus, the grid or its in-place editor.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <ostream>
 #include <utility>
 #include <vector>
+
+#include "support/test_support.h"
 
 namespace rerore {
 
@@ -30,12 +35,27 @@ void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // The texts of row `row`, columns 1..last, joined by "|".
 QString RowText(const CGridCtrl& grid, int row);
 
+// The push button of `parent` with this text; fails the test when there is none.
+QPushButton* Button(QWidget& parent, const QString& text);
+// A mouse click on that button.
+void Click(QWidget& parent, const QString& text);
+
 // Collects the messages the dialogs post to the view.
 struct PostedMessages {
   std::vector<std::pair<int, int>> received;  // message, wParam
   std::function<void(int, int)> sink() {
     return [this](int message, int wParam) { received.emplace_back(message, wParam); };
   }
+};
+
+// Position 001 in a fresh data directory, its folder made.
+class PositionTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+
+  TempDir data;
+  Session session;
+  RecordingMessages messages;
 };
 
 }  // namespace test

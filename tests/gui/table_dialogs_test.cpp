@@ -1,0 +1,359 @@
+// The table dialogs typed into as a user types: materials, cross sections,
+// nodes, the elements table, the element editor and its delete question,
+// with the model and the files they leave.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <sstream>
+
+#include "gui_helpers.h"
+#include "model/position_files.h"
+#include "table_test_support.h"
+#include "tables/CDiaElemente.h"
+#include "tables/CDiaKnoten.h"
+#include "tables/CDiaMaterial.h"
+#include "tables/CDiaModElm.h"
+#include "tables/CDiaQuer.h"
+#include "tables/CGridCtrl.h"
+#include "tables/CInPlaceEdit.h"
+#include "tables/core/element_table.h"
+#include "tables/table_globals.h"
+#include "view/view_messages.h"
+
+namespace rerore {
+namespace {
+
+class DialogTest : public test::PositionTest {
+ protected:
+  void SetUp() override {
+    PositionTest::SetUp();
+    lastConcreteClass = 0;
+  }
+  // Shows the dialog and waits for the editor it opens by itself.
+  static void Open(TableDialog& dialog) {
+    test::ShowActive(dialog);
+    QTest::qWait(1);
+  }
+};
+
+using MaterialDialog = DialogTest;
+
+TEST_F(MaterialDialog, ConcreteClassGivesItsModulusFromTheChosenTable) {
+  for (int flag : {0, 1}) {
+    session.model.params.modulusTableFlag = static_cast<uint8_t>(flag);
+    CDiaMaterial dialog(session, messages);
+    EXPECT_EQ(dialog.windowTitle(), "Material");
+    Open(dialog);
+    ASSERT_TRUE(dialog.grid()->isEditing());
+    EXPECT_EQ(test::RowText(*dialog.grid(), 1), "1|2.670E+07");  // the default material
+    test::Type("c30/37\r");
+    EXPECT_EQ(dialog.grid()->getItemText(1, 1), "C30/37");
+    EXPECT_EQ(dialog.grid()->getItemText(1, 2), flag == 0 ? "2.830E+07" : "3.300E+07");
+    EXPECT_EQ(dialog.grid()->focusColumn(), 2);
+    if (flag == 0) continue;
+    test::Click(dialog, "&OK");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FLOAT_EQ(session.model.materials[1].modulus, 3.3e7f);
+  }
+}
+
+TEST_F(MaterialDialog, ReturnOnAButtonGoesBackIntoTheTableThatEndsAtTwentyMaterials) {
+  CDiaMaterial dialog(session, messages);
+  Open(dialog);
+  test::Press(Qt::Key_Escape);
+  QPushButton* ok = test::Button(dialog, "&OK");
+  ok->setFocus();
+  QTest::keyClick(ok, Qt::Key_Return);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), dialog.grid()->inPlaceEdit());
+
+  QString block;
+  for (int i = 1; i <= 25; ++i) block += QString("%1\t3E7\n").arg(i);
+  QApplication::clipboard()->setText(block);
+  test::Press(Qt::Key_Escape);
+  test::Press(Qt::Key_V, Qt::ControlModifier);
+  test::Press(Qt::Key_End);
+  test::Press(Qt::Key_Down);
+  EXPECT_EQ(dialog.grid()->focusRow(), 20);
+  EXPECT_EQ(dialog.grid()->getItemText(20, 1), "20");
+  test::Click(dialog, "&OK");
+  EXPECT_EQ(session.model.params.materialCount, 20);
+}
+
+TEST_F(DialogTest, SectionWidthAndHeightCompleteAreaAndInertia) {
+  CDiaQuer dialog(session, messages);
+  EXPECT_EQ(dialog.windowTitle(), "Cross sections");
+  Open(dialog);
+  // Without sections, the default section 0.2 x 0.4 shows.
+  EXPECT_EQ(test::RowText(*dialog.grid(), 1), "0.200|0.400|8.000E-02|1.067E-03");
+  dialog.grid()->editCell(2, 1);
+  test::Type("0,2\r0.4\r");
+  EXPECT_EQ(test::RowText(*dialog.grid(), 2), "0.2|0.4|8.0000E-02|1.0667E-03");
+  test::Click(dialog, "OK");
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(session.model.params.crossSectionCount, 2);
+  EXPECT_FLOAT_EQ(session.model.crossSections[2].inertia, 1.0667e-3f);
+}
+
+class NodeDialog : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    ModelTables& model = session.model;
+    model.params.materialCount = 2;
+    model.materials[1].modulus = 2.1e8f;
+    model.materials[2].modulus = 3.0e7f;
+    WriteMaterialsFile(session.paths, model);
+    model.materials[1].modulus = 1.0f;  // the base stiffness takes MATR, not memory
+    model.params.crossSectionCount = 2;
+    model.crossSections[1].area = 0.08f;
+    model.crossSections[2].area = 0.12f;
+    model.params.nodeCount = 2;
+    model.nodes[1] = {};
+    model.nodes[2] = {};
+    model.nodes[2].x = 5.0f;
+    model.nodes[2].y = 3.0f;
+    model.nodes[2].z = -3.0f;
+    WriteNodesFile(session.paths, model);
+  }
+};
+
+TEST_F(NodeDialog, TargetValueToolFindsTheFactorOrSaysWhyNot) {
+  {
+    CDiaKnoten dialog(session, messages);
+    EXPECT_EQ(dialog.windowTitle(), "Nodes");
+    Open(dialog);
+    EXPECT_EQ(dialog.baseStiffnessField()->text(), "2.5200E+07");
+    EXPECT_FALSE(dialog.baseStiffnessField()->isEnabled());
+    dialog.targetField()->setFocus();
+    test::Type("1.0E+06\r");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.factorField()->text(), "0.03968");
+    EXPECT_EQ(QApplication::focusWidget(), dialog.factorField());
+    EXPECT_EQ(dialog.factorField()->selectedText(), "0.03968");
+  }
+  session.model.params.crossSectionCount = 0;
+  CDiaKnoten dialog(session, messages);
+  Open(dialog);
+  dialog.targetField()->setFocus();
+  test::Type("1000\r");
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].text,
+            "Base stiffness is 0: enter materials and cross sections first");
+  EXPECT_EQ(messages.messages[0].title, "Error");
+  EXPECT_TRUE(dialog.factorField()->text().isEmpty());
+}
+
+TEST_F(NodeDialog, RowLabelMarksTheNodeAndTypedFactorsBecomeSupportRows) {
+  CDiaKnoten dialog(session, messages);
+  test::PostedMessages view;
+  dialog.setMessageSink(view.sink());
+  Open(dialog);
+  CGridCtrl& grid = *dialog.grid();
+  EXPECT_EQ(test::RowText(grid, 2), "5.00|3.00|0.000E+00|0.000E+00|0.000E+00");
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(2, 0).center());
+  ASSERT_EQ(view.received.size(), 1u);
+  EXPECT_EQ(view.received[0], std::make_pair(kMsgPointMarked, 1));
+  EXPECT_TRUE(session.view.markedPoint.set);
+  EXPECT_FLOAT_EQ(session.view.markedPoint.x, 5.0f);
+  EXPECT_FLOAT_EQ(session.view.markedPoint.y, 3.0f);
+  // The coordinates follow the elements: they cannot be typed over.
+  grid.setFocus();
+  grid.setFocusCell(1, 1);
+  test::Type("7");
+  EXPECT_FALSE(grid.isEditing());
+  EXPECT_FALSE(grid.itemToolTip(1, 2).isEmpty());
+  grid.editCell(1, 3);
+  test::Type("1");
+  test::Press(Qt::Key_Right);
+  test::Type("-1");
+  test::Press(Qt::Key_Down);
+  test::Type("0.5");
+  test::Click(dialog, "OK");
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  const ModelTables& model = session.model;
+  ASSERT_EQ(model.params.supportCount, 2);
+  EXPECT_FLOAT_EQ(model.supports[1].factorV, 1.0f);  // the sign goes
+  EXPECT_EQ(model.supports[2].node, 2);
+  EXPECT_EQ(model.supports[2].givenU, 0);
+  EXPECT_EQ(model.supports[2].givenV, 1);
+}
+
+class ElementDialogTest : public test::PositionTest {
+ protected:
+  // Accepts rows through the table logic, as a former OK left them.
+  void Accepted(std::vector<std::string> rows) {
+    CellTable cells(kElementTableRows, kElementTableColumns);
+    for (size_t r = 0; r < rows.size(); ++r) {
+      std::istringstream in(rows[r]);
+      for (int c = 1; c <= 10; ++c) in >> cells.at(static_cast<int>(r) + 1, c);
+    }
+    ASSERT_TRUE(AcceptElementTable(session, cells, messages));
+  }
+  // The dialog shown; its list file buttons offer Elements.001 of the data directory.
+  std::unique_ptr<CDiaElemente> Open() {
+    auto dialog = std::make_unique<CDiaElemente>(session, messages);
+    dialog->setMessageSink(view.sink());
+    dialog->setFileChooser([this](bool save, const QString& name, const QString& filter) {
+      suggested = name + (save ? "" : " " + filter);
+      return QString::fromStdString(data / "Elements.001");
+    });
+    test::ShowActive(*dialog);
+    QTest::qWait(1);
+    return dialog;
+  }
+
+  test::PostedMessages view;
+  QString suggested;
+};
+
+TEST_F(ElementDialogTest, FrameTypedPointAfterPointIsStoredOnOk) {
+  auto dialog = Open();
+  EXPECT_EQ(dialog->windowTitle(), "Frame elements");
+  ASSERT_TRUE(dialog->grid()->isEditing());
+  test::Type("0\r0\r0\r3\r");  // the left column, with the usual flags
+  test::Type("0\r3\r4\r3\r");  // the beam
+  test::Type("4\r3\r4\r0\r");  // the right column
+  test::Click(*dialog, "&OK");
+  EXPECT_FALSE(dialog->isVisible());
+  ASSERT_EQ(view.received.size(), 1u);
+  EXPECT_EQ(view.received[0], std::make_pair(kMsgElementsTableEnded, kEndedWithOk));
+  const ModelTables& model = session.model;
+  ASSERT_EQ(model.params.elementCount, 3);
+  EXPECT_EQ(model.elements[3].xb, 4.0f);
+  EXPECT_EQ(model.elements[3].tension, 1);
+  EXPECT_EQ(model.params.nodeCount, 4);
+}
+
+TEST_F(ElementDialogTest, StopAndEscapeLeaveTheModel) {
+  Accepted({"0 0 5 0 1 1 1 1 0 0"});
+  {
+    auto dialog = Open();
+    EXPECT_EQ(test::RowText(*dialog->grid(), 1), "0.00|0.00|5.00|0.00|1|1|1|1|0|0");
+    test::Type("7\r");
+    test::Click(*dialog, "&Stop");
+  }
+  {
+    auto dialog = Open();
+    test::Press(Qt::Key_Escape);  // closes the editor
+    test::Press(Qt::Key_Escape);  // closes the table
+    EXPECT_FALSE(dialog->isVisible());
+  }
+  const auto stopped = std::make_pair(kMsgElementsTableEnded, kEndedWithStop);
+  EXPECT_EQ(view.received, decltype(view.received)({stopped, stopped}));
+  EXPECT_EQ(session.model.elements[1].xa, 0.0f);
+}
+
+TEST_F(ElementDialogTest, RearrangeTurnsElementsPointingLeftAndAccepts) {
+  Accepted({"5 0 0 0 1 1 1 1 1 0", "0 5 0 0 1 1 1 1 0 0"});
+  auto dialog = Open();
+  test::Type("9\r");  // an unsaved edit, replaced by the model's rows
+  test::Click(*dialog, "Rearrange");
+  // The flags stay in their columns; an element pointing down is not turned.
+  EXPECT_EQ(test::RowText(*dialog->grid(), 1), "0.00|0.00|5.00|0.00|1|1|1|1|1|0");
+  EXPECT_EQ(test::RowText(*dialog->grid(), 2), "0.00|5.00|0.00|0.00|1|1|1|1|0|0");
+  EXPECT_EQ(session.model.elements[1].xb, 5.0f);
+  EXPECT_FLOAT_EQ(session.model.elements[1].dx, 5.0f);
+  ASSERT_EQ(view.received.size(), 1u);
+  EXPECT_EQ(view.received[0].second, kEndedWithOk);
+}
+
+TEST_F(ElementDialogTest, IncompleteRowBeforeAFilledOneKeepsTheTableOpen) {
+  auto dialog = Open();
+  test::Type("0\r0\r4\r");
+  dialog->grid()->finishEditing();
+  dialog->grid()->setItemText(3, 1, "1");
+  test::Click(*dialog, "&OK");
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_TRUE(view.received.empty());
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].text, "Row 1 is incomplete");
+  EXPECT_EQ(dialog->grid()->getItemText(1, 3), "4");
+}
+
+TEST_F(ElementDialogTest, ListFileButtonsCarryTheTable) {
+  Accepted({"0 0 5 0 1 1 1 1 0 0", "5 0 5 3 2 1 1 1 0 1"});
+  Open()->findChildren<QToolButton*>()[0]->click();
+  EXPECT_EQ(suggested, "Elements.001");
+
+  session.model.params.elementCount = 0;
+  auto other = Open();
+  tableChanged = false;
+  other->findChildren<QToolButton*>()[1]->click();
+  EXPECT_EQ(suggested, "Elements.001 Elements* (Elements*.*)");
+  EXPECT_TRUE(tableChanged);
+  EXPECT_EQ(test::RowText(*other->grid(), 2), "5.00|0.00|5.00|3.00|2|1|1|1|0|1");
+  EXPECT_EQ(other->grid()->getItemText(0, 1), "xa [m]");
+}
+
+class ElementEditorTest : public ElementDialogTest {
+ protected:
+  void SetUp() override {
+    ElementDialogTest::SetUp();
+    skipDeleteQuestion = false;
+    Accepted({"0 0 0 3 1 1 1 1 0 0", "0 3 4 3 1 1 1 1 0 0", "4 3 4 0 1 2 1 1 0 0"});
+  }
+  void TearDown() override { skipDeleteQuestion = false; }
+  // Clicks Delete in the editor of element k and answers the question, if
+  // one comes, with `answer`.
+  void Delete(int k, bool askExpected, const QString& answer = "Delete", bool noMore = false) {
+    test::OnNextDialog<CDiaModElm>([](CDiaModElm* editor) { test::Click(*editor, "Delete"); });
+    bool asked = false;
+    if (askExpected)
+      test::OnNextDialog<CDiaVerify>([&](CDiaVerify* verify) {
+        asked = true;
+        EXPECT_TRUE(verify->windowTitle().isEmpty());
+        if (noMore) verify->findChild<QCheckBox*>()->click();
+        test::Click(*verify, answer);
+      });
+    EditElement(session, messages, k, nullptr);
+    EXPECT_EQ(asked, askExpected);
+  }
+};
+
+TEST_F(ElementEditorTest, DeletingAsksEachTimeUntilDoNotAskAgain) {
+  Delete(2, true, "Stop");
+  EXPECT_EQ(session.model.params.elementCount, 3);
+  Delete(2, true);  // element 3 becomes element 2
+  ASSERT_EQ(session.model.params.elementCount, 2);
+  EXPECT_EQ(session.model.elements[2].crossSection, 2);
+  EXPECT_EQ(session.model.elements[2].xa, 4.0f);
+  EXPECT_EQ(session.model.params.nodeCount, 4);
+  ASSERT_TRUE(ReadElementsFile(session.paths, session.model));
+  EXPECT_EQ(session.model.params.elementCount, 2);
+  EXPECT_FALSE(skipDeleteQuestion);
+  Delete(2, true, "Delete", true);
+  EXPECT_TRUE(skipDeleteQuestion);
+  Delete(1, false);
+  EXPECT_EQ(session.model.params.elementCount, 0);
+}
+
+TEST_F(ElementEditorTest, OkStoresTheFlagsAndNumbersWithTheirStiffness) {
+  session.model.materials[1].modulus = 2.0e8f;
+  session.model.crossSections[2].area = 0.5f;
+  test::OnNextDialog<CDiaModElm>([](CDiaModElm* editor) {
+    EXPECT_EQ(editor->windowTitle(), "Element");
+    EXPECT_TRUE(editor->box("Tension (T)")->isChecked());
+    editor->box("Tension (T)")->click();
+    editor->box("Hinge L")->click();
+    editor->sectionField()->setFocus();
+    editor->sectionField()->selectAll();
+    QTest::keyClicks(editor->sectionField(), "2");
+    test::Click(*editor, "OK");
+  });
+  EXPECT_TRUE(EditElement(session, messages, 1, nullptr));
+  const ElementRecord& e = session.model.elements[1];
+  EXPECT_EQ(e.tension, 0);
+  EXPECT_EQ(e.hingeLeft, 1);
+  EXPECT_EQ(e.crossSection, 2);
+  EXPECT_FLOAT_EQ(e.ea, 1.0e8f);
+  EXPECT_EQ(session.model.params.elementCount, 3);
+}
+
+}  // namespace
+}  // namespace rerore
