@@ -2,82 +2,53 @@
 
 #include <filesystem>
 
-#include "support/test_support.h"
+#include "cli/cli_fixture.h"
 
 namespace rerore {
 namespace {
 
-class CliGenerate : public ::testing::Test {
- protected:
-  void SetUp() override { std::filesystem::create_directories(data / "SDIR001"); }
-  test::CommandResult Generate(const std::string& kind, const std::string& values) {
-    return test::RunCommand("XDG_DATA_HOME=" + home.path() + " " + RERORE_CLI + " generate " +
-                            kind + " .001 @" + data.path() + " " + values);
-  }
-  int16_t CountIn(const std::string& name) const {
-    return test::At<int16_t>(test::ReadFile(data / ("SDIR001/" + name + ".001")), 0);
-  }
-  test::TempDir data;
-  test::TempDir home;
-};
-
-TEST_F(CliGenerate, EachGeneratorWritesItsFiles) {
-  const std::tuple<std::string, std::string, int> runs[] = {
-      {"beam", "4.0 7.5 12.3", 3},
-      {"frame", "3.0:3:4.0 2.5:3:4", 10},
-      {"arc", "10 180 0 2", 2},
-      {"parabola", "10 2 6.7", 6},
+// Each frame in a fresh position of its own: arc and parabola set no
+// supports, so their nodes must not inherit those of an earlier frame.
+// GEOMETRY is removed after generating, so that only Store can write it.
+TEST(CliGenerate, GeneratedFramesAreStoredSoundOrAsMechanisms) {
+  test::ExampleData examples;
+  const std::tuple<std::string, std::string, std::string, int, int> runs[] = {
+      {"011", "beam", "4.0 7.5 12.3", 3, 0},
+      {"012", "frame", "3.0:2:5.0 3.0:3:2.5", 9, 0},
+      {"013", "arc", "10 180 0 2", 2, 2},
+      {"014", "parabola", "10 2 6.7", 6, 2},
   };
-  for (const auto& [kind, values, elements] : runs) {
-    const auto result = Generate(kind, values);
-    ASSERT_EQ(result.status, 0) << kind << result.err;
-    EXPECT_EQ(CountIn("ELEMENTS"), elements) << kind;
+  for (const auto& [position, kind, values, elements, status] : runs) {
+    std::filesystem::create_directories(examples.data / ("SDIR" + position));
+    const auto generated = examples.run("generate " + kind, position, values);
+    ASSERT_EQ(generated.status, 0) << kind << generated.err;
+    const std::string x = "." + position;
+    EXPECT_EQ(test::At<int16_t>(test::ReadFile(examples.file(position, "ELEMENTS" + x)), 0),
+              elements)
+        << kind;
+    std::filesystem::remove(examples.file(position, "GEOMETRY" + x));
+    const auto result = examples.run("store", position);
+    EXPECT_EQ(result.status, status) << kind << result.err;
+    EXPECT_EQ(examples.number(position, "GEOMETRY" + x), status == 0 ? 1 : -1) << kind;
+    if (status == 0) EXPECT_EQ(result.out, "checkResult 0\n") << kind;
   }
-  EXPECT_EQ(CountIn("DLT"), 3);
-  EXPECT_EQ(CountIn("RAHMENDAT"), 2);
+  EXPECT_EQ(test::At<int16_t>(test::ReadFile(examples.file("011", "DLT.011")), 0), 3);
+  EXPECT_EQ(test::At<int16_t>(test::ReadFile(examples.file("012", "RAHMENDAT.012")), 0), 2);
 }
 
-TEST_F(CliGenerate, RefusedInputExitsWith5AndWrongArgumentsWith1) {
-  auto result = Generate("beam", "4.0 4.0");
+TEST(CliGenerate, RefusedInputExitsWith5AndWrongArgumentsWith1) {
+  test::ExampleData examples;
+  std::filesystem::create_directories(examples.data / "SDIR011");
+  auto result = examples.run("generate beam", "011", "4.0 4.0");
   EXPECT_EQ(result.status, 5);
   EXPECT_EQ(result.err, "Error: Coordinates of field ends must be increasing, x1 < x2 < x3 ...\n");
-  result = Generate("frame", "3:1:5");
+  result = examples.run("generate frame", "011", "3:1:5");
   EXPECT_EQ(result.status, 5);
   EXPECT_EQ(result.err, "Error: 2 piers and more make a frame\n");
   for (const auto& [kind, values] : {std::pair{"circle", "1"}, {"arc", "10 180 0"}, {"beam", ""}}) {
-    result = Generate(kind, values);
+    result = examples.run("generate " + std::string(kind), "011", values);
     EXPECT_EQ(result.status, 1) << kind;
     EXPECT_NE(result.err.find("usage: rerore-cli generate"), std::string::npos) << kind;
-  }
-}
-
-// Each frame in a position of its own: arc and parabola set no supports,
-// so their nodes must not inherit those of an earlier frame. GEOMETRY is
-// removed after generating, so that only Store can write it again.
-TEST(CliGenerateThenStore, BeamAndFrameAreSoundCurvesWithoutSupportsAreMechanisms) {
-  const std::tuple<std::string, std::string, int> runs[] = {
-      {"beam", "4.0 7.5 12.3", 0},
-      {"frame", "3.0:2:5.0 3.0:3:2.5", 0},
-      {"arc", "10 180 0 8", 2},
-      {"parabola", "10 2 4", 2},
-  };
-  for (const auto& [kind, values, status] : runs) {
-    test::TempDir data;
-    test::TempDir home;
-    std::filesystem::create_directories(data / "SDIR001");
-    const std::string cli = "XDG_DATA_HOME=" + home.path() + " " + RERORE_CLI;
-    const std::string position = " .001 @" + data.path();
-    ASSERT_EQ(test::RunCommand(cli + " generate " + kind + position + " " + values).status, 0);
-    const std::string geometry = data / "SDIR001/GEOMETRY.001";
-    std::filesystem::remove(geometry);
-    const auto result = test::RunCommand(cli + " store" + position);
-    EXPECT_EQ(result.status, status) << kind << result.err;
-    if (status == 0) {
-      EXPECT_EQ(result.out, "checkResult 0\n") << kind;
-      EXPECT_EQ(test::ReadFile(geometry), std::string("\1\0\0\0", 4)) << kind;
-    } else {
-      EXPECT_FALSE(test::Exists(geometry)) << kind;
-    }
   }
 }
 

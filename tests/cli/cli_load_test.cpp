@@ -1,52 +1,40 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 
-#include "support/test_support.h"
+#include "cli/cli_fixture.h"
 
 namespace rerore {
 namespace {
 
-using test::RunCommand;
-using test::TempDir;
-
-std::string Cli(const std::string& arguments, const std::string& settingsHome) {
-  return "XDG_DATA_HOME=" + settingsHome + " " + RERORE_CLI + " " + arguments;
-}
-
-TEST(CliLoad, CreatesTheDefaultTablesOfAnEmptyPosition) {
-  TempDir data;
-  TempDir home;
-  std::filesystem::create_directories(data / "SDIR001");
-  const auto result = RunCommand(Cli("load .001 @" + data.path(), home.path()));
+// load gives an empty position its default section and material; end
+// then writes no echo file, since there is no element or node.
+TEST(CliLoad, AnEmptyPositionGetsTheDefaultTablesAndEndAddsNoEchoFile) {
+  test::ExampleData examples;
+  std::filesystem::create_directories(examples.data / "SDIR005");
+  const std::vector<std::string> defaults = {"CROSS.005", "MATR.005"};
+  auto result = examples.run("load", "005");
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(test::ListDirectory(data / "SDIR001"),
-            (std::vector<std::string>{"CROSS.001", "MATR.001"}));
-  const std::string cross = test::ReadFile(data / "SDIR001/CROSS.001");
+  EXPECT_EQ(examples.files("005"), defaults);
+  const std::string cross = test::ReadFile(examples.file("005", "CROSS.005"));
   ASSERT_EQ(cross.size(), 142u);
-  float width = 0;
-  std::memcpy(&width, cross.data() + 2 + 84, 4);
-  EXPECT_EQ(width, 0.2f);
+  EXPECT_EQ(test::At<float>(cross, 2 + 84), 0.2f);
+  result = examples.run("end", "005");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(examples.files("005"), defaults);
 }
 
-TEST(CliLoad, UnwritableDataDirectoryExitsWithStatus4AndTheMessage) {
-  TempDir data;
-  TempDir home;
-  test::WriteFile(data / "file", "x");
-  const std::string path = data / "file/";
-  const auto result = RunCommand(Cli("load .001 @" + path, home.path()));
+TEST(CliLoad, UnwritableDataDirectoryAndUsageErrors) {
+  test::ExampleData examples;
+  const std::string path = examples.file("001", "ECHO_G.001.TXT/");  // a file, not a directory
+  auto result = examples.cli("load .001 @" + path);
   EXPECT_EQ(result.status, 4);
   EXPECT_EQ(result.err, "Does the directory " + path + " exist?: The file " + path +
                             "TEST cannot be stored!\n");
-}
-
-TEST(CliLoad, UsageErrors) {
-  TempDir home;
-  auto result = RunCommand(Cli("", home.path()));
+  result = examples.cli("");
   EXPECT_EQ(result.status, 1);
   EXPECT_NE(result.err.find("usage: rerore-cli"), std::string::npos);
-  result = RunCommand(Cli("load .001", home.path()));
+  result = examples.cli("load .001");
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "Missing input: Command line: .POS @PathData\\ \n");
 }

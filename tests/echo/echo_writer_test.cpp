@@ -2,24 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "echo/echo_test_frames.h"
 
 namespace rerore {
 namespace {
 
+using test::At;
 using test::ReadFile;
 using test::TempDir;
 
-template <class T>
-T At(const std::string& bytes, size_t offset) {
-  T value{};
-  std::memcpy(&value, bytes.data() + offset, sizeof value);
-  return value;
-}
-
-TEST(EchoWriter, SmallFrameLineByLine) {
+TEST(EchoWriter, SmallFrameLineByLineThenASecondSupportAndAParabola) {
   TempDir data;
   Session s;
   test::MakeCantileverFrame(s, data.path(), "007");
@@ -43,14 +35,9 @@ TEST(EchoWriter, SmallFrameLineByLine) {
             "1 1.00 0.00 0.50\r\n");
   EXPECT_EQ(s.model.params.titleText(), "Position 007");
   EXPECT_EQ(s.model.params.singleSupport, 1);
-}
 
-TEST(EchoWriter, ParabolaSectionAndSeveralSupports) {
-  TempDir data;
-  Session s;
-  test::MakeCantileverFrame(s, data.path(), "007");
+  // A title of its own, a second support and a parabola.
   s.model.params.setTitle("Bogen");
-  s.model.params.singleSupport = 1;
   s.model.params.supportCount = 2;
   s.model.supports[2] = s.model.supports[1];
   s.model.supports[2].node = 3;
@@ -84,24 +71,21 @@ TEST(EchoWriter, CompanionFiles) {
   EXPECT_STREQ(params.c_str() + offsetof(ModelParameters, title), "Position 007");
   EXPECT_EQ(At<uint8_t>(params, offsetof(ModelParameters, singleSupport)), 1);
 
-  const std::string dofs = ReadFile(s.paths.file("DOFSK"));
-  ASSERT_EQ(dofs.size(), 9u * sizeof(DofRecord));
-  const int32_t expected[9][3] = {{1, 1, 1}, {1, 2, 2}, {1, 3, 3}, {2, 4, 1}, {2, 5, 2},
-                                  {2, 6, 3}, {2, 7, 3}, {3, 8, 1}, {3, 9, 2}};
-  for (int i = 0; i < 9; ++i)
-    for (int f = 0; f < 3; ++f)
-      EXPECT_EQ(At<int32_t>(dofs, i * 12 + f * 4), expected[i][f]) << "record " << i + 1;
-  EXPECT_EQ(s.model.nodes[3].dofU, 8);
-  EXPECT_EQ(s.model.nodes[2].dofCount, 4);
-  EXPECT_EQ(s.model.params.equationCount, 9);
-  EXPECT_EQ(s.model.elements[2].endDofs[3], 7);
+  // DOFSK: node, equation and kind of each equation.
+  const int32_t dofs[9][3] = {{1, 1, 1}, {1, 2, 2}, {1, 3, 3}, {2, 4, 1}, {2, 5, 2},
+                              {2, 6, 3}, {2, 7, 3}, {3, 8, 1}, {3, 9, 2}};
+  EXPECT_EQ(ReadFile(s.paths.file("DOFSK")),
+            std::string(reinterpret_cast<const char*>(dofs), sizeof dofs));
+  const ModelTables& m = s.model;
+  EXPECT_EQ(std::vector<int>({m.nodes[3].dofU, m.nodes[2].dofCount, m.params.equationCount,
+                              m.elements[2].endDofs[3]}),
+            std::vector<int>({8, 4, 9, 7}));
 
   const std::string elements = ReadFile(s.paths.file("ELEMENTS"));
   ASSERT_EQ(elements.size(), 2u + 2 * sizeof(ElementRecord));
   EXPECT_EQ(At<int16_t>(elements, 2 + offsetof(ElementRecord, material)), 1);
   EXPECT_FLOAT_EQ(At<float>(elements, 2 + offsetof(ElementRecord, ea)), 26700000.0f * 0.08f);
-  EXPECT_TRUE(test::Exists(s.paths.plainFile("D1.TXT")));
-  EXPECT_TRUE(test::Exists(s.paths.plainFile("FILES")));
+  for (const char* name : {"D1.TXT", "FILES"}) EXPECT_TRUE(test::Exists(s.paths.plainFile(name)));
   for (const std::string& name : test::ListDirectory(s.paths.positionDirectory))
     EXPECT_EQ(name.find(".~tmp"), std::string::npos) << name;
 }

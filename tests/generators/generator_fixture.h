@@ -6,21 +6,12 @@
 
 #include <array>
 #include <filesystem>
-#include <map>
 #include <string>
 
 #include "model/session.h"
 #include "support/test_support.h"
 
 namespace rerore::test {
-
-// The model tables, the generator tables, the extent and every file of
-// the position.
-struct PositionSnapshot {
-  std::string model;
-  std::map<std::string, std::string> files;
-  bool operator==(const PositionSnapshot&) const = default;
-};
 
 template <class... T>
 std::string Bytes(const T&... values) {
@@ -29,14 +20,15 @@ std::string Bytes(const T&... values) {
   return out;
 }
 
-inline PositionSnapshot TakeSnapshot(const Session& s) {
+// The model tables, the generator tables, the extent and every file of
+// the position.
+inline std::string TakeSnapshot(const Session& s) {
   const ModelTables& m = s.model;
-  PositionSnapshot snap{
+  std::string snap =
       Bytes(m.elements, m.nodes, m.supports, m.params, m.parabola.span, m.parabola.rise,
-            m.parabola.elements, s.generators.spans, s.generators.floors, s.view.extents),
-      {}};
+            m.parabola.elements, s.generators.spans, s.generators.floors, s.view.extents);
   for (const std::string& name : ListDirectory(s.paths.positionDirectory))
-    snap.files[name] = ReadFile(s.paths.positionDirectory + name);
+    snap += name + '\0' + ReadFile(s.paths.positionDirectory + name);
   return snap;
 }
 
