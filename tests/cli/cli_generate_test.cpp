@@ -30,7 +30,7 @@ TEST(CliGenerate, GeneratedFramesAreStoredSoundOrAsMechanisms) {
     const auto result = examples.run("store", position);
     EXPECT_EQ(result.status, status) << kind << result.err;
     EXPECT_EQ(examples.number(position, "GEOMETRY" + x), status == 0 ? 1 : -1) << kind;
-    if (status == 0) EXPECT_EQ(result.out, "checkResult 0\n") << kind;
+    EXPECT_EQ(result.out == "checkResult 0\n", status == 0) << kind << result.out;
   }
   EXPECT_EQ(test::At<int16_t>(test::ReadFile(examples.file("011", "DLT.011")), 0), 3);
   EXPECT_EQ(test::At<int16_t>(test::ReadFile(examples.file("012", "RAHMENDAT.012")), 0), 2);

@@ -136,32 +136,24 @@ TEST(EchoReader, CountsAboveTheLimitsAndBeyondTheLines) {
   EXPECT_EQ(m.elements[100].xb, 100.0f);
 }
 
-TEST(EchoReader, StartUpReadsTheEchoFileAndAnEmptyOneChangesNothing) {
+// At start-up, an echo file without any stored line leaves the model as
+// the binary files hold it and rewrites no table file.
+TEST(EchoReader, StartUpWithAnEmptyEchoFileKeepsTheBinaryModel) {
   TempDir data;
   test::SettingsHome home;
-  {
-    Session s;
-    test::MakeCantileverFrame(s, data.path(), "007");
-    WriteEcho(s, s.paths.echoFile());
-  }
+  Session s;
+  test::MakeCantileverFrame(s, data.path(), "007");
+  WriteEcho(s, s.paths.echoFile());
+  const std::string elements = ReadFile(s.paths.file("ELEMENTS"));
+  test::WriteFile(s.paths.echoFile(), "; nothing but a comment\r\n");
+  test::WriteFile(s.paths.file("ELEMENTS"), elements.substr(0, 2 + sizeof(ElementRecord)));
   Session loaded;
   test::RecordingMessages messages;
   ASSERT_EQ(StartProgram(loaded, messages, ".007 @" + data.path()), StartResult::Started);
-  EXPECT_EQ(Values(loaded.model.params.elementCount, loaded.model.params.nodeCount), Values(2, 3));
+  EXPECT_EQ(Values(loaded.model.elements[1].yb, loaded.model.elements[2].yb), Values(4, 0));
+  EXPECT_EQ(ReadFile(loaded.paths.file("ELEMENTS")).size(), 2 + sizeof(ElementRecord));
   EXPECT_EQ(loaded.paths.loadedEchoName, "ECHO_G.007.TXT");
   EXPECT_EQ(loaded.paths.geometryPresent, 1);  // loading wrote GEOMETRY 0
-
-  // Only a comment: the model is what the binary files hold, and no table
-  // file is written.
-  Session emptied;
-  test::UsePosition(emptied, data.path(), "007");
-  const std::string elements = ReadFile(emptied.paths.file("ELEMENTS"));
-  test::WriteFile(emptied.paths.echoFile(), "; nothing but a comment\r\n");
-  test::WriteFile(emptied.paths.file("ELEMENTS"), elements.substr(0, 2 + sizeof(ElementRecord)));
-  ASSERT_EQ(StartProgram(emptied, messages, ".007 @" + data.path()), StartResult::Started);
-  EXPECT_EQ(emptied.model.elements[1].yb, 4.0f);
-  EXPECT_EQ(emptied.model.elements[2].yb, 0.0f);
-  EXPECT_EQ(ReadFile(emptied.paths.file("ELEMENTS")).size(), 2 + sizeof(ElementRecord));
   EXPECT_TRUE(messages.messages.empty());
 }
 
