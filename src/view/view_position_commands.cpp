@@ -3,6 +3,8 @@
 // commands themselves (what is written, loaded and checked) live in the
 // core's position commands.
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 
 #include "model/position_commands.h"
 #include "shell/help_launcher.h"
@@ -24,6 +26,25 @@ QString WithoutTrailingSeparator(const std::string& path) {
   QString folder = FromAnsi(path);
   while (folder.size() > 1 && (folder.endsWith('/') || folder.endsWith('\\'))) folder.chop(1);
   return folder;
+}
+
+// The browser's status line names the folder in view, long paths cut short.
+constexpr int kStatusLineChars = 35;
+
+QString BrowserStatusText(const QString& path) {
+  return path.size() > kStatusLineChars ? path.left(kStatusLineChars) + "..." : path;
+}
+
+void AddStatusLine(QFileDialog& browser) {
+  auto* grid = qobject_cast<QGridLayout*>(browser.layout());
+  if (!grid) return;
+  auto* status = new QLabel(&browser);
+  status->setObjectName("browserStatus");
+  grid->addWidget(status, grid->rowCount(), 0, 1, grid->columnCount());
+  const auto show = [status](const QString& path) { status->setText(BrowserStatusText(path)); };
+  QObject::connect(&browser, &QFileDialog::currentChanged, status, show);
+  QObject::connect(&browser, &QFileDialog::directoryEntered, status, show);
+  show(browser.directory().absolutePath());
 }
 
 }  // namespace
@@ -72,6 +93,7 @@ void CZELTWView::openPosition() {
   browser.setFileMode(QFileDialog::Directory);
   browser.setOption(QFileDialog::ShowDirsOnly);
   browser.setOption(QFileDialog::DontUseNativeDialog);
+  AddStatusLine(browser);
   // A folder without a position is refused and the browser opens again.
   while (browser.exec() == QDialog::Accepted && !browser.selectedFiles().isEmpty()) {
     if (OpenPosition(session_, messages(), ToAnsi(browser.selectedFiles().first()))) {

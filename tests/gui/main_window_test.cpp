@@ -321,8 +321,17 @@ TEST_F(Window, OpenRefusesAFolderWithoutAPositionAndAsksAgain) {
   open();
   const std::string other = data / "POS7";
   fs::create_directories(other);
-  OnNextDialog<QFileDialog>([other](QFileDialog* browser) {
+  const QString start = QFileInfo(QString::fromStdString(data / "SDIR001")).absoluteFilePath();
+  OnNextDialog<QFileDialog>([other, start](QFileDialog* browser) {
     EXPECT_EQ(browser->windowTitle(), "Pfad + Position");
+    auto* status = browser->findChild<QLabel*>("browserStatus");
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->text(), start.left(35) + (start.size() > 35 ? "..." : ""));
+    const QString deep = "/home/engineer/frames/2026/hall/SDIR0815";
+    emit browser->currentChanged(deep);
+    EXPECT_EQ(status->text(), "/home/engineer/frames/2026/hall/SDI...");
+    emit browser->currentChanged(deep.left(35));
+    EXPECT_EQ(status->text(), deep.left(35));
     browser->selectFile(QString::fromStdString(other));
     static_cast<QDialog*>(browser)->accept();
     OnNextDialog<QFileDialog>([](QFileDialog* again) { again->reject(); });
