@@ -1,12 +1,12 @@
 #include "check/mechanism.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "check/echelon.h"
 #include "check/matrix_text.h"
 #include "check/rebuild.h"
 #include "model/file_io.h"
+#include "model/position_files.h"
 
 namespace rerore {
 
@@ -101,7 +101,7 @@ void PrintElementPole(TextOut& out, Session& s, int k) {
 void DescribeMechanism(Session& s, const StiffnessMatrix& reduced) {
   const int n = reduced.size();
   const int free = FreeColumn(reduced);
-  std::array<double, 999>& u = s.check.kinematicVector;
+  auto& u = s.check.kinematicVector;
   for (int i = 1; i <= n; ++i) u[i] = -reduced(i, free);
   u[free] = 1.0;
 
@@ -147,27 +147,10 @@ void AnalyseMechanism(Session& s, const StiffnessMatrix& stiffness, CheckWorkspa
 }
 
 void WritePolesExtent(Session& s) {
-  DrawingExtents extent{kNoExtentMin, kNoExtentMin, kNoExtentMax, kNoExtentMax};
-  auto take = [&extent](float x, float y) {
-    extent.xmin = std::min(extent.xmin, x);
-    extent.ymin = std::min(extent.ymin, y);
-    extent.xmax = std::max(extent.xmax, x);
-    extent.ymax = std::max(extent.ymax, y);
-  };
-  const ModelTables& model = s.model;
-  for (int k = 1; k <= ElementRows(model); ++k) {
-    const ElementRecord& e = model.elements[k];
-    take(e.xa, e.ya);
-    take(e.xb, e.yb);
-  }
-  for (int k = 1; k <= ElementRows(model); ++k)
-    take(s.check.poleTable[k].x, s.check.poleTable[k].y);
-  BinaryOut out;
-  out.put(extent.xmin);
-  out.put(extent.ymin);
-  out.put(extent.xmax);
-  out.put(extent.ymax);
-  if (out.save(s.paths.file("EXTENSIOPOLESR"))) s.view.extents = extent;
+  DrawingExtents extent = ElementExtents(s.model);
+  for (int k = 1; k <= ElementRows(s.model); ++k)
+    IncludePoint(extent, s.check.poleTable[k].x, s.check.poleTable[k].y);
+  if (WriteExtentFile(s.paths, extent, "EXTENSIOPOLESR")) s.view.extents = extent;
 }
 
 }  // namespace rerore

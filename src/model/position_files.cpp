@@ -111,27 +111,28 @@ bool ReadExtentFile(const PositionPaths& paths, DrawingExtents& extents) {
   return true;
 }
 
-bool WriteExtentFile(const PositionPaths& paths, const DrawingExtents& extents) {
+bool WriteExtentFile(const PositionPaths& paths, const DrawingExtents& extents, const char* stem) {
   BinaryOut out;
   out.put(extents.xmin);
   out.put(extents.ymin);
   out.put(extents.xmax);
   out.put(extents.ymax);
-  return out.save(paths.file("EXTENSIOR"));
+  return out.save(paths.file(stem));
+}
+
+void IncludePoint(DrawingExtents& extents, float x, float y) {
+  if (x < extents.xmin) extents.xmin = x;
+  if (x > extents.xmax) extents.xmax = x;
+  if (y < extents.ymin) extents.ymin = y;
+  if (y > extents.ymax) extents.ymax = y;
 }
 
 DrawingExtents ElementExtents(const ModelTables& model) {
   DrawingExtents e{kNoExtentMin, kNoExtentMin, kNoExtentMax, kNoExtentMax};
   for (int k = 1; k <= ElementRows(model); ++k) {
     const ElementRecord& el = model.elements[k];
-    for (float x : {el.xa, el.xb}) {
-      if (x < e.xmin) e.xmin = x;
-      if (x > e.xmax) e.xmax = x;
-    }
-    for (float y : {el.ya, el.yb}) {
-      if (y < e.ymin) e.ymin = y;
-      if (y > e.ymax) e.ymax = y;
-    }
+    IncludePoint(e, el.xa, el.ya);
+    IncludePoint(e, el.xb, el.yb);
   }
   return e;
 }

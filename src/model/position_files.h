@@ -78,10 +78,14 @@ bool GeometryFileExists(const PositionPaths& paths);
 bool WriteGrafikgoFile(const PositionPaths& paths);
 
 // EXTENSIOR: xmin, ymin, xmax, ymax. Reading fills what the file holds.
+// EXTENSIOPOLESR has the same layout.
 bool ReadExtentFile(const PositionPaths& paths, DrawingExtents& extents);
-bool WriteExtentFile(const PositionPaths& paths, const DrawingExtents& extents);
+bool WriteExtentFile(const PositionPaths& paths, const DrawingExtents& extents,
+                     const char* stem = "EXTENSIOR");
 // The extent of all element end points (upward y); +-1e20 with no elements.
 DrawingExtents ElementExtents(const ModelTables& model);
+// Widens the extent to take in the point (x, y).
+void IncludePoint(DrawingExtents& extents, float x, float y);
 
 // FILES: created only when missing.
 void WriteFilesListIfMissing(const PositionPaths& paths);
