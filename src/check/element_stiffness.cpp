@@ -6,24 +6,6 @@ namespace rerore {
 
 namespace {
 
-struct SectionValues {
-  float modulus = 0.0f;
-  float area = 0.0f;
-  float inertia = 0.0f;
-};
-
-// A material or section number outside the tables counts as no stiffness.
-SectionValues ValuesOf(const ModelTables& model, const ElementRecord& e) {
-  SectionValues v;
-  if (e.material >= 1 && e.material <= kMaxMaterials)
-    v.modulus = model.materials[e.material].modulus;
-  if (e.crossSection >= 1 && e.crossSection <= kMaxCrossSections) {
-    v.area = model.crossSections[e.crossSection].area;
-    v.inertia = model.crossSections[e.crossSection].inertia;
-  }
-  return v;
-}
-
 // The upper triangle of the plane-frame matrix for u along +x, v downward
 // and counter-clockwise rotations; the lower triangle mirrors it.
 void FillMatrix(ElementMatrix& k, double ea, double ei, double length, double c, double s) {
@@ -62,13 +44,12 @@ void FillMatrix(ElementMatrix& k, double ea, double ei, double length, double c,
 int ElementStiffness(const ModelTables& model, int k, ElementMatrix& matrix,
                      UserMessages& messages) {
   const ElementRecord& e = model.elements[k];
-  const SectionValues v = ValuesOf(model, e);
+  const SectionValues v = SectionValuesOf(model, e);
   const double ea = static_cast<double>(v.area) * static_cast<double>(v.modulus);
   const double ei = static_cast<double>(v.inertia) * static_cast<double>(v.modulus);
   if (std::fabs(ea) < kMinStiffnessProduct || std::fabs(ei) < kMinStiffnessProduct) {
-    messages.message(
-        Format("%s %i%s", "Error in the stiffness of element", k, ". Check E, A and I"),
-        kApplicationTitle);
+    messages.message(Format("Error in the stiffness of element %i. Check E, A and I", k),
+                     kApplicationTitle);
     return 0;
   }
   const double dx = static_cast<float>(e.xb - e.xa);

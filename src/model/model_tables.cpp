@@ -89,19 +89,23 @@ void ComputeElementGeometry(ElementRecord& e, bool angleFlag, double pi) {
   e.angle = static_cast<float>(angle);
 }
 
+SectionValues SectionValuesOf(const ModelTables& model, const ElementRecord& e) {
+  SectionValues v;
+  if (e.material >= 1 && e.material <= kMaxMaterials)
+    v.modulus = model.materials[e.material].modulus;
+  if (e.crossSection >= 1 && e.crossSection <= kMaxCrossSections) {
+    v.area = model.crossSections[e.crossSection].area;
+    v.inertia = model.crossSections[e.crossSection].inertia;
+  }
+  return v;
+}
+
 void UpdateStiffnessProducts(ModelTables& model, ElementRecord& e) {
   if (e.material == 0) e.material = 1;
   if (e.crossSection == 0) e.crossSection = 1;
-  float modulus = 0.0f;
-  float area = 0.0f;
-  float inertia = 0.0f;
-  if (e.material >= 1 && e.material <= kMaxMaterials) modulus = model.materials[e.material].modulus;
-  if (e.crossSection >= 1 && e.crossSection <= kMaxCrossSections) {
-    area = model.crossSections[e.crossSection].area;
-    inertia = model.crossSections[e.crossSection].inertia;
-  }
-  e.ea = modulus * area;
-  e.ei = modulus * inertia;
+  const SectionValues v = SectionValuesOf(model, e);
+  e.ea = v.modulus * v.area;
+  e.ei = v.modulus * v.inertia;
 }
 
 float RigidStiffness(const ModelTables& model) {

@@ -53,8 +53,18 @@ void SetElementRight(ElementRecord& e, float x, float y);
 // dx, dz, length, axis and angle from the end points.
 void ComputeElementGeometry(ElementRecord& e, bool angleFlag, double pi);
 
+struct SectionValues {
+  float modulus = 0.0f;
+  float area = 0.0f;
+  float inertia = 0.0f;
+};
+
+// The modulus, area and inertia of the rows the element refers to; a row
+// outside the tables counts as zero stiffness instead of being read.
+SectionValues SectionValuesOf(const ModelTables& model, const ElementRecord& e);
+
 // Replaces a material or section number 0 by 1, then sets ea and ei from
-// the referenced rows (rows outside the tables count as zero stiffness).
+// the referenced rows.
 void UpdateStiffnessProducts(ModelTables& model, ElementRecord& e);
 
 // Largest modulus times largest area; an empty table contributes 0.
