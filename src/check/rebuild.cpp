@@ -286,7 +286,6 @@ void RebuildBeamModel(Session& s, UserMessages& messages) {
   model.params.setEquationCount(static_cast<int16_t>(equations));
   WriteElementsNodesListing(s);
   SupportGroundNodes(model);
-  WriteNodesFile(s.paths, model);
   WriteSupportsFile(s.paths, model);
   WriteNodesFile(s.paths, model);
 }
