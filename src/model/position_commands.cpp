@@ -17,11 +17,6 @@ std::string TrimBlanks(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-void UsePositionName(PositionPaths& paths, const std::string& name) {
-  paths.positionName = name;
-  paths.extension = "." + name;
-}
-
 // Creates dataPath + "SDIR" + name; true when it is a directory afterwards.
 bool CreatePositionFolder(const PositionPaths& paths, const std::string& name,
                           UserMessages& messages) {

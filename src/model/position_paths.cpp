@@ -72,6 +72,11 @@ std::string DefaultSettingsDirectory() {
 #endif
 }
 
+void UsePositionName(PositionPaths& paths, const std::string& name) {
+  paths.positionName = name;
+  paths.extension = "." + name;
+}
+
 void BuildPositionPaths(PositionPaths& paths, const std::string& nameWithoutDot) {
   std::error_code error;
   std::string current = fs::current_path(error).string();

@@ -54,6 +54,9 @@ CommandLine ParseCommandLine(const std::string& text);
 // this platform.
 std::string DefaultSettingsDirectory();
 
+// Names the position: positionName = name, extension = "." + name.
+void UsePositionName(PositionPaths& paths, const std::string& name);
+
 // Sets workingDirectory, the drive fields, positionDirectory,
 // settingsDirectory and settingsDirectoryPresent for the given name.
 void BuildPositionPaths(PositionPaths& paths, const std::string& nameWithoutDot);

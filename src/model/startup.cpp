@@ -100,8 +100,7 @@ int LoadPosition(Session& s, UserMessages& messages) {
   const std::string name = WithoutDot(s.paths.extension);
   BuildPositionPaths(s.paths, name);
   if (!DataPathWritable(s.paths, messages)) return 0;
-  s.paths.positionName = name;
-  s.paths.extension = "." + name;
+  UsePositionName(s.paths, name);
   SetStartDefaults(s);
   if (s.paths.resetGeometry == 1) WriteGeometryFile(s.paths, 0);
   s.view.lineWidth = ReadLineWidth(s.paths);
