@@ -181,15 +181,15 @@ void CMainFrame::updateCommandStates() {
 void CMainFrame::showCoordinates(int logicalX, int logicalY) {
   const double units = session_.view.unitsPerMetre;
   panes_[kCoordinatesPane]->setText(
-      QString::fromLatin1(Format("%.2f  %.2f", logicalX / units, logicalY / units).c_str()));
+      FromAnsi(Format("%.2f  %.2f", logicalX / units, logicalY / units)));
 }
 
 void CMainFrame::showStatusPoint(int logicalX, int logicalY) {
   QApplication::beep();
   const double units = session_.view.unitsPerMetre;
   panes_[kPointPane]->setText(
-      QString::fromLatin1(Format("XXXXXX %.2f  %.2f", logicalX / units, logicalY / units).c_str()));
-  panes_[kPointYPane]->setText(QString::fromLatin1(Format("y = %.2f", logicalY / units).c_str()));
+      FromAnsi(Format("XXXXXX %.2f  %.2f", logicalX / units, logicalY / units)));
+  panes_[kPointYPane]->setText(FromAnsi(Format("y = %.2f", logicalY / units)));
 }
 
 bool CMainFrame::OverDrawing(QPoint p, QSize client, int statusBarHeight, int menuBarHeight) {

@@ -33,12 +33,16 @@ bool StartViewer(const char* page, QString& reason) {
   return false;
 }
 
+// The page through the desktop, else in the help viewer.
+bool OpenPage(const char* page, QString& reason) {
+  return OpenOnDesktop(CurrentDirectoryFile(page)) || StartViewer(page, reason);
+}
+
 }  // namespace
 
 void OpenKeysPage() {
-  if (OpenOnDesktop(CurrentDirectoryFile(kKeysPage))) return;
   QString reason;
-  StartViewer(kKeysPage, reason);
+  OpenPage(kKeysPage, reason);
 }
 
 void OpenManual(UserMessages& messages) {
@@ -51,9 +55,8 @@ void OpenManual(UserMessages& messages) {
 }
 
 void OpenHelpPage(const std::string& page, UserMessages& messages) {
-  if (OpenOnDesktop(CurrentDirectoryFile(page.c_str()))) return;
   QString reason;
-  if (StartViewer(page.c_str(), reason)) return;
+  if (OpenPage(page.c_str(), reason)) return;
   messages.message(ToAnsi(reason), Format("%s %s", kHelpViewer, page.c_str()),
                    MessageIcon::Information);
 }
