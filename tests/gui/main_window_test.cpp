@@ -181,7 +181,6 @@ TEST_F(Window, TheCoordinatesPaneShowsTheMouseInMetres) {
   EXPECT_NEAR(xy[0].toDouble(), 10.0, reach);
   EXPECT_NEAR(xy[1].toDouble(), 5.0, reach);
   EXPECT_EQ(xy[0].size(), xy[0].indexOf('.') + 3);
-  EXPECT_EQ(view()->crossHair(), QPoint(p.x, p.y));
 }
 
 TEST_F(Window, CopyPutsThePictureOfTheViewOnTheClipboard) {
@@ -245,14 +244,6 @@ TEST_F(Window, ClosingTheWindowAndTheCharacterXRunEndWhichWritesTheEchoFile) {
   EXPECT_TRUE(test::Exists(file("ECHO_G.001.TXT")));
 }
 
-TEST_F(Window, StoreOnASoundFrameWritesGeometryOneAndEnds) {
-  open();
-  frame->runCommand(kCmdStore);
-  ASSERT_EQ(quit->count(), 1);
-  EXPECT_EQ((*quit)[0][0].toInt(), 0);
-  EXPECT_EQ(GeometryValue(file("GEOMETRY.001")), 1);
-}
-
 TEST_F(Window, StoreOnAMechanismStaysAndDrawsThePoles) {
   open("003");
   frame->runCommand(kCmdStore);
@@ -287,7 +278,8 @@ TEST_F(Window, NewAsksToEraseWhenNothingChangedElseToSave) {
   EXPECT_EQ(frame->windowTitle(), "Position NEW ");
 }
 
-TEST_F(Window, StoreOfAnUnnamedPositionAsksForItsName) {
+// The example frame is sound: Store ends the program with GEOMETRY 1.
+TEST_F(Window, StoreOfAnUnnamedPositionAsksForItsNameThenEndsOnASoundFrame) {
   open();
   messages.answers = {Answer::Yes};
   frame->runCommand(kCmdNew);
@@ -301,7 +293,8 @@ TEST_F(Window, StoreOfAnUnnamedPositionAsksForItsName) {
   frame->runCommand(kCmdStore);
   EXPECT_EQ(session.paths.extension, ".042");
   EXPECT_EQ(GeometryValue(data / "SDIR042/GEOMETRY.042"), 1);
-  EXPECT_EQ(quit->count(), 1);
+  ASSERT_EQ(quit->count(), 1);
+  EXPECT_EQ((*quit)[0][0].toInt(), 0);
 }
 
 TEST_F(Window, OpenRefusesAFolderWithoutAPositionAndAsksAgain) {
