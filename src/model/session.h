@@ -21,9 +21,9 @@ struct Pole {
 };
 
 struct CheckResults {
-  int32_t checkResult = 0;                         // 0 solved, > 0 singular at that equation
-  std::array<double, 999> kinematicVector{};       // indexed by equation
-  std::array<Pole, kMaxElements + 1> poleTable{};  // indexed by element
+  int32_t checkResult = 0;  // 0 solved, > 0 singular at that equation, < 0 refused
+  std::array<double, kKinematicVectorRows + 1> kinematicVector{};  // indexed by equation
+  std::array<Pole, kMaxElements + 1> poleTable{};                  // indexed by element
 };
 
 struct GeneratorTables {
