@@ -20,18 +20,14 @@ TEST_F(RebuildTest, NodesInOrderOfFirstAppearanceEndsCloserThanFiveCentimetresSh
   Rebuild();
   ASSERT_EQ(model.params.nodeCount, 5);
   for (int j = 1; j <= 5; ++j) EXPECT_EQ(Node(j).number, j);
-  EXPECT_EQ(Node(2).y, 3.0f);
-  EXPECT_EQ(Node(2).z, -3.0f);
-  EXPECT_EQ(Node(3).x, 2.0f);
-  EXPECT_EQ(Element(2).nodeLeft, 1);
-  EXPECT_EQ(Element(3).nodeLeft, 4);
-  EXPECT_EQ(Node(1).elementEnds, 2);
-  EXPECT_EQ(Node(1).nodeElements[2], 2);
-  EXPECT_EQ(Node(1).startingElement, 2);  // the last element that starts there
-  EXPECT_EQ(Node(1).endingElement, 0);
-  EXPECT_EQ(Node(2).endingElement, 1);
-  EXPECT_EQ(model.params.equationCount, 15);
-  EXPECT_EQ(model.params.equationCount2, 15);
+  EXPECT_EQ(std::vector<float>({Node(2).y, Node(2).z, Node(3).x}),
+            std::vector<float>({3.0f, -3.0f, 2.0f}));
+  EXPECT_EQ((Ints{Element(2).nodeLeft, Element(3).nodeLeft}), (Ints{1, 4}));
+  // Node 1's list; its starting element is the last one that starts there.
+  EXPECT_EQ((Ints{Node(1).elementEnds, Node(1).nodeElements[2], Node(1).startingElement,
+                  Node(1).endingElement, Node(2).endingElement}),
+            (Ints{2, 2, 2, 0, 1}));
+  EXPECT_EQ((Ints{model.params.equationCount, model.params.equationCount2}), (Ints{15, 15}));
   EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -141,12 +137,11 @@ TEST_F(RebuildTest, HingeToggleNearAnEndAndSplitInTheMiddle) {
 
   ToggleHingeOrSplit(session, messages, 1, 2.0f, 0.0f);
   ASSERT_EQ(model.params.elementCount, 2);
-  EXPECT_EQ(Element(1).length, 2.0f);
-  EXPECT_EQ(Element(2).length, 2.0f);
-  EXPECT_EQ(Element(2).xa, 2.0f);
-  EXPECT_EQ(Element(2).xb, 4.0f);
-  EXPECT_EQ(Element(1).hingeRight, 0);  // the split point is rigid
-  EXPECT_EQ(Element(2).hingeRight, 1);  // the old right end keeps its hinge
+  EXPECT_EQ(
+      std::vector<float>({Element(1).length, Element(2).length, Element(2).xa, Element(2).xb}),
+      std::vector<float>({2.0f, 2.0f, 2.0f, 4.0f}));
+  // The split point is rigid, the old right end keeps its hinge.
+  EXPECT_EQ((Ints{Element(1).hingeRight, Element(2).hingeRight}), (Ints{0, 1}));
   EXPECT_EQ(model.params.nodeCount, 3);
   EXPECT_EQ(test::At<int16_t>(File("ELEMENTS"), 0), 2);
   EXPECT_TRUE(messages.messages.empty());

@@ -92,16 +92,14 @@ TEST_F(Startup, NewPositionGetsDefaultCrossSectionAndMaterialFiles) {
 
   // No echo file: the start values of a new position.
   const ModelParameters& p = session.model.params;
-  EXPECT_EQ(p.displayState68, -1);
-  EXPECT_EQ(p.displayState108, 20);
-  EXPECT_EQ(p.materialInputState, 1);
-  EXPECT_EQ(p.materialConstant, 0.16);
-  EXPECT_EQ(p.defaultModulus, 26700000.0);
-  EXPECT_EQ(p.sectionDefaultOnly, 50000.0f);
+  EXPECT_EQ((std::vector<int>{p.displayState68, p.displayState108, p.materialInputState}),
+            (std::vector<int>{-1, 20, 1}));
+  EXPECT_EQ((std::vector<double>{p.materialConstant, p.defaultModulus, p.sectionDefaultOnly}),
+            (std::vector<double>{0.16, 26700000.0, 50000.0}));
   EXPECT_EQ(session.storedStateSum, ChangeSum(p));
   EXPECT_EQ(session.paths.geometryPresent, 0);
-  EXPECT_EQ(session.view.extents.xmax, 50.0f);
-  EXPECT_EQ(session.view.extents.ymax, 30.0f);
+  EXPECT_EQ(std::vector<float>({session.view.extents.xmax, session.view.extents.ymax}),
+            std::vector<float>({50.0f, 30.0f}));
   EXPECT_FALSE(std::filesystem::exists(data / "TEST"));  // the write test cleans up
 }
 
@@ -122,13 +120,12 @@ TEST_F(Startup, ExistingFilesAreLoadedAndTheGeometryFlagWritesZero) {
   Session loaded;
   ASSERT_EQ(StartProgram(loaded, messages, ".003 @" + data.path() + " @G"), StartResult::Started);
   EXPECT_EQ(ReadFile(loaded.paths.file("GEOMETRY")), std::string(4, '\0'));
-  EXPECT_EQ(loaded.paths.geometryPresent, 1);
-  EXPECT_EQ(loaded.model.params.elementCount, 1);
-  EXPECT_EQ(loaded.view.elementsAtLoad, 1);
-  EXPECT_EQ(loaded.model.elements[1].xb, 4.0f);
-  EXPECT_EQ(loaded.view.extents.xmin, -1.0f);
-  EXPECT_EQ(loaded.view.extents.ymax, 3.0f);
-  EXPECT_TRUE(loaded.view.autoScale);
+  EXPECT_EQ((std::vector<int>{loaded.paths.geometryPresent, loaded.model.params.elementCount,
+                              loaded.view.elementsAtLoad, loaded.view.autoScale}),
+            (std::vector<int>{1, 1, 1, 1}));
+  EXPECT_EQ(std::vector<float>(
+                {loaded.model.elements[1].xb, loaded.view.extents.xmin, loaded.view.extents.ymax}),
+            std::vector<float>({4.0f, -1.0f, 3.0f}));
   EXPECT_EQ(loaded.model.params.titleText(), "");  // no echo file: the title is cleared
 }
 
