@@ -21,14 +21,12 @@ std::string WithoutDot(const std::string& extension) {
 // The write test of the data directory.
 bool DataPathWritable(const PositionPaths& paths, UserMessages& messages) {
   const std::string testFile = paths.dataPath + "TEST";
-  std::FILE* file = std::fopen(testFile.c_str(), "wb");
-  if (!file) {
+  if (!WriteFileAtomically(testFile, std::string_view())) {
     messages.message(Format("The file %s cannot be stored!", testFile.c_str()),
                      Format("Does the directory %s exist?", paths.dataPath.c_str()));
     return false;
   }
-  std::fclose(file);
-  std::remove(testFile.c_str());
+  RemoveFile(testFile);
   return true;
 }
 
