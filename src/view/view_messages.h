@@ -4,6 +4,8 @@
 // the view acts on it.
 #pragma once
 
+#include "view/core/input_command_numbers.h"
+
 namespace rerore {
 
 // Commands (menu items, toolbar buttons, accelerators).
@@ -26,15 +28,11 @@ inline constexpr int kCmdEchoAlias = 32820;
 inline constexpr int kCmdDirectory = 32819;
 inline constexpr int kCmdDialogInput = 32817;
 inline constexpr int kCmdKeysHelp = 32772;
-inline constexpr int kCmdGraphicalInput = 32776;
 inline constexpr int kCmdGrid = 32906;
 inline constexpr int kCmdAuxLines = 317;
 inline constexpr int kCmdHinge = 318;
 inline constexpr int kCmdRedraw = 32798;
 inline constexpr int kCmdZoom = 32872;
-inline constexpr int kCmdWindowMode = 32902;
-inline constexpr int kCmdAuxHorizontal = 32773;
-inline constexpr int kCmdAuxVertical = 32774;
 inline constexpr int kCmdEndMarks = 32782;
 inline constexpr int kCmdTidyText = 32787;
 inline constexpr int kCmdPageFrame = 32880;

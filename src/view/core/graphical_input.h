@@ -15,15 +15,10 @@
 #include "model/session.h"
 #include "model/user_messages.h"
 #include "view/core/element_pick.h"
+#include "view/core/input_command_numbers.h"
 #include "view/core/world_mapping.h"
 
 namespace rerore {
-
-// The commands whose last use the input remembers.
-inline constexpr int kGraphicalInputCommand = 32776;
-inline constexpr int kWindowModeCommand = 32902;
-inline constexpr int kAuxHorizontalCommand = 32773;
-inline constexpr int kAuxVerticalCommand = 32774;
 
 enum class InputActionKind {
   Repaint,            // overlays, prompt or modes changed

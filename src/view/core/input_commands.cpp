@@ -60,7 +60,7 @@ InputActions GraphicalInput::graphicalInputCommand() {
     state_.graphicalInput = state_.lineInput = true;
     state_.lineStage = 0;
     state_.rubberActive = true;
-    state_.lastCommand = kGraphicalInputCommand;
+    state_.lastCommand = kCmdGraphicalInput;
     setPrompt(out, kChainPrompt);
     state_.secondPrompt.clear();
     state_.hintShown = true;
@@ -121,7 +121,7 @@ InputActions GraphicalInput::windowCommand() {
   if (!wasOn) {
     state_.windowMode = true;
     setPrompt(out, kWindowPrompt);
-    state_.lastCommand = kWindowModeCommand;
+    state_.lastCommand = kCmdWindowMode;
     return out;
   }
   state_.windowFinished = false;
@@ -149,7 +149,7 @@ InputActions GraphicalInput::auxLineCommand(bool vertical) {
     other = false;
     state_.rubberActive = true;
     setPrompt(out, vertical ? kAuxVerticalPrompt : kAuxHorizontalPrompt);
-    state_.lastCommand = vertical ? kAuxVerticalCommand : kAuxHorizontalCommand;
+    state_.lastCommand = vertical ? kCmdAuxVertical : kCmdAuxHorizontal;
   }
   out.push_back(Act(InputActionKind::Repaint));
   return out;
@@ -165,7 +165,7 @@ InputActions GraphicalInput::keyDown(InputKey key, bool ctrl, int64_t nowMs) {
     if (key == InputKey::KeypadPlus) ZoomIn(session_.view);
     out.push_back(Act(InputActionKind::RedrawFrame));
   } else if (key == InputKey::Space) {
-    if (state_.lastCommand == kGraphicalInputCommand) out = graphicalInputCommand();
+    if (state_.lastCommand == kCmdGraphicalInput) out = graphicalInputCommand();
   } else if (key == InputKey::Escape) {
     escape(nowMs, out);
   } else if (key == InputKey::Right && state_.auxVertical) {
