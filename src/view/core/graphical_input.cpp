@@ -14,19 +14,6 @@ constexpr const char* kNextChainPrompt = " LINIE VON: ";
 bool LeftAlone(MouseFlags f) { return f.left && !f.right && !f.middle && !f.shift && !f.ctrl; }
 bool LeftWithShift(MouseFlags f) { return f.left && f.shift && !f.right && !f.middle && !f.ctrl; }
 
-InputAction Act(InputActionKind kind) {
-  InputAction a;
-  a.kind = kind;
-  return a;
-}
-
-InputAction ActAt(InputActionKind kind, DevicePoint p, int value = 0) {
-  InputAction a = Act(kind);
-  a.from = p;
-  a.value = value;
-  return a;
-}
-
 }  // namespace
 
 GraphicalInput::GraphicalInput(Session& session, WorldMapping& mapping, UserMessages& messages)
@@ -42,6 +29,15 @@ bool GraphicalInput::anyModeActive() const {
 
 bool GraphicalInput::showsRubberLine() const {
   return state_.rubberActive && !state_.rectangleDrag && state_.lineStage > 0;
+}
+
+OrthogonalLock GraphicalInput::lockToRubberStart(DevicePoint& p) {
+  if (!state_.orthogonal) return OrthogonalLock::None;
+  const OrthogonalLock lock = ChooseLock(state_.rubberStart, p);
+  p = LockPoint(state_.rubberStart, p, lock);
+  state_.horizontalLock = lock == OrthogonalLock::Horizontal;
+  state_.verticalLock = lock == OrthogonalLock::Vertical;
+  return lock;
 }
 
 WorldPoint GraphicalInput::toWorld(DevicePoint p) { return mapping_.deviceToWorld(p); }
@@ -82,7 +78,7 @@ InputActions GraphicalInput::leftButtonDown(DevicePoint p, MouseFlags) {
       state_.cursorPoint = toWorld(p);
       const int k = PickElement(session_.model, mapping_.pickTolerance(), state_.cursorPoint);
       if (k != 0) {
-        out.push_back(ActAt(InputActionKind::OpenElementEditor, p, k));
+        out.push_back(Act(InputActionKind::OpenElementEditor, p, k));
         out.push_back(Act(InputActionKind::RedrawFrame));
         return out;
       }
@@ -103,7 +99,7 @@ void GraphicalInput::startChain(DevicePoint p, InputActions& out) {
   const SnapResult snap = snapAt(p);
   if (session_.view.display.endMarks)
     out.push_back(
-        ActAt(InputActionKind::DrawMark, mapping_.worldToDevice(snap.beforeGrid), markPixels()));
+        Act(InputActionKind::DrawMark, mapping_.worldToDevice(snap.beforeGrid), markPixels()));
   state_.startPoint = state_.cursorPoint = snap.point;
   state_.rubberStart = mapping_.worldToDevice(snap.point);
 }
@@ -117,19 +113,13 @@ void GraphicalInput::continueChain(DevicePoint p, InputActions& out) {
     endChain(out);
     return;
   }
-  OrthogonalLock lock = OrthogonalLock::None;
-  if (state_.orthogonal) {
-    lock = ChooseLock(state_.rubberStart, p);
-    p = LockPoint(state_.rubberStart, p, lock);
-    state_.horizontalLock = lock == OrthogonalLock::Horizontal;
-    state_.verticalLock = lock == OrthogonalLock::Vertical;
-  }
+  const OrthogonalLock lock = lockToRubberStart(p);
   WorldPoint end = snapAt(p).point;
   if (lock == OrthogonalLock::Horizontal) end.y = state_.startPoint.y;
   if (lock == OrthogonalLock::Vertical) end.x = state_.startPoint.x;
   state_.rubberEnd = mapping_.worldToDevice(end);
   appendElement(end);
-  InputAction drawn = ActAt(InputActionKind::DrawElement, state_.rubberStart, markPixels());
+  InputAction drawn = Act(InputActionKind::DrawElement, state_.rubberStart, markPixels());
   drawn.to = state_.rubberEnd;
   out.push_back(drawn);
   state_.lineStage = 2;
@@ -149,8 +139,6 @@ void GraphicalInput::appendElement(const WorldPoint& end) {
   e.crossSection = 1;
   e.compression = 1;
   e.tension = 1;
-  e.hingeLeft = 0;
-  e.hingeRight = 0;
 }
 
 void GraphicalInput::endChain(InputActions& out) {
@@ -204,12 +192,7 @@ void GraphicalInput::dragOrRubber(DevicePoint p, MouseFlags flags, InputActions&
     state_.rubberEnd = p;
     state_.rectangleDrag = true;
   } else if (state_.lineStage > 0) {
-    if (state_.orthogonal) {
-      const OrthogonalLock lock = ChooseLock(state_.rubberStart, p);
-      p = LockPoint(state_.rubberStart, p, lock);
-      state_.horizontalLock = lock == OrthogonalLock::Horizontal;
-      state_.verticalLock = lock == OrthogonalLock::Vertical;
-    }
+    lockToRubberStart(p);
     state_.crossHair = p;
     state_.rubberEnd = p;
   } else {
@@ -246,9 +229,9 @@ InputActions GraphicalInput::rightButtonDown(DevicePoint) {
 }
 
 InputActions GraphicalInput::contextMenu(DevicePoint p, bool insideView) {
-  InputActions out{ActAt(InputActionKind::ShowContextMenu, p)};
+  InputActions out{Act(InputActionKind::ShowContextMenu, p)};
   if (!anyModeActive() && insideView) {
-    out.push_back(ActAt(InputActionKind::RememberHubPoint, p));
+    out.push_back(Act(InputActionKind::RememberHubPoint, p));
     hideCrossHair();
     out.push_back(Act(InputActionKind::Repaint));
   }

@@ -145,6 +145,12 @@ class GraphicalInput {
   void setMessages(UserMessages& messages) { messages_ = &messages; }
 
  private:
+  static InputAction Act(InputActionKind kind, DevicePoint at = {}, int value = 0) {
+    return {kind, at, {}, {}, value};
+  }
+  // With Ctrl held: `p` forced onto the horizontal or vertical through the
+  // rubber band's start; the chosen lock is kept in the state.
+  OrthogonalLock lockToRubberStart(DevicePoint& p);
   WorldPoint toWorld(DevicePoint p);
   SnapResult snapAt(DevicePoint p);
   int markPixels() const;

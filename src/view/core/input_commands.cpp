@@ -21,12 +21,6 @@ constexpr double kCursorStep = 0.01;
 // Its coordinates are written this far into the viewport.
 constexpr double kCursorTextInset = 0.05;
 
-InputAction Act(InputActionKind kind) {
-  InputAction a;
-  a.kind = kind;
-  return a;
-}
-
 }  // namespace
 
 void GraphicalInput::resetInputModes(InputActions& out) {
