@@ -72,8 +72,7 @@ int FrameDrawing::originScale() const {
 }
 
 void FrameDrawing::drawDimensionText(const QString& text, QPointF centre, bool upright) {
-  const double height = kViewTextHeight * session_.view.textScale;
-  if (mapping_.fontHeight(height, target_.dotsPerInch) * pixelsPerUnit() < 1.0) return;
+  if (fontPixels() < 1.0) return;
   painter_.save();
   painter_.setFont(viewFont());
   const QFontMetrics metrics = painter_.fontMetrics();

@@ -37,9 +37,7 @@ bool FrameDrawing::drawAll(UserMessages& messages) {
   DisplayOptions& display = session_.view.display;
   if (display.tidyTextWanted && !display.tidyTextSuppressed) display.tidyText = true;
   boxes_.clear();
-  bool drawn = false;
-  prepareMapping(messages, drawn);
-  if (!drawn) return false;
+  if (!prepareMapping(messages)) return false;
   painter_.save();
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -63,15 +61,15 @@ bool FrameDrawing::drawAll(UserMessages& messages) {
   return true;
 }
 
-void FrameDrawing::prepareMapping(UserMessages& messages, bool& drawn) {
+bool FrameDrawing::prepareMapping(UserMessages& messages) {
   const std::optional<WorldRect> rectangle =
       mapping_.paintRectangle(session_.model.params.tolerance);
-  if (!rectangle) return;
+  if (!rectangle) return false;
   // The poles widen the extents; this paint still fits the rectangle taken
   // before, the next one fits the widened extents.
   if (session_.check.checkResult > 0) WritePolesExtent(session_);
   mapping_.fit(*rectangle, messages);
-  drawn = true;
+  return true;
 }
 
 double FrameDrawing::pixelsPerUnit() const { return std::fabs(mapping_.transform().scaleX()); }
@@ -135,11 +133,14 @@ void FrameDrawing::drawLine(WorldPoint a, WorldPoint b) {
   circle(b, mapping_.markRadius() + kEndMarkGrowth);
 }
 
-QFont FrameDrawing::viewFont() const {
+double FrameDrawing::fontPixels() const {
   const double height = kViewTextHeight * session_.view.textScale;
-  const double pixels = mapping_.fontHeight(height, target_.dotsPerInch) * pixelsPerUnit();
+  return mapping_.fontHeight(height, target_.dotsPerInch) * pixelsPerUnit();
+}
+
+QFont FrameDrawing::viewFont() const {
   QFont font("Arial");
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontPixels()))));
   return font;
 }
 
@@ -148,8 +149,7 @@ void FrameDrawing::drawLabel(const std::string& text, float x, float y, double a
   const bool tidy = session_.view.display.tidyText;
   if (tidy) angle = TidyAngle(angle);
   const double tenths = std::trunc(angle * kDegreesPerRadian * kTenthsPerDegree);
-  const double height = kViewTextHeight * session_.view.textScale;
-  if (mapping_.fontHeight(height, target_.dotsPerInch) * pixelsPerUnit() < 1.0) return;
+  if (fontPixels() < 1.0) return;
   painter_.setFont(viewFont());
   const QFontMetrics metrics = painter_.fontMetrics();
   const QString qtext = FromAnsi(text);

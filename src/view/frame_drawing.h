@@ -48,7 +48,8 @@ class FrameDrawing {
   void drawLabel(const std::string& text, float x, float y, double angle, bool lowered = false);
 
  private:
-  void prepareMapping(UserMessages& messages, bool& drawn);
+  // Fits the mapping to this paint; false when there is nothing to draw.
+  bool prepareMapping(UserMessages& messages);
   // The current pen and brush reach the painter only when they changed:
   // setting them for every stroke costs more than the stroke.
   void selectPen(int index);
@@ -61,6 +62,9 @@ class FrameDrawing {
   void circle(WorldPoint centre, int32_t radius);
   void redDot(WorldPoint centre, int32_t radius);
   void plainLine(WorldPoint a, WorldPoint b);
+  // The height of the view font in device pixels; labels below one pixel
+  // are left out.
+  double fontPixels() const;
   QFont viewFont() const;
 
   void drawOriginAndDimensions();

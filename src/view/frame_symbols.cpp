@@ -75,8 +75,6 @@ void FrameDrawing::drawHinges() {
 
 void FrameDrawing::drawRigidEnds() {
   const ModelTables& model = session_.model;
-  const bool marks = endMarks_;
-  endMarks_ = false;
   for (int k = 1; k <= NodeRows(model); ++k) {
     const NodeRecord& n = model.nodes[k];
     if (n.mixedHinges != 1) continue;
@@ -84,10 +82,9 @@ void FrameDrawing::drawRigidEnds() {
       const int e = n.nodeElements[j];
       WorldLine stub;
       if (e >= 1 && e <= kMaxElements && RigidStub(model.elements[e], k, stub))
-        drawLine(stub.a, stub.b);
+        plainLine(stub.a, stub.b);
     }
   }
-  endMarks_ = marks;
 }
 
 }  // namespace rerore

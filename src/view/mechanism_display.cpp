@@ -27,11 +27,8 @@ void FrameDrawing::drawMechanism() {
     for (const auto& [from, to] : {std::pair{d.a, d.movedA}, std::pair{d.b, d.movedB}}) {
       const auto arrow = Arrow(from, to);
       drawLine(arrow[0].a, arrow[0].b);
-      const bool marks = endMarks_;
-      endMarks_ = false;
-      drawLine(arrow[1].a, arrow[1].b);
-      drawLine(arrow[2].a, arrow[2].b);
-      endMarks_ = marks;
+      plainLine(arrow[1].a, arrow[1].b);  // the head without end marks
+      plainLine(arrow[2].a, arrow[2].b);
     }
     drawLine(d.movedA, d.movedB);
   }
