@@ -27,7 +27,7 @@ const QSize kEchoSize(900, 700);
 const QSize kStructureSize(800, 600);
 
 // "&OK" and "&Stop" in a row, OK the default button.
-QHBoxLayout* OkStopRow(QDialog* dialog, QPushButton** okOut = nullptr) {
+QHBoxLayout* OkStopRow(QDialog* dialog) {
   auto* row = new QHBoxLayout;
   auto* ok = new QPushButton(QObject::tr("&OK"), dialog);
   auto* stop = new QPushButton(QObject::tr("&Stop"), dialog);
@@ -37,7 +37,6 @@ QHBoxLayout* OkStopRow(QDialog* dialog, QPushButton** okOut = nullptr) {
   row->addStretch();
   row->addWidget(ok);
   row->addWidget(stop);
-  if (okOut) *okOut = ok;
   return row;
 }
 
@@ -65,6 +64,17 @@ void UseButtonFont(QDialog* dialog) {
 
 QFont ReportFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
 
+// The text file at `path` (empty when it cannot be read) in a plain editor
+// with the report font and without line wrapping.
+QPlainTextEdit* TextFileEditor(QDialog* dialog, const std::string& path) {
+  auto* text = new QPlainTextEdit(dialog);
+  text->setFont(ReportFont());
+  text->setLineWrapMode(QPlainTextEdit::NoWrap);
+  const std::optional<std::string> bytes = ReadFilePrefix(path, kLargestTextFile);
+  text->setPlainText(bytes ? TextFileForEditing(*bytes) : QString());
+  return text;
+}
+
 }  // namespace
 
 QString TextFileForEditing(const std::string& bytes) {
@@ -76,14 +86,9 @@ QString TextFileForEditing(const std::string& bytes) {
 }
 
 std::string EditedTextForFile(const QString& text) {
-  const std::string plain = ToAnsi(text);
-  std::string bytes;
-  bytes.reserve(plain.size() + plain.size() / 16);
-  for (const char c : plain) {
-    if (c == '\n') bytes += '\r';
-    bytes += c;
-  }
-  return bytes;
+  TextOut out;
+  out.put(ToAnsi(text));
+  return out.bytes();
 }
 
 CDiaSaveAs::CDiaSaveAs(const std::string& name, QWidget* parent) : QDialog(parent) {
@@ -148,11 +153,7 @@ int CDiaText::exec() {
 CDiaEcho::CDiaEcho(const std::string& path, QWidget* parent) : QDialog(parent), path_(path) {
   setWindowTitle(FromAnsi(path));
   auto* layout = new QVBoxLayout(this);
-  text_ = new QPlainTextEdit(this);
-  text_->setFont(ReportFont());
-  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  const std::optional<std::string> bytes = ReadFilePrefix(path, kLargestTextFile);
-  text_->setPlainText(bytes ? TextFileForEditing(*bytes) : QString());
+  text_ = TextFileEditor(this, path);
   connect(text_, &QPlainTextEdit::textChanged, this, [this] { modified_ = true; });
   layout->addWidget(text_);
   QHBoxLayout* row = OkStopRow(this);
@@ -172,12 +173,8 @@ void CDiaEcho::accept() {
 CDiaEHelp::CDiaEHelp(const std::string& path, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Structure of the echo-files"));
   auto* layout = new QVBoxLayout(this);
-  auto* text = new QPlainTextEdit(this);
+  QPlainTextEdit* text = TextFileEditor(this, path);
   text->setReadOnly(true);
-  text->setFont(ReportFont());
-  text->setLineWrapMode(QPlainTextEdit::NoWrap);
-  const std::optional<std::string> bytes = ReadFilePrefix(path, kLargestTextFile);
-  text->setPlainText(bytes ? TextFileForEditing(*bytes) : QString());
   setWindowTitle(FromAnsi(path));
   layout->addWidget(text);
   auto* end = new QPushButton(tr("&Ende"), this);
