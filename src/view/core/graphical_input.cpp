@@ -165,11 +165,9 @@ InputActions GraphicalInput::mouseMove(DevicePoint p, MouseFlags flags) {
     out.push_back(Act(InputActionKind::RedrawFrame));
   }
   if (mapping_.worldDefined()) {
-    mapping_.applyMapping();
-    state_.lastLogical = mapping_.deviceToLogical(p);
     InputAction shown = Act(InputActionKind::ShowCoordinates);
-    const float units = static_cast<float>(mapping_.unitsPerMetre());
-    shown.world = {state_.lastLogical.x / units, state_.lastLogical.y / units};
+    shown.world = mapping_.deviceToWorld(p);  // makes the mapping afresh
+    state_.lastLogical = mapping_.deviceToLogical(p);
     out.push_back(shown);
     state_.crossHair = p;
     out.push_back(Act(InputActionKind::Repaint));
