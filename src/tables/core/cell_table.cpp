@@ -1,7 +1,6 @@
 #include "tables/core/cell_table.h"
 
 #include "model/parse_number.h"
-#include "model/user_messages.h"
 
 namespace rerore {
 
@@ -14,6 +13,18 @@ bool CellTable::rowHasText(int row) const {
 bool ColumnsFilled(const CellTable& cells, int row, int first, int last) {
   for (int column = first; column <= last; ++column)
     if (cells.empty(row, column)) return false;
+  return true;
+}
+
+bool RowsInOrder(const CellTable& cells, int first, int last, UserMessages& messages) {
+  int gap = 0;
+  for (int row = 1; row < cells.rows(); ++row) {
+    if (gap != 0 && cells.rowHasText(row)) {
+      messages.message(Format("Row %i is incomplete", gap), "Error");
+      return false;
+    }
+    if (gap == 0 && !ColumnsFilled(cells, row, first, last)) gap = row;
+  }
   return true;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/user_messages.h"
+
 namespace rerore {
 
 class CellTable {
@@ -32,22 +34,14 @@ class CellTable {
   std::vector<std::string> texts_;
 };
 
-// The first row before `row` that is not complete while a later row holds
-// text: rows are meant to be filled from row 1 without gaps, and such a row
-// would be dropped or shift the numbering. `complete(i)` tells whether row
-// i holds everything its record needs. Returns 0 when every row is in order.
-template <class Complete>
-int FirstGapRow(const CellTable& cells, Complete complete) {
-  int gap = 0;
-  for (int row = 1; row < cells.rows(); ++row) {
-    if (gap != 0 && cells.rowHasText(row)) return gap;
-    if (gap == 0 && !complete(row)) gap = row;
-  }
-  return 0;
-}
-
 // True when columns first..last of the row all hold text.
 bool ColumnsFilled(const CellTable& cells, int row, int first, int last);
+
+// Rows are meant to be filled from row 1 without gaps: a row that lacks one
+// of columns first..last while a later row holds text would be dropped or
+// shift the numbering. Then "Row %i is incomplete" (the first such row) in
+// a box titled "Error" and false; true when the rows are in order.
+bool RowsInOrder(const CellTable& cells, int first, int last, UserMessages& messages);
 
 // The number a cell stands for. A cell that still shows `current` in the
 // table's format keeps the full value: accepting a table the user did not

@@ -6,7 +6,6 @@
 #include "check/rebuild.h"
 #include "model/parse_number.h"
 #include "model/position_files.h"
-#include "tables/core/table_files.h"
 
 namespace rerore {
 
@@ -77,10 +76,7 @@ void FillElementTable(const ModelTables& model, CellTable& cells) {
 }
 
 bool AcceptElementTable(Session& session, const CellTable& cells, UserMessages& messages) {
-  const int gap = FirstGapRow(cells, [&](int row) {
-    return ColumnsFilled(cells, row, kElementXaColumn, kElementHingeRightColumn);
-  });
-  if (!RowsWithoutGaps(gap, messages)) return false;
+  if (!RowsInOrder(cells, kElementXaColumn, kElementHingeRightColumn, messages)) return false;
   ModelTables& model = session.model;
   session.check.checkResult = 0;
   model.params.elementCount = 0;

@@ -20,10 +20,7 @@ void FillMaterialTable(const ModelTables& model, CellTable& cells) {
 }
 
 bool AcceptMaterialTable(Session& session, const CellTable& cells, UserMessages& messages) {
-  const int gap = FirstGapRow(cells, [&](int row) {
-    return ColumnsFilled(cells, row, kMaterialNumberColumn, kMaterialModulusColumn);
-  });
-  if (!RowsWithoutGaps(gap, messages)) return false;
+  if (!RowsInOrder(cells, kMaterialNumberColumn, kMaterialModulusColumn, messages)) return false;
   ModelTables& model = session.model;
   model.params.materialCount = 0;
   model.params.materialInputState = 0;

@@ -46,10 +46,7 @@ bool ReadSectionRow(const CellTable& cells, int row, CrossSectionRecord& section
 }  // namespace
 
 bool AcceptSectionTable(Session& session, const CellTable& cells, UserMessages& messages) {
-  const int gap = FirstGapRow(cells, [&](int row) {
-    return ColumnsFilled(cells, row, kSectionWidthColumn, kSectionInertiaColumn);
-  });
-  if (!RowsWithoutGaps(gap, messages)) return false;
+  if (!RowsInOrder(cells, kSectionWidthColumn, kSectionInertiaColumn, messages)) return false;
   ModelTables& model = session.model;
   model.params.crossSectionCount = 0;
   for (int i = 1; i < cells.rows(); ++i) {

@@ -10,10 +10,4 @@ void EnsurePositionDirectory(const PositionPaths& paths) {
   std::filesystem::create_directories(paths.positionDirectory, error);
 }
 
-bool RowsWithoutGaps(int gapRow, UserMessages& messages) {
-  if (gapRow == 0) return true;
-  messages.message(Format("Row %i is incomplete", gapRow), "Error");
-  return false;
-}
-
 }  // namespace rerore
