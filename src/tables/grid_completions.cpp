@@ -4,26 +4,15 @@
 #include "model/user_messages.h"
 #include "tables/CGridCtrl.h"
 #include "tables/core/concrete_modulus.h"
+#include "tables/core/element_table.h"
+#include "tables/core/material_table.h"
+#include "tables/core/section_table.h"
 #include "tables/table_globals.h"
 
 namespace rerore {
 
 namespace {
 
-// Columns the completions read and fill.
-constexpr int kMaterialClassColumn = 1;
-constexpr int kMaterialModulusColumn = 2;
-constexpr int kSectionWidthColumn = 1;
-constexpr int kSectionHeightColumn = 2;
-constexpr int kSectionAreaColumn = 3;
-constexpr int kSectionInertiaColumn = 4;
-constexpr int kElementXaColumn = 1;
-constexpr int kElementYaColumn = 2;
-constexpr int kElementXbColumn = 3;
-constexpr int kElementYbColumn = 4;
-constexpr int kElementMaterialColumn = 5;
-constexpr int kElementTensionColumn = 8;
-constexpr int kElementHingeRightColumn = 10;
 constexpr int kBeamEndColumn = 1;
 constexpr float kInertiaDivisor = 12.0f;
 
@@ -57,7 +46,7 @@ void CGridCtrl::pressReturn() {
     moveFocus(row + 1, firstColumn());
   switch (tableKind) {
     case kTableMaterials:
-      if (column == kMaterialClassColumn && !text.isEmpty()) completeMaterial(row, column);
+      if (column == kMaterialNumberColumn && !text.isEmpty()) completeMaterial(row, column);
       break;
     case kTableSections:
       if (column == kSectionHeightColumn) completeSection(row, column);

@@ -12,8 +12,11 @@ namespace rerore {
 inline constexpr int kElementTableRows = kMaxElements + 1;
 inline constexpr int kElementTableColumns = 11;
 inline constexpr int kElementXaColumn = 1;
+inline constexpr int kElementYaColumn = 2;
+inline constexpr int kElementXbColumn = 3;
 inline constexpr int kElementYbColumn = 4;
 inline constexpr int kElementMaterialColumn = 5;
+inline constexpr int kElementTensionColumn = 8;
 inline constexpr int kElementHingeRightColumn = 10;
 
 // Rows 1..elementCount from the model: coordinates "%.2f", the rest "%i".
