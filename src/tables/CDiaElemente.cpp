@@ -116,10 +116,7 @@ void CDiaElemente::reject() { end(kEndedWithStop); }
 void CDiaElemente::rearrange() {
   grid_->finishEditing();
   RearrangeElements(session_.model, session_.pi);
-  ClearData(*grid_);
-  CellTable cells(kElementTableRows, kElementTableColumns);
-  FillElementTable(session_.model, cells);
-  ShowCells(*grid_, cells);
+  showRows(FillElementTable);
   onOk();
 }
 

@@ -148,13 +148,6 @@ CellTable CGridCtrl::cellTexts() const {
   return cells;
 }
 
-void CGridCtrl::setCellTexts(const CellTable& cells) {
-  for (int r = 0; r < std::min(rows_, cells.rows()); ++r)
-    for (int c = 0; c < std::min(columns_, cells.columns()); ++c)
-      cell(r, c).text = QString::fromStdString(cells.at(r, c)).left(kCellTextLimit);
-  viewport()->update();
-}
-
 // --- focus and selection ---------------------------------------------------
 
 bool CGridCtrl::isValidFocus(int row, int column) const {

@@ -49,9 +49,8 @@ class CGridCtrl : public QAbstractScrollArea {
   int defaultColumnWidth() const;
   int rowHeight() const { return rowHeight_; }
   void redrawColumn(int column);
-  // Copies all texts out or in; the plain form the table logic works on.
+  // Copies all texts out: the plain form the table logic works on.
   CellTable cellTexts() const;
-  void setCellTexts(const CellTable& cells);
 
   // Focus, selection and editing.
   void setFocusCell(int row, int column);

@@ -24,7 +24,11 @@ TableDialog::TableDialog(Session& session, UserMessages& messages, QWidget* pare
 void TableDialog::showTable(int kind, int rows, const std::vector<GridColumn>& columns,
                             void (*fill)(const ModelTables&, CellTable&)) {
   SetUpTable(*grid_, kind, rows, columns);
-  CellTable cells(rows, static_cast<int>(columns.size()));
+  showRows(fill);
+}
+
+void TableDialog::showRows(void (*fill)(const ModelTables&, CellTable&)) {
+  CellTable cells(grid_->rowCount(), grid_->columnCount());
   if (fill != nullptr) fill(session_.model, cells);
   ShowCells(*grid_, cells);
 }

@@ -43,6 +43,9 @@ class TableDialog : public QDialog {
   // (none without `fill`).
   void showTable(int kind, int rows, const std::vector<GridColumn>& columns,
                  void (*fill)(const ModelTables&, CellTable&));
+  // Shows the model's rows anew as `fill` writes them; every other data
+  // cell is emptied.
+  void showRows(void (*fill)(const ModelTables&, CellTable&));
   // The table on the left; on the right `above` (may be null), then the
   // buttons at the bottom.
   // The dialog is sized to show the whole width of the table and

@@ -30,11 +30,6 @@ int TableWidth(const CGridCtrl& grid) {
   return width;
 }
 
-void ClearData(CGridCtrl& grid) {
-  for (int r = 1; r < grid.rowCount(); ++r)
-    for (int c = 1; c < grid.columnCount(); ++c) grid.setItemText(r, c, QString());
-}
-
 void ShowCells(CGridCtrl& grid, const CellTable& data) {
   for (int r = 1; r < data.rows() && r < grid.rowCount(); ++r)
     for (int c = 1; c < data.columns() && c < grid.columnCount(); ++c)

@@ -25,9 +25,6 @@ void SetUpTable(CGridCtrl& grid, int kind, int rows, const std::vector<GridColum
 // The width of all columns together, for sizing a dialog around its table.
 int TableWidth(const CGridCtrl& grid);
 
-// Empties every data cell.
-void ClearData(CGridCtrl& grid);
-
 // Writes the data cells (rows and columns from 1) of `data` into the grid.
 void ShowCells(CGridCtrl& grid, const CellTable& data);
 
