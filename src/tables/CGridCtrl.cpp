@@ -111,10 +111,6 @@ void CGridCtrl::setItemReadOnly(int row, int column, bool readOnly) {
   viewport()->update();
 }
 
-bool CGridCtrl::isItemReadOnly(int row, int column) const {
-  return isCell(row, column) && cell(row, column).readOnly;
-}
-
 void CGridCtrl::setItemToolTip(int row, int column, const QString& toolTip) {
   if (isCell(row, column)) cell(row, column).toolTip = toolTip;
 }
@@ -138,8 +134,6 @@ int CGridCtrl::getColumnWidth(int column) const {
 int CGridCtrl::defaultColumnWidth() const {
   return fontMetrics().horizontalAdvance(QLatin1Char('0')) * kDefaultWidthDigits;
 }
-
-void CGridCtrl::redrawColumn(int) { viewport()->update(); }
 
 CellTable CGridCtrl::cellTexts() const {
   CellTable cells(rows_, columns_);
@@ -312,7 +306,6 @@ void CGridCtrl::paintEvent(QPaintEvent*) {
 
 void CGridCtrl::clickRowLabel(int row) {
   setSelection({row, firstColumn(), row, lastColumn()});
-  emit rowLabelClicked(row);
   if (tableKind != kTableElements && tableKind != kTableMaterials) return;
   if (columns_ < 3) return;
   emit pointMarked(parseNumber(cell(row, 1).text.toStdString()),

@@ -34,21 +34,17 @@ class CGridCtrl : public QAbstractScrollArea {
   void setFixedColumnCount(int columns);
   int rowCount() const { return rows_; }
   int columnCount() const { return columns_; }
-  int fixedRowCount() const { return fixedRows_; }
-  int fixedColumnCount() const { return fixedColumns_; }
 
   // Cells.
   void setItemText(int row, int column, const QString& text);
   QString getItemText(int row, int column) const;
   void setItemReadOnly(int row, int column, bool readOnly);
-  bool isItemReadOnly(int row, int column) const;
   void setItemToolTip(int row, int column, const QString& toolTip);
   QString itemToolTip(int row, int column) const;
   void setColumnWidth(int column, int pixels);
   int getColumnWidth(int column) const;
   int defaultColumnWidth() const;
   int rowHeight() const { return rowHeight_; }
-  void redrawColumn(int column);
   // Copies all texts out: the plain form the table logic works on.
   CellTable cellTexts() const;
 
@@ -66,7 +62,6 @@ class CGridCtrl : public QAbstractScrollArea {
   void setSelection(const CellRange& range);
   void selectAll();
   bool modified() const { return modified_; }
-  void setModified(bool modified) { modified_ = modified; }
   // The first table of moduli or the second for the materials completion.
   void setModulusTableFlag(bool second) { secondModulusTable_ = second; }
 
@@ -90,10 +85,8 @@ class CGridCtrl : public QAbstractScrollArea {
   bool cellAt(const QPoint& point, int& row, int& column) const;
 
  signals:
-  // A click on the label of a data row.
-  void rowLabelClicked(int row);
-  // The same click in the elements, materials and nodes tables: the point
-  // of columns 1 and 2 of that row.
+  // A click on the label of a data row in the elements, materials and
+  // nodes tables: the point of columns 1 and 2 of that row.
   void pointMarked(float x, float y);
 
  protected:

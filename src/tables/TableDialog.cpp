@@ -79,8 +79,7 @@ void TableDialog::saveTableList(const QString& suggestedName) {
 
 void TableDialog::loadTableList(const QString& suggestedName, const QString& filter) {
   const QString path = chooseFile(false, suggestedName, filter);
-  if (path.isEmpty() || !grid_->loadList(path)) return;
-  for (int column = 1; column < grid_->columnCount(); ++column) grid_->redrawColumn(column);
+  if (!path.isEmpty()) grid_->loadList(path);
 }
 
 QToolButton* TableDialog::makeListButton(bool save) {

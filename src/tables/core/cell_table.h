@@ -18,7 +18,6 @@ class CellTable {
 
   int rows() const { return rows_; }
   int columns() const { return columns_; }
-  int lastRow() const { return rows_ - 1; }
 
   std::string& at(int row, int column) { return texts_[Index(row, column)]; }
   const std::string& at(int row, int column) const { return texts_[Index(row, column)]; }
