@@ -80,9 +80,11 @@ void CDiaMain::refreshButtons() {
   for (size_t i = 0; i < std::size(entered); ++i) buttons_[i]->setIcon(entered[i] ? done : QIcon());
 }
 
-void CDiaMain::redrawView() {
-  if (toView_) toView_(kMsgRepaint, 1);
+void CDiaMain::post(int message, int wParam) const {
+  if (toView_) toView_(message, wParam);
 }
+
+void CDiaMain::redrawView() { post(kMsgRepaint, 1); }
 
 void CDiaMain::handleMessage(int message, int wParam) {
   if (message == kMsgInputFinished && wParam == 1) refreshButtons();
@@ -101,12 +103,12 @@ void CDiaMain::reject() {
   if (closed_) return;
   closed_ = true;
   hide();
-  if (toView_) toView_(kMsgHubClosed, 2);
+  post(kMsgHubClosed, 2);
 }
 
 void CDiaMain::title() {
   titleRequested_ = true;
-  if (toView_) toView_(kMsgOpenTitle, 1);
+  post(kMsgOpenTitle, 1);
 }
 
 void CDiaMain::materials() {
@@ -137,16 +139,13 @@ void CDiaMain::frame() {
   if (FrameDialogAccepted(session_, messages_) == ViewFollowUp::Redraw) redrawView();
 }
 
-void CDiaMain::elements() {
-  if (toView_) toView_(kMsgOpenElementsTable, 1);
-}
+void CDiaMain::elements() { post(kMsgOpenElementsTable, 1); }
 
 void CDiaMain::arc() {
   CDiaBogen dialog(LoadArcDialogTexts(session_.paths), this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (ArcDialogOk(session_, messages_, dialog.texts()) == ViewFollowUp::ElementsTableEnded &&
-      toView_)
-    toView_(kMsgElementsTableEnded, kEndedWithOk);
+  if (ArcDialogOk(session_, messages_, dialog.texts()) == ViewFollowUp::ElementsTableEnded)
+    post(kMsgElementsTableEnded, kEndedWithOk);
 }
 
 void CDiaMain::parabola() {
@@ -156,7 +155,7 @@ void CDiaMain::parabola() {
     return;
   session_.view.resetZoomRequested = true;
   redrawView();
-  if (toView_) toView_(kMsgOpenElementsTableAlias, 1);
+  post(kMsgOpenElementsTableAlias, 1);
 }
 
 // Whatever the table's end, the point its row labels marked is forgotten.

@@ -53,6 +53,8 @@ class CDiaMain : public QDialog {
 
  private:
   void refreshButtons();
+  // Posts to the view, when there is one.
+  void post(int message, int wParam) const;
   void redrawView();
 
   Session& session_;
