@@ -46,16 +46,12 @@ CDiaElemente::CDiaElemente(Session& session, UserMessages& messages, QWidget* pa
 }
 
 QLayout* CDiaElemente::makeButtons() {
-  auto* ok = new QPushButton("&OK", this);
-  auto* stop = new QPushButton("&Stop", this);
-  auto* print = new QPushButton("Print", this);
-  auto* turn = new QPushButton("Rearrange", this);
+  QPushButton* ok = button("&OK", [this] { onOk(); });
+  QPushButton* stop = button("&Stop", [this] { onStop(); });
+  QPushButton* print = button("Print", [this] { printTable(); });
+  QPushButton* turn = button("Rearrange", [this] { rearrange(); });
   QToolButton* save = makeListButton(true);
   QToolButton* load = makeListButton(false);
-  connect(ok, &QPushButton::clicked, this, &CDiaElemente::onOk);
-  connect(stop, &QPushButton::clicked, this, &CDiaElemente::onStop);
-  connect(print, &QPushButton::clicked, this, &CDiaElemente::printTable);
-  connect(turn, &QPushButton::clicked, this, &CDiaElemente::rearrange);
   const QString name = FromAnsi("Elements" + session_.paths.extension);
   connect(save, &QToolButton::clicked, this, [this, name] { saveTableList(name); });
   connect(load, &QToolButton::clicked, this,

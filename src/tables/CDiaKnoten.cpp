@@ -47,11 +47,9 @@ CDiaKnoten::CDiaKnoten(Session& session, UserMessages& messages, QWidget* parent
   SetColumnReadOnly(*grid_, kNodeYColumn, kFollowsElements);
   markPointsInView();
 
-  auto* ok = new QPushButton("OK", this);
-  auto* stop = new QPushButton("Stop", this);
+  QPushButton* ok = button("OK", [this] { onOk(); });
+  QPushButton* stop = button("Stop", [this] { reject(); });
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &CDiaKnoten::onOk);
-  connect(stop, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok);

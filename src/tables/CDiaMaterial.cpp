@@ -33,18 +33,15 @@ CDiaMaterial::CDiaMaterial(Session& session, UserMessages& messages, QWidget* pa
   grid_->setModulusTableFlag(session_.model.params.modulusTableFlag != 0);
   markPointsInView();
 
-  auto* ok = new QPushButton("&OK", this);
-  auto* stop = new QPushButton("&Stop", this);
-  auto* print = new QPushButton("&Print", this);
+  QPushButton* ok = button("&OK", [this] { onOk(); });
+  QPushButton* stop = button("&Stop", [this] { reject(); });
+  QPushButton* print = button("&Print", [this] { printTable(); });
   QToolButton* save = makeListButton(true);
   QToolButton* load = makeListButton(false);
   auto* keys = new QLabel(
       "Ctrl + C = Copy\nCtrl + V = Paste\nCtrl + X = Delete\nCtrl + I = Z. insert\n"
       "Ctrl + L = Z. delete",
       this);
-  connect(ok, &QPushButton::clicked, this, &CDiaMaterial::onOk);
-  connect(stop, &QPushButton::clicked, this, &QDialog::reject);
-  connect(print, &QPushButton::clicked, this, &CDiaMaterial::printTable);
   const QString name = FromAnsi("Material" + session_.paths.extension);
   connect(save, &QToolButton::clicked, this, [this, name] { saveTableList(name); });
   connect(load, &QToolButton::clicked, this,
