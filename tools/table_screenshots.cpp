@@ -67,10 +67,6 @@ void MakeFrame(Session& session, UserMessages& messages) {
   WriteNodesFile(session.paths, model);
 }
 
-void TypeInto(CGridCtrl& grid, int row, int column, const QString& text) {
-  grid.setItemText(row, column, text);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,8 +85,8 @@ int main(int argc, char** argv) {
   CDiaMain hub(session, messages, {}, QPoint(0, 0));
   Save(hub, out, "input-hub");
   CDiaMaterial materials(session, messages);
-  TypeInto(*materials.grid(), 2, 1, "C30/37");
-  TypeInto(*materials.grid(), 2, 2, "2.830E+07");
+  materials.grid()->setItemText(2, 1, "C30/37");
+  materials.grid()->setItemText(2, 2, "2.830E+07");
   Save(materials, out, "materials");
   CDiaQuer sections(session, messages);
   Save(sections, out, "cross-sections");
@@ -105,15 +101,15 @@ int main(int argc, char** argv) {
   nodes.factorField()->setText("0.03968");
   Save(nodes, out, "nodes");
   CDiaDLT beam(session, messages);
-  for (int r = 1; r <= 4; ++r) TypeInto(*beam.grid(), r, 1, QString::asprintf("%.2f", 5.0 * r));
+  for (int r = 1; r <= 4; ++r) beam.grid()->setItemText(r, 1, QString::asprintf("%.2f", 5.0 * r));
   Save(beam, out, "continuous-beam");
   CDiaRahmen frame(session, messages);
-  TypeInto(*frame.grid(), 1, 1, "3.5");
-  TypeInto(*frame.grid(), 1, 2, "3");
-  TypeInto(*frame.grid(), 1, 3, "6.0");
-  TypeInto(*frame.grid(), 2, 1, "3.0");
-  TypeInto(*frame.grid(), 2, 2, "2");
-  TypeInto(*frame.grid(), 2, 3, "12.0");
+  frame.grid()->setItemText(1, 1, "3.5");
+  frame.grid()->setItemText(1, 2, "3");
+  frame.grid()->setItemText(1, 3, "6.0");
+  frame.grid()->setItemText(2, 1, "3.0");
+  frame.grid()->setItemText(2, 2, "2");
+  frame.grid()->setItemText(2, 3, "12.0");
   Save(frame, out, "frame");
   CDiaBogen arc(LoadArcDialogTexts(session.paths));
   Save(arc, out, "arc");
