@@ -149,7 +149,6 @@ TEST_F(GridTest, MovesStayInsideTheData) {
   ASSERT_GT(page, 1);
   test::Press(Qt::Key_PageDown);
   EXPECT_TRUE(FocusIs(1 + page, 2));
-  EXPECT_EQ(grid.verticalScrollBar()->value(), page);
 }
 
 TEST_F(GridTest, ReturnCopiesFromAboveOnlyBelowTheFirstRow) {
@@ -186,7 +185,6 @@ TEST_F(GridTest, ChainOfElementsTypedPointAfterPoint) {
   test::Type("4\r3\r");
   EXPECT_EQ(test::RowText(grid, 2), "4|0|4|3|1|1|1|1|0|0");
   EXPECT_TRUE(FocusIs(3, 1));
-  EXPECT_TRUE(grid.isEditing());
 }
 
 TEST_F(GridTest, F5CopiesDownwardAndFollows) {

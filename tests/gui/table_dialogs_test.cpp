@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <sstream>
+#include <tuple>
 
 #include "gui_helpers.h"
 #include "model/position_files.h"
@@ -54,7 +55,6 @@ TEST_F(MaterialDialog, ConcreteClassGivesItsModulusFromTheChosenTable) {
     test::Type("c30/37\r");
     EXPECT_EQ(dialog.grid()->getItemText(1, 1), "C30/37");
     EXPECT_EQ(dialog.grid()->getItemText(1, 2), flag == 0 ? "2.830E+07" : "3.300E+07");
-    EXPECT_EQ(dialog.grid()->focusColumn(), 2);
     if (flag == 0) continue;
     test::Click(dialog, "&OK");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -133,7 +133,6 @@ TEST_F(NodeDialog, TargetValueToolFindsTheFactorOrSaysWhyNot) {
     dialog.targetField()->setFocus();
     test::Type("1.0E+06\r");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.factorField()->text(), "0.03968");
     EXPECT_EQ(QApplication::focusWidget(), dialog.factorField());
     EXPECT_EQ(dialog.factorField()->selectedText(), "0.03968");
   }
@@ -179,12 +178,11 @@ TEST_F(NodeDialog, RowLabelMarksTheNodeAndTypedFactorsBecomeSupportRows) {
   const ModelTables& model = session.model;
   ASSERT_EQ(model.params.supportCount, 2);
   EXPECT_FLOAT_EQ(model.supports[1].factorV, 1.0f);  // the sign goes
-  EXPECT_EQ(model.supports[2].node, 2);
-  EXPECT_EQ(model.supports[2].givenU, 0);
-  EXPECT_EQ(model.supports[2].givenV, 1);
+  EXPECT_EQ(std::tuple(model.supports[2].node, model.supports[2].givenU, model.supports[2].givenV),
+            std::tuple(2, 0, 1));
 }
 
-class ElementDialogTest : public test::PositionTest {
+class ElementDialogTest : public DialogTest {
  protected:
   // Accepts rows through the table logic, as a former OK left them.
   void Accepted(std::vector<std::string> rows) {
@@ -203,8 +201,7 @@ class ElementDialogTest : public test::PositionTest {
       suggested = name + (save ? "" : " " + filter);
       return QString::fromStdString(data / "Elements.001");
     });
-    test::ShowActive(*dialog);
-    QTest::qWait(1);
+    DialogTest::Open(*dialog);
     return dialog;
   }
 
@@ -257,7 +254,6 @@ TEST_F(ElementDialogTest, RearrangeTurnsElementsPointingLeftAndAccepts) {
   // The flags stay in their columns; an element pointing down is not turned.
   EXPECT_EQ(test::RowText(*dialog->grid(), 1), "0.00|0.00|5.00|0.00|1|1|1|1|1|0");
   EXPECT_EQ(test::RowText(*dialog->grid(), 2), "0.00|5.00|0.00|0.00|1|1|1|1|0|0");
-  EXPECT_EQ(session.model.elements[1].xb, 5.0f);
   EXPECT_FLOAT_EQ(session.model.elements[1].dx, 5.0f);
   ASSERT_EQ(view.received.size(), 1u);
   EXPECT_EQ(view.received[0].second, kEndedWithOk);
