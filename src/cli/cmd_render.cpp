@@ -29,11 +29,6 @@ struct RenderOptions {
   bool check = false;
 };
 
-bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() &&
-         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 bool ParseSize(const std::string& text, int& width, int& height) {
   char x = 0;
   char rest = 0;
@@ -50,7 +45,7 @@ bool ParseRenderArguments(const Arguments& arguments, RenderOptions& options) {
     } else if (a == "--size") {
       if (++i == arguments.size() || !ParseSize(arguments[i], options.width, options.height))
         return false;
-    } else if (EndsWith(a, ".png") || EndsWith(a, ".pdf")) {
+    } else if (a.ends_with(".png") || a.ends_with(".pdf")) {
       options.output = a;
     } else {
       options.start.push_back(a);
@@ -70,17 +65,16 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
 
 int WriteOutput(const RenderOptions& options, Session& session, UserMessages& messages) {
   WorldMapping mapping(session.view);
-  if (EndsWith(options.output, ".pdf")) {
+  // The screen's first paint fits the frame; the next one takes in what the
+  // first added to the extents (the poles of a mechanism).
+  RenderFrameImage(options.width, options.height, session, mapping, messages);
+  if (options.output.ends_with(".pdf")) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromLocal8Bit(options.output.c_str()));
-    // The screen's first paint fits the frame; the next one takes in what
-    // the first added to the extents (the poles of a mechanism).
-    RenderFrameImage(options.width, options.height, session, mapping, messages);
     PrintFramePage(printer, session, mapping, messages);
     return 0;
   }
-  RenderFrameImage(options.width, options.height, session, mapping, messages);
   const QImage image = RenderFrameImage(options.width, options.height, session, mapping, messages);
   if (!image.save(QString::fromLocal8Bit(options.output.c_str()))) {
     messages.message("The file " + options.output + " cannot be stored!", "Error");
