@@ -6,16 +6,19 @@
 
 namespace rerore {
 
+int ReportCheckResult(int checkResult) {
+  std::printf("checkResult %i\n", checkResult);
+  if (checkResult == 0) return 0;
+  return checkResult > 0 ? kExitSingular : kExitCheckRefused;
+}
+
 int RunCheck(const Arguments& arguments) {
   Session session;
   CliMessages messages;
   const int started = StartFromArguments(session, messages, arguments);
   if (started != 0) return started;
   RebuildModel(session, messages);
-  const int result = CheckStructure(session, messages);
-  std::printf("checkResult %i\n", result);
-  if (result > 0) return kExitSingular;
-  return result < 0 ? kExitCheckRefused : 0;
+  return ReportCheckResult(CheckStructure(session, messages));
 }
 
 }  // namespace rerore

@@ -1,7 +1,5 @@
 // rerore-cli store: start-up, then Store without any dialog. The exit
 // status tells how the structural check judged the frame.
-#include <cstdio>
-
 #include "cli/commands.h"
 #include "model/position_commands.h"
 
@@ -19,9 +17,7 @@ int RunStore(const Arguments& arguments) {
   }
   const StoreOutcome outcome =
       Store(session, messages, [](const std::string&) { return std::optional<std::string>(); });
-  std::printf("checkResult %i\n", outcome.checkResult);
-  if (outcome.checkResult == 0) return 0;
-  return outcome.checkResult > 0 ? kExitSingular : kExitCheckRefused;
+  return ReportCheckResult(outcome.checkResult);
 }
 
 }  // namespace rerore

@@ -18,6 +18,11 @@ inline constexpr int kExitRejected = 5;      // the input was refused with a mes
 inline constexpr int kExitSingular = 2;      // the check found a mechanism
 inline constexpr int kExitCheckRefused = 3;  // the check did not take the model
 
+// Prints "checkResult N" on stdout and returns the exit status of the
+// result: 0 sound, kExitSingular for a mechanism, kExitCheckRefused when
+// the check did not take the model.
+int ReportCheckResult(int checkResult);
+
 // Starts the program on "EXT @DATAPATH [@G]" as the desktop program does.
 // Returns 0 when started, else the exit status for the failed start.
 int StartFromArguments(Session& session, CliMessages& messages, const Arguments& arguments);
