@@ -31,34 +31,30 @@ FloorRowTexts FloorRow(const std::string& value) {
   return {parts[0], parts[1], parts[2]};
 }
 
-ViewFollowUp Beam(Session& session, CliMessages& messages, const Arguments& values) {
-  return ContinuousBeamOk(session, messages, values);
-}
-
-ViewFollowUp Frame(Session& session, CliMessages& messages, const Arguments& values) {
+ViewFollowUp Frame(Session& session, UserMessages& messages, const Arguments& values) {
   std::vector<FloorRowTexts> rows;
   for (const std::string& value : values) rows.push_back(FloorRow(value));
   if (!AcceptFloorTable(session, messages, rows)) return ViewFollowUp::None;
   return FrameDialogAccepted(session, messages);
 }
 
-ViewFollowUp Arc(Session& session, CliMessages& messages, const Arguments& values) {
+ViewFollowUp Arc(Session& session, UserMessages& messages, const Arguments& values) {
   return ArcDialogOk(session, messages, {values[0], values[1], values[2], values[3]});
 }
 
-ViewFollowUp Parabola(Session& session, CliMessages& messages, const Arguments& values) {
+ViewFollowUp Parabola(Session& session, UserMessages& messages, const Arguments& values) {
   return ParabolaDialogOk(session, messages, {values[0], values[1], values[2]});
 }
 
 struct GeneratorCommand {
   const char* kind;
-  ViewFollowUp (*run)(Session&, CliMessages&, const Arguments&);
+  ViewFollowUp (*run)(Session&, UserMessages&, const Arguments&);
   size_t minValues;
   size_t maxValues;
 };
 
 const GeneratorCommand kGenerators[] = {
-    {"beam", Beam, 1, kAnyNumber},
+    {"beam", ContinuousBeamOk, 1, kAnyNumber},
     {"frame", Frame, 1, kAnyNumber},
     {"arc", Arc, kArcValues, kArcValues},
     {"parabola", Parabola, kParabolaValues, kParabolaValues},
