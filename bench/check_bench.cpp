@@ -5,11 +5,11 @@
 // others time its three heavy stages alone.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <vector>
 
+#include "bench_support.h"
 #include "check/assemble_and_check.h"
 #include "check/element_stiffness.h"
 #include "check/mechanism.h"
@@ -21,14 +21,7 @@
 namespace {
 
 using namespace rerore;
-
-class Quiet : public UserMessages {
- public:
-  void message(const std::string&, const std::string&, MessageIcon) override {}
-  Answer ask(const std::string&, const std::string&, MessageButtons) override {
-    return Answer::Cancel;
-  }
-};
+using bench::Quiet;
 
 struct Storeys {
   int floors;
@@ -88,14 +81,7 @@ void SeparateCantilevers(Session& s, Quiet& quiet) {
 }
 
 // The data directory of the frames' positions, removed when the program ends.
-struct BenchDirectory {
-  const std::string path =
-      (std::filesystem::temp_directory_path() / "rerore-check-bench").string() + "/";
-  ~BenchDirectory() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-  }
-} benchDirectory;
+const bench::ScratchData benchDirectory("rerore-check-bench");
 
 // The frame of about `equations` equations in its own position, built once.
 Session& Frame(int equations) {
@@ -104,11 +90,7 @@ Session& Frame(int equations) {
   if (slot) return *slot;
   slot = std::make_unique<Session>();
   Session& s = *slot;
-  const std::string name = std::to_string(equations);
-  s.paths.dataPath = benchDirectory.path;
-  s.paths.extension = "." + name;
-  BuildPositionPaths(s.paths, name);
-  std::filesystem::create_directories(s.paths.positionDirectory);
+  bench::UseBenchPosition(s, benchDirectory.path, std::to_string(equations));
   SetDefaultMaterial(s.model);
   SetDefaultCrossSection(s.model);
   WriteCrossSectionsFile(s.paths, s.model);

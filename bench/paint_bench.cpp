@@ -8,23 +8,15 @@
 #include <QImage>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 
+#include "bench_support.h"
 #include "check/rebuild.h"
 #include "model/position_files.h"
 #include "view/frame_output.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-class Quiet : public rerore::UserMessages {
- public:
-  void message(const std::string&, const std::string&, rerore::MessageIcon) override {}
-  rerore::Answer ask(const std::string&, const std::string&, rerore::MessageButtons) override {
-    return rerore::Answer::Cancel;
-  }
-};
+using rerore::bench::Quiet;
 
 constexpr int kStoreys = 5;
 constexpr int kColumnLines = 10;
@@ -77,14 +69,10 @@ void Mechanism(rerore::Session& s) {
 }
 
 void BM_PaintFrame(benchmark::State& state) {
-  const std::string data = (fs::temp_directory_path() / "rerore-paint-bench").string() + "/";
-  fs::create_directories(data + "SDIR001");
+  const rerore::bench::ScratchData data("rerore-paint-bench");
   Quiet quiet;
   rerore::Session s;
-  s.paths.dataPath = data;
-  s.paths.extension = ".001";
-  s.paths.positionName = "001";
-  rerore::BuildPositionPaths(s.paths, "001");
+  rerore::bench::UseBenchPosition(s, data.path, "001");
   BuildFrame(s, quiet);
   Mechanism(s);
   s.view.grid.on = true;
@@ -95,7 +83,6 @@ void BM_PaintFrame(benchmark::State& state) {
     rerore::DrawFrameOnScreen(image, image.width(), image.height(), s, mapping, quiet);
     benchmark::DoNotOptimize(image.constBits());
   }
-  fs::remove_all(data);
 }
 BENCHMARK(BM_PaintFrame)->Unit(benchmark::kMillisecond);
 
