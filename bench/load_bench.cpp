@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
+#include "commands/startup.h"
 #include "model/position_files.h"
-#include "model/startup.h"
 
 namespace {
 

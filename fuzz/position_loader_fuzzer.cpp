@@ -10,10 +10,10 @@
 #include <string>
 
 #include "check/rebuild.h"
+#include "commands/startup.h"
 #include "echo/echo_writer.h"
 #include "fuzz_support.h"
 #include "model/file_io.h"
-#include "model/startup.h"
 
 namespace {
 

@@ -7,19 +7,21 @@
 #include <filesystem>
 
 #include "check/rebuild.h"
+#include "commands/startup.h"
+#include "gui/c_locale.h"
 #include "model/position_files.h"
-#include "model/startup.h"
-#include "shell/c_locale.h"
-#include "tables/CDiaDLT.h"
-#include "tables/CDiaElemente.h"
-#include "tables/CDiaKnoten.h"
-#include "tables/CDiaMain.h"
-#include "tables/CDiaMaterial.h"
-#include "tables/CDiaModElm.h"
-#include "tables/CDiaQuer.h"
-#include "tables/CDiaRahmen.h"
-#include "tables/CGridCtrl.h"
-#include "tables/curve_dialogs.h"
+#include "tables/arc_dialog.h"
+#include "tables/continuous_beam_dialog.h"
+#include "tables/cross_sections_dialog.h"
+#include "tables/delete_element_question.h"
+#include "tables/element_editor.h"
+#include "tables/elements_dialog.h"
+#include "tables/frame_generator_dialog.h"
+#include "tables/input_hub.h"
+#include "tables/materials_dialog.h"
+#include "tables/nodes_dialog.h"
+#include "tables/parabola_dialog.h"
+#include "tables/table_editor.h"
 
 namespace {
 
@@ -82,28 +84,28 @@ int main(int argc, char** argv) {
   if (StartProgram(session, messages, ".001 @" + data) != StartResult::Started) return 1;
   MakeFrame(session, messages);
 
-  CDiaMain hub(session, messages, {}, QPoint(0, 0));
+  InputHub hub(session, messages, {}, QPoint(0, 0));
   Save(hub, out, "input-hub");
-  CDiaMaterial materials(session, messages);
+  MaterialsDialog materials(session, messages);
   materials.grid()->setItemText(2, 1, "C30/37");
   materials.grid()->setItemText(2, 2, "2.830E+07");
   Save(materials, out, "materials");
-  CDiaQuer sections(session, messages);
+  CrossSectionsDialog sections(session, messages);
   Save(sections, out, "cross-sections");
-  CDiaElemente elements(session, messages);
+  ElementsDialog elements(session, messages);
   Save(elements, out, "elements");
-  CDiaModElm editor(session.model.elements[5], 5);
+  ElementEditor editor(session.model.elements[5], 5);
   Save(editor, out, "element-editor");
-  CDiaVerify verify;
+  DeleteElementQuestion verify;
   Save(verify, out, "delete-question");
-  CDiaKnoten nodes(session, messages);
+  NodesDialog nodes(session, messages);
   nodes.targetField()->setText("1.0E+06");
   nodes.factorField()->setText("0.03968");
   Save(nodes, out, "nodes");
-  CDiaDLT beam(session, messages);
+  ContinuousBeamDialog beam(session, messages);
   for (int r = 1; r <= 4; ++r) beam.grid()->setItemText(r, 1, QString::asprintf("%.2f", 5.0 * r));
   Save(beam, out, "continuous-beam");
-  CDiaRahmen frame(session, messages);
+  FrameGeneratorDialog frame(session, messages);
   frame.grid()->setItemText(1, 1, "3.5");
   frame.grid()->setItemText(1, 2, "3");
   frame.grid()->setItemText(1, 3, "6.0");
@@ -111,9 +113,9 @@ int main(int argc, char** argv) {
   frame.grid()->setItemText(2, 2, "2");
   frame.grid()->setItemText(2, 3, "12.0");
   Save(frame, out, "frame");
-  CDiaBogen arc(LoadArcDialogTexts(session.paths));
+  ArcDialog arc(LoadArcDialogTexts(session.paths));
   Save(arc, out, "arc");
-  DiaParabola parabola({"10.00", "2.00", "8"});
+  ParabolaDialog parabola({"10.00", "2.00", "8"});
   Save(parabola, out, "parabola");
   std::filesystem::remove_all(data);
   return 0;

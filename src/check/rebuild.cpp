@@ -299,39 +299,6 @@ void WriteModelExtent(Session& s) {
   s.view.extents = extents;
 }
 
-void ToggleHingeOrSplit(Session& s, UserMessages& messages, int k, float px, float py) {
-  ModelTables& model = s.model;
-  if (k < 1 || k > ElementRows(model)) return;
-  ElementRecord& e = model.elements[k];
-  if (SingleDistance(px, py, e.xa, e.ya) < kHingePickDistance) {
-    e.hingeLeft = IsHinged(e.hingeLeft) ? 0 : 1;
-  } else if (SingleDistance(px, py, e.xb, e.yb) < kHingePickDistance) {
-    e.hingeRight = IsHinged(e.hingeRight) ? 0 : 1;
-  } else if (model.params.elementCount >= kMaxElements) {
-    messages.message(Format("Too many elements, max = %i", kMaxElements), "Error");
-    return;
-  } else {
-    ElementRecord added{};
-    SetElementLeft(added, px, py);
-    SetElementRight(added, e.xb, e.yb);
-    added.ea = e.ea;
-    added.ei = e.ei;
-    added.compression = e.compression;
-    added.tension = e.tension;
-    added.material = e.material;
-    added.crossSection = e.crossSection;
-    added.hingeRight = e.hingeRight;  // the old right end keeps its hinge
-    e.hingeRight = 0;                 // the split point is rigid
-    SetElementRight(e, px, py);
-    model.elements[++model.params.elementCount] = added;
-    ComputeElementGeometry(e, model.params.angleFlag != 0, s.pi);
-    ComputeElementGeometry(model.elements[model.params.elementCount], model.params.angleFlag != 0,
-                           s.pi);
-  }
-  WriteElementsFile(s.paths, model);
-  RebuildModel(s, messages);
-}
-
 std::string ModelLimitMessage(const ModelTables& model) {
   std::vector<int> ends(kMaxNodes + 1, 0);
   for (int k = 1; k <= ElementRows(model); ++k) {

@@ -53,10 +53,6 @@ void SupportGroundNodes(ModelTables& model);
 // the extent becomes the view's world rectangle.
 void WriteModelExtent(Session& s);
 
-// The hinge command at the picked point (px, py) on element k: toggles the
-// hinge of an end within 0.2 m, otherwise splits the element there.
-void ToggleHingeOrSplit(Session& s, UserMessages& messages, int k, float px, float py);
-
 // Distance of two points as the node matching measures it: differences and
 // squares in single precision, the root in double, rounded to single.
 float SingleDistance(float x1, float z1, float x2, float z2);

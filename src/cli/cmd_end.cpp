@@ -1,7 +1,7 @@
 // rerore-cli end: start-up, then End (the echo file with its companion
 // files when the model has a material, an element and a node).
 #include "cli/commands.h"
-#include "model/position_commands.h"
+#include "commands/position_commands.h"
 
 namespace rerore {
 

@@ -1,5 +1,5 @@
 #include "cli/commands.h"
-#include "model/startup.h"
+#include "commands/startup.h"
 
 namespace rerore {
 

@@ -1,7 +1,7 @@
 // rerore-cli store: start-up, then Store without any dialog. The exit
 // status tells how the structural check judged the frame.
 #include "cli/commands.h"
-#include "model/position_commands.h"
+#include "commands/position_commands.h"
 
 namespace rerore {
 

@@ -73,7 +73,7 @@ void WriteEcho(Session& s, const std::string& path) {
   PrintEcho(out, model);
   out.save(path);
   WriteDimensions(s);
-  WriteGrafikgoFile(s.paths);
+  WriteGraphicsMarkerFile(s.paths);
   WriteParametersFile(s.paths, model);
   NumberNodeEquations(model);  // the elements' equation numbers stay
   WriteDofFile(s.paths, model);

@@ -81,8 +81,8 @@ inline constexpr float kNoExtentMax = -1.0e20f;
 inline constexpr int32_t kDefaultLineWidth = 1;
 inline constexpr int32_t kMaxLineWidth = 10;
 inline constexpr float kDefaultMargin = 0.05f;
-inline constexpr float kDefaultFangenValue = 0.05f;
-inline constexpr int32_t kDefaultFangenOption = 1;
+inline constexpr float kDefaultSnapValue = 0.05f;
+inline constexpr int32_t kDefaultSnapOption = 1;
 
 // The world mapping of the view.
 inline constexpr int32_t kFixedUnitsPerMetre = 100;  // without automatic scaling

@@ -96,7 +96,7 @@ bool WriteGeometryFile(const PositionPaths& paths, int32_t value) {
 
 bool GeometryFileExists(const PositionPaths& paths) { return FileReadable(paths.file("GEOMETRY")); }
 
-bool WriteGrafikgoFile(const PositionPaths& paths) {
+bool WriteGraphicsMarkerFile(const PositionPaths& paths) {
   BinaryOut out;
   out.put(int32_t{1});
   return out.save(paths.file("GRAFIKGO"));

@@ -75,7 +75,7 @@ bool WriteDofFile(const PositionPaths& paths, const ModelTables& model);
 // GEOMETRY and GRAFIKGO: one i32 each.
 bool WriteGeometryFile(const PositionPaths& paths, int32_t value);
 bool GeometryFileExists(const PositionPaths& paths);
-bool WriteGrafikgoFile(const PositionPaths& paths);
+bool WriteGraphicsMarkerFile(const PositionPaths& paths);
 
 // EXTENSIOR: xmin, ymin, xmax, ymax. Reading fills what the file holds.
 // EXTENSIOPOLESR has the same layout.

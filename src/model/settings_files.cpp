@@ -29,8 +29,8 @@ float ReadMargin(const PositionPaths& paths) {
   return margin;
 }
 
-FangenSettings ReadFangen(const PositionPaths& paths) {
-  FangenSettings settings{kDefaultFangenValue, kDefaultFangenOption};
+SnapSettings ReadSnapSettings(const PositionPaths& paths) {
+  SnapSettings settings{kDefaultSnapValue, kDefaultSnapOption};
   if (const auto data = ReadFilePrefix(SettingsFilePath(paths, "FANGEN"), 8)) {
     BinaryIn in(*data);
     in.get(settings.value);

@@ -14,11 +14,11 @@ int32_t ReadLineWidth(const PositionPaths& paths);  // ZELTRDB, 1 when missing
 bool WriteLineWidth(const PositionPaths& paths, int32_t width);
 float ReadMargin(const PositionPaths& paths);  // FMARGIN, 0.05 when missing or unreadable
 
-struct FangenSettings {
+struct SnapSettings {
   float value;
   int32_t option;  // the checked state of a view option
 };
-FangenSettings ReadFangen(const PositionPaths& paths);  // 0.05 and 1 when missing
+SnapSettings ReadSnapSettings(const PositionPaths& paths);  // 0.05 and 1 when missing
 
 // EXTR: the 241-byte extension buffer, the bytes after the text zero.
 bool WriteExtr(const PositionPaths& paths);

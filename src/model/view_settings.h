@@ -22,7 +22,7 @@ struct DisplayOptions {
   bool tidyText = false;  // labels turned upright, overlapping labels left out
   bool tidyTextWanted = false;
   bool tidyTextSuppressed = false;
-  bool pageFrame = true;      // printed pages get a frame and a header
+  bool pageBorder = true;     // printed pages get a frame and a header
   bool auxLines = false;      // only drives the check mark of "Aux. lines"
   bool spareToggleA = false;  // toggled by their commands, read by nothing else
   bool spareToggleB = false;
@@ -55,9 +55,9 @@ struct ViewSettings {
   int32_t textHeight = kStartTextHeight;
   int32_t auxLineCount = 0;
   int32_t elementsAtLoad = 0;
-  float margin = kDefaultMargin;            // FMARGIN, not used further
-  float fangenValue = kDefaultFangenValue;  // FANGEN, not used further
-  int32_t fangenOption = kDefaultFangenOption;
+  float margin = kDefaultMargin;          // FMARGIN, not used further
+  float fangenValue = kDefaultSnapValue;  // FANGEN, not used further
+  int32_t fangenOption = kDefaultSnapOption;
   // Start settings of the display.
   int32_t viewConstant = 20;
   float scaleConstant = 2.0f;

@@ -1,11 +1,11 @@
 #include "tables/table_setup.h"
 
-#include "tables/CGridCtrl.h"
+#include "tables/table_editor.h"
 #include "tables/table_globals.h"
 
 namespace rerore {
 
-void SetUpTable(CGridCtrl& grid, int kind, int rows, const std::vector<GridColumn>& columns) {
+void SetUpTable(TableEditor& grid, int kind, int rows, const std::vector<GridColumn>& columns) {
   tableKind = kind;
   columnClass.fill(kClassAny);
   const int count = static_cast<int>(columns.size());
@@ -24,19 +24,19 @@ void SetUpTable(CGridCtrl& grid, int kind, int rows, const std::vector<GridColum
   tableChanged = false;
 }
 
-int TableWidth(const CGridCtrl& grid) {
+int TableWidth(const TableEditor& grid) {
   int width = 0;
   for (int c = 0; c < grid.columnCount(); ++c) width += grid.getColumnWidth(c);
   return width;
 }
 
-void ShowCells(CGridCtrl& grid, const CellTable& data) {
+void ShowCells(TableEditor& grid, const CellTable& data) {
   for (int r = 1; r < data.rows() && r < grid.rowCount(); ++r)
     for (int c = 1; c < data.columns() && c < grid.columnCount(); ++c)
       grid.setItemText(r, c, QString::fromStdString(data.at(r, c)));
 }
 
-void SetColumnReadOnly(CGridCtrl& grid, int column, const QString& toolTip) {
+void SetColumnReadOnly(TableEditor& grid, int column, const QString& toolTip) {
   for (int r = 1; r < grid.rowCount(); ++r) {
     grid.setItemReadOnly(r, column, true);
     grid.setItemToolTip(r, column, toolTip);

@@ -5,11 +5,11 @@
 #include <QString>
 #include <vector>
 
-#include "tables/core/cell_table.h"
+#include "commands/cell_table.h"
 
 namespace rerore {
 
-class CGridCtrl;
+class TableEditor;
 
 struct GridColumn {
   const char* header;
@@ -20,15 +20,15 @@ struct GridColumn {
 // Sets `tableKind`, resets `columnClass` (every data column class 1, then
 // the given ones), the counts with one fixed row and column, the headers,
 // the row labels ("%d") and the widths, and clears `tableChanged`.
-void SetUpTable(CGridCtrl& grid, int kind, int rows, const std::vector<GridColumn>& columns);
+void SetUpTable(TableEditor& grid, int kind, int rows, const std::vector<GridColumn>& columns);
 
 // The width of all columns together, for sizing a dialog around its table.
-int TableWidth(const CGridCtrl& grid);
+int TableWidth(const TableEditor& grid);
 
 // Writes the data cells (rows and columns from 1) of `data` into the grid.
-void ShowCells(CGridCtrl& grid, const CellTable& data);
+void ShowCells(TableEditor& grid, const CellTable& data);
 
 // Marks a whole data column read-only with a tip saying why.
-void SetColumnReadOnly(CGridCtrl& grid, int column, const QString& toolTip);
+void SetColumnReadOnly(TableEditor& grid, int column, const QString& toolTip);
 
 }  // namespace rerore

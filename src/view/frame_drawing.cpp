@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "check/mechanism.h"
-#include "shell/QtMessages.h"
+#include "gui/message_boxes.h"
 #include "view/view_pens.h"
 
 namespace rerore {

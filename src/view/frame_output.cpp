@@ -4,7 +4,7 @@
 #include <QPrinter>
 
 #include "view/frame_drawing.h"
-#include "view/page_frame.h"
+#include "view/page_border.h"
 
 namespace rerore {
 
@@ -38,8 +38,8 @@ void PrintFramePage(QPrinter& printer, Session& session, const WorldMapping& map
 
 void DrawFramePage(QPainter& painter, int width, int height, int dotsPerInch, bool landscape,
                    Session& session, const WorldMapping& mapping, UserMessages& messages) {
-  if (session.view.display.pageFrame)
-    DrawPageFrame(painter, session, width, height, landscape, dotsPerInch);
+  if (session.view.display.pageBorder)
+    DrawPageBorder(painter, session, width, height, landscape, dotsPerInch);
   WorldMapping page = mapping;
   page.setDeviceArea(width, height, MappingTarget::Printer);
   FrameDrawing(painter, session, page, {true, dotsPerInch}).drawAll(messages);

@@ -1,4 +1,5 @@
 #include "check/rebuild.h"
+#include "commands/element_editing.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
+#include "commands/startup.h"
 #include "echo/echo_test_frames.h"
 #include "echo/echo_writer.h"
-#include "model/startup.h"
 
 namespace rerore {
 namespace {

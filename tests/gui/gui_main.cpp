@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-#include "shell/CZELTWApp.h"
-#include "shell/c_locale.h"
+#include "app/application.h"
+#include "gui/c_locale.h"
 
 int main(int argc, char** argv) {
   // Widget tests never need a display.

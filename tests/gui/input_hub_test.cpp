@@ -1,5 +1,7 @@
 // The input hub in the real view: its buttons, its messages with the view,
 // and every generator from the hub's button to the frame drawn in the view.
+#include "tables/input_hub.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,38 +9,38 @@
 #include <QTest>
 #include <filesystem>
 
+#include "commands/startup.h"
+#include "gui/command_ids.h"
+#include "gui/title_dialog.h"
 #include "gui_helpers.h"
-#include "model/startup.h"
 #include "table_test_support.h"
-#include "tables/CDiaDLT.h"
-#include "tables/CDiaElemente.h"
-#include "tables/CDiaKnoten.h"
-#include "tables/CDiaMain.h"
-#include "tables/CDiaMaterial.h"
-#include "tables/CDiaModElm.h"
-#include "tables/CDiaRahmen.h"
-#include "tables/CGridCtrl.h"
-#include "tables/InputDialogs.h"
-#include "tables/curve_dialogs.h"
+#include "tables/arc_dialog.h"
+#include "tables/continuous_beam_dialog.h"
+#include "tables/element_editor.h"
+#include "tables/elements_dialog.h"
+#include "tables/frame_generator_dialog.h"
+#include "tables/input_dialogs.h"
+#include "tables/materials_dialog.h"
+#include "tables/nodes_dialog.h"
+#include "tables/parabola_dialog.h"
+#include "tables/table_editor.h"
 #include "tables/table_globals.h"
-#include "view/CZELTWView.h"
-#include "view/text_dialogs.h"
-#include "view/view_messages.h"
+#include "view/frame_view.h"
 
 namespace rerore {
 namespace {
 
-struct InputHub : ::testing::Test {
+struct InputHubTest : ::testing::Test {
   test::SettingsHome home;
   test::TempDir data;
   Session session;
   test::RecordingMessages messages;
-  std::unique_ptr<CZELTWView> view;
+  std::unique_ptr<FrameView> view;
 
   void SetUp() override {
     std::filesystem::create_directories(data / "SDIR001");
     ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
-    view = std::make_unique<CZELTWView>(session);
+    view = std::make_unique<FrameView>(session);
     view->setMessages(messages);
     view->resize(1000, 600);
     view->show();
@@ -47,7 +49,7 @@ struct InputHub : ::testing::Test {
     QApplication::processEvents();  // the hub opens after the first paint
   }
   InputDialogs& dialogs() { return *view->findChild<InputDialogs*>(); }
-  CDiaMain* hub() { return dialogs().hub(); }
+  InputHub* hub() { return dialogs().hub(); }
   // Clicks a hub button whose dialog `fill` fills and ends.
   template <class Dialog>
   void Use(const QString& label, std::function<void(Dialog*)> fill) {
@@ -75,7 +77,7 @@ struct InputHub : ::testing::Test {
   }
 };
 
-TEST_F(InputHub, OpensAfterTheFirstPaintWithItsButtonsInOrder) {
+TEST_F(InputHubTest, OpensAfterTheFirstPaintWithItsButtonsInOrder) {
   ASSERT_NE(hub(), nullptr);
   EXPECT_EQ(hub()->windowTitle(), "Input");
   QStringList labels;
@@ -88,8 +90,8 @@ TEST_F(InputHub, OpensAfterTheFirstPaintWithItsButtonsInOrder) {
   EXPECT_EQ(session.model.params.defaultModulus, 26700000.0);
 }
 
-TEST_F(InputHub, ReturnOnTitleOpensTheTitleDialog) {
-  test::OnNextDialog<CDiaTitel>([](CDiaTitel* dialog) {
+TEST_F(InputHubTest, ReturnOnTitleOpensTheTitleDialog) {
+  test::OnNextDialog<TitleDialog>([](TitleDialog* dialog) {
     dialog->titleField()->setText("Hall 3");
     test::Click(*dialog, "&OK");
   });
@@ -101,17 +103,18 @@ TEST_F(InputHub, ReturnOnTitleOpensTheTitleDialog) {
   EXPECT_FALSE(hub()->button("Title")->icon().isNull());
 }
 
-TEST_F(InputHub, ReturnOnMaterialOpensTheMaterialsAndTheirOkMarksTheButton) {
-  test::OnNextDialog<CDiaMaterial>([](CDiaMaterial* dialog) { test::Click(*dialog, "&Stop"); });
+TEST_F(InputHubTest, ReturnOnMaterialOpensTheMaterialsAndTheirOkMarksTheButton) {
+  test::OnNextDialog<MaterialsDialog>(
+      [](MaterialsDialog* dialog) { test::Click(*dialog, "&Stop"); });
   hub()->button("&Material")->setFocus();
   QTest::keyClick(hub()->button("&Material"), Qt::Key_Return);
   EXPECT_FALSE(hub()->materialsEntered());
-  Use<CDiaMaterial>("&Material", [](CDiaMaterial* dialog) { test::Click(*dialog, "&OK"); });
+  Use<MaterialsDialog>("&Material", [](MaterialsDialog* dialog) { test::Click(*dialog, "&OK"); });
   EXPECT_TRUE(hub()->materialsEntered());
 }
 
-TEST_F(InputHub, EscapeClosesTheHubAndDialogInputOpensItAgain) {
-  QPointer<CDiaMain> first = hub();
+TEST_F(InputHubTest, EscapeClosesTheHubAndDialogInputOpensItAgain) {
+  QPointer<InputHub> first = hub();
   QTest::keyClick(first, Qt::Key_Escape);
   QApplication::processEvents();
   QApplication::processEvents();
@@ -120,21 +123,21 @@ TEST_F(InputHub, EscapeClosesTheHubAndDialogInputOpensItAgain) {
   view->runCommand(kCmdDialogInput);
   ASSERT_NE(hub(), nullptr);
   view->runCommand(kCmdDialogInput);  // only one hub at a time
-  EXPECT_EQ(view->findChildren<CDiaMain*>().size(), 1);
+  EXPECT_EQ(view->findChildren<InputHub*>().size(), 1);
 }
 
-TEST_F(InputHub, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {
+TEST_F(InputHubTest, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {
   session.model.params.elementCount = 1;
   SetElementLeft(session.model.elements[1], 2, 1);
   SetElementRight(session.model.elements[1], 6, 1);
   test::Click(*hub(), "&Elements");
   QApplication::processEvents();
-  CDiaElemente* table = dialogs().elementsTable();
+  ElementsDialog* table = dialogs().elementsTable();
   ASSERT_NE(table, nullptr);
   test::Click(*hub(), "&Elements");
   QApplication::processEvents();
   EXPECT_EQ(dialogs().elementsTable(), table);
-  CGridCtrl& grid = *table->grid();
+  TableEditor& grid = *table->grid();
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(1, 0).center());
   QApplication::processEvents();
   EXPECT_TRUE(session.view.markedPoint.set);
@@ -150,8 +153,8 @@ TEST_F(InputHub, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {
   EXPECT_TRUE(Drawn(7.5f, 1));
 }
 
-TEST_F(InputHub, ContinuousBeamFromTheHubToTheDrawnFrame) {
-  Use<CDiaDLT>("Continuous Beam", [](CDiaDLT* dialog) {
+TEST_F(InputHubTest, ContinuousBeamFromTheHubToTheDrawnFrame) {
+  Use<ContinuousBeamDialog>("Continuous Beam", [](ContinuousBeamDialog* dialog) {
     dialog->grid()->editCell(1, 1);
     test::Type(*dialog->grid(), "4.0\r\r");  // Return gives equal spans
     EXPECT_EQ(dialog->grid()->getItemText(3, 1), "12.00");
@@ -164,8 +167,8 @@ TEST_F(InputHub, ContinuousBeamFromTheHubToTheDrawnFrame) {
   EXPECT_TRUE(Drawn(10, 0));
 }
 
-TEST_F(InputHub, FrameFromTheHubToTheDrawnFrame) {
-  Use<CDiaRahmen>("Frame", [](CDiaRahmen* dialog) {
+TEST_F(InputHubTest, FrameFromTheHubToTheDrawnFrame) {
+  Use<FrameGeneratorDialog>("Frame", [](FrameGeneratorDialog* dialog) {
     EXPECT_EQ(dialog->grid()->getItemText(0, 2), "Number of columns");
     dialog->grid()->editCell(1, 1);
     test::Type(*dialog->grid(), "3.0\r2\r5.0");
@@ -179,8 +182,8 @@ TEST_F(InputHub, FrameFromTheHubToTheDrawnFrame) {
   EXPECT_TRUE(Drawn(5, 1.5f));
 }
 
-TEST_F(InputHub, ArcFromTheHubToTheDrawnFrame) {
-  Use<CDiaBogen>("Arc", [](CDiaBogen* dialog) {
+TEST_F(InputHubTest, ArcFromTheHubToTheDrawnFrame) {
+  Use<ArcDialog>("Arc", [](ArcDialog* dialog) {
     EXPECT_EQ(dialog->field(0)->text(), "10.00");
     EXPECT_EQ(dialog->field(3)->text(), "48");
     test::Click(*dialog, "OK");
@@ -191,8 +194,8 @@ TEST_F(InputHub, ArcFromTheHubToTheDrawnFrame) {
   for (int k : {1, 12, 36, 48}) EXPECT_TRUE(ElementDrawn(k)) << "element " << k;
 }
 
-TEST_F(InputHub, ParabolaFromTheHubOpensItsElementsInTheTable) {
-  Use<DiaParabola>("Parabola", [](DiaParabola* dialog) {
+TEST_F(InputHubTest, ParabolaFromTheHubOpensItsElementsInTheTable) {
+  Use<ParabolaDialog>("Parabola", [](ParabolaDialog* dialog) {
     EXPECT_TRUE(dialog->field(0)->text().isEmpty());
     dialog->field(0)->setText("10");
     dialog->field(1)->setText("2");
@@ -202,18 +205,18 @@ TEST_F(InputHub, ParabolaFromTheHubOpensItsElementsInTheTable) {
   QApplication::processEvents();
   EXPECT_EQ(session.model.params.elementCount, 6);
   for (int k : {1, 4}) EXPECT_TRUE(ElementDrawn(k)) << "element " << k;
-  CDiaElemente* table = dialogs().elementsTable();
+  ElementsDialog* table = dialogs().elementsTable();
   ASSERT_NE(table, nullptr);
   EXPECT_EQ(table->grid()->getItemText(6, 3), "10.00");
 }
 
-TEST_F(InputHub, SupportsForgetTheMarkedPoint) {
+TEST_F(InputHubTest, SupportsForgetTheMarkedPoint) {
   session.view.markedPoint = {true, 1, 1};
-  Use<CDiaKnoten>("Supports", [](CDiaKnoten* dialog) { test::Click(*dialog, "Stop"); });
+  Use<NodesDialog>("Supports", [](NodesDialog* dialog) { test::Click(*dialog, "Stop"); });
   EXPECT_FALSE(session.view.markedPoint.set);
 }
 
-TEST_F(InputHub, ClickOnAnElementOpensItsEditor) {
+TEST_F(InputHubTest, ClickOnAnElementOpensItsEditor) {
   session.model.params.elementCount = 2;
   SetElementLeft(session.model.elements[1], 1, 1);
   SetElementRight(session.model.elements[1], 5, 1);
@@ -222,7 +225,7 @@ TEST_F(InputHub, ClickOnAnElementOpensItsEditor) {
   view->redraw();
   view->repaint();
   skipDeleteQuestion = true;
-  test::OnNextDialog<CDiaModElm>([](CDiaModElm* editor) { test::Click(*editor, "Delete"); });
+  test::OnNextDialog<ElementEditor>([](ElementEditor* editor) { test::Click(*editor, "Delete"); });
   const DevicePoint p = view->mapping().toDevice(3, 1);
   QTest::mouseMove(view.get(), QPoint(p.x, p.y));
   QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(p.x, p.y));

@@ -5,9 +5,9 @@
 #include <ctime>
 #include <string>
 
+#include "gui/c_locale.h"
 #include "model/parse_number.h"
 #include "model/user_messages.h"
-#include "shell/c_locale.h"
 
 namespace rerore {
 namespace {

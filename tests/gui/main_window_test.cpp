@@ -1,6 +1,8 @@
 // The main window on an example position: menus, toolbar, panes, and the
 // position commands with the dialogs they show and how the program ends or
 // stays after them.
+#include "app/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -24,15 +26,15 @@
 #include <cstring>
 #include <filesystem>
 
+#include "app/application_look.h"
+#include "app/toolbar_customize_dialog.h"
+#include "commands/startup.h"
+#include "gui/command_ids.h"
+#include "gui/echo_editor.h"
+#include "gui/store_as_dialog.h"
 #include "gui_helpers.h"
-#include "model/startup.h"
-#include "shell/CMainFrame.h"
-#include "shell/CToolbarCustomize.h"
-#include "shell/application_look.h"
 #include "support/test_support.h"
-#include "view/CZELTWView.h"
-#include "view/text_dialogs.h"
-#include "view/view_messages.h"
+#include "view/frame_view.h"
 
 namespace rerore {
 namespace {
@@ -60,7 +62,7 @@ struct Window : ::testing::Test {
   test::TempDir data;
   Session session;
   test::RecordingMessages messages;
-  std::unique_ptr<CMainFrame> frame;
+  std::unique_ptr<MainWindow> frame;
   std::unique_ptr<QSignalSpy> quit;
 
   // The look and the toolbar's layout go to this test's own folder: other
@@ -78,13 +80,13 @@ struct Window : ::testing::Test {
              fs::copy_options::recursive);
     ASSERT_EQ(StartProgram(session, messages, "." + name + " @" + data.path()),
               StartResult::Started);
-    frame = std::make_unique<CMainFrame>(session);
+    frame = std::make_unique<MainWindow>(session);
     frame->view()->setMessages(messages);
-    quit = std::make_unique<QSignalSpy>(frame.get(), &CMainFrame::quitRequested);
+    quit = std::make_unique<QSignalSpy>(frame.get(), &MainWindow::quitRequested);
     frame->show();
     QApplication::processEvents();
   }
-  CZELTWView* view() { return frame->view(); }
+  FrameView* view() { return frame->view(); }
   std::string file(const std::string& name) { return data / ("SDIR001/" + name); }
 };
 
@@ -125,7 +127,7 @@ TEST_F(Window, TheToolbarHasSixButtonsWithTheirTipsAndHiddenOnesStayHidden) {
   EXPECT_EQ(tips, QStringList({"Store", "Print", "Dimensions", "Copy to Clipboard",
                                "Graphical input with the mouse", "Grid (Drawing Tool)"}));
   EXPECT_EQ(statusTips, QStringList({"Store.", "Print", "", "", "Graphical input", "Grid"}));
-  OnNextDialog<CToolbarCustomize>([](CToolbarCustomize* dialog) {
+  OnNextDialog<ToolbarCustomizeDialog>([](ToolbarCustomizeDialog* dialog) {
     QListWidget* list = dialog->buttonList();
     ASSERT_EQ(list->count(), 6);
     list->item(2)->setCheckState(Qt::Unchecked);  // Dimensions
@@ -134,7 +136,7 @@ TEST_F(Window, TheToolbarHasSixButtonsWithTheirTipsAndHiddenOnesStayHidden) {
   ASSERT_EQ(bar->actions().last()->text(), "Anpassen...");
   bar->actions().last()->trigger();
   EXPECT_FALSE(frame->action(kCmdDimensions)->isVisible());
-  CMainFrame again(session);  // the next start
+  MainWindow again(session);  // the next start
   EXPECT_FALSE(again.action(kCmdDimensions)->isVisible());
   EXPECT_TRUE(again.action(kCmdStore)->isVisible());
 }
@@ -143,12 +145,12 @@ TEST(PointerRule, TheCrossHairIsThePointerOnlyOverTheDrawing) {
   const QSize client(1000, 700);
   const int status = 20;
   const int menu = 25;
-  EXPECT_FALSE(CMainFrame::OverDrawing({500, 49}, client, status, menu));  // toolbar band
-  EXPECT_TRUE(CMainFrame::OverDrawing({500, 50}, client, status, menu));
-  EXPECT_TRUE(CMainFrame::OverDrawing({960, 300}, client, status, menu));
-  EXPECT_FALSE(CMainFrame::OverDrawing({961, 300}, client, status, menu));  // right border
-  EXPECT_TRUE(CMainFrame::OverDrawing({500, 655}, client, status, menu));
-  EXPECT_FALSE(CMainFrame::OverDrawing({500, 656}, client, status, menu));  // status bar
+  EXPECT_FALSE(MainWindow::OverDrawing({500, 49}, client, status, menu));  // toolbar band
+  EXPECT_TRUE(MainWindow::OverDrawing({500, 50}, client, status, menu));
+  EXPECT_TRUE(MainWindow::OverDrawing({960, 300}, client, status, menu));
+  EXPECT_FALSE(MainWindow::OverDrawing({961, 300}, client, status, menu));  // right border
+  EXPECT_TRUE(MainWindow::OverDrawing({500, 655}, client, status, menu));
+  EXPECT_FALSE(MainWindow::OverDrawing({500, 656}, client, status, menu));  // status bar
 }
 
 TEST_F(Window, CommandsNobodyServesAreGreyedAndAuxLinesIsCheckedWhenOn) {
@@ -284,7 +286,7 @@ TEST_F(Window, StoreOfAnUnnamedPositionAsksForItsNameThenEndsOnASoundFrame) {
   messages.answers = {Answer::Yes};
   frame->runCommand(kCmdNew);
   ASSERT_EQ(session.paths.extension, ".NEW");
-  OnNextDialog<CDiaSaveAs>([](CDiaSaveAs* dialog) {
+  OnNextDialog<StoreAsDialog>([](StoreAsDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Store");
     EXPECT_EQ(dialog->nameField()->selectedText(), "NEW");
     QTest::keyClicks(dialog->nameField(), " 042 ");
@@ -332,7 +334,7 @@ TEST_F(Window, OpenRefusesAFolderWithoutAPositionAndAsksAgain) {
 TEST_F(Window, EchoReloadsTheEditedModel) {
   open();
   session.view.auxLineCount = 5;  // a reload starts the aux lines anew
-  OnNextDialog<CDiaEcho>([](CDiaEcho* dialog) {
+  OnNextDialog<EchoEditor>([](EchoEditor* dialog) {
     QPlainTextEdit* text = dialog->textField();
     text->setPlainText(text->toPlainText().replace("30000000.00", "21000000.00"));
     dialog->accept();

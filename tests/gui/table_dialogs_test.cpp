@@ -12,19 +12,20 @@
 #include <sstream>
 #include <tuple>
 
+#include "commands/element_table.h"
+#include "gui/command_ids.h"
 #include "gui_helpers.h"
 #include "model/position_files.h"
 #include "table_test_support.h"
-#include "tables/CDiaElemente.h"
-#include "tables/CDiaKnoten.h"
-#include "tables/CDiaMaterial.h"
-#include "tables/CDiaModElm.h"
-#include "tables/CDiaQuer.h"
-#include "tables/CGridCtrl.h"
-#include "tables/CInPlaceEdit.h"
-#include "tables/core/element_table.h"
+#include "tables/cell_editor.h"
+#include "tables/cross_sections_dialog.h"
+#include "tables/delete_element_question.h"
+#include "tables/element_editor.h"
+#include "tables/elements_dialog.h"
+#include "tables/materials_dialog.h"
+#include "tables/nodes_dialog.h"
+#include "tables/table_editor.h"
 #include "tables/table_globals.h"
-#include "view/view_messages.h"
 
 namespace rerore {
 namespace {
@@ -47,7 +48,7 @@ using MaterialDialog = DialogTest;
 TEST_F(MaterialDialog, ConcreteClassGivesItsModulusFromTheChosenTable) {
   for (int flag : {0, 1}) {
     session.model.params.modulusTableFlag = static_cast<uint8_t>(flag);
-    CDiaMaterial dialog(session, messages);
+    MaterialsDialog dialog(session, messages);
     EXPECT_EQ(dialog.windowTitle(), "Material");
     Open(dialog);
     ASSERT_TRUE(dialog.grid()->isEditing());
@@ -63,7 +64,7 @@ TEST_F(MaterialDialog, ConcreteClassGivesItsModulusFromTheChosenTable) {
 }
 
 TEST_F(MaterialDialog, ReturnOnAButtonGoesBackIntoTheTableThatEndsAtTwentyMaterials) {
-  CDiaMaterial dialog(session, messages);
+  MaterialsDialog dialog(session, messages);
   Open(dialog);
   test::Press(Qt::Key_Escape);
   QPushButton* ok = test::Button(dialog, "&OK");
@@ -86,7 +87,7 @@ TEST_F(MaterialDialog, ReturnOnAButtonGoesBackIntoTheTableThatEndsAtTwentyMateri
 }
 
 TEST_F(DialogTest, SectionWidthAndHeightCompleteAreaAndInertia) {
-  CDiaQuer dialog(session, messages);
+  CrossSectionsDialog dialog(session, messages);
   EXPECT_EQ(dialog.windowTitle(), "Cross sections");
   Open(dialog);
   // Without sections, the default section 0.2 x 0.4 shows.
@@ -125,7 +126,7 @@ class NodeDialog : public DialogTest {
 
 TEST_F(NodeDialog, TargetValueToolFindsTheFactorOrSaysWhyNot) {
   {
-    CDiaKnoten dialog(session, messages);
+    NodesDialog dialog(session, messages);
     EXPECT_EQ(dialog.windowTitle(), "Nodes");
     Open(dialog);
     EXPECT_EQ(dialog.baseStiffnessField()->text(), "2.5200E+07");
@@ -137,7 +138,7 @@ TEST_F(NodeDialog, TargetValueToolFindsTheFactorOrSaysWhyNot) {
     EXPECT_EQ(dialog.factorField()->selectedText(), "0.03968");
   }
   session.model.params.crossSectionCount = 0;
-  CDiaKnoten dialog(session, messages);
+  NodesDialog dialog(session, messages);
   Open(dialog);
   dialog.targetField()->setFocus();
   test::Type("1000\r");
@@ -149,11 +150,11 @@ TEST_F(NodeDialog, TargetValueToolFindsTheFactorOrSaysWhyNot) {
 }
 
 TEST_F(NodeDialog, RowLabelMarksTheNodeAndTypedFactorsBecomeSupportRows) {
-  CDiaKnoten dialog(session, messages);
+  NodesDialog dialog(session, messages);
   test::PostedMessages view;
   dialog.setMessageSink(view.sink());
   Open(dialog);
-  CGridCtrl& grid = *dialog.grid();
+  TableEditor& grid = *dialog.grid();
   EXPECT_EQ(test::RowText(grid, 2), "5.00|3.00|0.000E+00|0.000E+00|0.000E+00");
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(2, 0).center());
   ASSERT_EQ(view.received.size(), 1u);
@@ -194,8 +195,8 @@ class ElementDialogTest : public DialogTest {
     ASSERT_TRUE(AcceptElementTable(session, cells, messages));
   }
   // The dialog shown; its list file buttons offer Elements.001 of the data directory.
-  std::unique_ptr<CDiaElemente> Open() {
-    auto dialog = std::make_unique<CDiaElemente>(session, messages);
+  std::unique_ptr<ElementsDialog> Open() {
+    auto dialog = std::make_unique<ElementsDialog>(session, messages);
     dialog->setMessageSink(view.sink());
     dialog->setFileChooser([this](bool save, const QString& name, const QString& filter) {
       suggested = name + (save ? "" : " " + filter);
@@ -298,10 +299,11 @@ class ElementEditorTest : public ElementDialogTest {
   // Clicks Delete in the editor of element k and answers the question, if
   // one comes, with `answer`.
   void Delete(int k, bool askExpected, const QString& answer = "Delete", bool noMore = false) {
-    test::OnNextDialog<CDiaModElm>([](CDiaModElm* editor) { test::Click(*editor, "Delete"); });
+    test::OnNextDialog<ElementEditor>(
+        [](ElementEditor* editor) { test::Click(*editor, "Delete"); });
     bool asked = false;
     if (askExpected)
-      test::OnNextDialog<CDiaVerify>([&](CDiaVerify* verify) {
+      test::OnNextDialog<DeleteElementQuestion>([&](DeleteElementQuestion* verify) {
         asked = true;
         EXPECT_TRUE(verify->windowTitle().isEmpty());
         if (noMore) verify->findChild<QCheckBox*>()->click();
@@ -332,7 +334,7 @@ TEST_F(ElementEditorTest, DeletingAsksEachTimeUntilDoNotAskAgain) {
 TEST_F(ElementEditorTest, OkStoresTheFlagsAndNumbersWithTheirStiffness) {
   session.model.materials[1].modulus = 2.0e8f;
   session.model.crossSections[2].area = 0.5f;
-  test::OnNextDialog<CDiaModElm>([](CDiaModElm* editor) {
+  test::OnNextDialog<ElementEditor>([](ElementEditor* editor) {
     EXPECT_EQ(editor->windowTitle(), "Element");
     EXPECT_TRUE(editor->box("Tension (T)")->isChecked());
     editor->box("Tension (T)")->click();

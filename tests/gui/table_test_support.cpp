@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <QTest>
 
-#include "tables/CGridCtrl.h"
-#include "tables/CInPlaceEdit.h"
+#include "tables/cell_editor.h"
+#include "tables/table_editor.h"
 
 namespace rerore::test {
 
@@ -48,7 +48,7 @@ void Press(int key, Qt::KeyboardModifiers modifiers) {
 
 void Type(const QString& keys) { TypeTo(FocusTarget, keys); }
 
-void Type(CGridCtrl& grid, const QString& keys) {
+void Type(TableEditor& grid, const QString& keys) {
   TypeTo(
       [&grid]() -> QWidget* {
         if (grid.isEditing()) return grid.inPlaceEdit();
@@ -57,7 +57,7 @@ void Type(CGridCtrl& grid, const QString& keys) {
       keys);
 }
 
-QString RowText(const CGridCtrl& grid, int row) {
+QString RowText(const TableEditor& grid, int row) {
   QStringList texts;
   for (int column = 1; column < grid.columnCount(); ++column)
     texts << grid.getItemText(row, column);

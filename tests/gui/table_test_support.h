@@ -16,7 +16,7 @@
 
 namespace rerore {
 
-class CGridCtrl;
+class TableEditor;
 
 namespace test {
 
@@ -27,13 +27,13 @@ void ShowActive(QWidget& window);
 void Type(const QString& keys);
 
 // The same into one grid: to its editor while it is open, else to the grid.
-void Type(CGridCtrl& grid, const QString& keys);
+void Type(TableEditor& grid, const QString& keys);
 
 // One key with modifiers, to the focus widget.
 void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 // The texts of row `row`, columns 1..last, joined by "|".
-QString RowText(const CGridCtrl& grid, int row);
+QString RowText(const TableEditor& grid, int row);
 
 // The push button of `parent` with this text; fails the test when there is none.
 QPushButton* Button(QWidget& parent, const QString& text);

@@ -16,14 +16,17 @@
 #include <filesystem>
 
 #include "check/rebuild.h"
+#include "commands/startup.h"
+#include "gui/command_ids.h"
+#include "gui/echo_editor.h"
+#include "gui/report_viewer.h"
+#include "gui/text_size_dialog.h"
+#include "gui/title_dialog.h"
 #include "gui_helpers.h"
-#include "model/startup.h"
 #include "support/test_support.h"
-#include "view/CDiaGitter.h"
-#include "view/CZELTWView.h"
-#include "view/page_frame.h"
-#include "view/text_dialogs.h"
-#include "view/view_messages.h"
+#include "view/frame_view.h"
+#include "view/grid_dialog.h"
+#include "view/page_border.h"
 
 namespace rerore {
 namespace {
@@ -37,14 +40,14 @@ struct DrawingView : ::testing::Test {
   test::TempDir data;
   Session session;
   test::RecordingMessages messages;
-  std::unique_ptr<CZELTWView> view;
+  std::unique_ptr<FrameView> view;
   int64_t now = 100000;
 
   void SetUp() override {
     std::filesystem::create_directories(data / "SDIR001");
     ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
     session.view.extents = {0, 0, 10, 5};
-    view = std::make_unique<CZELTWView>(session);
+    view = std::make_unique<FrameView>(session);
     view->setMessages(messages);
     view->setClock([this] { return now; });
     view->resize(1000, 600);
@@ -135,7 +138,7 @@ TEST_F(DrawingView, AClickNearAnElementEndSnapsToItEvenWithTheGridOnAndCtrlGoesH
 TEST_F(DrawingView, EscapeTwiceWithinASecondEnds) {
   addElement(0, 0, 4, 0);
   RebuildModel(session, messages);
-  QSignalSpy quit(view.get(), &CZELTWView::quitRequested);
+  QSignalSpy quit(view.get(), &FrameView::quitRequested);
   escape(100000);
   escape(101500);  // too late: the first Escape is forgotten
   EXPECT_EQ(quit.count(), 0);
@@ -150,7 +153,7 @@ TEST_F(DrawingView, WithTheGridEscapeStopsInputThenHidesTheGridAndAsksForTheTabl
   addElement(0, 0, 4, 0);
   bool tableAsked = false;
   view->setMessageHandler(kMsgOpenElementsTable, [&](int) { tableAsked = true; });
-  OnNextDialog<CDiaGitter>([](CDiaGitter* dialog) { dialog->accept(); });
+  OnNextDialog<GridDialog>([](GridDialog* dialog) { dialog->accept(); });
   view->runCommand(kCmdGrid);
   view->runCommand(kCmdGraphicalInput);
   escape(100000);
@@ -204,7 +207,7 @@ TEST_F(DrawingView, TheHingeModeTogglesAHingeAndSplitsAnElement) {
 }
 
 TEST_F(DrawingView, TheGridDialogTakesCommaNumbersAndHasDefaults) {
-  OnNextDialog<CDiaGitter>([](CDiaGitter* dialog) {
+  OnNextDialog<GridDialog>([](GridDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Meshwidth of the Grid");
     EXPECT_EQ(dialog->meshField()->selectedText(), "2.00");
     dialog->meshField()->setText("3");
@@ -220,7 +223,7 @@ TEST_F(DrawingView, TheGridDialogTakesCommaNumbersAndHasDefaults) {
   EXPECT_EQ(session.view.grid.meshWidth, 1.5f);
   EXPECT_EQ(session.view.grid.snapRadius, 0.15f);
   view->runCommand(kCmdGrid);  // off again
-  OnNextDialog<CDiaGitter>([](CDiaGitter* dialog) {
+  OnNextDialog<GridDialog>([](GridDialog* dialog) {
     EXPECT_EQ(dialog->meshField()->text(), "1.50");
     dialog->snapField()->setText("0.3");
     dialog->reject();
@@ -255,7 +258,7 @@ TEST_F(DrawingView, TheDimensionsReportOrWhichFileIsMissing) {
   view->runCommand(kCmdFileD1);
   view->runCommand(kCmdDimensions);
   {
-    CDiaText alone(session.paths, messages);  // closes at once without a report
+    ReportViewer alone(session.paths, messages);  // closes at once without a report
     EXPECT_EQ(alone.exec(), QDialog::Rejected);
   }
   ASSERT_EQ(messages.messages.size(), 3u);
@@ -267,7 +270,7 @@ TEST_F(DrawingView, TheDimensionsReportOrWhichFileIsMissing) {
   EXPECT_EQ(messages.messages[2].text, "No input yet. The file " + report + " is missing.");
 
   test::WriteFile(report, " Frame Analysis\r\n --------------\r\n");
-  OnNextDialog<CDiaText>([&](CDiaText* dialog) {
+  OnNextDialog<ReportViewer>([&](ReportViewer* dialog) {
     EXPECT_EQ(dialog->textField()->toPlainText(), " Frame Analysis\n --------------\n");
     EXPECT_EQ(dialog->windowTitle().toStdString(), report);
     dialog->reject();
@@ -278,22 +281,22 @@ TEST_F(DrawingView, TheDimensionsReportOrWhichFileIsMissing) {
 
 TEST_F(DrawingView, FontTakesADecimalCommaAndTitleSixtyCharacters) {
   session.view.textScale = 1.25f;
-  OnNextDialog<CDiaFont>([](CDiaFont* dialog) {
+  OnNextDialog<TextSizeDialog>([](TextSizeDialog* dialog) {
     EXPECT_EQ(dialog->sizeField()->selectedText(), "1.25");
     QTest::keyClicks(dialog->sizeField(), "1,5");
     dialog->accept();
   });
   view->runCommand(kCmdFont);
   EXPECT_FLOAT_EQ(session.view.textScale, 1.5f);
-  OnNextDialog<CDiaFont>([](CDiaFont* dialog) {
+  OnNextDialog<TextSizeDialog>([](TextSizeDialog* dialog) {
     dialog->sizeField()->setText("3");
     dialog->reject();
   });
   view->runCommand(kCmdFont);
   EXPECT_FLOAT_EQ(session.view.textScale, 1.5f);
 
-  QSignalSpy hub(view.get(), &CZELTWView::hubMessage);
-  OnNextDialog<CDiaTitel>([](CDiaTitel* dialog) {
+  QSignalSpy hub(view.get(), &FrameView::hubMessage);
+  OnNextDialog<TitleDialog>([](TitleDialog* dialog) {
     dialog->titleField()->clear();
     QTest::keyClicks(dialog->titleField(), QString(61, 'T'));
     dialog->accept();
@@ -310,10 +313,10 @@ TEST_F(DrawingView, TheEchoDialogWritesOnlyWhatWasEditedAndOnlyWhereItCan) {
   const std::string original = "TITLE\r\nPortal\r\nMATERIAL\r\n1\r\n";
   test::WriteFile(path, original);
   const auto before = std::filesystem::last_write_time(path);
-  CDiaEcho(path).accept();
+  EchoEditor(path).accept();
   EXPECT_EQ(std::filesystem::last_write_time(path), before);
 
-  CDiaEcho dialog(path);
+  EchoEditor dialog(path);
   QTextCursor cursor = dialog.textField()->textCursor();
   cursor.movePosition(QTextCursor::Down);
   cursor.movePosition(QTextCursor::EndOfLine);
@@ -322,7 +325,7 @@ TEST_F(DrawingView, TheEchoDialogWritesOnlyWhatWasEditedAndOnlyWhereItCan) {
   dialog.accept();
   EXPECT_EQ(test::ReadFile(path), "TITLE\r\nPortal frame\r\nMATERIAL\r\n1\r\n");
 
-  CDiaEcho unwritable(data / "missing-directory/ECHO_G.TMP.TXT");
+  EchoEditor unwritable(data / "missing-directory/ECHO_G.TMP.TXT");
   unwritable.show();
   QTest::keyClicks(unwritable.textField(), "x");
   unwritable.accept();

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "model/startup.h"
+#include "commands/startup.h"
 
 namespace rerore {
 namespace {

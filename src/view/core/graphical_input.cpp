@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "check/rebuild.h"
+#include "commands/element_editing.h"
 
 namespace rerore {
 

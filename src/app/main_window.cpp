@@ -1,0 +1,229 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWhatsThis>
+
+#include "app/about_dialog.h"
+#include "app/application_look.h"
+#include "app/toolbar_customize_dialog.h"
+#include "app/toolbar_icons.h"
+#include "gui/command_ids.h"
+#include "gui/help_launcher.h"
+#include "gui/message_boxes.h"
+#include "view/frame_view.h"
+
+namespace rerore {
+
+namespace {
+
+constexpr int kToolbarBand = 50;  // the top of the client area holds the toolbar
+constexpr int kRightBorder = 40;
+
+struct ButtonRow {
+  int id;
+  const char* tip;  // status text, "\n", tool tip
+};
+
+const ButtonRow kButtons[] = {
+    {kCmdStore, "Store.\nStore"},
+    {kCmdPrint, "Print\nPrint"},
+    {kCmdDimensions, "\nDimensions"},
+    {kCmdCopyToClipboard, "\nCopy to Clipboard"},
+    {kCmdGraphicalInput, "Graphical input\nGraphical input with the mouse"},
+    {kCmdGrid, "Grid\nGrid (Drawing Tool)"},
+};
+
+// Commands the main window serves itself.
+bool FrameServes(int id) {
+  return id == kCmdKeysHelp || id == kCmdManual || id == kCmdContextHelp || id == kCmdAbout ||
+         (id >= kFirstLookCommand && id <= kLastLookCommand);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session) : session_(session) {
+  view_ = new FrameView(session_, this);
+  setCentralWidget(view_);
+  setDockNestingEnabled(true);
+  createMenus();
+  createToolBar();
+  createStatusBar();
+  createAccelerators();
+  setWindowTitle(FromAnsi("Position " + session_.paths.positionName + " "));
+  connect(view_, &FrameView::titleChanged, this, &QWidget::setWindowTitle);
+  connect(view_, &FrameView::promptChanged, panes_[kPromptPane], &QLabel::setText);
+  connect(view_, &FrameView::pointerMoved, this, &MainWindow::showCoordinates);
+  connect(view_, &FrameView::commandStatesChanged, this, &MainWindow::updateCommandStates);
+  connect(view_, &FrameView::quitRequested, this, &MainWindow::quitRequested);
+  view_->installEventFilter(this);
+  updateCommandStates();
+}
+
+QAction* MainWindow::makeAction(int id, const QString& text, const QKeySequence& key) {
+  auto* action = new QAction(text, this);
+  action->setData(id);
+  if (!key.isEmpty()) action->setShortcut(key);
+  connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+  actions_.emplace(id, action);
+  return action;
+}
+
+QAction* MainWindow::action(int id) const {
+  const auto found = actions_.find(id);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::createMenus() {
+  QMenu* position = menuBar()->addMenu(tr("&Position"));
+  position->addAction(makeAction(kCmdNew, "&New\tCtrl+N", QKeySequence("Ctrl+N")));
+  position->addAction(makeAction(kCmdOpen, "O&pen...\tCtrl+O", QKeySequence("Ctrl+O")));
+  position->addAction(makeAction(kCmdStore, "S&tore\tCtrl+S", QKeySequence("Ctrl+S")));
+  position->addAction(makeAction(kCmdStoreAs, "Store &as..."));
+  position->addSeparator();
+  position->addAction(makeAction(kCmdPrint, "&Print...\tCtrl+P", QKeySequence("Ctrl+P")));
+  position->addAction(
+      makeAction(kCmdFileD1, "File D1 (Dimensions)\tCtrl+D", QKeySequence("Ctrl+D")));
+  position->addSeparator();
+  position->addAction(makeAction(kCmdEnd, "&End\t2 x ESC", QKeySequence(Qt::Key_X)));
+  QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+  QAction* aux = makeAction(kCmdAuxLines, "Aux. lines");
+  aux->setCheckable(true);
+  viewMenu->addAction(aux);
+  menuBar()->addAction(makeAction(kCmdFont, "&Font"));
+  menuBar()->addAction(makeAction(kCmdEcho, "Ec&ho"));
+  menuBar()->addAction(makeAction(kCmdDialogInput, "&Dialog Input"));
+  menuBar()->addAction(makeAction(kCmdKeysHelp, "Help"));
+}
+
+void MainWindow::createToolBar() {
+  toolbar_ = addToolBar(tr("Standard"));
+  toolbar_->setObjectName("Standard");
+  toolbar_->setIconSize(QSize(kButtonWidth, kButtonHeight));
+  for (const ButtonRow& row : kButtons) {
+    const QStringList tip = QString::fromLatin1(row.tip).split('\n');
+    QAction* button = makeAction(row.id, tip.value(1));
+    button->setIcon(ToolbarIcon(row.id));
+    button->setStatusTip(tip.value(0));
+    button->setToolTip(tip.value(1));
+    button->setCheckable(row.id == kCmdGraphicalInput || row.id == kCmdGrid);
+    toolbar_->addAction(button);
+  }
+  toolbar_->addSeparator();
+  QAction* customize = toolbar_->addAction(tr("Anpassen..."));
+  customize->setIconText(customize->text());  // the button keeps its dots
+  connect(customize, &QAction::triggered, this, &MainWindow::customizeToolBar);
+  RestoreToolbarButtons(toolbar_);
+}
+
+void MainWindow::customizeToolBar() {
+  ToolbarCustomizeDialog dialog(toolbar_, this);
+  dialog.exec();
+}
+
+void MainWindow::createStatusBar() {
+  for (int i = 0; i < kStatusPanes; ++i) {
+    panes_[i] = new QLabel(this);
+    if (i == kPromptPane)
+      statusBar()->addWidget(panes_[i], 1);
+    else
+      statusBar()->addPermanentWidget(panes_[i]);
+  }
+}
+
+void MainWindow::createAccelerators() {
+  const std::pair<int, const char*> keys[] = {
+      {kCmdManual, "F1"},        {kCmdContextHelp, "Shift+F1"},
+      {kCmdEditCopy, "Ctrl+C"},  {kCmdEditCopy, "Ctrl+Ins"},
+      {kCmdEditCut, "Ctrl+X"},   {kCmdEditCut, "Shift+Del"},
+      {kCmdEditPaste, "Ctrl+V"}, {kCmdEditPaste, "Shift+Ins"},
+      {kCmdEditUndo, "Ctrl+Z"},  {kCmdEditUndo, "Alt+Backspace"},
+      {kCmdNextPane, "F6"},      {kCmdPreviousPane, "Shift+F6"},
+  };
+  for (const auto& [id, key] : keys) addAction(makeAction(id, QString(), QKeySequence(key)));
+}
+
+void MainWindow::runCommand(int id) {
+  if (!view_->runCommand(id)) serveFrameCommands(id);
+  updateCommandStates();
+}
+
+void MainWindow::serveFrameCommands(int id) {
+  if (id == kCmdKeysHelp) {
+    OpenKeysPage();
+  } else if (id == kCmdManual) {
+    OpenManual(view_->messages());
+  } else if (id == kCmdContextHelp) {
+    QWhatsThis::enterWhatsThisMode();
+  } else if (id == kCmdAbout) {
+    AboutDialog(this).exec();
+  } else if (id >= kFirstLookCommand && id <= kLastLookCommand) {
+    ChooseApplicationLook(id);
+  }
+}
+
+void MainWindow::updateCommandStates() {
+  for (const auto& [id, action] : actions_) {
+    // A command nobody serves is greyed, as the framework shows it.
+    action->setEnabled(view_->serves(id) || FrameServes(id));
+    const std::optional<bool> checked = view_->commandChecked(id);
+    if (checked && action->isCheckable()) action->setChecked(*checked);
+  }
+}
+
+void MainWindow::showCoordinates(int logicalX, int logicalY) {
+  const double units = session_.view.unitsPerMetre;
+  panes_[kCoordinatesPane]->setText(
+      FromAnsi(Format("%.2f  %.2f", logicalX / units, logicalY / units)));
+}
+
+void MainWindow::showStatusPoint(int logicalX, int logicalY) {
+  QApplication::beep();
+  const double units = session_.view.unitsPerMetre;
+  panes_[kPointPane]->setText(
+      FromAnsi(Format("XXXXXX %.2f  %.2f", logicalX / units, logicalY / units)));
+  panes_[kPointYPane]->setText(FromAnsi(Format("y = %.2f", logicalY / units)));
+}
+
+bool MainWindow::OverDrawing(QPoint p, QSize client, int statusBarHeight, int menuBarHeight) {
+  return p.y() >= kToolbarBand && p.x() <= client.width() - kRightBorder &&
+         p.y() <= client.height() - statusBarHeight - menuBarHeight;
+}
+
+void MainWindow::applyPointerRule(QPoint viewPoint) {
+  const int menu = menuBar()->isVisible() ? menuBar()->height() : 0;
+  const QPoint inFrame = view_->mapTo(this, viewPoint) - QPoint(0, menu);
+  const QSize client(width(), height() - menu);
+  if (OverDrawing(inFrame, client, statusBar()->height(), menu)) {
+    view_->setCursor(Qt::BlankCursor);
+  } else {
+    view_->setCursor(Qt::ArrowCursor);
+    view_->postMessage(kMsgHideCrossHair, 1);
+  }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_ && event->type() == QEvent::MouseMove)
+    applyPointerRule(static_cast<QMouseEvent*>(event)->position().toPoint());
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The End command decides: it writes the echo file and ends the program.
+  event->ignore();
+  view_->postMessage(kMsgEnd, 1);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!isMaximized()) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+}  // namespace rerore

@@ -1,0 +1,75 @@
+// The main window: the menu bar, the toolbar "Standard", the status bar
+// with its panes and the view. Every command goes to the view first; the
+// window serves the help, the looks and the toolbar customization itself.
+// Closing the window runs the End command instead of closing it.
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+
+#include "model/session.h"
+
+class QLabel;
+class QToolBar;
+
+namespace rerore {
+
+class FrameView;
+
+inline constexpr int kStatusPanes = 5;
+inline constexpr int kPromptPane = 0;
+inline constexpr int kPointPane = 1;
+inline constexpr int kPointYPane = 2;
+inline constexpr int kCoordinatesPane = 3;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(Session& session);
+  FrameView* view() const { return view_; }
+  QToolBar* standardToolBar() const { return toolbar_; }
+  // The menu item or button of command `id` (the first made for it).
+  QAction* action(int id) const;
+  QLabel* pane(int index) const { return panes_[index]; }
+
+  // Routes a command: the view first, then the frame.
+  void runCommand(int id);
+  // Refreshes the checked and pressed states from the view's flags.
+  void updateCommandStates();
+
+  // Messages to the frame: the world point for panes 1 and 2 (0x434).
+  void showStatusPoint(int logicalX, int logicalY);
+
+  // The pointer rule: over the drawing the view's cross-hair is the only
+  // pointer; on the toolbar, the right border and below, the arrow shows.
+  // (x, y) in the window's client area of `client` size.
+  static bool OverDrawing(QPoint point, QSize client, int statusBarHeight, int menuBarHeight);
+
+ signals:
+  // The program ends with this exit code.
+  void quitRequested(int exitCode);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QAction* makeAction(int id, const QString& text, const QKeySequence& key = QKeySequence());
+  void createMenus();
+  void createToolBar();
+  void createStatusBar();
+  void createAccelerators();
+  void serveFrameCommands(int id);
+  void showCoordinates(int logicalX, int logicalY);
+  void applyPointerRule(QPoint viewPoint);
+  void customizeToolBar();
+
+  Session& session_;
+  FrameView* view_;
+  QToolBar* toolbar_ = nullptr;
+  QLabel* panes_[kStatusPanes] = {};
+  std::multimap<int, QAction*> actions_;
+};
+
+}  // namespace rerore

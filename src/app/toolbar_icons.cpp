@@ -1,0 +1,113 @@
+#include "app/toolbar_icons.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <functional>
+
+#include "gui/command_ids.h"
+
+namespace rerore {
+
+namespace {
+
+// Drawn four times larger than the button and scaled down, so that the
+// lines stay clean on screens of any density.
+constexpr int kScale = 4;
+const QColor kBlue(0, 70, 160);
+const QColor kGreyFill(200, 200, 200);
+
+QIcon Draw(const std::function<void(QPainter&)>& picture) {
+  QPixmap pixmap(kButtonWidth * kScale, kButtonHeight * kScale);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(kScale, kScale);
+  picture(p);
+  p.end();
+  return QIcon(pixmap);
+}
+
+QPen Line(const QColor& color, double width = 1.0) {
+  return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void Store(QPainter& p) {  // a disk
+  p.setPen(Line(Qt::black));
+  p.setBrush(kBlue);
+  p.drawRect(QRectF(1.5, 1.5, 13, 12));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(4, 1.5, 8, 5));
+  p.setBrush(kGreyFill);
+  p.drawRect(QRectF(4, 9, 8, 4.5));
+}
+
+void Print(QPainter& p) {  // a printer with a sheet
+  p.setPen(Line(Qt::black));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(4.5, 1.5, 7, 5));
+  p.setBrush(kGreyFill);
+  p.drawRect(QRectF(1.5, 6.5, 13, 5));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(4.5, 10, 7, 3.5));
+}
+
+void Dimensions(QPainter& p) {  // a dimension line with arrowheads
+  p.setPen(Line(Qt::black));
+  p.drawLine(QPointF(1.5, 3), QPointF(1.5, 12));
+  p.drawLine(QPointF(14.5, 3), QPointF(14.5, 12));
+  p.drawLine(QPointF(2, 9), QPointF(14, 9));
+  p.setBrush(Qt::black);
+  p.drawPolygon(QPolygonF() << QPointF(2, 9) << QPointF(5, 7.5) << QPointF(5, 10.5));
+  p.drawPolygon(QPolygonF() << QPointF(14, 9) << QPointF(11, 7.5) << QPointF(11, 10.5));
+  p.setPen(Line(kBlue));
+  p.drawLine(QPointF(6, 5), QPointF(10, 5));
+}
+
+void Copy(QPainter& p) {  // two sheets
+  p.setPen(Line(Qt::black));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(1.5, 1.5, 8, 9));
+  p.drawRect(QRectF(6.5, 4.5, 8, 9));
+  p.setPen(Line(kBlue, 0.8));
+  for (const double y : {7.0, 9.0, 11.0}) p.drawLine(QPointF(8, y), QPointF(13, y));
+}
+
+void GraphicalInput(QPainter& p) {  // a chain of two elements with its points
+  p.setPen(Line(Qt::black, 1.4));
+  p.drawPolyline(QPolygonF() << QPointF(2, 13) << QPointF(6, 3) << QPointF(14, 6));
+  p.setPen(Line(Qt::red));
+  p.setBrush(Qt::white);
+  for (const QPointF c : {QPointF(2, 13), QPointF(6, 3), QPointF(14, 6)})
+    p.drawEllipse(c, 1.5, 1.5);
+}
+
+void Grid(QPainter& p) {  // the red grid
+  p.setPen(Line(Qt::red, 0.8));
+  for (const double v : {2.0, 6.0, 10.0, 14.0}) {
+    p.drawLine(QPointF(v, 1), QPointF(v, 14));
+    p.drawLine(QPointF(1, v - 0.5), QPointF(15, v - 0.5));
+  }
+}
+
+}  // namespace
+
+QIcon ToolbarIcon(int id) {
+  switch (id) {
+    case kCmdStore:
+      return Draw(Store);
+    case kCmdPrint:
+      return Draw(Print);
+    case kCmdDimensions:
+      return Draw(Dimensions);
+    case kCmdCopyToClipboard:
+      return Draw(Copy);
+    case kCmdGraphicalInput:
+      return Draw(GraphicalInput);
+    case kCmdGrid:
+      return Draw(Grid);
+    default:
+      return QIcon();
+  }
+}
+
+}  // namespace rerore

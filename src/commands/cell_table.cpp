@@ -1,0 +1,36 @@
+#include "commands/cell_table.h"
+
+#include "model/parse_number.h"
+
+namespace rerore {
+
+bool CellTable::rowHasText(int row) const {
+  for (int column = 1; column < columns_; ++column)
+    if (!empty(row, column)) return true;
+  return false;
+}
+
+bool ColumnsFilled(const CellTable& cells, int row, int first, int last) {
+  for (int column = first; column <= last; ++column)
+    if (cells.empty(row, column)) return false;
+  return true;
+}
+
+bool RowsInOrder(const CellTable& cells, int first, int last, UserMessages& messages) {
+  int gap = 0;
+  for (int row = 1; row < cells.rows(); ++row) {
+    if (gap != 0 && cells.rowHasText(row)) {
+      messages.message(Format("Row %i is incomplete", gap), "Error");
+      return false;
+    }
+    if (gap == 0 && !ColumnsFilled(cells, row, first, last)) gap = row;
+  }
+  return true;
+}
+
+float CellNumber(const std::string& text, float current, const char* format) {
+  if (text == Format(format, current)) return current;
+  return parseNumber(text);
+}
+
+}  // namespace rerore

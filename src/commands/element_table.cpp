@@ -1,0 +1,119 @@
+#include "commands/element_table.h"
+
+#include <cmath>
+#include <utility>
+
+#include "check/rebuild.h"
+#include "model/parse_number.h"
+#include "model/position_files.h"
+
+namespace rerore {
+
+namespace {
+
+constexpr const char* kCoordinateFormat = "%.2f";
+constexpr int kCoordinateColumns = 4;
+
+// The whole-number fields of columns 5 to 10, in column order.
+template <class Element>
+auto& WholeField(Element& e, int column) {
+  switch (column - kElementMaterialColumn) {
+    case 0:
+      return e.material;
+    case 1:
+      return e.crossSection;
+    case 2:
+      return e.compression;
+    case 3:
+      return e.tension;
+    case 4:
+      return e.hingeLeft;
+    default:
+      return e.hingeRight;
+  }
+}
+
+// Reads the columns in order until the first empty one; the fields read
+// stay in the element. True when all ten were there.
+bool ReadElementRow(const CellTable& cells, int row, ElementRecord& e) {
+  float coordinates[kCoordinateColumns] = {e.xa, e.ya, e.xb, e.yb};
+  int column = kElementXaColumn;
+  for (; column <= kElementHingeRightColumn && !cells.empty(row, column); ++column) {
+    const std::string& text = cells.at(row, column);
+    if (column <= kCoordinateColumns) {
+      float& value = coordinates[column - kElementXaColumn];
+      value = CellNumber(text, value, kCoordinateFormat);
+    } else {
+      WholeField(e, column) = static_cast<int16_t>(parseInteger(text));
+    }
+  }
+  const int read = column - kElementXaColumn;
+  if (read >= 1) e.xa = coordinates[0];
+  if (read >= 2) SetElementLeft(e, e.xa, coordinates[1]);
+  if (read >= 3) e.xb = coordinates[2];
+  if (read >= 4) SetElementRight(e, e.xb, coordinates[3]);
+  return column > kElementHingeRightColumn;
+}
+
+void ShowEmptyDrawing(ViewSettings& view) {
+  view.extents = {kEmptyDrawingXMin, kEmptyDrawingYMin, kEmptyDrawingXMax, kEmptyDrawingYMax};
+  view.autoScale = false;
+  view.unitsPerMetre = kEmptyDrawingUnitsPerMetre;
+  view.resetZoomRequested = true;
+}
+
+}  // namespace
+
+void FillElementTable(const ModelTables& model, CellTable& cells) {
+  for (int i = 1; i <= ElementRows(model) && i < cells.rows(); ++i) {
+    const ElementRecord& e = model.elements[i];
+    const float coordinates[kCoordinateColumns] = {e.xa, e.ya, e.xb, e.yb};
+    for (int c = 0; c < kCoordinateColumns; ++c)
+      cells.at(i, kElementXaColumn + c) = Format(kCoordinateFormat, coordinates[c]);
+    for (int c = kElementMaterialColumn; c <= kElementHingeRightColumn; ++c)
+      cells.at(i, c) = Format("%i", WholeField(e, c));
+  }
+}
+
+bool AcceptElementTable(Session& session, const CellTable& cells, UserMessages& messages) {
+  if (!RowsInOrder(cells, kElementXaColumn, kElementHingeRightColumn, messages)) return false;
+  ModelTables& model = session.model;
+  session.check.checkResult = 0;
+  model.params.elementCount = 0;
+  bool tooMany = false;
+  for (int i = 1; i < cells.rows(); ++i) {
+    if (cells.empty(i, kElementXaColumn)) continue;
+    if (i > kMaxElements) {
+      messages.message(Format("Too many elements %i, max = %i", i, kMaxElements), "Error");
+      tooMany = true;
+      break;
+    }
+    if (ReadElementRow(cells, i, model.elements[i])) ++model.params.elementCount;
+  }
+  if (!tooMany) WriteModelExtent(session);
+  RebuildModel(session, messages);
+  model.params.geometryEntered = 1;
+  model.params.inputState4 = 1;
+  model.params.inputState52 = 1;
+  if (model.params.elementCount == 0) ShowEmptyDrawing(session.view);
+  WriteGeometryFile(session.paths, 1);
+  return true;
+}
+
+void RearrangeElements(ModelTables& model, double pi) {
+  for (int k = 1; k <= ElementRows(model); ++k) {
+    ElementRecord& e = model.elements[k];
+    const double dx = e.xb - e.xa;
+    const double dy = e.yb - e.ya;
+    const double length = std::sqrt(dx * dx + dy * dy);
+    const double c = length > kZeroLength ? dx / length : kAxisDegenerate;
+    if (c < 0.0) {
+      std::swap(e.xa, e.xb);
+      std::swap(e.ya, e.yb);
+      std::swap(e.za, e.zb);
+    }
+    ComputeElementGeometry(e, model.params.angleFlag != 0, pi);
+  }
+}
+
+}  // namespace rerore

@@ -1,0 +1,48 @@
+#include "commands/load_old_data.h"
+
+#include <string>
+
+#include "commands/startup.h"
+#include "echo/echo_lines.h"
+#include "echo/echo_reader.h"
+#include "model/file_io.h"
+#include "model/position_files.h"
+
+namespace rerore {
+
+namespace {
+
+std::string ChooseEchoName(const PositionPaths& paths, int mode) {
+  if (mode == kLoadPositionEcho) {
+    const std::string withTxt = "ECHO_G" + paths.extension + ".TXT";
+    if (FileReadable(paths.plainFile(withTxt))) return withTxt;
+    const std::string bare = "ECHO_G" + paths.extension;
+    if (FileReadable(paths.plainFile(bare))) return bare;
+  } else if (mode == kLoadTemporaryEcho) {
+    if (FileReadable(paths.temporaryEchoFile())) return "ECHO_G.TMP.TXT";
+  }
+  return "";
+}
+
+}  // namespace
+
+void LoadOldData(Session& s, UserMessages& messages, int mode) {
+  Trace("\nG10 LoadOldData\n");
+  const std::string name = ChooseEchoName(s.paths, mode);
+  Trace("\nG10 DatenLaden " + name + "\n");
+  s.paths.loadedEchoName = name;
+  ResetParameters(s.model);
+  ReadParametersFile(s.paths, s.model);
+  EchoLineStore store;
+  // A file without any stored line leaves the model as the binary files
+  // gave it and rewrites no table.
+  if (ReadEchoLines(store, s.paths, messages, name) > 0) ParseEcho(s, messages, store);
+  s.model.params.inputState4 = 0;
+  s.model.params.inputState52 = s.model.params.geometryEntered;
+  s.view.auxLineCount = 0;
+  ReadWorldWindow(s);
+  store.clear();
+  WriteGeometryFile(s.paths, 0);
+}
+
+}  // namespace rerore

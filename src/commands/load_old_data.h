@@ -1,0 +1,16 @@
+// The echo branch of start-up and of the Echo command: the model read from
+// an echo-type text file.
+#pragma once
+
+#include "model/session.h"
+#include "model/user_messages.h"
+
+namespace rerore {
+
+// Loads the model from an echo-type text file: mode 3 the position's echo
+// file, mode 4 the temporary file of the echo editor.
+inline constexpr int kLoadPositionEcho = 3;
+inline constexpr int kLoadTemporaryEcho = 4;
+void LoadOldData(Session& session, UserMessages& messages, int mode);
+
+}  // namespace rerore

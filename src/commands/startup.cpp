@@ -1,0 +1,150 @@
+#include "commands/startup.h"
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <initializer_list>
+#include <utility>
+
+#include "commands/load_old_data.h"
+#include "model/file_io.h"
+#include "model/position_files.h"
+#include "model/settings_files.h"
+
+namespace rerore {
+
+namespace {
+
+std::string WithoutDot(const std::string& extension) {
+  return extension.empty() ? extension : extension.substr(1);
+}
+
+// The write test of the data directory.
+bool DataPathWritable(const PositionPaths& paths, UserMessages& messages) {
+  const std::string testFile = paths.dataPath + "TEST";
+  if (!WriteFileAtomically(testFile, std::string_view())) {
+    messages.message(Format("The file %s cannot be stored!", testFile.c_str()),
+                     Format("Does the directory %s exist?", paths.dataPath.c_str()));
+    return false;
+  }
+  RemoveFile(testFile);
+  return true;
+}
+
+void SetStartDefaults(Session& s) {
+  ModelParameters& p = s.model.params;
+  p.materialConstant = kMaterialConstant;
+  s.pi = 4.0 * std::atan(1.0);
+  p.textHeight = kStartTextHeight;
+  s.view.textHeight = kStartTextHeight;
+  SetDefaultMaterial(s.model);
+  SetDefaultCrossSection(s.model);
+  p.sectionDefaultOnly = kSectionDefaultOnly;
+  p.defaultModulus = kDefaultModulusParameter;
+  s.view.auxLineCount = 0;
+}
+
+void ReadTablesOrDefaults(Session& s) {
+  ReadElementsFile(s.paths, s.model);
+  ReadNodesFile(s.paths, s.model);
+  ReadSupportsFile(s.paths, s.model);
+  s.view.elementsAtLoad = s.model.params.elementCount;
+  if (!ReadCrossSectionsFile(s.paths, s.model)) {
+    SetDefaultCrossSection(s.model);
+    s.model.params.sectionDefaultOnly = kSectionDefaultOnly;
+    WriteCrossSectionsFile(s.paths, s.model);
+  }
+  if (!ReadMaterialsFile(s.paths, s.model)) {
+    SetDefaultMaterial(s.model);
+    s.model.params.defaultModulus = kDefaultModulusParameter;
+    WriteMaterialsFile(s.paths, s.model);
+  }
+}
+
+}  // namespace
+
+void ReadWorldWindow(Session& s) {
+  s.view.extents = DrawingExtents{};
+  ReadExtentFile(s.paths, s.view.extents);
+  s.view.autoScale = true;
+}
+
+bool EchoFilePresent(const PositionPaths& paths) {
+  const std::string path = paths.echoFile();
+  if (!FileReadable(path)) return false;
+  std::error_code error;
+  const auto time = std::filesystem::last_write_time(path, error);
+  return !error && time.time_since_epoch().count() != 0;
+}
+
+StartResult StartProgram(Session& s, UserMessages& messages, const std::string& commandLine) {
+  const CommandLine line = ParseCommandLine(commandLine);
+  if (!line.valid) {
+    messages.message(kMissingInputText, kMissingInputTitle);
+    return StartResult::MissingInput;
+  }
+  s.paths.resetGeometry = line.resetGeometry ? 1 : 0;
+  s.paths.extension = line.extension.substr(0, kExtensionBufferSize - 1);
+  s.paths.dataPath = line.dataPath.substr(0, kPathBufferSize - 1);
+  if (LoadPosition(s, messages) == 0) return StartResult::NotWritable;
+  s.view.resetZoomRequested = true;
+  int first = 0;
+  int second = 0;
+  ReadWdev(first, second);
+  return StartResult::Started;
+}
+
+int LoadPosition(Session& s, UserMessages& messages) {
+  ModelParameters& p = s.model.params;
+  const std::string name = WithoutDot(s.paths.extension);
+  BuildPositionPaths(s.paths, name);
+  if (!DataPathWritable(s.paths, messages)) return 0;
+  UsePositionName(s.paths, name);
+  SetStartDefaults(s);
+  if (s.paths.resetGeometry == 1) WriteGeometryFile(s.paths, 0);
+  s.view.lineWidth = ReadLineWidth(s.paths);
+  s.view.display = DisplayOptions{};
+  s.view.viewConstant = 20;
+  s.view.scaleConstant = 2.0f;
+  s.view.margin = ReadMargin(s.paths);
+  BuildPositionPaths(s.paths, name);
+  p.beamGeneratorMark = 0;
+  ReadParametersFile(s.paths, s.model);
+  FileReadable(s.paths.file("PL01"));
+  ReadTablesOrDefaults(s);
+  ReadWorldWindow(s);
+  if (!EchoFilePresent(s.paths)) {
+    p.setTitle("");
+    p.tolerance = kTolerance;
+    p.displayState68 = -1;
+    p.materialConstant = kMaterialConstant;
+    p.displayState108 = 20;
+    p.materialInputState = 1;
+    p.angleFlag = 1;
+  } else {
+    p.angleFlag = 1;
+    p.tolerance = kTolerance;
+    LoadOldData(s, messages, kLoadPositionEcho);
+  }
+  const SnapSettings fangen = ReadSnapSettings(s.paths);
+  s.view.fangenValue = fangen.value;
+  s.view.fangenOption = fangen.option;
+  s.storedStateSum = ChangeSum(s.model.params);
+  s.paths.geometryPresent = GeometryFileExists(s.paths) ? 1 : 0;
+  return 1;
+}
+
+void ResetParameters(ModelTables& model) {
+  Trace("\nG10 Zuruecksetzen\n");
+  uint8_t* b = model.params.bytes();
+  const int32_t one = 1;
+  std::memcpy(b + 679, &one, sizeof one);
+  model.params.tolerance = kTolerance;
+  static constexpr std::pair<int, int> kCleared[] = {
+      {0, 7},     {12, 17},   {20, 23},   {28, 33},   {38, 41},   {44, 51},
+      {58, 59},   {62, 63},   {66, 91},   {98, 99},   {130, 131}, {496, 511},
+      {520, 575}, {592, 607}, {664, 664}, {666, 670}, {672, 677}, {684, 684}};
+  for (const auto& [from, to] : kCleared) std::memset(b + from, 0, to - from + 1);
+}
+
+}  // namespace rerore

@@ -1,0 +1,38 @@
+// Start-up: the command line, the position paths and the loading of the
+// position, before any window exists.
+#pragma once
+
+#include <string>
+
+#include "model/session.h"
+#include "model/user_messages.h"
+
+namespace rerore {
+
+enum class StartResult {
+  Started,
+  MissingInput,  // empty command line or no "@": the program does not start
+  NotWritable,   // the data directory cannot be written: the program ends
+};
+
+// The first start step: parses the command line, loads the position and
+// prepares the view's start state. Shows "Missing input" or the write-test
+// message itself.
+StartResult StartProgram(Session& session, UserMessages& messages, const std::string& commandLine);
+
+// Loads everything the position holds. Returns 0 when the data directory
+// cannot be written (after its message), else 1.
+int LoadPosition(Session& session, UserMessages& messages);
+
+// Clears the parameter words that a fresh load must not inherit.
+void ResetParameters(ModelTables& model);
+
+// Takes the world window from EXTENSIOR (x 0..50, y 0..30 when missing)
+// and lets the view choose its scale anew.
+void ReadWorldWindow(Session& session);
+
+// True when the position's echo file can be opened and has a modification
+// time; an empty file counts as present.
+bool EchoFilePresent(const PositionPaths& paths);
+
+}  // namespace rerore

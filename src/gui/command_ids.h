@@ -1,0 +1,77 @@
+// The numbers of the commands and of the messages between the main window,
+// the view and the dialogs. The messages are queued calls into the view
+// (FrameView::postMessage), so a dialog that posts one has returned before
+// the view acts on it.
+#pragma once
+
+#include "view/core/input_command_numbers.h"
+
+namespace rerore {
+
+// Commands (menu items, toolbar buttons, accelerators).
+inline constexpr int kCmdNew = 57600;
+inline constexpr int kCmdOpen = 57601;
+inline constexpr int kCmdStore = 57603;
+inline constexpr int kCmdStoreAs = 57604;
+inline constexpr int kCmdPrint = 57607;
+inline constexpr int kCmdPrintPreview = 57609;
+inline constexpr int kCmdAbout = 57664;
+inline constexpr int kCmdEnd = 57665;
+inline constexpr int kCmdContextHelp = 57669;
+inline constexpr int kCmdManual = 57670;
+inline constexpr int kCmdFileD1 = 32891;
+inline constexpr int kCmdDimensions = 32905;
+inline constexpr int kCmdCopyToClipboard = 32900;
+inline constexpr int kCmdFont = 32838;
+inline constexpr int kCmdEcho = 32868;
+inline constexpr int kCmdEchoAlias = 32820;
+inline constexpr int kCmdDirectory = 32819;
+inline constexpr int kCmdDialogInput = 32817;
+inline constexpr int kCmdKeysHelp = 32772;
+inline constexpr int kCmdGrid = 32906;
+inline constexpr int kCmdAuxLines = 317;
+inline constexpr int kCmdHinge = 318;
+inline constexpr int kCmdRedraw = 32798;
+inline constexpr int kCmdZoom = 32872;
+inline constexpr int kCmdEndMarks = 32782;
+inline constexpr int kCmdTidyText = 32787;
+inline constexpr int kCmdPageBorder = 32880;
+inline constexpr int kCmdAuxLinesToggle = 32784;
+inline constexpr int kCmdSpareToggleA = 32823;
+inline constexpr int kCmdSpareToggleB = 32847;
+inline constexpr int kCmdSetAside = 32860;
+inline constexpr int kCmdRefreshToggle = 32893;
+inline constexpr int kCmdRefreshToggleAlias = 32890;
+inline constexpr int kCmdUnlockInput = 32845;
+inline constexpr int kCmdLockInput = 32846;
+// Edit commands that carry accelerators but are served by nobody.
+inline constexpr int kCmdEditCopy = 57634;
+inline constexpr int kCmdEditCut = 57635;
+inline constexpr int kCmdEditPaste = 57637;
+inline constexpr int kCmdEditUndo = 57643;
+inline constexpr int kCmdNextPane = 57680;
+inline constexpr int kCmdPreviousPane = 57681;
+
+// Messages to the view.
+inline constexpr int kMsgRepaint = 0x406;
+inline constexpr int kMsgHideCrossHair = 0x433;
+inline constexpr int kMsgOpenEchoStructure = 0x449;
+inline constexpr int kMsgEchoStructureClosed = 0x44A;
+inline constexpr int kMsgHubClosed = 0x45B;
+inline constexpr int kMsgHubIgnored = 0x45C;
+inline constexpr int kMsgOpenElementsTable = 0x45D;
+inline constexpr int kMsgOpenTitle = 0x46D;
+inline constexpr int kMsgElementsTableEnded = 0x474;
+inline constexpr int kMsgIgnored = 0x482;
+inline constexpr int kMsgOpenElementsTableAlias = 0x487;
+inline constexpr int kMsgEnd = 0x4B4;
+inline constexpr int kMsgPointMarked = 0x7E7;
+// Messages to the input hub.
+inline constexpr int kMsgInputFinished = 0x46B;
+// Messages to the main window.
+inline constexpr int kMsgCoordinates = 0x40A;
+inline constexpr int kMsgStatusPoint = 0x434;
+inline constexpr int kMsgWindowIgnored = 0x4C8;
+inline constexpr int kMsgPrompt = 0x7E9;
+
+}  // namespace rerore

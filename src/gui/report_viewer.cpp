@@ -1,0 +1,47 @@
+#include "gui/report_viewer.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QTextEdit>
+
+#include "gui/dialog_parts.h"
+#include "gui/message_boxes.h"
+#include "model/file_io.h"
+
+namespace rerore {
+
+namespace {
+
+const QSize kReportSize(900, 600);
+
+}  // namespace
+
+ReportViewer::ReportViewer(const PositionPaths& paths, UserMessages& messages, QWidget* parent)
+    : QDialog(parent), paths_(paths), messages_(messages) {
+  setWindowTitle(tr("Text"));
+  auto* layout = new QGridLayout(this);
+  text_ = new QTextEdit(this);
+  text_->setAcceptRichText(false);
+  text_->setFont(ReportFont());
+  text_->setLineWrapMode(QTextEdit::NoWrap);
+  layout->addWidget(text_, 0, 0, 1, 2);
+  layout->addWidget(new QLabel(tr("For your\ninformation"), this), 1, 0);
+  layout->addLayout(OkStopRow(this), 1, 1);
+  UseButtonFont(this);
+  resize(kReportSize);
+}
+
+int ReportViewer::exec() {
+  std::string path = paths_.plainFile("D1.TXT");
+  if (!FileReadable(path)) path = paths_.plainFile("D1");
+  const std::optional<std::string> bytes = ReadTextFile(path);
+  if (!bytes) {
+    messages_.message(Format("No input yet. The file %s is missing.", path.c_str()), "Error");
+    return QDialog::Rejected;
+  }
+  text_->setPlainText(TextFileForEditing(*bytes));
+  setWindowTitle(FromAnsi(path));
+  return QDialog::exec();
+}
+
+}  // namespace rerore

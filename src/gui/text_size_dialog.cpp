@@ -1,0 +1,21 @@
+#include "gui/text_size_dialog.h"
+
+#include <QLineEdit>
+
+#include "gui/dialog_parts.h"
+#include "gui/message_boxes.h"
+#include "model/parse_number.h"
+
+namespace rerore {
+
+TextSizeDialog::TextSizeDialog(float textScale, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(tr("Font"));
+  size_ = OneFieldDialog(this, tr("Size"),
+                         QString::fromLatin1(Format("%.2f", double(textScale)).c_str()));
+}
+
+// A comma counts as a point; the number ends where the text stops being
+// one (at a second point or comma too).
+float TextSizeDialog::textScale() const { return parseNumber(ToAnsi(size_->text())); }
+
+}  // namespace rerore

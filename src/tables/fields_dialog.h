@@ -1,0 +1,25 @@
+// A dialog of labelled fields above OK and Stop: the arc and the parabola
+// generators are asked this way.
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+class QLineEdit;
+
+namespace rerore {
+
+// Labelled fields above OK and Stop.
+class FieldsDialog : public QDialog {
+  Q_OBJECT
+ public:
+  FieldsDialog(const QString& title, const std::vector<QString>& labels, QWidget* parent);
+  QLineEdit* field(int index) const { return fields_[static_cast<size_t>(index)]; }
+  std::string text(int index) const;
+
+ private:
+  std::vector<QLineEdit*> fields_;
+};
+
+}  // namespace rerore

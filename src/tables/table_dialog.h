@@ -1,0 +1,78 @@
+// What the table dialogs share: the grid, the messages to the user and to
+// the view, printing, the list-file buttons and the Return key that goes
+// back into the table when a button has the focus.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "model/session.h"
+#include "model/user_messages.h"
+#include "tables/table_setup.h"
+
+class QAbstractButton;
+class QLayout;
+class QPushButton;
+class QToolButton;
+
+namespace rerore {
+
+class TableEditor;
+
+class TableDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // Asks for a list file's path: `save` for writing; empty when cancelled.
+  using FileChooser =
+      std::function<QString(bool save, const QString& suggested, const QString& filter)>;
+
+  // Posts a message to the view (queued there).
+  using MessageSink = std::function<void(int message, int wParam)>;
+
+  TableDialog(Session& session, UserMessages& messages, QWidget* parent);
+  TableEditor* grid() const { return grid_; }
+  void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+  // Where the messages to the view go (the marked point, the end).
+  void setMessageSink(MessageSink sink) { sink_ = std::move(sink); }
+  void post(int message, int wParam) const {
+    if (sink_) sink_(message, wParam);
+  }
+
+ protected:
+  // Sets the grid up and shows the model's rows as `fill` writes them
+  // (none without `fill`).
+  void showTable(int kind, int rows, const std::vector<GridColumn>& columns,
+                 void (*fill)(const ModelTables&, CellTable&));
+  // Shows the model's rows anew as `fill` writes them; every other data
+  // cell is emptied.
+  void showRows(void (*fill)(const ModelTables&, CellTable&));
+  // The table on the left; on the right `above` (may be null), then the
+  // buttons at the bottom.
+  // The dialog is sized to show the whole width of the table and
+  // `visibleRows` of its rows.
+  void arrangeBesideTable(QLayout* above, const std::vector<QPushButton*>& buttons,
+                          int visibleRows);
+  // A button that runs `slot` on a click.
+  QPushButton* button(const QString& text, const std::function<void()>& action);
+  void printTable();
+  void saveTableList(const QString& suggestedName);
+  void loadTableList(const QString& suggestedName, const QString& filter);
+  QToolButton* makeListButton(bool save);
+  // Return on one of these buttons reopens the editor in the table.
+  void returnIntoTable(const std::vector<QAbstractButton*>& buttons);
+  // A row-label click marks the point in the view.
+  void markPointsInView();
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  Session& session_;
+  UserMessages& messages_;
+  TableEditor* grid_;
+
+ private:
+  QString chooseFile(bool save, const QString& suggested, const QString& filter);
+
+  FileChooser chooser_;
+  MessageSink sink_;
+};
+
+}  // namespace rerore

@@ -1,0 +1,166 @@
+#include "view/frame_view.h"
+
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "gui/command_ids.h"
+#include "gui/echo_help_dialog.h"
+#include "tables/input_dialogs.h"
+#include "view/core/view_controls.h"
+#include "view/frame_output.h"
+
+namespace rerore {
+
+namespace {
+
+constexpr int kCrossHairReach = 6000;  // the cross-hair's lines cross the whole window
+constexpr int kCrossHairBox = 5;       // half the side of its small square
+constexpr int kNearPointer = 100;      // closer to the pointer it is drawn inverted
+
+}  // namespace
+
+FrameView::FrameView(Session& session, QWidget* parent)
+    : QWidget(parent), session_(session), boxes_(this), mapping_(session.view) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  session_.view.mechanismAmplitude = 1.0f;
+  input_.setLastCommand(kCmdDialogInput);
+  registerViewCommands();
+  registerPositionCommands();
+  registerInputCommands();
+  registerDisplayToggles();
+  registerMessages();
+  ConnectInputDialogs(*this);
+}
+
+FrameView::~FrameView() = default;
+
+bool FrameView::runCommand(int id) {
+  const auto found = commands_.find(id);
+  if (found == commands_.end()) return false;
+  const CommandHandler handler = found->second.handler;
+  guarded(handler);
+  emit commandStatesChanged();
+  return true;
+}
+
+std::optional<bool> FrameView::commandChecked(int id) const {
+  const auto found = commands_.find(id);
+  if (found == commands_.end() || !found->second.state) return std::nullopt;
+  return found->second.state();
+}
+
+void FrameView::setCommand(int id, CommandHandler handler, CommandState state) {
+  commands_[id] = Command{std::move(handler), std::move(state)};
+}
+
+void FrameView::postMessage(int message, int wParam) {
+  QMetaObject::invokeMethod(
+      this, [this, message, wParam] { handleMessage(message, wParam); }, Qt::QueuedConnection);
+}
+
+void FrameView::setMessageHandler(int message, MessageHandler handler) {
+  messageHandlers_[message] = std::move(handler);
+}
+
+void FrameView::handleMessage(int message, int wParam) {
+  const auto found = messageHandlers_.find(message);
+  if (found == messageHandlers_.end()) return;
+  const MessageHandler handler = found->second;
+  guarded([&handler, wParam] { handler(wParam); });
+}
+
+void FrameView::guarded(const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const ProgramExit& exit) {
+    emit quitRequested(exit.code);
+  }
+}
+
+void FrameView::registerMessages() {
+  setMessageHandler(kMsgRepaint, [this](int) { redraw(); });
+  setMessageHandler(kMsgHideCrossHair, [this](int) { moveCrossHair({-1, -1}); });
+  setMessageHandler(kMsgEnd, [this](int) { runCommand(kCmdEnd); });
+  setMessageHandler(kMsgOpenTitle, [this](int) { showTitleDialog(); });
+  setMessageHandler(kMsgOpenEchoStructure, [this](int) { openEchoStructure(); });
+  setMessageHandler(kMsgEchoStructureClosed, [this](int) {
+    if (echoStructure_) echoStructure_->deleteLater();
+  });
+  for (const int ignored : {kMsgHubIgnored, kMsgIgnored}) setMessageHandler(ignored, [](int) {});
+}
+
+void FrameView::redraw() {
+  frameDirty_ = true;
+  update();
+}
+
+void FrameView::setPromptText(const std::string& text) {
+  if (text == prompt_) return;
+  prompt_ = text;
+  emit promptChanged(FromAnsi(prompt_));
+}
+
+void FrameView::renderFrame() {
+  if (session_.view.resetZoomRequested) {
+    mapping_.leaveZoom();
+    session_.view.resetZoomRequested = false;
+  }
+  frame_ = QPixmap(size());
+  frameDirty_ = false;
+  guarded([this] { DrawFrameOnScreen(frame_, width(), height(), session_, mapping_, messages()); });
+}
+
+void FrameView::paintEvent(QPaintEvent*) {
+  emit titleChanged(FromAnsi("Position " + session_.paths.positionName + " "));
+  if (frameDirty_ || frame_.size() != size() || session_.view.resetZoomRequested) renderFrame();
+  input_.afterPaint();
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, frame_);
+  paintOverlays(painter);
+  if (hubRequested_) {
+    hubRequested_ = false;
+    QMetaObject::invokeMethod(
+        this, [this] { runCommand(kCmdDialogInput); }, Qt::QueuedConnection);
+  }
+}
+
+void FrameView::paintOverlays(QPainter& painter) {
+  paintInputOverlays(painter);
+  const QPoint c = crossHair();
+  if (c.x() < 0) return;
+  const QPoint pointer = mapFromGlobal(QCursor::pos());
+  const bool near =
+      std::abs(pointer.x() - c.x()) < kNearPointer && std::abs(pointer.y() - c.y()) < kNearPointer;
+  // Inverted near the pointer, so that it shows on any colour under it.
+  if (near) painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+  painter.setPen(QPen(Qt::black, 0));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawLine(0, c.y(), kCrossHairReach, c.y());
+  painter.drawLine(c.x(), 0, c.x(), kCrossHairReach);
+  painter.drawRect(c.x() - kCrossHairBox, c.y() - kCrossHairBox, 2 * kCrossHairBox,
+                   2 * kCrossHairBox);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void FrameView::moveCrossHair(QPoint point) {
+  if (point == crossHair()) return;
+  input_.setCrossHair({point.x(), point.y()});
+  update();
+}
+
+void FrameView::leaveEvent(QEvent*) { moveCrossHair({-1, -1}); }
+
+void FrameView::wheelEvent(QWheelEvent* event) {
+  const Qt::KeyboardModifiers m = event->modifiers();
+  const WheelModifiers modifiers{m.testFlag(Qt::AltModifier), m.testFlag(Qt::ControlModifier),
+                                 m.testFlag(Qt::ShiftModifier)};
+  // With Alt some platforms turn the vertical wheel into a horizontal one.
+  const QPoint angle = event->angleDelta();
+  const int delta = angle.y() != 0 ? angle.y() : angle.x();
+  if (TurnWheel(session_.view, session_.paths, modifiers, delta)) redraw();
+  event->accept();
+}
+
+}  // namespace rerore

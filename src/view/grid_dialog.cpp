@@ -1,0 +1,59 @@
+#include "view/grid_dialog.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/constants.h"
+#include "model/parse_number.h"
+#include "model/user_messages.h"
+
+namespace rerore {
+
+GridDialog::GridDialog(float meshWidth, float snapRadius, QWidget* parent)
+    : QDialog(parent),
+      mesh_(new QLineEdit(this)),
+      snap_(new QLineEdit(this)),
+      meshWidth_(meshWidth),
+      snapRadius_(snapRadius) {
+  setWindowTitle("Meshwidth of the Grid");
+  mesh_->setObjectName("meshWidth");
+  snap_->setObjectName("snapRadius");
+  auto* fields = new QFormLayout;
+  fields->addRow("Mesh width [m]", mesh_);
+  fields->addRow("Snap radius [m]", snap_);
+  auto* ok = new QPushButton("OK", this);
+  auto* stop = new QPushButton("Stop", this);
+  auto* standard = new QPushButton("Default", this);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &GridDialog::accept);
+  connect(stop, &QPushButton::clicked, this, &GridDialog::reject);
+  connect(standard, &QPushButton::clicked, this,
+          [this] { showValues(kDefaultMeshWidth, kDefaultSnapRadius); });
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ok);
+  buttons->addWidget(stop);
+  buttons->addWidget(standard);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fields);
+  layout->addLayout(buttons);
+  showValues(meshWidth, snapRadius);
+  mesh_->setFocus();
+  mesh_->selectAll();
+}
+
+void GridDialog::showValues(float meshWidth, float snapRadius) {
+  mesh_->setText(QString::fromStdString(Format("%.2lf", double(meshWidth))));
+  snap_->setText(QString::fromStdString(Format("%.2lf", double(snapRadius))));
+}
+
+// The fields are taken as they are: no range check.
+void GridDialog::accept() {
+  meshWidth_ = parseNumber(mesh_->text().toStdString());
+  snapRadius_ = parseNumber(snap_->text().toStdString());
+  QDialog::accept();
+}
+
+}  // namespace rerore

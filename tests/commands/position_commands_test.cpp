@@ -1,0 +1,172 @@
+#include "commands/position_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "echo/echo_test_frames.h"
+#include "model/settings_files.h"
+
+namespace rerore {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+
+// Answers the name dialog from a list; nullopt (Stop) when it runs out.
+struct NameAnswers {
+  std::vector<std::string> names;
+  std::vector<std::string> prefills;
+  PositionNameRequest request() {
+    return [this](const std::string& prefill) -> std::optional<std::string> {
+      prefills.push_back(prefill);
+      if (prefills.size() > names.size()) return std::nullopt;
+      return names[prefills.size() - 1];
+    };
+  }
+};
+
+class PositionCommands : public ::testing::Test {
+ protected:
+  // The position in EXTR, the last one the program had open.
+  std::string Extr() const { return ReadFile(home.dir() / "VELTRANIX/EXTR").c_str(); }
+  // The session is at position `name`, and EXTR says so.
+  void ExpectAt(const std::string& name, int geometryPresent) const {
+    EXPECT_EQ(s.paths.extension, "." + name);
+    EXPECT_EQ(s.paths.positionName, name);
+    EXPECT_EQ(s.paths.positionDirectory, data.path() + "SDIR" + name + "/");
+    EXPECT_EQ(s.paths.geometryPresent, geometryPresent);
+    EXPECT_EQ(Extr(), "." + name);
+  }
+  test::SettingsHome home;
+  test::TempDir data;
+  Session s;
+  test::RecordingMessages messages;
+};
+
+TEST_F(PositionCommands, NewAsksToEraseAnUnchangedFrameAndToSaveAChangedOne) {
+  test::MakeCantileverFrame(s, data.path(), "007");
+  s.paths.geometryPresent = 1;
+  s.storedStateSum = ChangeSum(s.model.params);
+  NameAnswers names{{" 042 "}, {}};
+  messages.answers = {Answer::No, Answer::Yes};
+  EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Unchanged);
+  EXPECT_EQ(s.paths.extension, ".007");
+  EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Stay);
+  EXPECT_EQ(messages.texts().at(1), "New frame: New frame ? Erase screen?");
+  ExpectAt("NEW", 0);
+  EXPECT_EQ(s.model.params.elementCount, 2);  // the frame stays on the screen
+  EXPECT_TRUE(names.prefills.empty());
+
+  s.storedStateSum = ChangeSum(s.model.params) + 1;
+  messages.answers = {Answer::Cancel, Answer::Yes};
+  EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Unchanged);
+  EXPECT_EQ(messages.texts().at(2), "Erase: Save changes?");
+  // Yes on the unnamed position names it first.
+  EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Stay);
+  EXPECT_EQ(names.prefills, std::vector<std::string>{"NEW"});
+  EXPECT_TRUE(fs::is_directory(data / "SDIR042"));
+  EXPECT_EQ(s.paths.extension, ".NEW");
+}
+
+TEST_F(PositionCommands, StoreAsTrimsTheNameAndAsksAgainWhenTheFolderFails) {
+  test::UsePosition(s, data.path(), "001");
+  s.paths.geometryPresent = 1;
+  test::WriteFile(data / "SDIRBAD", "a file, not a folder");
+  NameAnswers names{{"  BAD ", " 017  "}, {}};
+  EXPECT_TRUE(StoreAs(s, messages, names.request()));
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Directory " + data.path() +
+                                                       "SDIRBAD cannot be generated!"});
+  EXPECT_EQ(names.prefills, (std::vector<std::string>{"001", "BAD"}));
+  ExpectAt("017", 0);
+  EXPECT_TRUE(test::ListDirectory(data / "SDIR017").empty());  // no data file yet
+
+  NameAnswers stop{{"BAD"}, {}};  // Stop after a failure keeps the name that failed
+  EXPECT_FALSE(StoreAs(s, messages, stop.request()));
+  EXPECT_EQ(s.paths.extension, ".BAD");
+  NameAnswers none;
+  EXPECT_FALSE(StoreAs(s, messages, none.request()));
+  EXPECT_EQ(s.paths.extension, ".BAD");
+}
+
+TEST_F(PositionCommands, StoreNamesAnUnnamedPositionBeforeWritingAnything) {
+  test::MakeCantileverFrame(s, data.path(), "NEW");
+  for (int j = 1; j <= 3; ++j) s.model.nodes[j].supportU = s.model.nodes[j].supportV = 0.0f;
+  s.model.nodes[1].supportU = s.model.nodes[1].supportV = s.model.nodes[1].supportPhi = 1.0f;
+  bool echoBeforeNaming = true;
+  const StoreOutcome outcome = Store(s, messages, [&](const std::string& prefill) {
+    echoBeforeNaming = test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT");
+    EXPECT_EQ(prefill, "NEW");
+    return std::optional<std::string>("CANT");
+  });
+  EXPECT_FALSE(echoBeforeNaming);
+  EXPECT_EQ(outcome.end, CommandEnd::Quit) << outcome.checkResult;  // a clamped cantilever
+  EXPECT_EQ(s.paths.extension, ".CANT");
+  EXPECT_TRUE(test::Exists(data / "SDIRCANT/ECHO_G.CANT.TXT"));
+  EXPECT_EQ(ReadFile(data / "SDIRCANT/GEOMETRY.CANT"), std::string("\1\0\0\0", 4));
+  EXPECT_FALSE(test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT"));
+}
+
+TEST_F(PositionCommands, OpenTakesTheNameAfterSdir) {
+  {
+    Session stored;
+    test::MakeCantileverFrame(stored, data.path(), "007");
+    EndProgram(stored);
+  }
+  test::UsePosition(s, data.path(), "001");
+  EXPECT_FALSE(OpenPosition(s, messages, data.path() + "POS7"));
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::string>{"No directory with a position!: " + data.path() + "POS7"});
+  EXPECT_EQ(s.paths.extension, ".001");
+
+  EXPECT_TRUE(OpenPosition(s, messages, data.path() + "SDIR007/"));
+  ExpectAt("007", 1);
+  EXPECT_EQ(s.model.params.elementCount, 2);
+  EXPECT_EQ(s.model.params.titleText(), "Position 007");
+  EXPECT_TRUE(s.view.resetZoomRequested);
+  EXPECT_EQ(messages.messages.size(), 1u);
+}
+
+TEST_F(PositionCommands, EndWritesTheEchoFileOnlyForACompleteModel) {
+  for (int missing = 0; missing < 3; ++missing) {
+    Session incomplete;
+    test::MakeCantileverFrame(incomplete, data.path(), "007");
+    RemoveFile(incomplete.paths.echoFile());
+    ModelParameters& p = incomplete.model.params;
+    (missing == 0 ? p.materialCount : missing == 1 ? p.elementCount : p.nodeCount) = 0;
+    EXPECT_EQ(EndProgram(incomplete), CommandEnd::Quit);
+    EXPECT_FALSE(test::Exists(incomplete.paths.echoFile())) << missing;
+  }
+  test::MakeCantileverFrame(s, data.path(), "007");
+  EXPECT_EQ(EndProgram(s), CommandEnd::Quit);
+  EXPECT_EQ(ReadFile(s.paths.echoFile()).substr(0, 21), "TITEL\r\nPosition 007\r\n");
+  EXPECT_FALSE(test::Exists(s.paths.file("GEOMETRY")));
+}
+
+TEST_F(PositionCommands, EchoEditReloadsOnlyAnEditedFile) {
+  test::MakeCantileverFrame(s, data.path(), "007");
+  s.storedStateSum = 0;
+  // The sum is taken before the echo file gives the blank title a name.
+  const uint32_t unnamed = ChangeSum(s.model.params);
+  const EchoEdit edit = BeginEchoEdit(s);
+  EXPECT_EQ(edit.path, data.path() + "SDIR007/ECHO_G.TMP.TXT");
+  EXPECT_EQ(s.storedStateSum, unnamed);
+  EXPECT_EQ(s.model.params.titleText(), "Position 007");
+  EXPECT_FALSE(FinishEchoEdit(s, messages, edit, true));  // OK without editing
+
+  std::string text = ReadFile(edit.path);
+  text.replace(text.find("6.00 3.50"), 9, "7.00 3.50");
+  test::WriteFile(edit.path, text);
+  fs::last_write_time(edit.path, edit.writtenAt + std::chrono::seconds(1));
+  EXPECT_FALSE(FinishEchoEdit(s, messages, edit, false));  // Cancel
+  EXPECT_EQ(s.model.elements[2].xb, 6.0f);
+  s.view.auxLineCount = 3;
+  EXPECT_TRUE(FinishEchoEdit(s, messages, edit, true));
+  EXPECT_EQ(s.model.elements[2].xb, 7.0f);
+  EXPECT_EQ(s.paths.loadedEchoName, "ECHO_G.TMP.TXT");
+  EXPECT_EQ(s.view.auxLineCount, 0);
+  EXPECT_TRUE(messages.messages.empty());
+}
+
+}  // namespace
+}  // namespace rerore

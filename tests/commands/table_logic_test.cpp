@@ -1,0 +1,336 @@
+// The concrete classes and the default modulus; what OK of the materials,
+// cross-sections, elements and nodes tables makes of the typed cells: the
+// model, the files and the messages.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+#include <tuple>
+
+#include "commands/concrete_modulus.h"
+#include "commands/default_modulus.h"
+#include "commands/element_table.h"
+#include "commands/material_table.h"
+#include "commands/node_table.h"
+#include "commands/section_table.h"
+#include "model/position_files.h"
+#include "support/test_support.h"
+
+namespace rerore {
+namespace {
+
+struct ClassCase {
+  const char* text;
+  bool secondTable;
+  int lastBefore;
+  float modulus;  // 0: no class number, no modulus
+  int lastAfter;
+};
+
+TEST(ConcreteModulus, CurrentAndOldClassesInBothTables) {
+  const ClassCase cases[] = {
+      {"c30/37", false, 0, 28300000.0f, 2},
+      {"C30/37", true, 0, 33000000.0f, 2},
+      {"C90/105", true, 0, 44000000.0f, 11},
+      {"C100/115", false, 0, 45200000.0f, 12},
+      // An unknown class keeps the class used last; 100 is not in the second table.
+      {"C12", false, 2, 28300000.0f, 2},
+      {"C100", true, 2, 33000000.0f, 2},
+      // Old classes and bare numbers leave the last class alone.
+      {"B10", false, 5, 22000000.0f, 5},
+      {"b55", true, 5, 39000000.0f, 5},
+      {"25", false, 5, 30000000.0f, 5},
+      {"B12", false, 5, 30000000.0f, 5},
+      {"45/55", false, 5, 37000000.0f, 5},
+      {"C", false, 3, 0.0f, 3},
+      {"B0", false, 3, 0.0f, 3},
+      {"/37", false, 3, 0.0f, 3},
+  };
+  for (const ClassCase& c : cases) {
+    int last = c.lastBefore;
+    EXPECT_EQ(ConcreteModulus(c.text, c.secondTable, last).value_or(0.0f), c.modulus) << c.text;
+    EXPECT_EQ(last, c.lastAfter) << c.text;
+  }
+}
+
+template <typename Word>
+Word At(const ModelParameters& p, size_t offset) {
+  Word value = 0;
+  std::memcpy(&value, p.bytes() + offset, sizeof value);
+  return value;
+}
+
+TEST(DefaultModulus, FollowsTheMaterialsInputAndKeepsAModulusAlreadySet) {
+  for (uint8_t flag : {0, 1}) {
+    ModelParameters p{};
+    p.materialInputState = 1;
+    p.modulusTableFlag = flag;
+    std::memset(p.bytes() + 110, 0x7F, 2);
+    ApplyDefaultModulus(p);
+    EXPECT_EQ(p.defaultModulus, flag != 0 ? 3.0e7 : 2.49e7);
+    EXPECT_EQ(At<int32_t>(p, 108), 20);  // a 32-bit word over two 16-bit fields
+    EXPECT_EQ(At<int16_t>(p, 68), -1);
+    EXPECT_EQ(At<int16_t>(p, 112), 0);
+  }
+  ModelParameters plain{};
+  ApplyDefaultModulus(plain);
+  EXPECT_EQ(plain.defaultModulus, 3.0e7);
+  EXPECT_EQ(At<int16_t>(plain, 68), 25);
+  EXPECT_EQ(At<int16_t>(plain, 108), -1);
+  EXPECT_EQ(At<int16_t>(plain, 112), 1);
+
+  ModelParameters set{};
+  set.defaultModulus = 2.67e7;
+  set.displayState68 = 3;
+  ApplyDefaultModulus(set);
+  EXPECT_EQ(set.defaultModulus, 2.67e7);
+  EXPECT_EQ(set.displayState68, 3);
+  EXPECT_EQ(set.defaultModulusSet, 0);
+}
+
+class TableLogic : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::UsePosition(session, data.path(), "001");
+    std::filesystem::create_directories(session.paths.positionDirectory);
+  }
+  // Rows of space-separated cells from column 1 on; "-" is an empty cell.
+  static CellTable Cells(int rows, int columns, std::initializer_list<const char*> texts) {
+    CellTable cells(rows, columns);
+    int row = 1;
+    for (const char* text : texts) {
+      std::istringstream in(text);
+      std::string word;
+      for (int column = 1; column < columns && in >> word; ++column)
+        cells.at(row, column) = word == "-" ? "" : word;
+      ++row;
+    }
+    return cells;
+  }
+  static CellTable Elements(std::initializer_list<const char*> texts) {
+    return Cells(kElementTableRows, kElementTableColumns, texts);
+  }
+  static CellTable Materials(std::initializer_list<const char*> texts) {
+    return Cells(kMaterialTableRows, kMaterialTableColumns, texts);
+  }
+  // Three nodes 2.5 m apart in NODES, the table as the dialog shows them.
+  CellTable ThreeNodes() {
+    session.model.params.nodeCount = 3;
+    for (int i = 1; i <= 3; ++i) {
+      session.model.nodes[i].number = static_cast<int16_t>(i);
+      session.model.nodes[i].x = 2.5f * static_cast<float>(i - 1);
+    }
+    WriteNodesFile(session.paths, session.model);
+    return ShownNodes();
+  }
+  CellTable ShownNodes() {
+    OpenNodeTable(session);
+    CellTable cells(kNodeTableRows, kNodeTableColumns);
+    FillNodeTable(session.model, cells);
+    return cells;
+  }
+  // The factors "u v phi" of one row.
+  static void SetFactors(CellTable& cells, int row, const std::string& factors) {
+    std::istringstream in(factors);
+    for (int column = kNodeUColumn; column <= kNodePhiColumn; ++column) in >> cells.at(row, column);
+  }
+  std::string file(const std::string& name) const { return session.paths.file(name); }
+
+  test::TempDir data;
+  Session session;
+  test::RecordingMessages messages;
+};
+
+TEST_F(TableLogic, FilledRowAfterAnIncompleteOneIsRefusedWithoutChanges) {
+  const ModelTables before = session.model;
+  EXPECT_FALSE(AcceptMaterialTable(session, Materials({"1 3E7", "2", "3 2E8"}), messages));
+  EXPECT_FALSE(AcceptSectionTable(
+      session, Cells(kSectionTableRows, kSectionTableColumns, {"-", "-", "0.2"}), messages));
+  EXPECT_FALSE(AcceptElementTable(
+      session, Elements({"0 0 4 0 1 1 1 1 0 0", "4 0 4 3", "4 3 0 3 1 1 1 1 0 0"}), messages));
+  ASSERT_EQ(messages.messages.size(), 3u);
+  EXPECT_EQ(messages.messages[0].text, "Row 2 is incomplete");
+  EXPECT_EQ(messages.messages[0].title, "Error");
+  EXPECT_EQ(messages.messages[1].text, "Row 1 is incomplete");
+  EXPECT_EQ(messages.messages[2].text, "Row 2 is incomplete");
+  for (const char* name : {"MATR", "CROSS", "ELEMENTS", "GEOMETRY"})
+    EXPECT_FALSE(test::Exists(file(name))) << name;
+  EXPECT_EQ(std::memcmp(&before.params, &session.model.params, sizeof before.params), 0);
+  EXPECT_EQ(session.model.materials[2].number, before.materials[2].number);
+}
+
+TEST_F(TableLogic, MaterialRowsBecomeTheFileAndShowAgainWhenReopened) {
+  OpenMaterialTable(session);
+  // A last row without modulus keeps its number but does not count.
+  ASSERT_TRUE(
+      AcceptMaterialTable(session, Materials({"C30/37 2.830E+07", "2 2.1E8", "7"}), messages));
+  const ModelTables& model = session.model;
+  EXPECT_EQ(model.params.materialCount, 2);
+  EXPECT_EQ(model.materials[1].number, 0);  // a class designation is no number
+  EXPECT_EQ(model.materials[2].number, 2);
+  EXPECT_EQ(model.materials[3].number, 7);
+  EXPECT_EQ(model.params.defaultModulus, 28300000.0);
+  EXPECT_TRUE(messages.messages.empty());
+
+  const std::string bytes = test::ReadFile(file("MATR"));
+  ASSERT_EQ(bytes.size(), 2 + 2 * sizeof(MaterialRecord));
+  EXPECT_EQ(bytes[0], 2);
+  float modulus = 0;
+  std::memcpy(&modulus, bytes.data() + 2 + sizeof(MaterialRecord) + 84, sizeof modulus);
+  EXPECT_FLOAT_EQ(modulus, 2.1e8f);
+
+  Session again;
+  test::UsePosition(again, data.path(), "001");
+  OpenMaterialTable(again);
+  CellTable shown(kMaterialTableRows, kMaterialTableColumns);
+  FillMaterialTable(again.model, shown);
+  EXPECT_EQ(shown.at(1, 1), "0");
+  EXPECT_EQ(shown.at(1, 2), "2.830E+07");
+  EXPECT_EQ(shown.at(2, 2), "2.100E+08");
+  EXPECT_TRUE(shown.empty(3, 1));
+}
+
+TEST_F(TableLogic, RowsBeyondTheCapacityAreRefused) {
+  CellTable materials(kMaterialTableRows + 1, kMaterialTableColumns);
+  for (int row = 1; row < materials.rows(); ++row) {
+    materials.at(row, 1) = std::to_string(row);
+    materials.at(row, 2) = "3E7";
+  }
+  EXPECT_FALSE(AcceptMaterialTable(session, materials, messages));
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].text, "Too many materials, max = 20");
+  EXPECT_FALSE(test::Exists(file("MATR")));
+
+  // Elements beyond 100 are dropped with a message, and the extent is not written.
+  CellTable elements(kElementTableRows + 1, kElementTableColumns);
+  for (int r = 1; r < elements.rows(); ++r)
+    for (int c = 1; c <= 10; ++c) elements.at(r, c) = c == 3 ? std::to_string(r) : "1";
+  EXPECT_TRUE(AcceptElementTable(session, elements, messages));
+  ASSERT_GE(messages.messages.size(), 2u);
+  EXPECT_EQ(messages.messages[1].text, "Too many elements 101, max = 100");
+  EXPECT_EQ(session.model.params.elementCount, 100);
+  EXPECT_FALSE(test::Exists(file("EXTENSIOR")));
+}
+
+TEST_F(TableLogic, OnlySectionRowsWithAllFourValuesCount) {
+  OpenSectionTable(session);
+  const CellTable cells =
+      Cells(kSectionTableRows, kSectionTableColumns, {"0.2 0.4 8E-2 1.067E-3", "0.3 0.5"});
+  ASSERT_TRUE(AcceptSectionTable(session, cells, messages));
+  const ModelTables& model = session.model;
+  EXPECT_EQ(model.params.crossSectionCount, 1);
+  EXPECT_FLOAT_EQ(model.crossSections[2].height, 0.5f);  // read, but not counted
+  const std::string bytes = test::ReadFile(file("CROSS"));
+  ASSERT_EQ(bytes.size(), 2 + sizeof(CrossSectionRecord));
+  float area = 0;
+  std::memcpy(&area, bytes.data() + 2 + 100, sizeof area);
+  EXPECT_FLOAT_EQ(area, 0.08f);
+}
+
+TEST_F(TableLogic, OneElementRowGivesTwoNodesAndTheGeometryFiles) {
+  session.check.checkResult = 4;
+  // An incomplete last row is kept but not counted.
+  ASSERT_TRUE(AcceptElementTable(session, Elements({"0 0 5 0 1 1 1 1 0 0", "5 0 5 3"}), messages));
+  const ModelTables& model = session.model;
+  ASSERT_EQ(model.params.elementCount, 1);
+  EXPECT_FLOAT_EQ(model.elements[1].length, 5.0f);
+  EXPECT_FLOAT_EQ(model.elements[2].zb, -3.0f);
+  EXPECT_EQ(model.params.nodeCount, 2);
+  EXPECT_EQ(model.params.geometryEntered, 1);
+  EXPECT_EQ(model.params.inputState4, 1);
+  EXPECT_EQ(model.params.inputState52, 1);
+  EXPECT_EQ(session.check.checkResult, 0);
+  EXPECT_EQ(test::ReadFile(file("GEOMETRY")), std::string("\1\0\0\0", 4));
+  EXPECT_EQ(test::ReadFile(file("ELEMENTS")).size(), 2 + sizeof(ElementRecord));
+  DrawingExtents extents{};
+  ASSERT_TRUE(ReadExtentFile(session.paths, extents));
+  EXPECT_FLOAT_EQ(extents.xmax, 5.0f);
+  EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(TableLogic, EmptyElementsTableLeavesTheEmptyDrawing) {
+  ASSERT_TRUE(AcceptElementTable(session, Elements({}), messages));
+  EXPECT_EQ(session.model.params.elementCount, 0);
+  const DrawingExtents& e = session.view.extents;
+  EXPECT_EQ(std::vector<float>({e.xmin, e.ymin, e.xmax, e.ymax}),
+            std::vector<float>({-3.0f, -2.0f, 47.0f, 28.0f}));
+  EXPECT_FALSE(session.view.autoScale);
+  EXPECT_EQ(session.view.unitsPerMetre, 100);
+  EXPECT_TRUE(test::Exists(file("GEOMETRY")));
+}
+
+TEST_F(TableLogic, UntouchedCoordinatesKeepTheirFullPrecision) {
+  ModelTables& model = session.model;
+  CellTable nodes = ThreeNodes();
+  model.nodes[2].x = 2.504321f;
+  WriteNodesFile(session.paths, model);
+  ASSERT_TRUE(AcceptNodeTable(session, nodes, messages));
+  EXPECT_EQ(model.nodes[2].x, 2.504321f);
+  EXPECT_EQ(model.nodes[2].z, -0.0f);
+
+  model.params.elementCount = 1;
+  SetElementLeft(model.elements[1], 0.0f, 0.0f);
+  SetElementRight(model.elements[1], 9.807853f, 1.950903f);
+  CellTable shown(kElementTableRows, kElementTableColumns);
+  FillElementTable(model, shown);
+  ASSERT_TRUE(AcceptElementTable(session, shown, messages));
+  EXPECT_EQ(model.elements[1].xb, 9.807853f);
+  shown.at(1, 3) = "9.5";
+  ASSERT_TRUE(AcceptElementTable(session, shown, messages));
+  EXPECT_EQ(model.elements[1].xb, 9.5f);
+}
+
+TEST_F(TableLogic, NodeFactorsBecomeSupportRowsAfreshOnEachOk) {
+  CellTable cells = ThreeNodes();
+  SetFactors(cells, 1, "1 1 0");
+  SetFactors(cells, 2, "0 1 0");
+  cells.at(3, 3) = "-0.5";
+  ASSERT_TRUE(AcceptNodeTable(session, cells, messages));
+  const ModelTables& model = session.model;
+  EXPECT_EQ(model.params.nodeCount, 3);
+  ASSERT_EQ(model.params.supportCount, 3);
+  const SupportRecord& second = model.supports[2];
+  EXPECT_EQ(std::tuple(second.node, second.givenU, second.givenV, second.givenPhi),
+            std::tuple(2, 0, 1, 0));
+  EXPECT_EQ(model.supports[3].node, 3);
+  EXPECT_FLOAT_EQ(model.supports[3].factorU, 0.5f);  // the sign goes
+  EXPECT_EQ(model.nodes[3].supportedU, 1);
+
+  const std::string bytes = test::ReadFile(file("LKNOTENR"));
+  ASSERT_EQ(bytes.size(), 2 + 3 * sizeof(SupportRecord));
+  EXPECT_EQ(bytes[0], 3);
+  EXPECT_EQ(bytes[2 + sizeof(SupportRecord) + 29], 1);  // givenV of node 2
+
+  // All factors 0 make no support; no row stays from the former OK.
+  cells = ShownNodes();
+  SetFactors(cells, 1, "0 0 0");
+  SetFactors(cells, 2, "1 0 0");
+  SetFactors(cells, 3, "0 0 0");
+  ASSERT_TRUE(AcceptNodeTable(session, cells, messages));
+  ASSERT_EQ(model.params.supportCount, 1);
+  EXPECT_EQ(std::tuple(model.supports[1].node, model.supports[1].givenU, model.supports[1].givenV),
+            std::tuple(2, 1, 0));
+  EXPECT_EQ(model.nodes[2].supportedV, 0);
+  EXPECT_EQ(model.nodes[3].supportedU, 0);
+}
+
+TEST_F(TableLogic, MoreSupportedNodesThanSupportRowsAreRefused) {
+  ModelTables& model = session.model;
+  model.params.nodeCount = kMaxSupports + 1;
+  for (int i = 1; i <= kMaxSupports + 1; ++i) model.nodes[i].supportV = 1.0f;
+  WriteNodesFile(session.paths, model);
+  CellTable cells = ShownNodes();
+  const std::string before = test::ReadFile(file("NODES"));
+  EXPECT_FALSE(AcceptNodeTable(session, cells, messages));
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].text, "Too many supports, max = 100");
+  EXPECT_EQ(messages.messages[0].title, "Error");
+  EXPECT_EQ(test::ReadFile(file("NODES")), before);
+  EXPECT_FALSE(test::Exists(file("LKNOTENR")));
+  cells.at(kMaxSupports + 1, 4) = "0";  // one support fewer is accepted
+  EXPECT_TRUE(AcceptNodeTable(session, cells, messages));
+  EXPECT_EQ(model.params.supportCount, kMaxSupports);
+}
+
+}  // namespace
+}  // namespace rerore

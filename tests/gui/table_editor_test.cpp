@@ -1,0 +1,383 @@
+// The table editor's keyboard, clipboard and completions, typed as a user
+// types them; its list files and printing.
+#include "tables/table_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextItem>
+#include <algorithm>
+
+#include "support/test_support.h"
+#include "table_test_support.h"
+#include "tables/cell_editor.h"
+#include "tables/table_globals.h"
+#include "tables/table_setup.h"
+
+namespace rerore {
+namespace {
+
+// A grid shaped like the elements table: coordinates, then whole numbers.
+std::vector<GridColumn> ElementColumns() {
+  std::vector<GridColumn> columns{{"Element", 0, 1.0}};
+  for (const char* header : {"xa [m]", "ya [m]", "xb [m]", "yb [m]"})
+    columns.push_back({header, kClassDecimal, 1.0});
+  for (const char* header : {"Mat.", "Sect.", "C", "T", "H left", "H right"})
+    columns.push_back({header, kClassWhole, 0.8});
+  return columns;
+}
+
+class GridTest : public ::testing::Test {
+ protected:
+  void Open(int kind, int rows, const std::vector<GridColumn>& columns) {
+    SetUpTable(grid, kind, rows, columns);
+    grid.resize(900, 300);
+    test::ShowActive(grid);
+    grid.editCell(1, 1);
+  }
+  void OpenElements() { Open(kTableElements, 101, ElementColumns()); }
+  void Fill(int row, const QString& texts) {
+    const QStringList fields = texts.split('|');
+    for (int c = 0; c < fields.size(); ++c) grid.setItemText(row, c + 1, fields[c]);
+  }
+  // Closes the editor and puts the keyboard on the grid at (row, column).
+  void FocusOn(int row, int column) {
+    grid.editCell(row, column);
+    test::Press(Qt::Key_Escape);
+  }
+  bool FocusIs(int row, int column) const {
+    return grid.focusRow() == row && grid.focusColumn() == column;
+  }
+
+  TableEditor grid;
+};
+
+TEST_F(GridTest, EndedEditKeepsOnlyTheCharactersOfTheColumnsClass) {
+  Open(kTableNone, 5,
+       {{"", 0, 1},
+        {"plain", kClassDecimal, 1},
+        {"exponent", kClassExponent, 1},
+        {"class", kClassConcrete, 1},
+        {"any", kClassAny, 1}});
+  test::Type("abc");
+  test::Press(Qt::Key_Right);
+  test::Type("2,5e3");
+  test::Press(Qt::Key_Right);
+  test::Type("c30/37x");
+  test::Press(Qt::Key_Right);
+  test::Type("x,y");
+  test::Press(Qt::Key_Down);
+  EXPECT_EQ(test::RowText(grid, 1), "|2.5E3|C30/37|x.y");
+  EXPECT_TRUE(grid.modified());
+}
+
+TEST_F(GridTest, EscapeRestoresTheTextKeysMarkAChangeAndCellsHold141Characters) {
+  OpenElements();
+  EXPECT_FALSE(tableChanged);
+  Fill(1, "1.5");
+  grid.editCell(1, 1);
+  test::Type("7");
+  EXPECT_TRUE(tableChanged);
+  test::Type("\x1b");
+  EXPECT_EQ(grid.getItemText(1, 1), "1.5");
+  EXPECT_FALSE(grid.isEditing());
+  EXPECT_FALSE(grid.modified());
+  tableChanged = false;
+  test::Press(Qt::Key_Down);
+  EXPECT_TRUE(tableChanged);
+  // A cell holds at most 141 characters, typed or set.
+  grid.editCell(3, 1);
+  test::Type(QString(150, '7') + "\r");
+  EXPECT_EQ(grid.getItemText(3, 1), QString(141, '7'));
+  grid.setItemText(4, 1, QString(200, '1'));
+  EXPECT_EQ(grid.getItemText(4, 1).size(), 141);
+}
+
+TEST_F(GridTest, EditorReopensOnTheNextCellAfterReturnAndArrows) {
+  OpenElements();
+  test::Type("1\r");
+  EXPECT_TRUE(FocusIs(1, 2));
+  EXPECT_TRUE(grid.isEditing());
+  test::Type("2");
+  test::Press(Qt::Key_Down);
+  EXPECT_TRUE(FocusIs(2, 2));
+  EXPECT_EQ(QApplication::focusWidget(), grid.inPlaceEdit());
+  test::Type("3");
+  test::Press(Qt::Key_Left);
+  EXPECT_TRUE(FocusIs(2, 1));
+  EXPECT_EQ(test::RowText(grid, 1).left(3), "1|2");
+  EXPECT_EQ(grid.getItemText(2, 2), "3");
+  test::Type("9\t");  // Tab ends the edit but is not taken as a move
+  EXPECT_FALSE(grid.isEditing());
+  EXPECT_TRUE(FocusIs(2, 1));
+  EXPECT_EQ(grid.getItemText(2, 1), "9");
+}
+
+TEST_F(GridTest, MovesStayInsideTheData) {
+  OpenElements();
+  struct Move {
+    int row, column, key;
+    Qt::KeyboardModifiers modifiers;
+    int toRow, toColumn;
+  };
+  const Move moves[] = {
+      {1, 1, Qt::Key_Up, {}, 1, 1},
+      {1, 1, Qt::Key_Left, {}, 1, 1},
+      {1, 1, Qt::Key_Backtab, Qt::ShiftModifier, 1, 1},
+      {1, 10, Qt::Key_Right, {}, 1, 10},
+      {1, 10, Qt::Key_Tab, {}, 2, 1},
+      {2, 1, Qt::Key_Backtab, Qt::ShiftModifier, 1, 10},
+      {100, 10, Qt::Key_Down, {}, 100, 10},
+      {100, 10, Qt::Key_Tab, {}, 100, 10},
+      {1, 2, Qt::Key_End, {}, 100, 2},
+      {100, 2, Qt::Key_PageDown, {}, 100, 2},
+      {100, 2, Qt::Key_Home, {}, 1, 2},
+      {3, 2, Qt::Key_PageUp, {}, 1, 2},  // cannot scroll: to the first data row
+  };
+  for (const Move& m : moves) {
+    FocusOn(m.row, m.column);
+    test::Press(m.key, m.modifiers);
+    EXPECT_TRUE(FocusIs(m.toRow, m.toColumn))
+        << "key " << m.key << " at " << m.row << "," << m.column;
+  }
+  EXPECT_EQ(grid.verticalScrollBar()->value(), 0);
+  // Page Down moves by the rows it scrolls.
+  const int page = grid.verticalScrollBar()->pageStep();
+  ASSERT_GT(page, 1);
+  test::Press(Qt::Key_PageDown);
+  EXPECT_TRUE(FocusIs(1 + page, 2));
+}
+
+TEST_F(GridTest, ReturnCopiesFromAboveOnlyBelowTheFirstRow) {
+  OpenElements();
+  test::Type("\r");
+  EXPECT_TRUE(FocusIs(1, 1));
+  EXPECT_FALSE(grid.modified());
+  Fill(1, "2.5|0|||");
+  FocusOn(2, 1);
+  test::Press(Qt::Key_Return);
+  EXPECT_EQ(grid.getItemText(2, 1), "2.5");
+  EXPECT_TRUE(FocusIs(2, 2));
+  EXPECT_TRUE(grid.modified());
+  FocusOn(2, 3);  // the cell above is empty too: only the focus moves
+  test::Press(Qt::Key_Return);
+  EXPECT_EQ(grid.getItemText(2, 3), "");
+  EXPECT_TRUE(FocusIs(2, 4));
+  FocusOn(100, 10);
+  test::Press(Qt::Key_Return);
+  EXPECT_TRUE(FocusIs(100, 10));
+}
+
+TEST_F(GridTest, ChainOfElementsTypedPointAfterPoint) {
+  OpenElements();
+  test::Type("0\r0\r4\r0\r");
+  EXPECT_EQ(test::RowText(grid, 1), "0|0|4|0|1|1|1|1|0|0");
+  EXPECT_TRUE(FocusIs(2, 1));
+  // Through the filled row with Return: after T the next element starts
+  // where this one ended.
+  test::Press(Qt::Key_Up);
+  test::Type("0\r0\r4\r0\r1\r1\r1\r1\r");
+  EXPECT_TRUE(FocusIs(2, 3));
+  EXPECT_EQ(test::RowText(grid, 2), "4|0||||||||");
+  test::Type("4\r3\r");
+  EXPECT_EQ(test::RowText(grid, 2), "4|0|4|3|1|1|1|1|0|0");
+  EXPECT_TRUE(FocusIs(3, 1));
+}
+
+TEST_F(GridTest, F5CopiesDownwardAndFollows) {
+  OpenElements();
+  test::Type("3.5");
+  test::Press(Qt::Key_F5);
+  test::Press(Qt::Key_F5);
+  EXPECT_TRUE(FocusIs(3, 1));
+  EXPECT_EQ(grid.getItemText(2, 1), "3.5");
+  EXPECT_EQ(grid.getItemText(3, 1), "3.5");
+  FocusOn(100, 1);
+  grid.setItemText(100, 1, "9");
+  test::Press(Qt::Key_F5);
+  EXPECT_TRUE(FocusIs(100, 1));
+}
+
+TEST_F(GridTest, InsertLineLosesTheLastRowAndDeleteLineEmptiesIt) {
+  Open(kTableNone, 4, {{"", 0, 1}, {"a", kClassDecimal, 1}, {"b", kClassDecimal, 1}});
+  Fill(1, "1|10");
+  Fill(2, "2|20");
+  Fill(3, "3|30");
+  FocusOn(2, 2);
+  test::Press(Qt::Key_I, Qt::ControlModifier);
+  EXPECT_EQ(test::RowText(grid, 1), "1|10");
+  EXPECT_EQ(test::RowText(grid, 2), "|");
+  EXPECT_EQ(test::RowText(grid, 3), "2|20");
+  EXPECT_TRUE(FocusIs(3, 1));
+  test::Press(Qt::Key_L, Qt::ControlModifier);  // on the last row: only cleared
+  EXPECT_EQ(test::RowText(grid, 3), "|20");
+  FocusOn(1, 2);
+  test::Press(Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+  EXPECT_EQ(test::RowText(grid, 1), "|");
+  EXPECT_EQ(test::RowText(grid, 2), "|20");
+  EXPECT_EQ(test::RowText(grid, 3), "|");
+  EXPECT_TRUE(FocusIs(1, 1));
+  test::Press(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+  EXPECT_EQ(test::RowText(grid, 3), "|20");
+}
+
+TEST_F(GridTest, ClipboardCarriesTabSeparatedRows) {
+  OpenElements();
+  Fill(1, "1|2|3|4");
+  Fill(2, "5|6|7|8");
+  FocusOn(1, 2);
+  grid.setSelection({1, 2, 2, 3});
+  test::Press(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "2\t3\n6\t7\n");
+  FocusOn(5, 3);
+  test::Press(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(test::RowText(grid, 5).left(7), "||2|3||");
+  EXPECT_EQ(test::RowText(grid, 6).left(7), "||6|7||");
+  // Text from elsewhere is filtered like typed text; the block ends at the
+  // table's edge.
+  QApplication::clipboard()->setText("1,5\tx\r\n7\t8\t9\t10\t11\t12\t13\t14\t15\t16\t17\n");
+  FocusOn(8, 9);
+  test::Press(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(grid.getItemText(8, 9), "15");  // whole numbers: the point goes
+  EXPECT_EQ(grid.getItemText(9, 9), "7");
+  EXPECT_EQ(grid.getItemText(9, 10), "8");
+  FocusOn(5, 3);
+  grid.setSelection({5, 3, 6, 4});
+  test::Press(Qt::Key_Delete);
+  EXPECT_EQ(test::RowText(grid, 5), "|||||||||");
+  EXPECT_EQ(QApplication::clipboard()->text(), "2\t3\n6\t7\n");
+}
+
+TEST_F(GridTest, ControlArrowsCopySideways) {
+  OpenElements();
+  Fill(1, "1|2");
+  FocusOn(1, 2);
+  test::Press(Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_EQ(grid.getItemText(1, 3), "2");
+  EXPECT_TRUE(FocusIs(1, 4));
+  FocusOn(1, 3);
+  test::Press(Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_EQ(grid.getItemText(1, 2), "2");
+  EXPECT_TRUE(FocusIs(1, 3));
+  grid.setItemText(1, 10, "1");
+  FocusOn(1, 10);
+  test::Press(Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_EQ(grid.getItemText(1, 9), "1");
+  EXPECT_TRUE(FocusIs(1, 9));
+  FocusOn(1, 1);
+  test::Press(Qt::Key_Left, Qt::ControlModifier);  // never into the labels
+  EXPECT_EQ(grid.getItemText(1, 0), "1");
+}
+
+std::vector<GridColumn> MaterialColumns() {
+  return {{"", 0, 0.5}, {"Nr.", kClassConcrete, 1.5}, {"E-Modulus [kN/m2]", kClassExponent, 1.5}};
+}
+
+TEST(GridListFile, SavedTableLoadsBackWithHeaderAndLabels) {
+  test::TempDir dir;
+  TableEditor grid;
+  SetUpTable(grid, kTableMaterials, 21, MaterialColumns());
+  grid.setItemText(1, 1, "1");
+  grid.setItemText(1, 2, "2.670E+07");
+  grid.setItemText(2, 1, "C30/37");
+  grid.setItemText(2, 2, "2.830E+07");
+  const std::string path = dir / "Material.001";
+  ASSERT_TRUE(grid.saveList(QString::fromStdString(path)));
+  const std::string text = test::ReadFile(path);
+  const std::string start =
+      ",Nr.,E-Modulus [kN/m2]\n,Nr.,E-Modulus [kN/m2]\n1,1,2.670E+07\n2,C30/37,2.830E+07\n3,,\n";
+  EXPECT_EQ(text.substr(0, start.size()), start);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 22);
+
+  TableEditor other;
+  SetUpTable(other, kTableMaterials, 21, MaterialColumns());
+  other.setItemText(0, 1, "changed");
+  other.setItemText(4, 0, "x");
+  other.setItemText(5, 2, "9");
+  ASSERT_TRUE(other.loadList(QString::fromStdString(path)));
+  EXPECT_TRUE(tableChanged);
+  for (int r = 0; r < 21; ++r)
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(other.getItemText(r, c), grid.getItemText(r, c));
+}
+
+TEST(GridListFile, LoadingKeepsToTheTableAndFileErrorsAreReported) {
+  test::TempDir dir;
+  test::RecordingMessages messages;
+  TableEditor grid;
+  grid.setMessages(&messages);
+  SetUpTable(grid, kTableNone, 3, MaterialColumns());
+  // The first line is skipped; lines and fields beyond the table are dropped.
+  test::WriteFile(dir / "list", "skipped\r\nh0,h1,h2,h3\r\n1,a,b,c,d\r\n2,x\r\n3,y,z\r\n");
+  grid.setItemText(2, 2, "kept");
+  ASSERT_TRUE(grid.loadList(QString::fromStdString(dir / "list")));
+  EXPECT_EQ(grid.getItemText(0, 2), "h2");
+  EXPECT_EQ(test::RowText(grid, 1), "a|b");
+  EXPECT_EQ(test::RowText(grid, 2), "x|kept");
+  EXPECT_TRUE(messages.messages.empty());
+
+  EXPECT_FALSE(grid.loadList(QString::fromStdString(dir / "missing")));
+  EXPECT_FALSE(grid.saveList(QString::fromStdString(dir / "no/such/dir/list")));
+  ASSERT_EQ(messages.messages.size(), 2u);
+  EXPECT_EQ(messages.messages[0].title, "Error");
+  EXPECT_FALSE(messages.messages[0].text.empty());
+  EXPECT_FALSE(test::Exists(dir / "no"));
+}
+
+// A paint engine that keeps the texts drawn with it.
+class TextRecorder : public QPaintEngine {
+ public:
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  void updateState(const QPaintEngineState&) override {}
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+  void drawTextItem(const QPointF&, const QTextItem& item) override {
+    texts.push_back(item.text());
+    families.push_back(item.font().family());
+  }
+  Type type() const override { return User; }
+  std::vector<QString> texts;
+  std::vector<QString> families;
+};
+
+// An 800 x 400 page whose painter records the texts instead of drawing.
+class Paper : public QImage {
+ public:
+  Paper() : QImage(800, 400, QImage::Format_RGB32) {}
+  QPaintEngine* paintEngine() const override { return &engine; }
+  mutable TextRecorder engine;
+};
+
+TEST(GridPrint, RowsUpToTheFirstEmptyOnePageByPageWithFooters) {
+  TableEditor grid;
+  SetUpTable(grid, kTableMaterials, 21, MaterialColumns());
+  for (int r = 1; r <= 15; ++r) grid.setItemText(r, 1, QString("m%1").arg(r));
+  grid.setPrintRowLimit(grid.firstEmptyRowLimit());
+  EXPECT_EQ(grid.printRowLimit(), 17);
+  Paper paper;
+  int pages = 1;
+  {
+    QPainter painter(&paper);
+    grid.printPages(painter, QRect(0, 0, 800, 400), [&pages] { ++pages; });
+  }
+  const auto& texts = paper.engine.texts;
+  ASSERT_GT(pages, 1);
+  QStringList footers, expected;
+  for (const QString& text : texts)
+    if (text.startsWith("Page ")) footers << text;
+  for (int p = 1; p <= pages; ++p) expected << QString("Page %1 of %2").arg(p).arg(pages);
+  EXPECT_EQ(footers, expected);
+  auto printed = [&](const QString& text) { return std::ranges::count(texts, text) > 0; };
+  EXPECT_TRUE(printed("E-Modulus [kN/m2]"));
+  EXPECT_TRUE(printed("m15"));
+  EXPECT_TRUE(printed("16"));  // the first empty row still prints
+  EXPECT_FALSE(printed("17"));
+  for (const QString& family : paper.engine.families) EXPECT_EQ(family, "Times New Roman");
+}
+
+}  // namespace
+}  // namespace rerore
