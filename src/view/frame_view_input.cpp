@@ -68,9 +68,10 @@ InputKey KeyOf(const QKeyEvent* e) {
 void FrameView::registerInputCommands() {
   const InputState& s = input_.state();
   const auto flag = [](const bool& value) { return [&value] { return value; }; };
+  const auto in = [&s](InputMode mode) { return [&s, mode] { return s.mode == mode; }; };
   setCommand(
       kCmdGraphicalInput, [this] { perform(input_.graphicalInputCommand()); },
-      flag(s.graphicalInput));
+      in(InputMode::Drawing));
   setCommand(
       kCmdGrid, [this] { perform(input_.gridCommand()); }, flag(session_.view.grid.on));
   setCommand(
@@ -78,11 +79,14 @@ void FrameView::registerInputCommands() {
   setCommand(
       kCmdZoom, [this] { perform(input_.zoomCommand(clock_())); }, flag(s.zoomMode));
   setCommand(
-      kCmdWindowMode, [this] { perform(input_.windowCommand()); }, flag(s.windowMode));
+      kCmdWindowMode, [this] { perform(input_.windowCommand()); },
+      [this] { return input_.windowMode(); });
   setCommand(
-      kCmdAuxHorizontal, [this] { perform(input_.auxLineCommand(false)); }, flag(s.auxHorizontal));
+      kCmdAuxHorizontal, [this] { perform(input_.auxLineCommand(false)); },
+      in(InputMode::AuxHorizontal));
   setCommand(
-      kCmdAuxVertical, [this] { perform(input_.auxLineCommand(true)); }, flag(s.auxVertical));
+      kCmdAuxVertical, [this] { perform(input_.auxLineCommand(true)); },
+      in(InputMode::AuxVertical));
   clock_ = TickCount;
 }
 

@@ -57,7 +57,7 @@ TEST(GraphicalInput, TheHundredAndFirstElementIsRefusedAndEndsTheChain) {
   ASSERT_EQ(d.messages.messages.size(), 1u);
   EXPECT_EQ(d.messages.messages[0].text, "Too many elements, max = 100");
   EXPECT_EQ(d.messages.messages[0].title, "Error");
-  EXPECT_EQ(d.input.state().lineStage, 0);
+  EXPECT_EQ(d.input.state().stage, ChainStage::NoStart);
 }
 
 // The one-second rule itself is driven through the real view's keys.
@@ -76,8 +76,7 @@ TEST(EscapeKey, StopsGraphicalInputWithOrWithoutAChain) {
     d.input.graphicalInputCommand();
     if (chain) d.click(1, 1);
     d.key(InputKey::Escape);
-    EXPECT_FALSE(d.input.state().graphicalInput);
-    EXPECT_EQ(d.input.state().lineStage, 0);
+    EXPECT_EQ(d.input.state().mode, InputMode::Idle);
     EXPECT_TRUE(d.did(InputActionKind::CloseHint));
     EXPECT_FALSE(d.did(InputActionKind::RunEnd));
   }
@@ -92,10 +91,10 @@ TEST(EscapeKey, LeavesAZoomFirstAndTheChainResumesAtTheStartPoint) {
   d.paint();
   d.key(InputKey::Escape);
   EXPECT_FALSE(d.mapping.zoomed());
-  EXPECT_TRUE(d.input.state().graphicalInput);
+  EXPECT_EQ(d.input.state().mode, InputMode::Drawing);
   d.paint();
   d.move(d.at(5, 2));
-  EXPECT_EQ(d.input.state().lineStage, 1);
+  EXPECT_EQ(d.input.state().stage, ChainStage::Started);
   const DevicePoint start = d.at(4, 1);
   EXPECT_NEAR(d.input.state().rubberStart.x, start.x, 1);
   EXPECT_NEAR(d.input.state().rubberStart.y, start.y, 1);
@@ -108,12 +107,12 @@ TEST(EscapeKey, AShiftDragZoomsInTheMiddleOfAChainWhichThenGoesOn) {
   d.click(4, 1);
   const DevicePoint p = d.at(4, 1);
   d.move({p.x + 40, p.y - 40}, {.left = true, .shift = true});
-  EXPECT_TRUE(d.input.state().resumePrepared);
+  EXPECT_EQ(d.input.state().resume, ChainResume::AwaitingPaint);
   d.last = d.input.leftButtonUp({p.x + 40, p.y - 40});
   EXPECT_TRUE(d.mapping.zoomed());
   d.paint();
   d.move(d.mapping.toDevice(4.2f, 1.2f));
-  EXPECT_EQ(d.input.state().lineStage, 1);
+  EXPECT_EQ(d.input.state().stage, ChainStage::Started);
   EXPECT_EQ(d.input.state().rubberStart.x, d.mapping.toDevice(4, 1).x);
   d.click(4.4f, 1.0f);
   ASSERT_EQ(d.elementCount(), 2);
@@ -124,12 +123,12 @@ TEST(InputModes, SpacePausesAndAResetKeepsTheGridAndTheHingeMode) {
   Drawing d;
   d.input.graphicalInputCommand();
   d.key(InputKey::Space);
-  EXPECT_FALSE(d.input.state().graphicalInput);
+  EXPECT_EQ(d.input.state().mode, InputMode::Idle);
   d.session.view.grid.on = true;
   d.input.hingeCommand();
   d.input.auxLineCommand(true);
   EXPECT_EQ(d.input.state().promptText, " X = ");
-  EXPECT_TRUE(d.input.lineModeActive());
+  EXPECT_EQ(d.input.state().mode, InputMode::AuxVertical);
   InputActions out;
   d.input.resetInputModes(out);
   EXPECT_FALSE(d.input.anyModeActive());
@@ -143,12 +142,11 @@ TEST(InputModes, DialogInputEndsAChainAndWaitsForANewStart) {
   d.input.graphicalInputCommand();
   d.click(1, 1);
   d.input.prepareDialogInput();
-  EXPECT_FALSE(d.input.state().graphicalInput);
-  EXPECT_EQ(d.input.state().lineStage, 0);
-  EXPECT_TRUE(d.input.state().rubberActive);
+  EXPECT_EQ(d.input.state().mode, InputMode::Idle);
+  EXPECT_EQ(d.input.state().rubber, RubberBand::Armed);
   d.click(2, 1);  // outside line input: no element, no chain
   EXPECT_EQ(d.elementCount(), 0);
-  EXPECT_EQ(d.input.state().lineStage, 0);
+  EXPECT_EQ(d.input.state().stage, ChainStage::NoStart);
 }
 
 }  // namespace

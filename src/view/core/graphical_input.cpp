@@ -20,24 +20,37 @@ bool LeftWithShift(MouseFlags f) { return f.left && f.shift && !f.right && !f.mi
 GraphicalInput::GraphicalInput(Session& session, WorldMapping& mapping, UserMessages& messages)
     : session_(session), mapping_(mapping), messages_(&messages) {}
 
-bool GraphicalInput::lineModeActive() const {
-  return state_.lineInput || state_.auxHorizontal || state_.auxVertical || state_.windowMode;
+bool GraphicalInput::lineInput() const {
+  const InputMode m = state_.mode;
+  return m == InputMode::Drawing || m == InputMode::AuxHorizontal || m == InputMode::AuxVertical;
 }
 
-bool GraphicalInput::anyModeActive() const {
-  return state_.graphicalInput || lineModeActive() || state_.zoomMode;
+bool GraphicalInput::windowMode() const {
+  return state_.mode == InputMode::Window || state_.mode == InputMode::WindowDrawn;
 }
 
 bool GraphicalInput::showsRubberLine() const {
-  return state_.rubberActive && !state_.rectangleDrag && state_.lineStage > 0;
+  return state_.rubber == RubberBand::Armed && state_.stage != ChainStage::NoStart;
+}
+
+void GraphicalInput::setMode(InputMode mode) {
+  state_.mode = mode;
+  state_.stage = ChainStage::NoStart;
+  state_.resume = ChainResume::None;
+  state_.keyboardCursor.reset();
+  state_.cursorText.clear();
+}
+
+// A rectangle being dragged stays one.
+void GraphicalInput::armRubber() {
+  if (state_.rubber == RubberBand::Off) state_.rubber = RubberBand::Armed;
 }
 
 OrthogonalLock GraphicalInput::lockToRubberStart(DevicePoint& p) {
   if (!state_.orthogonal) return OrthogonalLock::None;
   const OrthogonalLock lock = ChooseLock(state_.rubberStart, p);
   p = LockPoint(state_.rubberStart, p, lock);
-  state_.horizontalLock = lock == OrthogonalLock::Horizontal;
-  state_.verticalLock = lock == OrthogonalLock::Vertical;
+  state_.lock = lock;
   return lock;
 }
 
@@ -74,8 +87,8 @@ InputActions GraphicalInput::leftButtonDown(DevicePoint p, MouseFlags) {
       return out;
     }
   }
-  if (state_.lineStage == 0) {
-    if (!state_.lineInput) {
+  if (state_.stage == ChainStage::NoStart) {
+    if (!lineInput()) {
       state_.cursorPoint = toWorld(p);
       const int k = PickElement(session_.model, mapping_.pickTolerance(), state_.cursorPoint);
       if (k != 0) {
@@ -85,18 +98,18 @@ InputActions GraphicalInput::leftButtonDown(DevicePoint p, MouseFlags) {
       }
     }
     state_.rubberStart = state_.rubberEnd = p;
-    state_.rubberActive = true;
-    if (state_.windowMode) state_.windowCorner = toWorld(p);
-    if (state_.lineInput) startChain(p, out);
+    armRubber();
+    if (windowMode()) state_.windowCorner = toWorld(p);
+    if (lineInput()) startChain(p, out);
     out.push_back(Act(InputActionKind::Repaint));
-  } else if (state_.graphicalInput) {
+  } else if (state_.mode == InputMode::Drawing) {
     continueChain(p, out);
   }
   return out;
 }
 
 void GraphicalInput::startChain(DevicePoint p, InputActions& out) {
-  state_.lineStage = 1;
+  state_.stage = ChainStage::Started;
   const SnapResult snap = snapAt(p);
   if (session_.view.display.endMarks)
     out.push_back(
@@ -123,7 +136,7 @@ void GraphicalInput::continueChain(DevicePoint p, InputActions& out) {
   InputAction drawn = Act(InputActionKind::DrawElement, state_.rubberStart, markPixels());
   drawn.to = state_.rubberEnd;
   out.push_back(drawn);
-  state_.lineStage = 2;
+  state_.stage = ChainStage::HasElements;
   state_.startPoint = end;
   state_.rubberStart = state_.rubberEnd;
   out.push_back(Act(InputActionKind::Repaint));
@@ -143,9 +156,9 @@ void GraphicalInput::appendElement(const WorldPoint& end) {
 }
 
 void GraphicalInput::endChain(InputActions& out) {
-  state_.lineStage = 0;
+  state_.stage = ChainStage::NoStart;
   hideCrossHair();
-  if (!state_.resumePrepared) {
+  if (state_.resume == ChainResume::None) {
     setPrompt(out, kNextChainPrompt);
     state_.secondPrompt.clear();
   }
@@ -154,13 +167,13 @@ void GraphicalInput::endChain(InputActions& out) {
 
 InputActions GraphicalInput::mouseMove(DevicePoint p, MouseFlags flags) {
   InputActions out;
-  if (state_.resumePrepared && state_.resumeReady) {
+  if (state_.resume == ChainResume::Ready) {
     state_.rubberStart = state_.resumeDevice;
-    state_.rubberActive = true;
-    state_.lineStage = 1;
-    state_.resumePrepared = state_.resumeReady = false;
+    armRubber();
+    state_.stage = ChainStage::Started;
+    state_.resume = ChainResume::None;
   }
-  if (state_.rubberActive) dragOrRubber(p, flags, out);
+  if (state_.rubber != RubberBand::Off) dragOrRubber(p, flags, out);
   if (state_.repaintingMoves > 0) {
     --state_.repaintingMoves;
     out.push_back(Act(InputActionKind::RedrawFrame));
@@ -178,19 +191,18 @@ InputActions GraphicalInput::mouseMove(DevicePoint p, MouseFlags flags) {
 
 void GraphicalInput::dragOrRubber(DevicePoint p, MouseFlags flags, InputActions& out) {
   const bool zoomDrag =
-      (LeftWithShift(flags) && state_.lineInput) || (LeftAlone(flags) && state_.zoomMode);
-  if (zoomDrag && state_.lineStage == 2) {
+      (LeftWithShift(flags) && lineInput()) || (LeftAlone(flags) && state_.zoomMode);
+  if (zoomDrag && state_.stage == ChainStage::HasElements) {
     // The chain goes on after the zoom from where it stood.
     state_.resumeWorld = toWorld(state_.rubberStart);
     state_.rubberStart = state_.rubberEnd;
-    state_.lineStage = 1;
-    state_.resumePrepared = true;
-    state_.resumeReady = false;
+    state_.stage = ChainStage::Started;
+    state_.resume = ChainResume::AwaitingPaint;
   }
-  if (zoomDrag || (LeftAlone(flags) && !state_.lineInput)) {
+  if (zoomDrag || (LeftAlone(flags) && !lineInput())) {
     state_.rubberEnd = p;
-    state_.rectangleDrag = true;
-  } else if (state_.lineStage > 0) {
+    state_.rubber = RubberBand::Rectangle;
+  } else if (state_.stage != ChainStage::NoStart) {
     lockToRubberStart(p);
     state_.crossHair = p;
     state_.rubberEnd = p;
@@ -202,11 +214,10 @@ void GraphicalInput::dragOrRubber(DevicePoint p, MouseFlags flags, InputActions&
 
 InputActions GraphicalInput::leftButtonUp(DevicePoint p) {
   InputActions out;
-  if (!state_.rubberActive || !state_.rectangleDrag) return out;
-  state_.lineStage = 0;
-  state_.rectangleDrag = false;
-  state_.rubberActive = false;
-  if (state_.windowMode) state_.windowFinished = true;
+  if (state_.rubber != RubberBand::Rectangle) return out;
+  state_.stage = ChainStage::NoStart;
+  state_.rubber = RubberBand::Off;
+  if (windowMode()) state_.mode = InputMode::WindowDrawn;
   if (mapping_.zoomByDrag(state_.rubberStart, p))
     out.push_back(Act(InputActionKind::RedrawFrame));
   else
@@ -216,14 +227,14 @@ InputActions GraphicalInput::leftButtonUp(DevicePoint p) {
 
 InputActions GraphicalInput::rightButtonDown(DevicePoint) {
   InputActions out;
-  if (state_.windowMode && state_.windowFinished) {
-    state_.windowFinished = false;
+  if (state_.mode == InputMode::WindowDrawn) {
+    state_.mode = InputMode::Window;
     setPrompt(out,
               " Z = Zur\xfc"
               "ck");
     out.push_back(Act(InputActionKind::RedrawFrame));
   }
-  if (state_.lineInput && state_.lineStage >= 1) endChain(out);
+  if (lineInput() && state_.stage != ChainStage::NoStart) endChain(out);
   return out;
 }
 
@@ -238,9 +249,9 @@ InputActions GraphicalInput::contextMenu(DevicePoint p, bool insideView) {
 }
 
 void GraphicalInput::afterPaint() {
-  if (!state_.resumePrepared || state_.resumeReady) return;
+  if (state_.resume != ChainResume::AwaitingPaint) return;
   state_.resumeDevice = mapping_.toDevice(state_.resumeWorld.x, state_.resumeWorld.y);
-  state_.resumeReady = true;
+  state_.resume = ChainResume::Ready;
 }
 
 }  // namespace rerore

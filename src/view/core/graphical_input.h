@@ -1,7 +1,9 @@
 // The mouse and key input of the view as one state machine: drawing chains
 // of elements (Graphical input), the rectangle drag that zooms, the click
 // that opens the element editor, the hinge, zoom, window and aux-line modes,
-// the grid and the Escape sequence that ends with the program's End.
+// the grid and the Escape sequence that ends with the program's End. The
+// input is in one `InputMode` at a time; the hinge tool and the zoom mode
+// work on top of any of them.
 //
 // The view forwards its events here and carries out the actions that come
 // back (paint, open a dialog, run End ...). Nothing here draws or waits:
@@ -9,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,46 +60,60 @@ struct MouseFlags {
 
 enum class InputKey { Other, Control, Escape, Space, KeypadPlus, KeypadMinus, Right };
 
+// What a left click means: exactly one of these at a time.
+enum class InputMode {
+  Idle,           // a click on an element opens its editor, a drag zooms
+  Drawing,        // Graphical input: each click closes an element of the chain
+  AuxHorizontal,  // a rubber line from a start point that makes no element
+  AuxVertical,    // the same; the Right key steps a keyboard cursor
+  Window,         // a drag opens a window to zoom to
+  WindowDrawn,    // that window is drawn: Escape or the right button drops it
+};
+
+// How far a chain of the line modes (Drawing and the aux lines) has come;
+// outside them there is no chain.
+enum class ChainStage { NoStart, Started, HasElements };
+
+// A chain interrupted by a zoom goes on from `resumeWorld` once a paint
+// has found its new device position.
+enum class ChainResume { None, AwaitingPaint, Ready };
+
+// The rubber band (device pixels): a line while a chain has a start, a
+// rectangle while a drag zooms.
+enum class RubberBand { Off, Armed, Rectangle };
+
 struct InputState {
-  bool graphicalInput = false;
-  bool lineInput = false;
-  int16_t lineStage = 0;  // 0 no start point, 1 start point set, 2 chain has elements
+  InputMode mode = InputMode::Idle;
+  ChainStage stage = ChainStage::NoStart;
+  ChainResume resume = ChainResume::None;
+  RubberBand rubber = RubberBand::Off;
+  // Independent of the mode: the hinge tool acts on a click on an element
+  // in every mode and survives a reset; the zoom mode only makes a plain
+  // drag zoom, even while a chain is drawn.
+  bool hingeMode = false;
+  bool zoomMode = false;
   WorldPoint startPoint;
   WorldPoint cursorPoint;
+  // Ctrl is held, and the direction it chose.
   bool orthogonal = false;
-  bool horizontalLock = false;
-  bool verticalLock = false;
-  bool escapePending = false;
-  int64_t escapeTime = 0;
+  OrthogonalLock lock = OrthogonalLock::None;
+  // The tick of the first Escape of a double Escape.
+  std::optional<int64_t> firstEscapeMs;
   std::string promptText;
   std::string secondPrompt;
   int lastCommand = 0;
-  // Modes of the view commands.
-  bool hingeMode = false;
-  bool zoomMode = false;
-  bool windowMode = false;
-  bool windowFinished = false;
   WorldPoint windowCorner;
   int repaintingMoves = 0;
-  bool auxHorizontal = false;
-  bool auxVertical = false;
-  // The rubber band (device pixels): a line while drawing, else a rectangle.
-  bool rubberActive = false;
-  bool rectangleDrag = false;
   DevicePoint rubberStart;
   DevicePoint rubberEnd;
-  // A chain interrupted by a zoom goes on from `resumeWorld` once a paint
-  // has found its new device position.
-  bool resumePrepared = false;
-  bool resumeReady = false;
   WorldPoint resumeWorld;
   DevicePoint resumeDevice;
   DevicePoint crossHair{-1, -1};
   bool hintShown = false;
   LogicalPoint lastLogical;
-  // The keyboard cursor of the vertical aux line and its coordinates text.
-  bool keyboardCursorTaken = false;
-  LogicalPoint keyboardCursor;
+  // The keyboard cursor of the vertical aux line, once taken from the
+  // cross-hair, and its coordinates text.
+  std::optional<LogicalPoint> keyboardCursor;
   std::string cursorText;
   DevicePoint cursorTextPoint;
 };
@@ -106,13 +123,14 @@ class GraphicalInput {
   GraphicalInput(Session& session, WorldMapping& mapping, UserMessages& messages);
 
   const InputState& state() const { return state_; }
-  // Whether a line, aux-line or window mode is on: these count as line
-  // input for Escape and the context menu.
-  bool lineModeActive() const;
-  bool anyModeActive() const;
+  // Drawing or an aux line: a click sets a chain's start point.
+  bool lineInput() const;
+  bool windowMode() const;
+  // The context menu remembers the hub's place only outside every mode.
+  bool anyModeActive() const { return state_.mode != InputMode::Idle || state_.zoomMode; }
   // The rubber line and the zoom rectangle as the overlays show them.
   bool showsRubberLine() const;
-  bool showsRectangle() const { return state_.rubberActive && state_.rectangleDrag; }
+  bool showsRectangle() const { return state_.rubber == RubberBand::Rectangle; }
 
   // Mouse events at device points.
   InputActions leftButtonDown(DevicePoint p, MouseFlags flags);
@@ -134,8 +152,7 @@ class GraphicalInput {
   InputActions zoomCommand(int64_t nowMs);
   InputActions windowCommand();
   InputActions auxLineCommand(bool vertical);
-  // Switches every input mode off (not the grid, the hinge mode or the
-  // chain stage).
+  // Back to Idle, the zoom mode off (not the grid or the hinge mode).
   void resetInputModes(InputActions& out);
   // Dialog Input: the modes go off and the rubber band waits for a start.
   InputActions prepareDialogInput();
@@ -151,6 +168,10 @@ class GraphicalInput {
   // With Ctrl held: `p` forced onto the horizontal or vertical through the
   // rubber band's start; the chosen lock is kept in the state.
   OrthogonalLock lockToRubberStart(DevicePoint& p);
+  // A new mode starts without the chain, resume and keyboard cursor of the
+  // old one.
+  void setMode(InputMode mode);
+  void armRubber();
   WorldPoint toWorld(DevicePoint p);
   SnapResult snapAt(DevicePoint p);
   int markPixels() const;

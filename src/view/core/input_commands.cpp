@@ -26,22 +26,19 @@ constexpr double kCursorTextInset = 0.05;
 void GraphicalInput::resetInputModes(InputActions& out) {
   if (state_.hintShown) out.push_back(Act(InputActionKind::CloseHint));
   state_.hintShown = false;
-  state_.graphicalInput = state_.lineInput = false;
-  state_.auxHorizontal = state_.auxVertical = false;
-  state_.zoomMode = state_.windowMode = false;
-  state_.horizontalLock = state_.verticalLock = false;
+  setMode(InputMode::Idle);
+  state_.zoomMode = false;
+  state_.lock = OrthogonalLock::None;
   state_.promptText.clear();
   state_.secondPrompt.clear();
   out.push_back(Act(InputActionKind::PromptChanged));
-  state_.rubberActive = false;
-  state_.rectangleDrag = false;
+  state_.rubber = RubberBand::Off;
 }
 
 InputActions GraphicalInput::prepareDialogInput() {
   InputActions out;
   resetInputModes(out);
-  state_.rubberActive = true;
-  state_.lineStage = 0;
+  state_.rubber = RubberBand::Armed;
   return out;
 }
 
@@ -49,20 +46,18 @@ InputActions GraphicalInput::prepareDialogInput() {
 // that a click on an element opens its editor again.
 InputActions GraphicalInput::graphicalInputCommand() {
   InputActions out;
-  if (!state_.graphicalInput) {
+  if (state_.mode != InputMode::Drawing) {
     resetInputModes(out);
-    state_.graphicalInput = state_.lineInput = true;
-    state_.lineStage = 0;
-    state_.rubberActive = true;
+    setMode(InputMode::Drawing);
+    state_.rubber = RubberBand::Armed;
     state_.lastCommand = kCmdGraphicalInput;
     setPrompt(out, kChainPrompt);
     state_.secondPrompt.clear();
     state_.hintShown = true;
     out.push_back(Act(InputActionKind::ShowHint));
   } else {
-    state_.graphicalInput = state_.lineInput = false;
-    state_.lineStage = 0;
-    state_.rubberActive = false;
+    setMode(InputMode::Idle);
+    state_.rubber = RubberBand::Off;
     hideCrossHair();
     setPrompt(out, "");
     state_.hintShown = false;
@@ -110,15 +105,14 @@ InputActions GraphicalInput::zoomCommand(int64_t nowMs) {
 
 InputActions GraphicalInput::windowCommand() {
   InputActions out;
-  const bool wasOn = state_.windowMode;
+  const bool wasOn = windowMode();
   resetInputModes(out);
   if (!wasOn) {
-    state_.windowMode = true;
+    setMode(InputMode::Window);
     setPrompt(out, kWindowPrompt);
     state_.lastCommand = kCmdWindowMode;
     return out;
   }
-  state_.windowFinished = false;
   state_.repaintingMoves = kRepaintingMoves;
   setPrompt(out, "");
   out.push_back(Act(InputActionKind::RedrawFrame));
@@ -127,21 +121,15 @@ InputActions GraphicalInput::windowCommand() {
 
 InputActions GraphicalInput::auxLineCommand(bool vertical) {
   InputActions out;
-  bool& chosen = vertical ? state_.auxVertical : state_.auxHorizontal;
-  bool& other = vertical ? state_.auxHorizontal : state_.auxVertical;
+  const InputMode chosen = vertical ? InputMode::AuxVertical : InputMode::AuxHorizontal;
   hideCrossHair();
-  state_.keyboardCursorTaken = false;
-  state_.cursorText.clear();
-  if (chosen) {
-    chosen = false;
-    state_.lineInput = false;
+  if (state_.mode == chosen) {
+    setMode(InputMode::Idle);
     setPrompt(out, "");
   } else {
-    state_.lineStage = 1;
-    state_.lineInput = true;
-    chosen = true;
-    other = false;
-    state_.rubberActive = true;
+    setMode(chosen);
+    state_.stage = ChainStage::Started;
+    armRubber();
     setPrompt(out, vertical ? kAuxVerticalPrompt : kAuxHorizontalPrompt);
     state_.lastCommand = vertical ? kCmdAuxVertical : kCmdAuxHorizontal;
   }
@@ -153,7 +141,7 @@ InputActions GraphicalInput::keyDown(InputKey key, bool ctrl, int64_t nowMs) {
   InputActions out;
   state_.orthogonal = key == InputKey::Control;
   const bool zoomKey = ctrl && (key == InputKey::KeypadPlus || key == InputKey::KeypadMinus);
-  if (key != InputKey::Escape && !zoomKey) state_.escapePending = false;
+  if (key != InputKey::Escape && !zoomKey) state_.firstEscapeMs.reset();
   if (zoomKey) {
     if (key == InputKey::KeypadMinus) ZoomOut(session_.view);
     if (key == InputKey::KeypadPlus) ZoomIn(session_.view);
@@ -162,7 +150,7 @@ InputActions GraphicalInput::keyDown(InputKey key, bool ctrl, int64_t nowMs) {
     if (state_.lastCommand == kCmdGraphicalInput) out = graphicalInputCommand();
   } else if (key == InputKey::Escape) {
     escape(nowMs, out);
-  } else if (key == InputKey::Right && state_.auxVertical) {
+  } else if (key == InputKey::Right && state_.mode == InputMode::AuxVertical) {
     moveKeyboardCursor();
     out.push_back(Act(InputActionKind::Repaint));
   }
@@ -172,18 +160,18 @@ InputActions GraphicalInput::keyDown(InputKey key, bool ctrl, int64_t nowMs) {
 InputActions GraphicalInput::keyUp(InputKey key) {
   if (key == InputKey::Control) {
     state_.orthogonal = false;
-    state_.horizontalLock = state_.verticalLock = false;
+    state_.lock = OrthogonalLock::None;
   }
   return {};
 }
 
 void GraphicalInput::escape(int64_t nowMs, InputActions& out) {
   GridSettings& grid = session_.view.grid;
-  if (grid.on && state_.graphicalInput) {
-    // Line input goes with it: a chain could not be continued anyway.
-    state_.graphicalInput = state_.lineInput = false;
-    state_.lineStage = 0;
-    state_.rubberActive = false;
+  if (grid.on && state_.mode == InputMode::Drawing) {
+    // The chain goes with it; the prompt and the hint stay until the
+    // next Escape switches the grid off.
+    setMode(InputMode::Idle);
+    state_.rubber = RubberBand::Off;
     out.push_back(Act(InputActionKind::Repaint));
   } else if (grid.on) {
     grid.on = false;
@@ -203,12 +191,12 @@ void GraphicalInput::escape(int64_t nowMs, InputActions& out) {
 void GraphicalInput::escapeWithoutGrid(int64_t nowMs, InputActions& out) {
   if (state_.hintShown) out.push_back(Act(InputActionKind::CloseHint));
   state_.hintShown = false;
-  if (state_.windowMode && state_.windowFinished) {
-    state_.windowFinished = false;
+  if (state_.mode == InputMode::WindowDrawn) {
+    state_.mode = InputMode::Window;
     out.push_back(Act(InputActionKind::RedrawFrame));
   } else if (mapping_.zoomed()) {
     leaveZoom(out);
-  } else if (!state_.graphicalInput) {
+  } else if (state_.mode != InputMode::Drawing) {
     doubleEscape(nowMs, out);
   } else {
     stopDrawing(out);
@@ -216,24 +204,23 @@ void GraphicalInput::escapeWithoutGrid(int64_t nowMs, InputActions& out) {
 }
 
 void GraphicalInput::doubleEscape(int64_t nowMs, InputActions& out) {
-  if (state_.escapePending) {
-    if (nowMs - state_.escapeTime < kDoubleEscapeMs)
+  if (state_.firstEscapeMs) {
+    if (nowMs - *state_.firstEscapeMs < kDoubleEscapeMs)
       out.push_back(Act(InputActionKind::RunEnd));
     else
-      state_.escapePending = false;
+      state_.firstEscapeMs.reset();
     return;
   }
   hideCrossHair();
   out.push_back(Act(InputActionKind::Repaint));
-  state_.escapePending = true;
-  state_.escapeTime = nowMs;
+  state_.firstEscapeMs = nowMs;
 }
 
 // A chain being drawn goes on after the zoom: its start point finds its
 // place in a mapping of the plain extents.
 void GraphicalInput::leaveZoom(InputActions& out) {
   mapping_.leaveZoom();
-  if (state_.graphicalInput && state_.lineStage >= 1) {
+  if (state_.mode == InputMode::Drawing && state_.stage != ChainStage::NoStart) {
     ViewSettings plain = session_.view;
     plain.zoomFactor = 1.0f;
     plain.shrinkFactor = 1.0f;
@@ -243,34 +230,31 @@ void GraphicalInput::leaveZoom(InputActions& out) {
     unzoomed.defineWorld(e.xmin, e.ymin, e.xmax, e.ymax, *messages_);
     state_.resumeWorld = state_.startPoint;
     state_.resumeDevice = unzoomed.worldToDevice(state_.startPoint);
-    state_.resumePrepared = state_.resumeReady = true;
+    state_.resume = ChainResume::Ready;
   }
   out.push_back(Act(InputActionKind::RedrawFrame));
 }
 
 void GraphicalInput::stopDrawing(InputActions& out) {
   resetInputModes(out);
-  state_.lineStage = 0;
-  state_.rubberActive = false;
   hideCrossHair();
   out.push_back(Act(InputActionKind::Repaint));
 }
 
 void GraphicalInput::moveKeyboardCursor() {
-  if (!state_.keyboardCursorTaken) {
+  if (!state_.keyboardCursor) {
     mapping_.applyMapping();
     state_.keyboardCursor = mapping_.deviceToLogical(state_.crossHair);
-    state_.keyboardCursorTaken = true;
   }
+  LogicalPoint& cursor = *state_.keyboardCursor;
   const int32_t units = mapping_.unitsPerMetre();
-  state_.keyboardCursor.x += static_cast<int32_t>(kCursorStep * units);
-  state_.cursorText = Format("%.2f  %.2f    ", double(state_.keyboardCursor.x) / units,
-                             double(state_.keyboardCursor.y) / units);
+  cursor.x += static_cast<int32_t>(kCursorStep * units);
+  state_.cursorText = Format("%.2f  %.2f    ", double(cursor.x) / units, double(cursor.y) / units);
   const Transformation& t = mapping_.transform();
   state_.cursorTextPoint = {
       t.viewportOriginX + static_cast<int32_t>(kCursorTextInset * mapping_.viewportWidth()),
       t.viewportOriginY};
-  state_.crossHair = mapping_.logicalToDevice(state_.keyboardCursor);
+  state_.crossHair = mapping_.logicalToDevice(cursor);
 }
 
 }  // namespace rerore
