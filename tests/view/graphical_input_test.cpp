@@ -149,5 +149,27 @@ TEST(InputModes, DialogInputEndsAChainAndWaitsForANewStart) {
   EXPECT_EQ(d.input.state().stage, ChainStage::NoStart);
 }
 
+// The next click belongs to the new mode, not to the chain it interrupted.
+TEST(InputModes, AModeCommandInTheMiddleOfAChainSwitchesCleanly) {
+  Drawing d;
+  d.input.graphicalInputCommand();
+  d.click(1, 1);
+  d.click(2, 1);
+  d.input.auxLineCommand(true);
+  EXPECT_EQ(d.input.state().mode, InputMode::AuxVertical);
+  d.click(3, 1);  // an aux line makes no element
+  EXPECT_EQ(d.elementCount(), 1);
+  d.input.windowCommand();
+  d.click(4, 3);
+  d.move(d.at(6, 4), {.left = true});
+  d.last = d.input.leftButtonUp(d.at(6, 4));
+  EXPECT_TRUE(d.mapping.zoomed());
+  EXPECT_EQ(d.input.state().mode, InputMode::WindowDrawn);
+  d.input.windowCommand();
+  d.paint();
+  d.click(1.5f, 1);
+  EXPECT_TRUE(d.did(InputActionKind::OpenElementEditor));
+}
+
 }  // namespace
 }  // namespace rerore
