@@ -10,7 +10,6 @@
 #include "gui/command_ids.h"
 #include "gui/message_boxes.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 #include "tables/table_setup.h"
 
 namespace rerore {
@@ -22,12 +21,12 @@ constexpr double kFlagWidth = 0.8;
 constexpr int kVisibleRows = 20;
 
 const std::vector<GridColumn> kColumns{
-    {"Element", kClassAny, 1.0},          {"xa [m]", kClassDecimal, 1.0},
-    {"ya [m]", kClassDecimal, 1.0},       {"xb [m]", kClassDecimal, 1.0},
-    {"yb [m]", kClassDecimal, 1.0},       {"Mat.", kClassWhole, kFlagWidth},
-    {"Sect.", kClassWhole, kFlagWidth},   {"C", kClassWhole, kFlagWidth},
-    {"T", kClassWhole, kFlagWidth},       {"H left", kClassWhole, kFlagWidth},
-    {"H right", kClassWhole, kFlagWidth},
+    {"Element", CellClass::Any, 1.0},          {"xa [m]", CellClass::Decimal, 1.0},
+    {"ya [m]", CellClass::Decimal, 1.0},       {"xb [m]", CellClass::Decimal, 1.0},
+    {"yb [m]", CellClass::Decimal, 1.0},       {"Mat.", CellClass::Whole, kFlagWidth},
+    {"Sect.", CellClass::Whole, kFlagWidth},   {"C", CellClass::Whole, kFlagWidth},
+    {"T", CellClass::Whole, kFlagWidth},       {"H left", CellClass::Whole, kFlagWidth},
+    {"H right", CellClass::Whole, kFlagWidth},
 };
 
 }  // namespace
@@ -37,7 +36,7 @@ ElementsDialog::ElementsDialog(Session& session, UserMessages& messages, QWidget
   setWindowTitle("Frame elements");
   setModal(false);
   setSizeGripEnabled(true);
-  showTable(kTableElements, kElementTableRows, kColumns, FillElementTable);
+  showTable(TableKind::Elements, kElementTableRows, kColumns, FillElementTable);
   markPointsInView();
   auto* side = new QVBoxLayout;
   side->addLayout(makeButtons());

@@ -1,23 +1,12 @@
 #include "tables/input_dialogs.h"
 
-#include <QPushButton>
-#include <cmath>
-
 #include "commands/default_modulus.h"
 #include "gui/command_ids.h"
-#include "model/parse_number.h"
 #include "tables/elements_dialog.h"
 #include "tables/input_hub.h"
-#include "tables/table_globals.h"
 #include "view/frame_view.h"
 
 namespace rerore {
-
-namespace {
-
-constexpr double kHubNumberTolerance = 0.01;
-
-}  // namespace
 
 InputDialogs::InputDialogs(FrameView& view) : QObject(&view), view_(view) {
   view.setCommand(kCmdDialogInput, [this] { dialogInput(); });
@@ -40,7 +29,6 @@ void InputDialogs::dialogInput() {
   // Every input mode ends; the rubber band waits for the next chain.
   view_.resetInputModes();
   view_.input().prepareDialogInput();
-  if (hub_) hubNumber_ = parseNumber(hub_->numberText().toStdString());
   ApplyDefaultModulus(session.model.params);
   if (session.model.params.inputLock != 0 || hub_) return;
   const std::optional<QPoint> remembered = view_.hubPoint();
@@ -48,21 +36,12 @@ void InputDialogs::dialogInput() {
   hub_ = new InputHub(
       session, view_.messages(), [this](int message, int w) { view_.postMessage(message, w); },
       position, &view_);
-  hub_->setNumberText(QString::asprintf("%.2f", hubNumber_));
   hub_->show();
-}
-
-// Closing the hub forgets the table changes when its number moved on.
-void InputDialogs::forgetTableChanges() {
-  if (!hub_) return;
-  if (std::fabs(parseNumber(hub_->numberText().toStdString()) - hubNumber_) > kHubNumberTolerance)
-    tableChanged = false;
 }
 
 void InputDialogs::hubClosed(int) {
   if (!hub_) return;
   hubPosition_ = hub_->pos();
-  forgetTableChanges();
   hub_->deleteLater();
   hub_ = nullptr;
   view_.setPromptText("");
@@ -79,7 +58,6 @@ void InputDialogs::elementsTableEnded(int wParam) {
   if (elementsTable_) elementsTable_->deleteLater();
   elementsTable_ = nullptr;
   view_.setPromptText("");
-  forgetTableChanges();
   view_.session().view.markedPoint.set = false;
   if (wParam == kEndedWithOk && hub_) {
     QPointer<InputHub> hub = hub_;

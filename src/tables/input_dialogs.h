@@ -28,13 +28,9 @@ class InputDialogs : public QObject {
   void pointMarked(int wParam);
 
  private:
-  void forgetTableChanges();
-
   FrameView& view_;
   QPointer<InputHub> hub_;
   QPointer<ElementsDialog> elementsTable_;
-  // The view's copy of the number the hub shows.
-  double hubNumber_ = 0.0;
   // Where the hub stood when it was closed last.
   std::optional<QPoint> hubPosition_;
 };

@@ -27,8 +27,6 @@ class InputHub : public QDialog {
            std::optional<QPoint> position, QWidget* parent = nullptr);
 
   QPushButton* button(const QString& label) const;
-  void setNumberText(const QString& text) { numberText_ = text; }
-  const QString& numberText() const { return numberText_; }
   bool materialsEntered() const { return materialsEntered_; }
   bool sectionsEntered() const { return sectionsEntered_; }
   bool titleRequested() const { return titleRequested_; }
@@ -61,7 +59,6 @@ class InputHub : public QDialog {
   UserMessages& messages_;
   MessageSink toView_;
   std::vector<QPushButton*> buttons_;
-  QString numberText_;
   bool materialsEntered_ = false;
   bool sectionsEntered_ = false;
   bool titleRequested_ = false;

@@ -19,11 +19,13 @@ namespace rerore {
 TableDialog::TableDialog(Session& session, UserMessages& messages, QWidget* parent)
     : QDialog(parent), session_(session), messages_(messages), grid_(new TableEditor(this)) {
   grid_->setMessages(&messages_);
+  connect(grid_, &TableEditor::changed, this, [this] { tableChanged_ = true; });
 }
 
-void TableDialog::showTable(int kind, int rows, const std::vector<GridColumn>& columns,
+void TableDialog::showTable(TableKind kind, int rows, const std::vector<GridColumn>& columns,
                             void (*fill)(const ModelTables&, CellTable&)) {
   SetUpTable(*grid_, kind, rows, columns);
+  tableChanged_ = false;
   showRows(fill);
 }
 

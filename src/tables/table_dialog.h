@@ -1,6 +1,7 @@
 // What the table dialogs share: the grid, the messages to the user and to
-// the view, printing, the list-file buttons and the Return key that goes
-// back into the table when a button has the focus.
+// the view, whether the table was changed since it opened, printing, the
+// list-file buttons and the Return key that goes back into the table when a
+// button has the focus.
 #pragma once
 
 #include <QDialog>
@@ -37,11 +38,14 @@ class TableDialog : public QDialog {
   void post(int message, int wParam) const {
     if (sink_) sink_(message, wParam);
   }
+  // Whether a key was handled in the table or a list file loaded into it
+  // since the dialog opened its table.
+  bool tableChanged() const { return tableChanged_; }
 
  protected:
   // Sets the grid up and shows the model's rows as `fill` writes them
   // (none without `fill`).
-  void showTable(int kind, int rows, const std::vector<GridColumn>& columns,
+  void showTable(TableKind kind, int rows, const std::vector<GridColumn>& columns,
                  void (*fill)(const ModelTables&, CellTable&));
   // Shows the model's rows anew as `fill` writes them; every other data
   // cell is emptied.
@@ -73,6 +77,7 @@ class TableDialog : public QDialog {
 
   FileChooser chooser_;
   MessageSink sink_;
+  bool tableChanged_ = false;
 };
 
 }  // namespace rerore

@@ -24,7 +24,6 @@
 #include "tables/nodes_dialog.h"
 #include "tables/parabola_dialog.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 #include "view/frame_view.h"
 
 namespace rerore {
@@ -224,12 +223,11 @@ TEST_F(InputHubTest, ClickOnAnElementOpensItsEditor) {
   SetElementRight(session.model.elements[2], 5, 4);
   view->redraw();
   view->repaint();
-  skipDeleteQuestion = true;
+  session.remembered.skipDeleteQuestion = true;
   test::OnNextDialog<ElementEditor>([](ElementEditor* editor) { test::Click(*editor, "Delete"); });
   const DevicePoint p = view->mapping().toDevice(3, 1);
   QTest::mouseMove(view.get(), QPoint(p.x, p.y));
   QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(p.x, p.y));
-  skipDeleteQuestion = false;
   ASSERT_EQ(session.model.params.elementCount, 1);
   EXPECT_EQ(session.model.elements[1].yb, 4.0f);
 }

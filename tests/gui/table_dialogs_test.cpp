@@ -25,17 +25,12 @@
 #include "tables/materials_dialog.h"
 #include "tables/nodes_dialog.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 
 namespace rerore {
 namespace {
 
 class DialogTest : public test::PositionTest {
  protected:
-  void SetUp() override {
-    PositionTest::SetUp();
-    lastConcreteClass = 0;
-  }
   // Shows the dialog and waits for the editor it opens by itself.
   static void Open(TableDialog& dialog) {
     test::ShowActive(dialog);
@@ -280,10 +275,10 @@ TEST_F(ElementDialogTest, ListFileButtonsCarryTheTable) {
 
   session.model.params.elementCount = 0;
   auto other = Open();
-  tableChanged = false;
+  EXPECT_FALSE(other->tableChanged());
   other->findChildren<QToolButton*>()[1]->click();
   EXPECT_EQ(suggested, "Elements.001 Elements* (Elements*.*)");
-  EXPECT_TRUE(tableChanged);
+  EXPECT_TRUE(other->tableChanged());
   EXPECT_EQ(test::RowText(*other->grid(), 2), "5.00|0.00|5.00|3.00|2|1|1|1|0|1");
   EXPECT_EQ(other->grid()->getItemText(0, 1), "xa [m]");
 }
@@ -292,10 +287,8 @@ class ElementEditorTest : public ElementDialogTest {
  protected:
   void SetUp() override {
     ElementDialogTest::SetUp();
-    skipDeleteQuestion = false;
     Accepted({"0 0 0 3 1 1 1 1 0 0", "0 3 4 3 1 1 1 1 0 0", "4 3 4 0 1 2 1 1 0 0"});
   }
-  void TearDown() override { skipDeleteQuestion = false; }
   // Clicks Delete in the editor of element k and answers the question, if
   // one comes, with `answer`.
   void Delete(int k, bool askExpected, const QString& answer = "Delete", bool noMore = false) {
@@ -324,9 +317,9 @@ TEST_F(ElementEditorTest, DeletingAsksEachTimeUntilDoNotAskAgain) {
   EXPECT_EQ(session.model.params.nodeCount, 4);
   ASSERT_TRUE(ReadElementsFile(session.paths, session.model));
   EXPECT_EQ(session.model.params.elementCount, 2);
-  EXPECT_FALSE(skipDeleteQuestion);
+  EXPECT_FALSE(session.remembered.skipDeleteQuestion);
   Delete(2, true, "Delete", true);
-  EXPECT_TRUE(skipDeleteQuestion);
+  EXPECT_TRUE(session.remembered.skipDeleteQuestion);
   Delete(1, false);
   EXPECT_EQ(session.model.params.elementCount, 0);
 }
