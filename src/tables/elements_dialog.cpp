@@ -7,7 +7,6 @@
 #include <QToolButton>
 
 #include "commands/element_table.h"
-#include "gui/command_ids.h"
 #include "gui/message_boxes.h"
 #include "tables/table_editor.h"
 #include "tables/table_setup.h"
@@ -90,21 +89,21 @@ void ElementsDialog::showEvent(QShowEvent* event) {
   });
 }
 
-void ElementsDialog::end(int how) {
+void ElementsDialog::end(bool accepted) {
   if (ended_) return;
   ended_ = true;
   hide();
-  post(kMsgElementsTableEnded, how);
+  emit ended(accepted);
 }
 
 void ElementsDialog::onOk() {
   grid_->finishEditing();
-  if (AcceptElementTable(session_, grid_->cellTexts(), messages_)) end(kEndedWithOk);
+  if (AcceptElementTable(session_, grid_->cellTexts(), messages_)) end(true);
 }
 
-void ElementsDialog::onStop() { end(kEndedWithStop); }
+void ElementsDialog::onStop() { end(false); }
 
-void ElementsDialog::reject() { end(kEndedWithStop); }
+void ElementsDialog::reject() { end(false); }
 
 // Turns the accepted elements (not the table's unsaved edits), shows them
 // anew and accepts them.

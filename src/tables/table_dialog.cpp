@@ -10,7 +10,6 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "gui/command_ids.h"
 #include "gui/message_boxes.h"
 #include "tables/table_editor.h"
 
@@ -112,7 +111,7 @@ bool TableDialog::eventFilter(QObject* watched, QEvent* event) {
 void TableDialog::markPointsInView() {
   connect(grid_, &TableEditor::pointMarked, this, [this](float x, float y) {
     session_.view.markedPoint = {true, x, y};
-    post(kMsgPointMarked, 1);
+    emit pointMarked();
   });
 }
 
