@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
   if (StartProgram(session, messages, ".001 @" + data) != StartResult::Started) return 1;
   MakeFrame(session, messages);
 
-  InputHub hub(session, messages, {}, QPoint(0, 0));
+  InputHub hub(session, messages, QPoint(0, 0));
   Save(hub, out, "input-hub");
   MaterialsDialog materials(session, messages);
   materials.grid()->setItemText(2, 1, "C30/37");

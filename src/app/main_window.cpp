@@ -13,6 +13,7 @@
 
 #include "app/about_dialog.h"
 #include "app/application_look.h"
+#include "app/input_dialogs.h"
 #include "app/toolbar_customize_dialog.h"
 #include "app/toolbar_icons.h"
 #include "gui/command_ids.h"
@@ -51,6 +52,7 @@ bool FrameServes(int id) {
 
 MainWindow::MainWindow(Session& session) : session_(session) {
   view_ = new FrameView(session_, this);
+  inputDialogs_ = new InputDialogs(*view_, this);
   setCentralWidget(view_);
   setDockNestingEnabled(true);
   createMenus();
@@ -205,7 +207,8 @@ void MainWindow::applyPointerRule(QPoint viewPoint) {
     view_->setCursor(Qt::BlankCursor);
   } else {
     view_->setCursor(Qt::ArrowCursor);
-    view_->postMessage(kMsgHideCrossHair, 1);
+    // After the view has taken the mouse move, which would show it again.
+    QMetaObject::invokeMethod(view_, &FrameView::hideCrossHair, Qt::QueuedConnection);
   }
 }
 
@@ -218,7 +221,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // The End command decides: it writes the echo file and ends the program.
   event->ignore();
-  view_->postMessage(kMsgEnd, 1);
+  QMetaObject::invokeMethod(
+      view_, [this] { view_->runCommand(kCmdEnd); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -1,7 +1,8 @@
 // The main window: the menu bar, the toolbar "Standard", the status bar
-// with its panes and the view. Every command goes to the view first; the
-// window serves the help, the looks and the toolbar customization itself.
-// Closing the window runs the End command instead of closing it.
+// with its panes and the view, and the input dialogs wired to the view.
+// Every command goes to the view first; the window serves the help, the
+// looks and the toolbar customization itself. Closing the window runs the
+// End command instead of closing it.
 #pragma once
 
 #include <QMainWindow>
@@ -15,6 +16,7 @@ class QToolBar;
 namespace rerore {
 
 class FrameView;
+class InputDialogs;
 
 inline constexpr int kStatusPanes = 5;
 inline constexpr int kPromptPane = 0;
@@ -27,6 +29,7 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(Session& session);
   FrameView* view() const { return view_; }
+  InputDialogs* inputDialogs() const { return inputDialogs_; }
   QToolBar* standardToolBar() const { return toolbar_; }
   // The menu item or button of command `id` (the first made for it).
   QAction* action(int id) const;
@@ -37,7 +40,7 @@ class MainWindow : public QMainWindow {
   // Refreshes the checked and pressed states from the view's flags.
   void updateCommandStates();
 
-  // Messages to the frame: the world point for panes 1 and 2 (0x434).
+  // The world point in panes 1 and 2, after a beep.
   void showStatusPoint(int logicalX, int logicalY);
 
   // The pointer rule: over the drawing the view's cross-hair is the only
@@ -67,6 +70,7 @@ class MainWindow : public QMainWindow {
 
   Session& session_;
   FrameView* view_;
+  InputDialogs* inputDialogs_;
   QToolBar* toolbar_ = nullptr;
   QLabel* panes_[kStatusPanes] = {};
   std::multimap<int, QAction*> actions_;

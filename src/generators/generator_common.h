@@ -20,9 +20,9 @@ namespace rerore {
 enum class ViewFollowUp {
   None,                  // the input was refused: nothing changed, nothing to redraw
   Redraw,                // continuous beam and frame: redraw the view
-  ElementsTableEnded,    // arc: as after the elements table's OK (message 0x474, wParam 1)
+  ElementsTableEnded,    // arc: as after the elements table's OK
   ResetAndOpenElements,  // parabola: reset the world window, redraw, then open the
-                         // elements table (message 0x487, wParam 1)
+                         // elements table
 };
 
 inline constexpr const char* kGeneratorErrorTitle = "Error";

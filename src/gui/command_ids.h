@@ -1,7 +1,5 @@
-// The numbers of the commands and of the messages between the main window,
-// the view and the dialogs. The messages are queued calls into the view
-// (FrameView::postMessage), so a dialog that posts one has returned before
-// the view acts on it.
+// The numbers of the commands: the menu items, the toolbar buttons and the
+// accelerators carry them, and the view serves them by number.
 #pragma once
 
 #include "view/core/input_command_numbers.h"
@@ -51,27 +49,5 @@ inline constexpr int kCmdEditPaste = 57637;
 inline constexpr int kCmdEditUndo = 57643;
 inline constexpr int kCmdNextPane = 57680;
 inline constexpr int kCmdPreviousPane = 57681;
-
-// Messages to the view.
-inline constexpr int kMsgRepaint = 0x406;
-inline constexpr int kMsgHideCrossHair = 0x433;
-inline constexpr int kMsgOpenEchoStructure = 0x449;
-inline constexpr int kMsgEchoStructureClosed = 0x44A;
-inline constexpr int kMsgHubClosed = 0x45B;
-inline constexpr int kMsgHubIgnored = 0x45C;
-inline constexpr int kMsgOpenElementsTable = 0x45D;
-inline constexpr int kMsgOpenTitle = 0x46D;
-inline constexpr int kMsgElementsTableEnded = 0x474;
-inline constexpr int kMsgIgnored = 0x482;
-inline constexpr int kMsgOpenElementsTableAlias = 0x487;
-inline constexpr int kMsgEnd = 0x4B4;
-inline constexpr int kMsgPointMarked = 0x7E7;
-// Messages to the input hub.
-inline constexpr int kMsgInputFinished = 0x46B;
-// Messages to the main window.
-inline constexpr int kMsgCoordinates = 0x40A;
-inline constexpr int kMsgStatusPoint = 0x434;
-inline constexpr int kMsgWindowIgnored = 0x4C8;
-inline constexpr int kMsgPrompt = 0x7E9;
 
 }  // namespace rerore

@@ -1,6 +1,7 @@
 // Everything one running program holds: the model, the paths of the
 // position in work, the display state the core sets and the results of the
-// last structural check. The application owns one; a test makes its own.
+// last structural check, and what the dialogs remember for the run. The
+// application owns one; a test makes its own.
 #pragma once
 
 #include <array>
@@ -31,6 +32,15 @@ struct GeneratorTables {
   std::array<FloorEntry, kFloorTableRows + 1> floors{};
 };
 
+// What the input dialogs remember from one opening to the next, for the
+// rest of the run.
+struct DialogMemory {
+  // The current concrete class used last in the materials table.
+  int lastConcreteClass = 0;
+  // "Do not ask again" of the element delete question.
+  bool skipDeleteQuestion = false;
+};
+
 struct Session {
   ModelTables model;
   PositionPaths paths;
@@ -39,6 +49,7 @@ struct Session {
   GeneratorTables generators;
   uint32_t storedStateSum = 0;
   double pi = 3.14159265358979323846;
+  DialogMemory remembered;
 };
 
 }  // namespace rerore

@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 
 #include "model/constants.h"
-#include "tables/table_globals.h"
 
 namespace rerore {
 
@@ -56,7 +55,7 @@ bool CellEditor::event(QEvent* event) {
 }
 
 void CellEditor::keyPressEvent(QKeyEvent* event) {
-  tableChanged = true;
+  emit keyTyped();
   if (EndsEdit(event->key())) {
     event->accept();
     emit editEnded(event->key(), event->modifiers());

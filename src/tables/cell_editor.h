@@ -17,6 +17,8 @@ class CellEditor : public QLineEdit {
   explicit CellEditor(QWidget* parent);
 
  signals:
+  // Every key typed into the editor, the ones that end it included.
+  void keyTyped();
   // key is 0 when the editor lost the focus.
   void editEnded(int key, Qt::KeyboardModifiers modifiers);
 

@@ -1,21 +1,20 @@
 #include "tables/cell_filter.h"
 
 #include "model/constants.h"
-#include "tables/table_globals.h"
 
 namespace rerore {
 
 namespace {
 
-QString AcceptedCharacters(int characterClass) {
+QString AcceptedCharacters(CellClass characterClass) {
   switch (characterClass) {
-    case kClassDecimal:
+    case CellClass::Decimal:
       return "0123456789-,.+";
-    case kClassExponent:
+    case CellClass::Exponent:
       return "0123456789-,.+Ee ";
-    case kClassWhole:
+    case CellClass::Whole:
       return "0123456789";
-    case kClassConcrete:
+    case CellClass::Concrete:
       return " 1234567890cCbB/";
     default:
       return {};
@@ -24,10 +23,10 @@ QString AcceptedCharacters(int characterClass) {
 
 }  // namespace
 
-QString FilterCellText(const QString& text, int characterClass) {
+QString FilterCellText(const QString& text, CellClass characterClass) {
   QString result = text;
   result.replace(',', '.');
-  if (characterClass != kClassAny) {
+  if (characterClass != CellClass::Any) {
     const QString accepted = AcceptedCharacters(characterClass);
     QString kept;
     for (QChar c : result)

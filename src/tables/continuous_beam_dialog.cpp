@@ -6,7 +6,6 @@
 
 #include "generators/continuous_beam.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 
 namespace rerore {
 
@@ -16,8 +15,9 @@ constexpr int kVisibleRows = 12;
 
 constexpr int kSpanColumn = 1;
 
-const std::vector<GridColumn> kColumns{
-    {"Span", kClassAny, 1.0}, {"x [m]", kClassDecimal, 1.0}, {"", kClassDecimal, 1.0}};
+const std::vector<GridColumn> kColumns{{"Span", CellClass::Any, 1.0},
+                                       {"x [m]", CellClass::Decimal, 1.0},
+                                       {"", CellClass::Decimal, 1.0}};
 
 QLayout* Explanation(QWidget* parent) {
   auto* texts = new QVBoxLayout;
@@ -38,7 +38,7 @@ ContinuousBeamDialog::ContinuousBeamDialog(Session& session, UserMessages& messa
     : TableDialog(session, messages, parent) {
   setWindowTitle("Continuous beam");
   setSizeGripEnabled(true);
-  showTable(kTableContinuousBeam, kSpanTableRows + 1, kColumns, nullptr);
+  showTable(TableKind::ContinuousBeam, kSpanTableRows + 1, kColumns, nullptr);
   const std::vector<std::string> ends = LoadSpanTableTexts(session_);
   for (size_t i = 0; i < ends.size(); ++i)
     grid_->setItemText(static_cast<int>(i) + 1, kSpanColumn, QString::fromStdString(ends[i]));

@@ -5,7 +5,6 @@
 
 #include "commands/section_table.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 #include "tables/table_setup.h"
 
 namespace rerore {
@@ -15,11 +14,11 @@ namespace {
 constexpr int kVisibleRows = 12;
 
 const std::vector<GridColumn> kColumns{
-    {"Nr.", kClassAny, 0.5},
-    {"width [m]", kClassDecimal, 1.0},
-    {"height [m]", kClassDecimal, 1.0},
-    {"Area [m2]", kClassExponent, 1.2},
-    {"I [m4]", kClassExponent, 1.2},
+    {"Nr.", CellClass::Any, 0.5},
+    {"width [m]", CellClass::Decimal, 1.0},
+    {"height [m]", CellClass::Decimal, 1.0},
+    {"Area [m2]", CellClass::Exponent, 1.2},
+    {"I [m4]", CellClass::Exponent, 1.2},
 };
 
 }  // namespace
@@ -29,7 +28,7 @@ CrossSectionsDialog::CrossSectionsDialog(Session& session, UserMessages& message
   setWindowTitle("Cross sections");
   setSizeGripEnabled(true);
   OpenSectionTable(session_);
-  showTable(kTableSections, kSectionTableRows, kColumns, FillSectionTable);
+  showTable(TableKind::CrossSections, kSectionTableRows, kColumns, FillSectionTable);
 
   QPushButton* ok = button("OK", [this] { onOk(); });
   ok->setDefault(true);

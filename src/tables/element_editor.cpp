@@ -10,7 +10,6 @@
 #include "gui/message_boxes.h"
 #include "model/parse_number.h"
 #include "tables/delete_element_question.h"
-#include "tables/table_globals.h"
 
 namespace rerore {
 
@@ -96,10 +95,11 @@ bool EditElement(Session& session, UserMessages& messages, int k, QWidget* paren
   if (editor.exec() != QDialog::Accepted) return false;
   ApplyElementEdit(model, k, editor.edit());
   if (!editor.deleteRequested()) return true;
-  if (!skipDeleteQuestion) {
+  bool& skipQuestion = session.remembered.skipDeleteQuestion;
+  if (!skipQuestion) {
     DeleteElementQuestion verify(parent);
     if (verify.exec() != QDialog::Accepted) return true;
-    skipDeleteQuestion = verify.doNotAskAgain();
+    skipQuestion = verify.doNotAskAgain();
   }
   DeleteElement(session, messages, k);
   return true;

@@ -7,10 +7,8 @@
 #include <QToolButton>
 
 #include "commands/element_table.h"
-#include "gui/command_ids.h"
 #include "gui/message_boxes.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 #include "tables/table_setup.h"
 
 namespace rerore {
@@ -22,12 +20,12 @@ constexpr double kFlagWidth = 0.8;
 constexpr int kVisibleRows = 20;
 
 const std::vector<GridColumn> kColumns{
-    {"Element", kClassAny, 1.0},          {"xa [m]", kClassDecimal, 1.0},
-    {"ya [m]", kClassDecimal, 1.0},       {"xb [m]", kClassDecimal, 1.0},
-    {"yb [m]", kClassDecimal, 1.0},       {"Mat.", kClassWhole, kFlagWidth},
-    {"Sect.", kClassWhole, kFlagWidth},   {"C", kClassWhole, kFlagWidth},
-    {"T", kClassWhole, kFlagWidth},       {"H left", kClassWhole, kFlagWidth},
-    {"H right", kClassWhole, kFlagWidth},
+    {"Element", CellClass::Any, 1.0},          {"xa [m]", CellClass::Decimal, 1.0},
+    {"ya [m]", CellClass::Decimal, 1.0},       {"xb [m]", CellClass::Decimal, 1.0},
+    {"yb [m]", CellClass::Decimal, 1.0},       {"Mat.", CellClass::Whole, kFlagWidth},
+    {"Sect.", CellClass::Whole, kFlagWidth},   {"C", CellClass::Whole, kFlagWidth},
+    {"T", CellClass::Whole, kFlagWidth},       {"H left", CellClass::Whole, kFlagWidth},
+    {"H right", CellClass::Whole, kFlagWidth},
 };
 
 }  // namespace
@@ -37,7 +35,7 @@ ElementsDialog::ElementsDialog(Session& session, UserMessages& messages, QWidget
   setWindowTitle("Frame elements");
   setModal(false);
   setSizeGripEnabled(true);
-  showTable(kTableElements, kElementTableRows, kColumns, FillElementTable);
+  showTable(TableKind::Elements, kElementTableRows, kColumns, FillElementTable);
   markPointsInView();
   auto* side = new QVBoxLayout;
   side->addLayout(makeButtons());
@@ -91,21 +89,21 @@ void ElementsDialog::showEvent(QShowEvent* event) {
   });
 }
 
-void ElementsDialog::end(int how) {
+void ElementsDialog::end(bool accepted) {
   if (ended_) return;
   ended_ = true;
   hide();
-  post(kMsgElementsTableEnded, how);
+  emit ended(accepted);
 }
 
 void ElementsDialog::onOk() {
   grid_->finishEditing();
-  if (AcceptElementTable(session_, grid_->cellTexts(), messages_)) end(kEndedWithOk);
+  if (AcceptElementTable(session_, grid_->cellTexts(), messages_)) end(true);
 }
 
-void ElementsDialog::onStop() { end(kEndedWithStop); }
+void ElementsDialog::onStop() { end(false); }
 
-void ElementsDialog::reject() { end(kEndedWithStop); }
+void ElementsDialog::reject() { end(false); }
 
 // Turns the accepted elements (not the table's unsaved edits), shows them
 // anew and accepts them.

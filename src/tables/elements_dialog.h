@@ -1,16 +1,12 @@
 // The elements table ("Frame elements"): modeless beside the drawing. Its
 // OK stores the table as the element rows, rebuilds the nodes and writes
-// the files; either way it tells the view by kMsgElementsTableEnded, and
-// the view then destroys it.
+// the files; either way it hides and tells of its end by `ended`, and
+// whoever opened it then destroys it.
 #pragma once
 
 #include "tables/table_dialog.h"
 
 namespace rerore {
-
-// wParam of kMsgElementsTableEnded.
-inline constexpr int kEndedWithOk = 1;
-inline constexpr int kEndedWithStop = 2;
 
 class ElementsDialog : public TableDialog {
   Q_OBJECT
@@ -21,6 +17,11 @@ class ElementsDialog : public TableDialog {
   void onStop();
   void rearrange();
 
+ signals:
+  // OK (also through Rearrange) with `accepted`; Stop or closing the window
+  // without.
+  void ended(bool accepted);
+
  protected:
   void showEvent(QShowEvent* event) override;
   void reject() override;
@@ -28,7 +29,7 @@ class ElementsDialog : public TableDialog {
  private:
   QLayout* makeTexts();
   QLayout* makeButtons();
-  void end(int how);
+  void end(bool accepted);
 
   bool ended_ = false;
 };

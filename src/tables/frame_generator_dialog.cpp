@@ -6,7 +6,6 @@
 
 #include "generators/frame_generator.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 #include "tables/table_setup.h"
 
 namespace rerore {
@@ -20,10 +19,10 @@ constexpr int kColumnsColumn = 2;
 constexpr int kSpacingColumn = 3;
 constexpr double kWideColumn = 1.6;
 
-const std::vector<GridColumn> kColumns{{"Floor", kClassAny, 1.0},
-                                       {"Floor height [m]", kClassDecimal, kWideColumn},
-                                       {"Number of columns", kClassDecimal, kWideColumn},
-                                       {"Spacing [m]", kClassDecimal, kWideColumn}};
+const std::vector<GridColumn> kColumns{{"Floor", CellClass::Any, 1.0},
+                                       {"Floor height [m]", CellClass::Decimal, kWideColumn},
+                                       {"Number of columns", CellClass::Decimal, kWideColumn},
+                                       {"Spacing [m]", CellClass::Decimal, kWideColumn}};
 
 }  // namespace
 
@@ -32,7 +31,7 @@ FrameGeneratorDialog::FrameGeneratorDialog(Session& session, UserMessages& messa
     : TableDialog(session, messages, parent) {
   setWindowTitle("Frame");
   setSizeGripEnabled(true);
-  showTable(kTableElements, kFloorTableRows + 1, kColumns, nullptr);
+  showTable(TableKind::Storeys, kFloorTableRows + 1, kColumns, nullptr);
   const std::vector<FloorRowTexts> rows = LoadFloorTableTexts(session_);
   for (size_t i = 0; i < rows.size(); ++i) {
     const int row = static_cast<int>(i) + 1;

@@ -7,11 +7,9 @@
 
 #include "generators/curve_generators.h"
 #include "generators/frame_generator.h"
-#include "gui/command_ids.h"
 #include "tables/arc_dialog.h"
 #include "tables/continuous_beam_dialog.h"
 #include "tables/cross_sections_dialog.h"
-#include "tables/elements_dialog.h"
 #include "tables/frame_generator_dialog.h"
 #include "tables/materials_dialog.h"
 #include "tables/nodes_dialog.h"
@@ -43,12 +41,9 @@ const HubButton kButtons[] = {
 
 }  // namespace
 
-InputHub::InputHub(Session& session, UserMessages& messages, MessageSink toView,
-                   std::optional<QPoint> position, QWidget* parent)
-    : QDialog(parent, Qt::Tool),
-      session_(session),
-      messages_(messages),
-      toView_(std::move(toView)) {
+InputHub::InputHub(Session& session, UserMessages& messages, std::optional<QPoint> position,
+                   QWidget* parent)
+    : QDialog(parent, Qt::Tool), session_(session), messages_(messages) {
   setWindowTitle("Input");
   setModal(false);
   auto* layout = new QVBoxLayout(this);
@@ -77,18 +72,8 @@ QPushButton* InputHub::button(const QString& label) const {
 // Inputs that were entered carry a mark.
 void InputHub::refreshButtons() {
   const QIcon done = style()->standardIcon(QStyle::SP_DialogApplyButton);
-  const bool entered[] = {titleRequested_, materialsEntered_, sectionsEntered_};
+  const bool entered[] = {titleAskedFor_, materialsEntered_, sectionsEntered_};
   for (size_t i = 0; i < std::size(entered); ++i) buttons_[i]->setIcon(entered[i] ? done : QIcon());
-}
-
-void InputHub::post(int message, int wParam) const {
-  if (toView_) toView_(message, wParam);
-}
-
-void InputHub::redrawView() { post(kMsgRepaint, 1); }
-
-void InputHub::handleMessage(int message, int wParam) {
-  if (message == kMsgInputFinished && wParam == 1) refreshButtons();
 }
 
 void InputHub::keyPressEvent(QKeyEvent* event) {
@@ -104,21 +89,21 @@ void InputHub::reject() {
   if (closed_) return;
   closed_ = true;
   hide();
-  post(kMsgHubClosed, 2);
+  emit closed();
 }
 
 void InputHub::title() {
-  titleRequested_ = true;
-  post(kMsgOpenTitle, 1);
+  titleAskedFor_ = true;
+  emit titleRequested();
 }
 
 void InputHub::materials() {
   MaterialsDialog dialog(session_, messages_, this);
-  dialog.setMessageSink(toView_);
+  connect(&dialog, &TableDialog::pointMarked, this, &InputHub::pointMarked);
   if (dialog.exec() != QDialog::Accepted) return;
   materialsEntered_ = true;
   refreshButtons();
-  redrawView();
+  emit redrawRequested();
 }
 
 void InputHub::crossSections() {
@@ -126,27 +111,27 @@ void InputHub::crossSections() {
   if (dialog.exec() != QDialog::Accepted) return;
   if (session_.model.params.crossSectionCount > 0) sectionsEntered_ = true;
   refreshButtons();
-  redrawView();
+  emit redrawRequested();
 }
 
 void InputHub::continuousBeam() {
   ContinuousBeamDialog dialog(session_, messages_, this);
-  if (dialog.exec() == QDialog::Accepted) redrawView();
+  if (dialog.exec() == QDialog::Accepted) emit redrawRequested();
 }
 
 void InputHub::frame() {
   FrameGeneratorDialog dialog(session_, messages_, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (FrameDialogAccepted(session_, messages_) == ViewFollowUp::Redraw) redrawView();
+  if (FrameDialogAccepted(session_, messages_) == ViewFollowUp::Redraw) emit redrawRequested();
 }
 
-void InputHub::elements() { post(kMsgOpenElementsTable, 1); }
+void InputHub::elements() { emit elementsTableRequested(); }
 
 void InputHub::arc() {
   ArcDialog dialog(LoadArcDialogTexts(session_.paths), this);
   if (dialog.exec() != QDialog::Accepted) return;
   if (ArcDialogOk(session_, messages_, dialog.texts()) == ViewFollowUp::ElementsTableEnded)
-    post(kMsgElementsTableEnded, kEndedWithOk);
+    emit arcGenerated();
 }
 
 void InputHub::parabola() {
@@ -155,17 +140,17 @@ void InputHub::parabola() {
   if (ParabolaDialogOk(session_, messages_, dialog.texts()) != ViewFollowUp::ResetAndOpenElements)
     return;
   session_.view.resetZoomRequested = true;
-  redrawView();
-  post(kMsgOpenElementsTableAlias, 1);
+  emit redrawRequested();
+  emit elementsTableRequested();
 }
 
 // Whatever the table's end, the point its row labels marked is forgotten.
 void InputHub::supports() {
   NodesDialog dialog(session_, messages_, this);
-  dialog.setMessageSink(toView_);
+  connect(&dialog, &TableDialog::pointMarked, this, &InputHub::pointMarked);
   dialog.exec();
   session_.view.markedPoint.set = false;
-  redrawView();
+  emit redrawRequested();
 }
 
 }  // namespace rerore

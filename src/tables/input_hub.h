@@ -1,13 +1,13 @@
 // The input hub ("Input"): a small modeless window of buttons beside the
-// drawing from which every tabular input and generator is reached. It
-// talks to the view by posted messages, as the elements table and the
-// title dialog belong to the view.
+// drawing from which every tabular input and generator is reached. The
+// modal tables and generators it runs itself; for the title, the elements
+// table and the drawing it asks by its signals whoever wired it.
 #pragma once
 
 #include <QDialog>
 #include <QPoint>
-#include <functional>
 #include <optional>
+#include <vector>
 
 #include "model/session.h"
 #include "model/user_messages.h"
@@ -19,22 +19,14 @@ namespace rerore {
 class InputHub : public QDialog {
   Q_OBJECT
  public:
-  using MessageSink = std::function<void(int message, int wParam)>;
-
-  // `toView` posts to the view. Without a position the hub sits at (0, 70)
-  // in its parent's coordinates.
-  InputHub(Session& session, UserMessages& messages, MessageSink toView,
-           std::optional<QPoint> position, QWidget* parent = nullptr);
+  // Without a position the hub sits at (0, 70) in its parent's coordinates.
+  InputHub(Session& session, UserMessages& messages, std::optional<QPoint> position,
+           QWidget* parent = nullptr);
 
   QPushButton* button(const QString& label) const;
-  void setNumberText(const QString& text) { numberText_ = text; }
-  const QString& numberText() const { return numberText_; }
   bool materialsEntered() const { return materialsEntered_; }
   bool sectionsEntered() const { return sectionsEntered_; }
-  bool titleRequested() const { return titleRequested_; }
-
-  // A message from the view: 0x46B refreshes the buttons.
-  void handleMessage(int message, int wParam);
+  bool titleAskedFor() const { return titleAskedFor_; }
 
   // The buttons' actions.
   void title();
@@ -47,24 +39,35 @@ class InputHub : public QDialog {
   void parabola();
   void supports();
 
+ public slots:
+  // Shows the marks of the inputs that were entered; also after an input
+  // finished elsewhere (the title, the elements table).
+  void refreshButtons();
+
+ signals:
+  void titleRequested();
+  void elementsTableRequested();
+  // The model changed: the frame must be drawn anew.
+  void redrawRequested();
+  // A row label of a table opened from the hub marked a point.
+  void pointMarked();
+  // The arc's elements replaced the model's, as an OK of the elements
+  // table does.
+  void arcGenerated();
+  // Escape or the close box: the hub is hidden and waits to be destroyed.
+  void closed();
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void reject() override;
 
  private:
-  void refreshButtons();
-  // Posts to the view, when there is one.
-  void post(int message, int wParam) const;
-  void redrawView();
-
   Session& session_;
   UserMessages& messages_;
-  MessageSink toView_;
   std::vector<QPushButton*> buttons_;
-  QString numberText_;
   bool materialsEntered_ = false;
   bool sectionsEntered_ = false;
-  bool titleRequested_ = false;
+  bool titleAskedFor_ = false;
   bool closed_ = false;
 };
 

@@ -9,7 +9,6 @@
 #include "commands/material_table.h"
 #include "gui/message_boxes.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 #include "tables/table_setup.h"
 
 namespace rerore {
@@ -17,9 +16,9 @@ namespace rerore {
 namespace {
 
 const std::vector<GridColumn> kColumns{
-    {"", kClassAny, 0.5},
-    {"Nr.", kClassConcrete, 1.5},
-    {"E-Modulus [kN/m2]", kClassExponent, 1.5},
+    {"", CellClass::Any, 0.5},
+    {"Nr.", CellClass::Concrete, 1.5},
+    {"E-Modulus [kN/m2]", CellClass::Exponent, 1.5},
 };
 
 }  // namespace
@@ -29,8 +28,9 @@ MaterialsDialog::MaterialsDialog(Session& session, UserMessages& messages, QWidg
   setWindowTitle("Material");
   setSizeGripEnabled(true);
   OpenMaterialTable(session_);
-  showTable(kTableMaterials, kMaterialTableRows, kColumns, FillMaterialTable);
-  grid_->setModulusTableFlag(session_.model.params.modulusTableFlag != 0);
+  showTable(TableKind::Materials, kMaterialTableRows, kColumns, FillMaterialTable);
+  grid_->setConcreteModuli(session_.model.params.modulusTableFlag != 0,
+                           session_.remembered.lastConcreteClass);
   markPointsInView();
 
   QPushButton* ok = button("&OK", [this] { onOk(); });

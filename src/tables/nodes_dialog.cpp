@@ -11,7 +11,6 @@
 #include "gui/message_boxes.h"
 #include "model/parse_number.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 #include "tables/table_setup.h"
 
 namespace rerore {
@@ -19,8 +18,9 @@ namespace rerore {
 namespace {
 
 const std::vector<GridColumn> kColumns{
-    {"Nodes", kClassAny, 0.7},  {"x", kClassExponent, 1.0}, {"y", kClassExponent, 1.0},
-    {"u", kClassExponent, 1.0}, {"v", kClassExponent, 1.0}, {"phi", kClassExponent, 1.0},
+    {"Nodes", CellClass::Any, 0.7},  {"x", CellClass::Exponent, 1.0},
+    {"y", CellClass::Exponent, 1.0}, {"u", CellClass::Exponent, 1.0},
+    {"v", CellClass::Exponent, 1.0}, {"phi", CellClass::Exponent, 1.0},
 };
 constexpr int kVisibleRows = 16;
 constexpr const char* kFollowsElements =
@@ -42,7 +42,7 @@ NodesDialog::NodesDialog(Session& session, UserMessages& messages, QWidget* pare
   setWindowTitle("Nodes");
   setSizeGripEnabled(true);
   OpenNodeTable(session_);
-  showTable(kTableMaterials, kNodeTableRows, kColumns, FillNodeTable);
+  showTable(TableKind::Nodes, kNodeTableRows, kColumns, FillNodeTable);
   SetColumnReadOnly(*grid_, kNodeXColumn, kFollowsElements);
   SetColumnReadOnly(*grid_, kNodeYColumn, kFollowsElements);
   markPointsInView();

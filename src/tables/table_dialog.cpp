@@ -10,7 +10,6 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "gui/command_ids.h"
 #include "gui/message_boxes.h"
 #include "tables/table_editor.h"
 
@@ -19,11 +18,13 @@ namespace rerore {
 TableDialog::TableDialog(Session& session, UserMessages& messages, QWidget* parent)
     : QDialog(parent), session_(session), messages_(messages), grid_(new TableEditor(this)) {
   grid_->setMessages(&messages_);
+  connect(grid_, &TableEditor::changed, this, [this] { tableChanged_ = true; });
 }
 
-void TableDialog::showTable(int kind, int rows, const std::vector<GridColumn>& columns,
+void TableDialog::showTable(TableKind kind, int rows, const std::vector<GridColumn>& columns,
                             void (*fill)(const ModelTables&, CellTable&)) {
   SetUpTable(*grid_, kind, rows, columns);
+  tableChanged_ = false;
   showRows(fill);
 }
 
@@ -110,7 +111,7 @@ bool TableDialog::eventFilter(QObject* watched, QEvent* event) {
 void TableDialog::markPointsInView() {
   connect(grid_, &TableEditor::pointMarked, this, [this](float x, float y) {
     session_.view.markedPoint = {true, x, y};
-    post(kMsgPointMarked, 1);
+    emit pointMarked();
   });
 }
 

@@ -1,6 +1,7 @@
-// What the table dialogs share: the grid, the messages to the user and to
-// the view, printing, the list-file buttons and the Return key that goes
-// back into the table when a button has the focus.
+// What the table dialogs share: the grid, the messages to the user,
+// whether the table was changed since it opened, the point a row label
+// marks, printing, the list-file buttons and the Return key that goes back
+// into the table when a button has the focus.
 #pragma once
 
 #include <QDialog>
@@ -26,22 +27,21 @@ class TableDialog : public QDialog {
   using FileChooser =
       std::function<QString(bool save, const QString& suggested, const QString& filter)>;
 
-  // Posts a message to the view (queued there).
-  using MessageSink = std::function<void(int message, int wParam)>;
-
   TableDialog(Session& session, UserMessages& messages, QWidget* parent);
   TableEditor* grid() const { return grid_; }
   void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
-  // Where the messages to the view go (the marked point, the end).
-  void setMessageSink(MessageSink sink) { sink_ = std::move(sink); }
-  void post(int message, int wParam) const {
-    if (sink_) sink_(message, wParam);
-  }
+  // Whether a key was handled in the table or a list file loaded into it
+  // since the dialog opened its table.
+  bool tableChanged() const { return tableChanged_; }
+
+ signals:
+  // A row label marked a new point (`markedPoint` of the view settings).
+  void pointMarked();
 
  protected:
   // Sets the grid up and shows the model's rows as `fill` writes them
   // (none without `fill`).
-  void showTable(int kind, int rows, const std::vector<GridColumn>& columns,
+  void showTable(TableKind kind, int rows, const std::vector<GridColumn>& columns,
                  void (*fill)(const ModelTables&, CellTable&));
   // Shows the model's rows anew as `fill` writes them; every other data
   // cell is emptied.
@@ -72,7 +72,7 @@ class TableDialog : public QDialog {
   QString chooseFile(bool save, const QString& suggested, const QString& filter);
 
   FileChooser chooser_;
-  MessageSink sink_;
+  bool tableChanged_ = false;
 };
 
 }  // namespace rerore

@@ -11,7 +11,6 @@
 #include "model/parse_number.h"
 #include "tables/cell_editor.h"
 #include "tables/cell_tip.h"
-#include "tables/table_globals.h"
 
 namespace rerore {
 
@@ -34,9 +33,15 @@ TableEditor::TableEditor(QWidget* parent)
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   connect(editor_, &CellEditor::editEnded, this, &TableEditor::endEdit);
+  connect(editor_, &CellEditor::keyTyped, this, &TableEditor::changed);
 }
 
 TableEditor::~TableEditor() = default;
+
+CellClass TableEditor::columnClass(int column) const {
+  if (column < 0 || column >= static_cast<int>(columnClasses_.size())) return CellClass::Any;
+  return columnClasses_[static_cast<size_t>(column)];
+}
 
 // --- shape and cells -------------------------------------------------------
 
@@ -308,7 +313,8 @@ void TableEditor::paintEvent(QPaintEvent*) {
 
 void TableEditor::clickRowLabel(int row) {
   setSelection({row, firstColumn(), row, lastColumn()});
-  if (tableKind != kTableElements && tableKind != kTableMaterials) return;
+  if (kind_ != TableKind::Elements && kind_ != TableKind::Materials && kind_ != TableKind::Nodes)
+    return;
   if (columns_ < 3) return;
   emit pointMarked(parseNumber(cell(row, 1).text.toStdString()),
                    parseNumber(cell(row, 2).text.toStdString()));

@@ -2,8 +2,10 @@
 // header row and label column, an in-place editor that reopens on the next
 // cell so that values follow one another from the keyboard, key commands
 // for moving, copying and inserting or deleting lines, the Return-key
-// completions of the particular tables (selected by `tableKind`), printing
-// and list files. The characters a column keeps come from `columnClass`.
+// completions of the particular tables, printing and list files. The
+// dialog that owns the editor tells it what table it is and which
+// characters each column keeps; the editor tells of every change by
+// `changed`.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "commands/cell_table.h"
+#include "tables/cell_filter.h"
 #include "tables/table_cell.h"
 
 class QPrinter;
@@ -20,6 +23,18 @@ namespace rerore {
 class CellEditor;
 class CellTip;
 class UserMessages;
+
+// What a table is: it selects the completion of the Return key and
+// whether a click on a row label marks the row's point in the view.
+enum class TableKind {
+  Plain,
+  Materials,       // the modulus of a concrete class; marks points
+  CrossSections,   // area and inertia of the rectangle
+  Nodes,           // marks points
+  Elements,        // the usual flags, the chain of elements; marks points
+  Storeys,         // the frame generator's storeys
+  ContinuousBeam,  // spans of equal length
+};
 
 class TableEditor : public QAbstractScrollArea {
   Q_OBJECT
@@ -34,6 +49,13 @@ class TableEditor : public QAbstractScrollArea {
   void setFixedColumnCount(int columns);
   int rowCount() const { return rows_; }
   int columnCount() const { return columns_; }
+
+  // What the table is, and the characters each column keeps (CellClass::Any
+  // for a column not given).
+  void setKind(TableKind kind) { kind_ = kind; }
+  TableKind kind() const { return kind_; }
+  void setColumnClasses(std::vector<CellClass> classes) { columnClasses_ = std::move(classes); }
+  CellClass columnClass(int column) const;
 
   // Cells.
   void setItemText(int row, int column, const QString& text);
@@ -62,8 +84,13 @@ class TableEditor : public QAbstractScrollArea {
   void setSelection(const CellRange& range);
   void selectAll();
   bool modified() const { return modified_; }
-  // The first table of moduli or the second for the materials completion.
-  void setModulusTableFlag(bool second) { secondModulusTable_ = second; }
+  // The materials completion: the first table of moduli or the second, and
+  // where the current concrete class used last is remembered (by the
+  // editor itself when not set).
+  void setConcreteModuli(bool secondTable, int& lastConcreteClass) {
+    secondModulusTable_ = secondTable;
+    lastConcreteClass_ = &lastConcreteClass;
+  }
 
   // Printing: rows 0..printRowLimit - 1 that exist, page by page.
   void setPrintRowLimit(int limit) { printRowLimit_ = limit; }
@@ -88,6 +115,9 @@ class TableEditor : public QAbstractScrollArea {
   // A click on the label of a data row in the elements, materials and
   // nodes tables: the point of columns 1 and 2 of that row.
   void pointMarked(float x, float y);
+  // Every key the editor handles while a cell has the focus (typing in the
+  // in-place editor included), and a loaded list file.
+  void changed();
 
  protected:
   bool event(QEvent* event) override;
@@ -101,7 +131,7 @@ class TableEditor : public QAbstractScrollArea {
   void scrollContentsBy(int dx, int dy) override;
 
  private:
-  // Cells and geometry (TableEditor.cpp).
+  // Cells and geometry (table_editor.cpp).
   TableCell& cell(int row, int column);
   const TableCell& cell(int row, int column) const;
   bool isCell(int row, int column) const;
@@ -122,7 +152,7 @@ class TableEditor : public QAbstractScrollArea {
   void paintCell(QPainter& painter, int row, int column, const QRect& rect);
   void showTip(const QPoint& position);
 
-  // Editing and key commands (grid_keys.cpp).
+  // Editing and key commands (table_editor_keys.cpp).
   void startTyping(const QString& text);
   void endEdit(int key, Qt::KeyboardModifiers modifiers);
   bool handleKeyCommand(int key, Qt::KeyboardModifiers modifiers);
@@ -135,7 +165,7 @@ class TableEditor : public QAbstractScrollArea {
   void copyRight();
   void copyLeft();
 
-  // Return and its completions (grid_completions.cpp).
+  // Return and its completions (table_editor_completions.cpp).
   void pressReturn();
   void completeMaterial(int row, int column);
   void completeSection(int row, int column);
@@ -143,7 +173,7 @@ class TableEditor : public QAbstractScrollArea {
   void completeContinuousBeam(int row);
   void setCompletedText(int row, int column, const QString& text);
 
-  // Clipboard and lines (grid_clipboard.cpp).
+  // Clipboard and lines (table_editor_clipboard.cpp).
   QString blockText(const CellRange& range) const;
   void clearBlock(const CellRange& range);
   void pasteBlock(const QString& text, int row, int column);
@@ -155,7 +185,7 @@ class TableEditor : public QAbstractScrollArea {
   void deleteLine();
   void moveRows(int fromRow, int toRow, int offset);
 
-  // Row labels (TableEditor.cpp).
+  // Row labels (table_editor.cpp).
   void clickRowLabel(int row);
 
   void reportError(const QString& text);
@@ -175,7 +205,11 @@ class TableEditor : public QAbstractScrollArea {
   int editColumn_ = -1;
   QString textBeforeEdit_;
   bool modified_ = false;
+  TableKind kind_ = TableKind::Plain;
+  std::vector<CellClass> columnClasses_;
   bool secondModulusTable_ = false;
+  int ownLastConcreteClass_ = 0;
+  int* lastConcreteClass_ = &ownLastConcreteClass_;
   int printRowLimit_ = 0;
   CellEditor* editor_;
   CellTip* titleTip_;

@@ -7,7 +7,6 @@
 
 #include "tables/cell_filter.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 
 namespace rerore {
 
@@ -39,7 +38,7 @@ void TableEditor::pasteBlock(const QString& text, int row, int column) {
     const QStringList fields = line.split('\t');
     for (int j = 0; j < fields.size() && column + j <= lastColumn(); ++j) {
       TableCell& target = cell(row + i, column + j);
-      if (!target.readOnly) target.text = FilterCellText(fields[j], ColumnClassOf(column + j));
+      if (!target.readOnly) target.text = FilterCellText(fields[j], columnClass(column + j));
     }
   }
   modified_ = true;

@@ -7,7 +7,6 @@
 #include "model/parse_number.h"
 #include "model/user_messages.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 
 namespace rerore {
 
@@ -44,31 +43,31 @@ void TableEditor::pressReturn() {
     moveFocus(row, column + 1);
   else if (row < lastRow())
     moveFocus(row + 1, firstColumn());
-  switch (tableKind) {
-    case kTableMaterials:
+  switch (kind_) {
+    case TableKind::Materials:
       if (column == kMaterialNumberColumn && !text.isEmpty()) completeMaterial(row, column);
       break;
-    case kTableSections:
+    case TableKind::CrossSections:
       if (column == kSectionHeightColumn) completeSection(row, column);
       break;
-    case kTableElements:
+    case TableKind::Elements:
       if (!text.isEmpty()) completeElement(row, column);
       break;
-    case kTableContinuousBeam:
+    case TableKind::ContinuousBeam:
       if (!text.isEmpty()) completeContinuousBeam(row);
       break;
-    default:
+    case TableKind::Plain:
+    case TableKind::Nodes:
+    case TableKind::Storeys:
       break;
   }
 }
 
-// The modulus of the concrete class typed in the first column. The nodes
-// table shares the materials' kind but shows its coordinates read-only, so
-// nothing is ever written there.
+// The modulus of the concrete class typed in the first column.
 void TableEditor::completeMaterial(int row, int column) {
   if (lastColumn() < kMaterialModulusColumn || cell(row, kMaterialModulusColumn).readOnly) return;
-  const auto modulus =
-      ConcreteModulus(cell(row, column).text.toStdString(), secondModulusTable_, lastConcreteClass);
+  const auto modulus = ConcreteModulus(cell(row, column).text.toStdString(), secondModulusTable_,
+                                       *lastConcreteClass_);
   if (!modulus) return;
   setCompletedText(row, kMaterialModulusColumn,
                    QString::fromStdString(Format("%.3lE", static_cast<double>(*modulus))));

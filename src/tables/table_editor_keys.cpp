@@ -6,7 +6,6 @@
 #include "tables/cell_editor.h"
 #include "tables/cell_filter.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 
 namespace rerore {
 
@@ -28,7 +27,7 @@ void TableEditor::startTyping(const QString& text) {
   editCell(focusRow_, focusColumn_);
   if (!isEditing()) return;
   editor_->setText(text);
-  tableChanged = true;
+  emit changed();
 }
 
 void TableEditor::endEdit(int key, Qt::KeyboardModifiers modifiers) {
@@ -40,7 +39,7 @@ void TableEditor::endEdit(int key, Qt::KeyboardModifiers modifiers) {
   if (key != 0) setFocus();
   editor_->hide();
   const QString text =
-      key == Qt::Key_Escape ? textBeforeEdit_ : FilterCellText(typed, ColumnClassOf(column));
+      key == Qt::Key_Escape ? textBeforeEdit_ : FilterCellText(typed, columnClass(column));
   if (text != cell(row, column).text) {
     cell(row, column).text = text;
     modified_ = true;
@@ -77,7 +76,7 @@ void TableEditor::keyPressEvent(QKeyEvent* event) {
 bool TableEditor::handleKeyCommand(int key, Qt::KeyboardModifiers modifiers) {
   if (modifiers & Qt::ControlModifier) {
     if (!handleControlKey(key)) return false;
-    tableChanged = true;
+    emit changed();
     return true;
   }
   switch (key) {
@@ -114,7 +113,7 @@ bool TableEditor::handleKeyCommand(int key, Qt::KeyboardModifiers modifiers) {
     default:
       return false;
   }
-  tableChanged = true;
+  emit changed();
   return true;
 }
 

@@ -6,7 +6,6 @@
 #include "gui/message_boxes.h"
 #include "model/file_io.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 
 namespace rerore {
 
@@ -66,7 +65,7 @@ bool TableEditor::loadList(const QString& path) {
     for (int column = 0; column < fields.size() && column < columns_; ++column)
       setItemText(i - 1, column, fields[column]);
   }
-  tableChanged = true;
+  emit changed();
   viewport()->update();
   return true;
 }

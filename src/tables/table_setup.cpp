@@ -1,16 +1,14 @@
 #include "tables/table_setup.h"
 
-#include "tables/table_editor.h"
-#include "tables/table_globals.h"
-
 namespace rerore {
 
-void SetUpTable(TableEditor& grid, int kind, int rows, const std::vector<GridColumn>& columns) {
-  tableKind = kind;
-  columnClass.fill(kClassAny);
+void SetUpTable(TableEditor& grid, TableKind kind, int rows,
+                const std::vector<GridColumn>& columns) {
+  grid.setKind(kind);
+  std::vector<CellClass> classes{CellClass::Any};  // the label column
+  for (size_t c = 1; c < columns.size(); ++c) classes.push_back(columns[c].characterClass);
+  grid.setColumnClasses(std::move(classes));
   const int count = static_cast<int>(columns.size());
-  for (int c = 1; c < count && c < kColumnClassSlots; ++c)
-    columnClass[static_cast<size_t>(c)] = columns[static_cast<size_t>(c)].characterClass;
   grid.setRowCount(rows);
   grid.setColumnCount(count);
   grid.setFixedRowCount(1);
@@ -21,7 +19,6 @@ void SetUpTable(TableEditor& grid, int kind, int rows, const std::vector<GridCol
     grid.setColumnWidth(c, static_cast<int>(grid.defaultColumnWidth() * column.widthFactor));
   }
   for (int r = 1; r < rows; ++r) grid.setItemText(r, 0, QString::number(r));
-  tableChanged = false;
 }
 
 int TableWidth(const TableEditor& grid) {

@@ -6,21 +6,20 @@
 #include <vector>
 
 #include "commands/cell_table.h"
+#include "tables/table_editor.h"
 
 namespace rerore {
 
-class TableEditor;
-
 struct GridColumn {
   const char* header;
-  int characterClass;  // unused for the label column
-  double widthFactor;  // times the editor's default width
+  CellClass characterClass;  // unused for the label column
+  double widthFactor;        // times the editor's default width
 };
 
-// Sets `tableKind`, resets `columnClass` (every data column class 1, then
-// the given ones), the counts with one fixed row and column, the headers,
-// the row labels ("%d") and the widths, and clears `tableChanged`.
-void SetUpTable(TableEditor& grid, int kind, int rows, const std::vector<GridColumn>& columns);
+// Gives the grid its kind and its columns' classes, the counts with one
+// fixed row and column, the headers, the row labels ("%d") and the widths.
+void SetUpTable(TableEditor& grid, TableKind kind, int rows,
+                const std::vector<GridColumn>& columns);
 
 // The width of all columns together, for sizing a dialog around its table.
 int TableWidth(const TableEditor& grid);

@@ -4,8 +4,6 @@
 #include <QWheelEvent>
 
 #include "gui/command_ids.h"
-#include "gui/echo_help_dialog.h"
-#include "tables/input_dialogs.h"
 #include "view/core/view_controls.h"
 #include "view/frame_output.h"
 
@@ -30,8 +28,6 @@ FrameView::FrameView(Session& session, QWidget* parent)
   registerPositionCommands();
   registerInputCommands();
   registerDisplayToggles();
-  registerMessages();
-  ConnectInputDialogs(*this);
 }
 
 FrameView::~FrameView() = default;
@@ -55,40 +51,12 @@ void FrameView::setCommand(int id, CommandHandler handler, CommandState state) {
   commands_[id] = Command{std::move(handler), std::move(state)};
 }
 
-void FrameView::postMessage(int message, int wParam) {
-  QMetaObject::invokeMethod(
-      this, [this, message, wParam] { handleMessage(message, wParam); }, Qt::QueuedConnection);
-}
-
-void FrameView::setMessageHandler(int message, MessageHandler handler) {
-  messageHandlers_[message] = std::move(handler);
-}
-
-void FrameView::handleMessage(int message, int wParam) {
-  const auto found = messageHandlers_.find(message);
-  if (found == messageHandlers_.end()) return;
-  const MessageHandler handler = found->second;
-  guarded([&handler, wParam] { handler(wParam); });
-}
-
 void FrameView::guarded(const std::function<void()>& work) {
   try {
     work();
   } catch (const ProgramExit& exit) {
     emit quitRequested(exit.code);
   }
-}
-
-void FrameView::registerMessages() {
-  setMessageHandler(kMsgRepaint, [this](int) { redraw(); });
-  setMessageHandler(kMsgHideCrossHair, [this](int) { moveCrossHair({-1, -1}); });
-  setMessageHandler(kMsgEnd, [this](int) { runCommand(kCmdEnd); });
-  setMessageHandler(kMsgOpenTitle, [this](int) { showTitleDialog(); });
-  setMessageHandler(kMsgOpenEchoStructure, [this](int) { openEchoStructure(); });
-  setMessageHandler(kMsgEchoStructureClosed, [this](int) {
-    if (echoStructure_) echoStructure_->deleteLater();
-  });
-  for (const int ignored : {kMsgHubIgnored, kMsgIgnored}) setMessageHandler(ignored, [](int) {});
 }
 
 void FrameView::redraw() {

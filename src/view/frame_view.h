@@ -4,9 +4,10 @@
 // over it at every paint.
 //
 // It serves the commands of the menus and the toolbar (runCommand, with a
-// table that other parts of the program extend through setCommand) and the
-// messages of the dialogs (postMessage: queued, with handlers registered
-// through setMessageHandler).
+// table that other parts of the program may extend through setCommand).
+// What it cannot do itself, as the input dialogs are no part of it, it asks
+// for by its signals: the input hub, the elements table, the element
+// editor; the main window wires them.
 #pragma once
 
 #include <QPixmap>
@@ -36,7 +37,6 @@ class FrameView : public QWidget {
  public:
   using CommandHandler = std::function<void()>;
   using CommandState = std::function<bool()>;
-  using MessageHandler = std::function<void(int wParam)>;
 
   explicit FrameView(Session& session, QWidget* parent = nullptr);
   ~FrameView() override;
@@ -58,11 +58,6 @@ class FrameView : public QWidget {
   bool serves(int id) const { return commands_.count(id) != 0; }
   std::optional<bool> commandChecked(int id) const;
   void setCommand(int id, CommandHandler handler, CommandState state = {});
-
-  // Messages: handled after the caller has returned, like a posted window
-  // message. Unknown messages are dropped.
-  void postMessage(int message, int wParam);
-  void setMessageHandler(int message, MessageHandler handler);
 
   // The frame picture is drawn anew at the next paint.
   void redraw();
@@ -94,14 +89,28 @@ class FrameView : public QWidget {
   void printPage(QPrinter& printer);
   void copyToClipboard();
 
+ public slots:
+  void hideCrossHair() { moveCrossHair({-1, -1}); }
+  // The title dialog; its OK stores the title and tells by titleEntered.
+  // The frame is drawn anew after either button.
+  void editTitle();
+  // "Structure of the echo-files", modeless; only one at a time.
+  void openEchoStructure();
+
  signals:
   void titleChanged(const QString& title);
   void promptChanged(const QString& prompt);
   // The last mouse point in logical units, for the coordinates pane.
   void pointerMoved(int logicalX, int logicalY);
   void commandStatesChanged();
-  // A message for the input hub (0x46B when an input finished).
-  void hubMessage(int message, int wParam);
+  // Dialog Input, unless the input is locked.
+  void inputHubRequested();
+  // A click on element `element` outside the input modes. Whoever opens the
+  // editor does so at once: the frame is drawn anew when the signal returns.
+  void elementEditorRequested(int element);
+  // The grid was switched off with Escape (or its command).
+  void elementsTableRequested();
+  void titleEntered();
   // The program ends with this exit code.
   void quitRequested(int exitCode);
 
@@ -119,12 +128,10 @@ class FrameView : public QWidget {
  private:
   void renderFrame();
   void paintOverlays(QPainter& painter);
-  void handleMessage(int message, int wParam);
   // Runs `work`, turning a program end inside it into quitRequested.
   void guarded(const std::function<void()>& work);
   void registerViewCommands();
   void registerDisplayToggles();
-  void registerMessages();
   void registerPositionCommands();
   void registerInputCommands();
   void perform(const InputActions& actions);
@@ -146,8 +153,7 @@ class FrameView : public QWidget {
   void toggleSetAside();
   void showFontDialog();
   void showDimensions(int command);
-  void showTitleDialog();
-  void openEchoStructure();
+  void dialogInput();
   void print();
 
   Session& session_;
@@ -159,10 +165,9 @@ class FrameView : public QWidget {
     CommandState state;
   };
   std::map<int, Command> commands_;
-  std::map<int, MessageHandler> messageHandlers_;
   QPixmap frame_;
   bool frameDirty_ = true;
-  bool hubRequested_ = true;  // the input hub opens by itself after the first paint
+  bool hubRequested_ = true;  // Dialog Input runs by itself after the first paint
   std::string prompt_;
   QPointer<EchoHelpDialog> echoStructure_;
   GraphicalInput input_{session_, mapping_, *messages_};

@@ -1,11 +1,13 @@
 // The commands the view serves besides drawing and mouse input: printing,
 // the copy to the clipboard, the text size, the redraw, the display
-// toggles, the dimensions report, and the title and echo-structure dialogs.
+// toggles, the dimensions report, Dialog Input, and the title and
+// echo-structure dialogs.
 #include <QApplication>
 #include <QClipboard>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "commands/default_modulus.h"
 #include "gui/command_ids.h"
 #include "gui/echo_help_dialog.h"
 #include "gui/report_viewer.h"
@@ -24,6 +26,7 @@ void FrameView::registerViewCommands() {
   setCommand(kCmdRedraw, [this] { redraw(); });
   setCommand(kCmdFileD1, [this] { showDimensions(kCmdFileD1); });
   setCommand(kCmdDimensions, [this] { showDimensions(kCmdDimensions); });
+  setCommand(kCmdDialogInput, [this] { dialogInput(); });
   // While the byte is set, Dialog Input does not open the input hub.
   setCommand(kCmdUnlockInput, [this] { session_.model.params.inputLock = 0; });
   setCommand(kCmdLockInput, [this] { session_.model.params.inputLock = 1; });
@@ -106,11 +109,20 @@ void FrameView::showDimensions(int command) {
   ReportViewer(paths, messages(), this).exec();
 }
 
-void FrameView::showTitleDialog() {
+// Every input mode ends (the rubber band waits for the next chain); the
+// hub is asked for unless the input is locked.
+void FrameView::dialogInput() {
+  resetInputModes();
+  input_.prepareDialogInput();
+  ApplyDefaultModulus(session_.model.params);
+  if (session_.model.params.inputLock == 0) emit inputHubRequested();
+}
+
+void FrameView::editTitle() {
   TitleDialog dialog(session_.model.params.titleText(), this);
   if (dialog.exec() == QDialog::Accepted) {
     session_.model.params.setTitle(dialog.title());
-    emit hubMessage(kMsgInputFinished, 1);
+    emit titleEntered();
   }
   redraw();
 }
@@ -119,8 +131,7 @@ void FrameView::openEchoStructure() {
   if (echoStructure_) return;
   echoStructure_ = new EchoHelpDialog(session_.paths.workingDirectory + "ECHOHELP", this);
   echoStructure_->setAttribute(Qt::WA_DeleteOnClose);
-  connect(echoStructure_, &EchoHelpDialog::closed, this,
-          [this](int how) { postMessage(kMsgEchoStructureClosed, how); });
+  connect(echoStructure_, &EchoHelpDialog::closed, echoStructure_, &QObject::deleteLater);
   echoStructure_->show();
 }
 

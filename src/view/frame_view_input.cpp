@@ -11,7 +11,6 @@
 #include <chrono>
 
 #include "gui/command_ids.h"
-#include "tables/element_editor.h"
 #include "view/frame_view.h"
 #include "view/grid_dialog.h"
 
@@ -110,10 +109,10 @@ void FrameView::performOne(const InputAction& a) {
       drawIntoFrame(a);
       break;
     case InputActionKind::OpenElementEditor:
-      EditElement(session_, messages(), a.value, this);
+      emit elementEditorRequested(a.value);
       break;
     case InputActionKind::OpenElementsTable:
-      postMessage(kMsgOpenElementsTable, 1);
+      emit elementsTableRequested();
       break;
     case InputActionKind::AskGrid:
       askGrid();

@@ -1,5 +1,6 @@
-// The input hub in the real view: its buttons, its messages with the view,
-// and every generator from the hub's button to the frame drawn in the view.
+// The input hub wired to the real view as the main window wires it: its
+// buttons, what it asks of the view, and every generator from the hub's
+// button to the frame drawn in the view.
 #include "tables/input_hub.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "app/input_dialogs.h"
 #include "commands/startup.h"
 #include "gui/command_ids.h"
 #include "gui/title_dialog.h"
@@ -19,12 +21,10 @@
 #include "tables/element_editor.h"
 #include "tables/elements_dialog.h"
 #include "tables/frame_generator_dialog.h"
-#include "tables/input_dialogs.h"
 #include "tables/materials_dialog.h"
 #include "tables/nodes_dialog.h"
 #include "tables/parabola_dialog.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 #include "view/frame_view.h"
 
 namespace rerore {
@@ -36,11 +36,13 @@ struct InputHubTest : ::testing::Test {
   Session session;
   test::RecordingMessages messages;
   std::unique_ptr<FrameView> view;
+  InputDialogs* wiring = nullptr;
 
   void SetUp() override {
     std::filesystem::create_directories(data / "SDIR001");
     ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
     view = std::make_unique<FrameView>(session);
+    wiring = new InputDialogs(*view, view.get());
     view->setMessages(messages);
     view->resize(1000, 600);
     view->show();
@@ -48,8 +50,7 @@ struct InputHubTest : ::testing::Test {
     view->repaint();
     QApplication::processEvents();  // the hub opens after the first paint
   }
-  InputDialogs& dialogs() { return *view->findChild<InputDialogs*>(); }
-  InputHub* hub() { return dialogs().hub(); }
+  InputHub* hub() { return wiring->hub(); }
   // Clicks a hub button whose dialog `fill` fills and ends.
   template <class Dialog>
   void Use(const QString& label, std::function<void(Dialog*)> fill) {
@@ -99,7 +100,7 @@ TEST_F(InputHubTest, ReturnOnTitleOpensTheTitleDialog) {
   QApplication::processEvents();
   QApplication::processEvents();
   EXPECT_EQ(session.model.params.titleText(), "Hall 3");
-  EXPECT_TRUE(hub()->titleRequested());
+  EXPECT_TRUE(hub()->titleAskedFor());
   EXPECT_FALSE(hub()->button("Title")->icon().isNull());
 }
 
@@ -132,11 +133,11 @@ TEST_F(InputHubTest, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {
   SetElementRight(session.model.elements[1], 6, 1);
   test::Click(*hub(), "&Elements");
   QApplication::processEvents();
-  ElementsDialog* table = dialogs().elementsTable();
+  ElementsDialog* table = wiring->elementsTable();
   ASSERT_NE(table, nullptr);
   test::Click(*hub(), "&Elements");
   QApplication::processEvents();
-  EXPECT_EQ(dialogs().elementsTable(), table);
+  EXPECT_EQ(wiring->elementsTable(), table);
   TableEditor& grid = *table->grid();
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(1, 0).center());
   QApplication::processEvents();
@@ -147,7 +148,7 @@ TEST_F(InputHubTest, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {
   table->onOk();
   QApplication::processEvents();
   QApplication::processEvents();
-  EXPECT_EQ(dialogs().elementsTable(), nullptr);
+  EXPECT_EQ(wiring->elementsTable(), nullptr);
   EXPECT_FALSE(session.view.markedPoint.set);
   EXPECT_EQ(session.model.params.elementCount, 2);
   EXPECT_TRUE(Drawn(7.5f, 1));
@@ -205,7 +206,7 @@ TEST_F(InputHubTest, ParabolaFromTheHubOpensItsElementsInTheTable) {
   QApplication::processEvents();
   EXPECT_EQ(session.model.params.elementCount, 6);
   for (int k : {1, 4}) EXPECT_TRUE(ElementDrawn(k)) << "element " << k;
-  ElementsDialog* table = dialogs().elementsTable();
+  ElementsDialog* table = wiring->elementsTable();
   ASSERT_NE(table, nullptr);
   EXPECT_EQ(table->grid()->getItemText(6, 3), "10.00");
 }
@@ -224,12 +225,11 @@ TEST_F(InputHubTest, ClickOnAnElementOpensItsEditor) {
   SetElementRight(session.model.elements[2], 5, 4);
   view->redraw();
   view->repaint();
-  skipDeleteQuestion = true;
+  session.remembered.skipDeleteQuestion = true;
   test::OnNextDialog<ElementEditor>([](ElementEditor* editor) { test::Click(*editor, "Delete"); });
   const DevicePoint p = view->mapping().toDevice(3, 1);
   QTest::mouseMove(view.get(), QPoint(p.x, p.y));
   QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(p.x, p.y));
-  skipDeleteQuestion = false;
   ASSERT_EQ(session.model.params.elementCount, 1);
   EXPECT_EQ(session.model.elements[1].yb, 4.0f);
 }

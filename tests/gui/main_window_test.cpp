@@ -27,6 +27,7 @@
 #include <filesystem>
 
 #include "app/application_look.h"
+#include "app/input_dialogs.h"
 #include "app/toolbar_customize_dialog.h"
 #include "commands/startup.h"
 #include "gui/command_ids.h"
@@ -110,6 +111,18 @@ TEST_F(Window, OpensMaximisedWithMenusInTheirOrderAndTheirAccelerators) {
     ASSERT_NE(frame->action(id), nullptr) << id;
     EXPECT_EQ(frame->action(id)->shortcut(), QKeySequence(key)) << id;
   }
+}
+
+// The view only asks for the input dialogs; the main window opens them.
+TEST_F(Window, TheHubOpensAfterTheFirstPaintAndEscapeFromTheGridOpensTheElementsTable) {
+  open();
+  const InputDialogs& input = *frame->inputDialogs();
+  QTRY_VERIFY(input.hub() != nullptr);
+  ASSERT_GT(session.model.params.elementCount, 0);
+  session.view.grid.on = true;
+  QTest::keyClick(view(), Qt::Key_Escape);
+  EXPECT_EQ(input.elementsTable(), nullptr);  // not before the view has handled the key
+  QTRY_VERIFY(input.elementsTable() != nullptr);
 }
 
 TEST_F(Window, TheToolbarHasSixButtonsWithTheirTipsAndHiddenOnesStayHidden) {

@@ -7,13 +7,13 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <sstream>
 #include <tuple>
 
 #include "commands/element_table.h"
-#include "gui/command_ids.h"
 #include "gui_helpers.h"
 #include "model/position_files.h"
 #include "table_test_support.h"
@@ -25,17 +25,12 @@
 #include "tables/materials_dialog.h"
 #include "tables/nodes_dialog.h"
 #include "tables/table_editor.h"
-#include "tables/table_globals.h"
 
 namespace rerore {
 namespace {
 
 class DialogTest : public test::PositionTest {
  protected:
-  void SetUp() override {
-    PositionTest::SetUp();
-    lastConcreteClass = 0;
-  }
   // Shows the dialog and waits for the editor it opens by itself.
   static void Open(TableDialog& dialog) {
     test::ShowActive(dialog);
@@ -151,14 +146,12 @@ TEST_F(NodeDialog, TargetValueToolFindsTheFactorOrSaysWhyNot) {
 
 TEST_F(NodeDialog, RowLabelMarksTheNodeAndTypedFactorsBecomeSupportRows) {
   NodesDialog dialog(session, messages);
-  test::PostedMessages view;
-  dialog.setMessageSink(view.sink());
+  QSignalSpy marked(&dialog, &TableDialog::pointMarked);
   Open(dialog);
   TableEditor& grid = *dialog.grid();
   EXPECT_EQ(test::RowText(grid, 2), "5.00|3.00|0.000E+00|0.000E+00|0.000E+00");
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(2, 0).center());
-  ASSERT_EQ(view.received.size(), 1u);
-  EXPECT_EQ(view.received[0], std::make_pair(kMsgPointMarked, 1));
+  EXPECT_EQ(marked.count(), 1);
   EXPECT_TRUE(session.view.markedPoint.set);
   EXPECT_FLOAT_EQ(session.view.markedPoint.x, 5.0f);
   EXPECT_FLOAT_EQ(session.view.markedPoint.y, 3.0f);
@@ -197,7 +190,8 @@ class ElementDialogTest : public DialogTest {
   // The dialog shown; its list file buttons offer Elements.001 of the data directory.
   std::unique_ptr<ElementsDialog> Open() {
     auto dialog = std::make_unique<ElementsDialog>(session, messages);
-    dialog->setMessageSink(view.sink());
+    QObject::connect(dialog.get(), &ElementsDialog::ended,
+                     [this](bool accepted) { ends.push_back(accepted); });
     dialog->setFileChooser([this](bool save, const QString& name, const QString& filter) {
       suggested = name + (save ? "" : " " + filter);
       return QString::fromStdString(data / "Elements.001");
@@ -206,7 +200,7 @@ class ElementDialogTest : public DialogTest {
     return dialog;
   }
 
-  test::PostedMessages view;
+  std::vector<bool> ends;  // the tables' ends, with OK or not
   QString suggested;
 };
 
@@ -219,8 +213,7 @@ TEST_F(ElementDialogTest, FrameTypedPointAfterPointIsStoredOnOk) {
   test::Type("4\r3\r4\r0\r");  // the right column
   test::Click(*dialog, "&OK");
   EXPECT_FALSE(dialog->isVisible());
-  ASSERT_EQ(view.received.size(), 1u);
-  EXPECT_EQ(view.received[0], std::make_pair(kMsgElementsTableEnded, kEndedWithOk));
+  EXPECT_EQ(ends, std::vector<bool>{true});
   const ModelTables& model = session.model;
   ASSERT_EQ(model.params.elementCount, 3);
   EXPECT_EQ(model.elements[3].xb, 4.0f);
@@ -242,8 +235,7 @@ TEST_F(ElementDialogTest, StopAndEscapeLeaveTheModel) {
     test::Press(Qt::Key_Escape);  // closes the table
     EXPECT_FALSE(dialog->isVisible());
   }
-  const auto stopped = std::make_pair(kMsgElementsTableEnded, kEndedWithStop);
-  EXPECT_EQ(view.received, decltype(view.received)({stopped, stopped}));
+  EXPECT_EQ(ends, std::vector<bool>({false, false}));
   EXPECT_EQ(session.model.elements[1].xa, 0.0f);
 }
 
@@ -256,8 +248,7 @@ TEST_F(ElementDialogTest, RearrangeTurnsElementsPointingLeftAndAccepts) {
   EXPECT_EQ(test::RowText(*dialog->grid(), 1), "0.00|0.00|5.00|0.00|1|1|1|1|1|0");
   EXPECT_EQ(test::RowText(*dialog->grid(), 2), "0.00|5.00|0.00|0.00|1|1|1|1|0|0");
   EXPECT_FLOAT_EQ(session.model.elements[1].dx, 5.0f);
-  ASSERT_EQ(view.received.size(), 1u);
-  EXPECT_EQ(view.received[0].second, kEndedWithOk);
+  EXPECT_EQ(ends, std::vector<bool>{true});
 }
 
 TEST_F(ElementDialogTest, IncompleteRowBeforeAFilledOneKeepsTheTableOpen) {
@@ -267,7 +258,7 @@ TEST_F(ElementDialogTest, IncompleteRowBeforeAFilledOneKeepsTheTableOpen) {
   dialog->grid()->setItemText(3, 1, "1");
   test::Click(*dialog, "&OK");
   EXPECT_TRUE(dialog->isVisible());
-  EXPECT_TRUE(view.received.empty());
+  EXPECT_TRUE(ends.empty());
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0].text, "Row 1 is incomplete");
   EXPECT_EQ(dialog->grid()->getItemText(1, 3), "4");
@@ -280,10 +271,10 @@ TEST_F(ElementDialogTest, ListFileButtonsCarryTheTable) {
 
   session.model.params.elementCount = 0;
   auto other = Open();
-  tableChanged = false;
+  EXPECT_FALSE(other->tableChanged());
   other->findChildren<QToolButton*>()[1]->click();
   EXPECT_EQ(suggested, "Elements.001 Elements* (Elements*.*)");
-  EXPECT_TRUE(tableChanged);
+  EXPECT_TRUE(other->tableChanged());
   EXPECT_EQ(test::RowText(*other->grid(), 2), "5.00|0.00|5.00|3.00|2|1|1|1|0|1");
   EXPECT_EQ(other->grid()->getItemText(0, 1), "xa [m]");
 }
@@ -292,10 +283,8 @@ class ElementEditorTest : public ElementDialogTest {
  protected:
   void SetUp() override {
     ElementDialogTest::SetUp();
-    skipDeleteQuestion = false;
     Accepted({"0 0 0 3 1 1 1 1 0 0", "0 3 4 3 1 1 1 1 0 0", "4 3 4 0 1 2 1 1 0 0"});
   }
-  void TearDown() override { skipDeleteQuestion = false; }
   // Clicks Delete in the editor of element k and answers the question, if
   // one comes, with `answer`.
   void Delete(int k, bool askExpected, const QString& answer = "Delete", bool noMore = false) {
@@ -324,9 +313,9 @@ TEST_F(ElementEditorTest, DeletingAsksEachTimeUntilDoNotAskAgain) {
   EXPECT_EQ(session.model.params.nodeCount, 4);
   ASSERT_TRUE(ReadElementsFile(session.paths, session.model));
   EXPECT_EQ(session.model.params.elementCount, 2);
-  EXPECT_FALSE(skipDeleteQuestion);
+  EXPECT_FALSE(session.remembered.skipDeleteQuestion);
   Delete(2, true, "Delete", true);
-  EXPECT_TRUE(skipDeleteQuestion);
+  EXPECT_TRUE(session.remembered.skipDeleteQuestion);
   Delete(1, false);
   EXPECT_EQ(session.model.params.elementCount, 0);
 }

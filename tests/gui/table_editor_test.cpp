@@ -9,13 +9,13 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTextItem>
 #include <algorithm>
 
 #include "support/test_support.h"
 #include "table_test_support.h"
 #include "tables/cell_editor.h"
-#include "tables/table_globals.h"
 #include "tables/table_setup.h"
 
 namespace rerore {
@@ -23,23 +23,23 @@ namespace {
 
 // A grid shaped like the elements table: coordinates, then whole numbers.
 std::vector<GridColumn> ElementColumns() {
-  std::vector<GridColumn> columns{{"Element", 0, 1.0}};
+  std::vector<GridColumn> columns{{"Element", CellClass::Any, 1.0}};
   for (const char* header : {"xa [m]", "ya [m]", "xb [m]", "yb [m]"})
-    columns.push_back({header, kClassDecimal, 1.0});
+    columns.push_back({header, CellClass::Decimal, 1.0});
   for (const char* header : {"Mat.", "Sect.", "C", "T", "H left", "H right"})
-    columns.push_back({header, kClassWhole, 0.8});
+    columns.push_back({header, CellClass::Whole, 0.8});
   return columns;
 }
 
 class GridTest : public ::testing::Test {
  protected:
-  void Open(int kind, int rows, const std::vector<GridColumn>& columns) {
+  void Open(TableKind kind, int rows, const std::vector<GridColumn>& columns) {
     SetUpTable(grid, kind, rows, columns);
     grid.resize(900, 300);
     test::ShowActive(grid);
     grid.editCell(1, 1);
   }
-  void OpenElements() { Open(kTableElements, 101, ElementColumns()); }
+  void OpenElements() { Open(TableKind::Elements, 101, ElementColumns()); }
   void Fill(int row, const QString& texts) {
     const QStringList fields = texts.split('|');
     for (int c = 0; c < fields.size(); ++c) grid.setItemText(row, c + 1, fields[c]);
@@ -57,12 +57,12 @@ class GridTest : public ::testing::Test {
 };
 
 TEST_F(GridTest, EndedEditKeepsOnlyTheCharactersOfTheColumnsClass) {
-  Open(kTableNone, 5,
-       {{"", 0, 1},
-        {"plain", kClassDecimal, 1},
-        {"exponent", kClassExponent, 1},
-        {"class", kClassConcrete, 1},
-        {"any", kClassAny, 1}});
+  Open(TableKind::Plain, 5,
+       {{"", CellClass::Any, 1},
+        {"plain", CellClass::Decimal, 1},
+        {"exponent", CellClass::Exponent, 1},
+        {"class", CellClass::Concrete, 1},
+        {"any", CellClass::Any, 1}});
   test::Type("abc");
   test::Press(Qt::Key_Right);
   test::Type("2,5e3");
@@ -76,19 +76,20 @@ TEST_F(GridTest, EndedEditKeepsOnlyTheCharactersOfTheColumnsClass) {
 }
 
 TEST_F(GridTest, EscapeRestoresTheTextKeysMarkAChangeAndCellsHold141Characters) {
+  QSignalSpy changed(&grid, &TableEditor::changed);
   OpenElements();
-  EXPECT_FALSE(tableChanged);
+  EXPECT_EQ(changed.count(), 0);
   Fill(1, "1.5");
   grid.editCell(1, 1);
   test::Type("7");
-  EXPECT_TRUE(tableChanged);
+  EXPECT_GT(changed.count(), 0);
   test::Type("\x1b");
   EXPECT_EQ(grid.getItemText(1, 1), "1.5");
   EXPECT_FALSE(grid.isEditing());
   EXPECT_FALSE(grid.modified());
-  tableChanged = false;
+  changed.clear();
   test::Press(Qt::Key_Down);
-  EXPECT_TRUE(tableChanged);
+  EXPECT_EQ(changed.count(), 1);
   // A cell holds at most 141 characters, typed or set.
   grid.editCell(3, 1);
   test::Type(QString(150, '7') + "\r");
@@ -203,7 +204,8 @@ TEST_F(GridTest, F5CopiesDownwardAndFollows) {
 }
 
 TEST_F(GridTest, InsertLineLosesTheLastRowAndDeleteLineEmptiesIt) {
-  Open(kTableNone, 4, {{"", 0, 1}, {"a", kClassDecimal, 1}, {"b", kClassDecimal, 1}});
+  Open(TableKind::Plain, 4,
+       {{"", CellClass::Any, 1}, {"a", CellClass::Decimal, 1}, {"b", CellClass::Decimal, 1}});
   Fill(1, "1|10");
   Fill(2, "2|20");
   Fill(3, "3|30");
@@ -274,13 +276,15 @@ TEST_F(GridTest, ControlArrowsCopySideways) {
 }
 
 std::vector<GridColumn> MaterialColumns() {
-  return {{"", 0, 0.5}, {"Nr.", kClassConcrete, 1.5}, {"E-Modulus [kN/m2]", kClassExponent, 1.5}};
+  return {{"", CellClass::Any, 0.5},
+          {"Nr.", CellClass::Concrete, 1.5},
+          {"E-Modulus [kN/m2]", CellClass::Exponent, 1.5}};
 }
 
 TEST(GridListFile, SavedTableLoadsBackWithHeaderAndLabels) {
   test::TempDir dir;
   TableEditor grid;
-  SetUpTable(grid, kTableMaterials, 21, MaterialColumns());
+  SetUpTable(grid, TableKind::Materials, 21, MaterialColumns());
   grid.setItemText(1, 1, "1");
   grid.setItemText(1, 2, "2.670E+07");
   grid.setItemText(2, 1, "C30/37");
@@ -294,12 +298,13 @@ TEST(GridListFile, SavedTableLoadsBackWithHeaderAndLabels) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 22);
 
   TableEditor other;
-  SetUpTable(other, kTableMaterials, 21, MaterialColumns());
+  SetUpTable(other, TableKind::Materials, 21, MaterialColumns());
   other.setItemText(0, 1, "changed");
   other.setItemText(4, 0, "x");
   other.setItemText(5, 2, "9");
+  QSignalSpy changed(&other, &TableEditor::changed);
   ASSERT_TRUE(other.loadList(QString::fromStdString(path)));
-  EXPECT_TRUE(tableChanged);
+  EXPECT_EQ(changed.count(), 1);
   for (int r = 0; r < 21; ++r)
     for (int c = 0; c < 3; ++c) EXPECT_EQ(other.getItemText(r, c), grid.getItemText(r, c));
 }
@@ -309,7 +314,7 @@ TEST(GridListFile, LoadingKeepsToTheTableAndFileErrorsAreReported) {
   test::RecordingMessages messages;
   TableEditor grid;
   grid.setMessages(&messages);
-  SetUpTable(grid, kTableNone, 3, MaterialColumns());
+  SetUpTable(grid, TableKind::Plain, 3, MaterialColumns());
   // The first line is skipped; lines and fields beyond the table are dropped.
   test::WriteFile(dir / "list", "skipped\r\nh0,h1,h2,h3\r\n1,a,b,c,d\r\n2,x\r\n3,y,z\r\n");
   grid.setItemText(2, 2, "kept");
@@ -354,7 +359,7 @@ class Paper : public QImage {
 
 TEST(GridPrint, RowsUpToTheFirstEmptyOnePageByPageWithFooters) {
   TableEditor grid;
-  SetUpTable(grid, kTableMaterials, 21, MaterialColumns());
+  SetUpTable(grid, TableKind::Materials, 21, MaterialColumns());
   for (int r = 1; r <= 15; ++r) grid.setItemText(r, 1, QString("m%1").arg(r));
   grid.setPrintRowLimit(grid.firstEmptyRowLimit());
   EXPECT_EQ(grid.printRowLimit(), 17);

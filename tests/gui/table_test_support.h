@@ -7,10 +7,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
-#include <functional>
 #include <ostream>
-#include <utility>
-#include <vector>
 
 #include "support/test_support.h"
 
@@ -39,14 +36,6 @@ QString RowText(const TableEditor& grid, int row);
 QPushButton* Button(QWidget& parent, const QString& text);
 // A mouse click on that button.
 void Click(QWidget& parent, const QString& text);
-
-// Collects the messages the dialogs post to the view.
-struct PostedMessages {
-  std::vector<std::pair<int, int>> received;  // message, wParam
-  std::function<void(int, int)> sink() {
-    return [this](int message, int wParam) { received.emplace_back(message, wParam); };
-  }
-};
 
 // Position 001 in a fresh data directory, its folder made.
 class PositionTest : public ::testing::Test {

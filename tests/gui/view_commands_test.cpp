@@ -54,7 +54,7 @@ struct DrawingView : ::testing::Test {
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
     view->repaint();
-    // The input hub opens after the first paint, before the user acts.
+    // Dialog Input runs after the first paint, before the user acts.
     QApplication::processEvents();
   }
   void addElement(float xa, float ya, float xb, float yb) {
@@ -151,8 +151,7 @@ TEST_F(DrawingView, EscapeTwiceWithinASecondEnds) {
 
 TEST_F(DrawingView, WithTheGridEscapeStopsInputThenHidesTheGridAndAsksForTheTable) {
   addElement(0, 0, 4, 0);
-  bool tableAsked = false;
-  view->setMessageHandler(kMsgOpenElementsTable, [&](int) { tableAsked = true; });
+  QSignalSpy tableAsked(view.get(), &FrameView::elementsTableRequested);
   OnNextDialog<GridDialog>([](GridDialog* dialog) { dialog->accept(); });
   view->runCommand(kCmdGrid);
   view->runCommand(kCmdGraphicalInput);
@@ -164,7 +163,7 @@ TEST_F(DrawingView, WithTheGridEscapeStopsInputThenHidesTheGridAndAsksForTheTabl
   QApplication::processEvents();
   EXPECT_EQ(view->commandChecked(kCmdGrid), false);
   EXPECT_FALSE(view->inputHint()->isVisible());
-  EXPECT_TRUE(tableAsked);
+  EXPECT_EQ(tableAsked.count(), 1);
 }
 
 TEST_F(DrawingView, ADragOfThirtyPixelsZoomsAClickDoesNotEscapeLeavesAndTheKeypadZooms) {
@@ -295,17 +294,15 @@ TEST_F(DrawingView, FontTakesADecimalCommaAndTitleSixtyCharacters) {
   view->runCommand(kCmdFont);
   EXPECT_FLOAT_EQ(session.view.textScale, 1.5f);
 
-  QSignalSpy hub(view.get(), &FrameView::hubMessage);
+  QSignalSpy entered(view.get(), &FrameView::titleEntered);  // the hub learns of it
   OnNextDialog<TitleDialog>([](TitleDialog* dialog) {
     dialog->titleField()->clear();
     QTest::keyClicks(dialog->titleField(), QString(61, 'T'));
     dialog->accept();
   });
-  view->postMessage(kMsgOpenTitle, 1);
-  QTRY_COMPARE(hub.count(), 1);
+  view->editTitle();
+  EXPECT_EQ(entered.count(), 1);
   EXPECT_EQ(session.model.params.titleText(), std::string(60, 'T'));
-  EXPECT_EQ(hub[0][0].toInt(), kMsgInputFinished);  // the hub learns the title is done
-  EXPECT_EQ(hub[0][1].toInt(), 1);
 }
 
 TEST_F(DrawingView, TheEchoDialogWritesOnlyWhatWasEditedAndOnlyWhereItCan) {

@@ -1,0 +1,43 @@
+// The input dialogs beside the view, wired to it: Dialog Input opens the
+// input hub, the hub opens the elements table and the title dialog, a
+// click on an element opens the element editor, and the ends of the hub
+// and of the elements table are seen to here. The main window owns one.
+//
+// The hub's and the table's signals arrive queued: the dialog that emits
+// one has returned before anything is opened, closed or destroyed.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <optional>
+
+namespace rerore {
+
+class FrameView;
+class InputHub;
+class ElementsDialog;
+
+class InputDialogs : public QObject {
+  Q_OBJECT
+ public:
+  InputDialogs(FrameView& view, QObject* parent);
+  InputHub* hub() const;
+  ElementsDialog* elementsTable() const;
+
+ private:
+  void openHub();
+  void hubClosed();
+  void openElementsTable();
+  // After the table's OK or Stop, and after the arc replaced the elements.
+  void elementsTableEnded(bool accepted);
+  void editElement(int element);
+
+  FrameView& view_;
+  QPointer<InputHub> hub_;
+  QPointer<ElementsDialog> elementsTable_;
+  // Where the hub stood when it was closed last.
+  std::optional<QPoint> hubPosition_;
+};
+
+}  // namespace rerore
