@@ -78,7 +78,7 @@ void FillElementTable(const ModelTables& model, CellTable& cells) {
 bool AcceptElementTable(Session& session, const CellTable& cells, UserMessages& messages) {
   if (!RowsInOrder(cells, kElementXaColumn, kElementHingeRightColumn, messages)) return false;
   ModelTables& model = session.model;
-  session.check.checkResult = 0;
+  session.check.outcome.reset();  // the view stops showing the mechanism
   model.params.elementCount = 0;
   bool tooMany = false;
   for (int i = 1; i < cells.rows(); ++i) {

@@ -31,7 +31,6 @@ inline constexpr double kPoleRotation = 0.01;          // |phi| of a rotating el
 inline constexpr double kSolverPivot = 1.0e-5;         // smaller pivots are swapped away
 inline constexpr double kResidualTolerance = 1.0e-12;  // refinement stops at this residual
 inline constexpr int kMaxRefinementRounds = 31;
-inline constexpr int kCheckRefused = -1;  // result of a check that refused the model
 
 // Generator tables.
 inline constexpr int kSpanTableRows = 50;  // rows of the span table; at most kMaxSpans used

@@ -251,7 +251,7 @@ TEST_F(Window, StoreOnAMechanismStaysAndDrawsThePoles) {
   frame->runCommand(kCmdStore);
   QApplication::processEvents();
   EXPECT_EQ(quit->count(), 0);
-  ASSERT_GT(session.check.checkResult, 0);
+  ASSERT_TRUE(session.check.mechanismShown());
   EXPECT_NE(GeometryValue(data / "SDIR003/GEOMETRY.003"), 1);
   // The second paint fits the extents widened by the poles.
   view()->redraw();
