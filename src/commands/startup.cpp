@@ -1,6 +1,5 @@
 #include "commands/startup.h"
 
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <initializer_list>
@@ -34,7 +33,6 @@ bool DataPathWritable(const PositionPaths& paths, UserMessages& messages) {
 void SetStartDefaults(Session& s) {
   ModelParameters& p = s.model.params;
   p.materialConstant = kMaterialConstant;
-  s.pi = 4.0 * std::atan(1.0);
   p.textHeight = kStartTextHeight;
   s.view.textHeight = kStartTextHeight;
   SetDefaultMaterial(s.model);

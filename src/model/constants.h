@@ -49,6 +49,9 @@ inline constexpr float kDefaultArcAngleRight = 0.0f;
 inline constexpr int32_t kDefaultArcSegments = 48;
 inline constexpr double kFullCircleDegrees = 360.0;
 
+// The double nearest pi, for the element angles and the arcs.
+inline constexpr double kPi = 3.14159265358979323846;
+
 // Geometry tolerances in metres.
 inline constexpr float kNodeMatchTolerance = 0.05f;
 inline constexpr float kGroundTolerance = 0.01f;

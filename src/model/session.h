@@ -45,7 +45,6 @@ struct Session {
   CheckResults check;
   GeneratorTables generators;
   uint32_t storedStateSum = 0;
-  double pi = 3.14159265358979323846;
 };
 
 }  // namespace rerore
