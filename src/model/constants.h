@@ -82,7 +82,6 @@ inline constexpr float kNoExtentMax = -1.0e20f;
 // Settings defaults.
 inline constexpr int32_t kDefaultLineWidth = 1;
 inline constexpr int32_t kMaxLineWidth = 10;
-inline constexpr float kDefaultMargin = 0.05f;
 inline constexpr float kDefaultSnapValue = 0.05f;
 inline constexpr int32_t kDefaultSnapOption = 1;
 

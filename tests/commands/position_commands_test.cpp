@@ -161,11 +161,8 @@ TEST_F(PositionCommands, EchoEditReloadsOnlyAnEditedFile) {
   fs::last_write_time(edit.path, edit.writtenAt + std::chrono::seconds(1));
   EXPECT_FALSE(FinishEchoEdit(s, messages, edit, false));  // Cancel
   EXPECT_EQ(s.model.elements[2].xb, 6.0f);
-  s.view.auxLineCount = 3;
   EXPECT_TRUE(FinishEchoEdit(s, messages, edit, true));
   EXPECT_EQ(s.model.elements[2].xb, 7.0f);
-  EXPECT_EQ(s.paths.loadedEchoName, "ECHO_G.TMP.TXT");
-  EXPECT_EQ(s.view.auxLineCount, 0);
   EXPECT_TRUE(messages.messages.empty());
 }
 
