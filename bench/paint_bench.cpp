@@ -58,7 +58,7 @@ void BuildFrame(rerore::Session& s, Quiet& quiet) {
 
 // A sway of the whole frame with a pole for every element, some shared.
 void Mechanism(rerore::Session& s) {
-  s.check.checkResult = s.model.nodes[2].dofU;
+  s.check.outcome = rerore::CheckOutcome::mechanismAt(s.model.nodes[2].dofU);
   for (int j = 1; j <= s.model.params.nodeCount; ++j) {
     const rerore::NodeRecord& n = s.model.nodes[j];
     s.check.kinematicVector[n.dofU] = 0.1 * n.y / kStoreyHeight;

@@ -292,7 +292,7 @@ void RebuildBeamModel(Session& s, UserMessages& messages) {
 
 void WriteModelExtent(Session& s) {
   for (int k = 1; k <= ElementRows(s.model); ++k)
-    ComputeElementGeometry(s.model.elements[k], s.model.params.angleFlag != 0, s.pi);
+    ComputeElementGeometry(s.model.elements[k], s.model.params.angleFlag != 0);
   WriteElementsFile(s.paths, s.model);
   const DrawingExtents extents = ElementExtents(s.model);
   WriteExtentFile(s.paths, extents);

@@ -57,26 +57,27 @@ void WriteDiagonal(const Session& s, const std::vector<double>& inverse, int n) 
   WriteFlexibilityRanking(s.paths, s.model, single);
 }
 
-int Finish(Session& s, int result) {
-  s.check.checkResult = result;
-  return result;
+CheckOutcome Finish(Session& s, CheckOutcome outcome) {
+  s.check.outcome = outcome;
+  return outcome;
 }
 
 }  // namespace
 
-int CheckStructure(Session& s, UserMessages& messages) {
+CheckOutcome CheckStructure(Session& s, UserMessages& messages) {
   const PositionPaths& paths = s.paths;
   RemoveEarlierResults(paths);
-  s.check.checkResult = 0;
+  // No earlier mechanism is drawn while a message of this check is up.
+  s.check.outcome.reset();
   const std::string limit = LimitMessage(s.model);
   if (!limit.empty()) {
     messages.message(limit, "Error");
-    return Finish(s, kCheckRefused);
+    return Finish(s, CheckOutcome::refused());
   }
   const int n = std::max<int>(0, s.model.params.equationCount);
   StiffnessMatrix k = AllocateStiffnessMatrix(n, messages);
   CheckWorkspace work;
-  if (AssembleAndCheck(s, k, messages, work) == 0) return Finish(s, kCheckRefused);
+  if (AssembleAndCheck(s, k, messages, work) == 0) return Finish(s, CheckOutcome::refused());
   WriteMatrixFiles(paths, k, messages);
 
   std::vector<double> inverse(static_cast<size_t>(n) * n);
@@ -84,7 +85,7 @@ int CheckStructure(Session& s, UserMessages& messages) {
   std::vector<double> first(n + 1, 0.0);
   if (n > 0) first[1] = 1.0;
   const int singular = solver.Solve(first.data(), messages);
-  if (singular > 0) return Finish(s, singular);
+  if (singular > 0) return Finish(s, CheckOutcome::mechanismAt(singular));
   std::copy(first.begin() + 1, first.end(), inverse.begin());
   if (n > 0) {
     solver.factors().transposedImage(work.bytes);
@@ -93,7 +94,7 @@ int CheckStructure(Session& s, UserMessages& messages) {
     WriteFileAtomically(paths.file("INVERSE"), BytesOf(inverse));
   }
   WriteDiagonal(s, inverse, n);
-  return Finish(s, 0);
+  return Finish(s, CheckOutcome::sound());
 }
 
 }  // namespace rerore

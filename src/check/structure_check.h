@@ -3,15 +3,16 @@
 // inverse of the stiffness matrix) and the ranking of its diagonal.
 #pragma once
 
+#include "model/check_outcome.h"
 #include "model/session.h"
 #include "model/user_messages.h"
 
 namespace rerore {
 
-// Returns 0 when the frame was solved, the equation at which it was found
-// singular, or kCheckRefused (negative) when the model was not checked: it
-// does not fit the check's limits or an element has no stiffness. The
-// result is also left in s.check.checkResult.
-int CheckStructure(Session& s, UserMessages& messages);
+// Sound when the frame was solved, a mechanism at the equation where it was
+// found singular, or refused when the model was not checked: it does not
+// fit the check's limits or an element has no stiffness. The outcome is
+// also left in s.check.outcome for the view.
+CheckOutcome CheckStructure(Session& s, UserMessages& messages);
 
 }  // namespace rerore

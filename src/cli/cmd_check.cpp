@@ -1,3 +1,5 @@
+// rerore-cli check, and the one place where a check outcome becomes the
+// tool's output: the "checkResult N" line and the exit status.
 #include <cstdio>
 
 #include "check/rebuild.h"
@@ -6,10 +8,41 @@
 
 namespace rerore {
 
-int ReportCheckResult(int checkResult) {
-  std::printf("checkResult %i\n", checkResult);
-  if (checkResult == 0) return 0;
-  return checkResult > 0 ? kExitSingular : kExitCheckRefused;
+namespace {
+
+int CheckResultNumber(const CheckOutcome& outcome) {
+  switch (outcome.kind) {
+    case CheckOutcome::Kind::Sound:
+      return 0;
+    case CheckOutcome::Kind::Mechanism:
+      return outcome.equation;
+    case CheckOutcome::Kind::Refused:
+      return kRefusedCheckNumber;
+  }
+  return kRefusedCheckNumber;
+}
+
+int ExitStatus(const CheckOutcome& outcome) {
+  switch (outcome.kind) {
+    case CheckOutcome::Kind::Sound:
+      return 0;
+    case CheckOutcome::Kind::Mechanism:
+      return kExitSingular;
+    case CheckOutcome::Kind::Refused:
+      return kExitCheckRefused;
+  }
+  return kExitCheckRefused;
+}
+
+}  // namespace
+
+void PrintCheckResult(const CheckOutcome& outcome) {
+  std::printf("checkResult %i\n", CheckResultNumber(outcome));
+}
+
+int ReportCheckResult(const CheckOutcome& outcome) {
+  PrintCheckResult(outcome);
+  return ExitStatus(outcome);
 }
 
 int RunCheck(const Arguments& arguments) {

@@ -97,7 +97,7 @@ int RunRender(const Arguments& arguments) {
   if (const int failed = StartFromArguments(session, messages, options.start)) return failed;
   if (options.check) {
     RebuildModel(session, messages);
-    std::printf("checkResult %i\n", CheckStructure(session, messages));
+    PrintCheckResult(CheckStructure(session, messages));
   }
   return WriteOutput(options, session, messages);
 }

@@ -17,7 +17,7 @@ int RunStore(const Arguments& arguments) {
   }
   const StoreOutcome outcome =
       Store(session, messages, [](const std::string&) { return std::optional<std::string>(); });
-  return ReportCheckResult(outcome.checkResult);
+  return ReportCheckResult(outcome.check);
 }
 
 }  // namespace rerore

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli_messages.h"
+#include "model/check_outcome.h"
 #include "model/session.h"
 
 namespace rerore {
@@ -17,11 +18,17 @@ inline constexpr int kExitStartFailed = 4;
 inline constexpr int kExitRejected = 5;      // the input was refused with a message
 inline constexpr int kExitSingular = 2;      // the check found a mechanism
 inline constexpr int kExitCheckRefused = 3;  // the check did not take the model
+// What "checkResult N" shows for a model the check did not take; scripts
+// tell it from an equation number by its sign.
+inline constexpr int kRefusedCheckNumber = -1;
 
-// Prints "checkResult N" on stdout and returns the exit status of the
-// result: 0 sound, kExitSingular for a mechanism, kExitCheckRefused when
-// the check did not take the model.
-int ReportCheckResult(int checkResult);
+// Prints "checkResult N" on stdout: 0 for a sound frame, the singular
+// equation of a mechanism, kRefusedCheckNumber when the check did not take
+// the model.
+void PrintCheckResult(const CheckOutcome& outcome);
+// Prints the line and returns the exit status of the outcome: 0 sound,
+// kExitSingular for a mechanism, kExitCheckRefused for a refused model.
+int ReportCheckResult(const CheckOutcome& outcome);
 
 // Starts the program on "EXT @DATAPATH [@G]" as the desktop program does.
 // Returns 0 when started, else the exit status for the failed start.

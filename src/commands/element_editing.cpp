@@ -57,9 +57,8 @@ void ToggleHingeOrSplit(Session& s, UserMessages& messages, int k, float px, flo
     e.hingeRight = 0;                 // the split point is rigid
     SetElementRight(e, px, py);
     model.elements[++model.params.elementCount] = added;
-    ComputeElementGeometry(e, model.params.angleFlag != 0, s.pi);
-    ComputeElementGeometry(model.elements[model.params.elementCount], model.params.angleFlag != 0,
-                           s.pi);
+    ComputeElementGeometry(e, model.params.angleFlag != 0);
+    ComputeElementGeometry(model.elements[model.params.elementCount], model.params.angleFlag != 0);
   }
   WriteElementsFile(s.paths, model);
   RebuildModel(s, messages);

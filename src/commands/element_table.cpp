@@ -78,7 +78,7 @@ void FillElementTable(const ModelTables& model, CellTable& cells) {
 bool AcceptElementTable(Session& session, const CellTable& cells, UserMessages& messages) {
   if (!RowsInOrder(cells, kElementXaColumn, kElementHingeRightColumn, messages)) return false;
   ModelTables& model = session.model;
-  session.check.checkResult = 0;
+  session.check.outcome.reset();  // the view stops showing the mechanism
   model.params.elementCount = 0;
   bool tooMany = false;
   for (int i = 1; i < cells.rows(); ++i) {
@@ -100,7 +100,7 @@ bool AcceptElementTable(Session& session, const CellTable& cells, UserMessages& 
   return true;
 }
 
-void RearrangeElements(ModelTables& model, double pi) {
+void RearrangeElements(ModelTables& model) {
   for (int k = 1; k <= ElementRows(model); ++k) {
     ElementRecord& e = model.elements[k];
     const double dx = e.xb - e.xa;
@@ -112,7 +112,7 @@ void RearrangeElements(ModelTables& model, double pi) {
       std::swap(e.ya, e.yb);
       std::swap(e.za, e.zb);
     }
-    ComputeElementGeometry(e, model.params.angleFlag != 0, pi);
+    ComputeElementGeometry(e, model.params.angleFlag != 0);
   }
 }
 

@@ -31,6 +31,6 @@ bool AcceptElementTable(Session& session, const CellTable& cells, UserMessages& 
 
 // Turns every element whose end b lies to the left of end a, so that no
 // element is drawn upside down; vertical and zero-length ones stay.
-void RearrangeElements(ModelTables& model, double pi);
+void RearrangeElements(ModelTables& model);
 
 }  // namespace rerore

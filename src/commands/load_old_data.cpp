@@ -30,7 +30,6 @@ void LoadOldData(Session& s, UserMessages& messages, int mode) {
   Trace("\nG10 LoadOldData\n");
   const std::string name = ChooseEchoName(s.paths, mode);
   Trace("\nG10 DatenLaden " + name + "\n");
-  s.paths.loadedEchoName = name;
   ResetParameters(s.model);
   ReadParametersFile(s.paths, s.model);
   EchoLineStore store;
@@ -39,7 +38,6 @@ void LoadOldData(Session& s, UserMessages& messages, int mode) {
   if (ReadEchoLines(store, s.paths, messages, name) > 0) ParseEcho(s, messages, store);
   s.model.params.inputState4 = 0;
   s.model.params.inputState52 = s.model.params.geometryEntered;
-  s.view.auxLineCount = 0;
   ReadWorldWindow(s);
   store.clear();
   WriteGeometryFile(s.paths, 0);

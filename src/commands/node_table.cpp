@@ -108,7 +108,7 @@ bool AcceptNodeTable(Session& session, const CellTable& cells, UserMessages& mes
   }
   model.params.nodeCount = 0;
   model.params.supportCount = 0;
-  session.check.checkResult = 0;
+  session.check.outcome.reset();  // the view stops showing the mechanism
   for (int i = 1; i < cells.rows() && i <= kMaxNodes; ++i)
     if (!cells.empty(i, kNodeXColumn)) ReadNodeRow(model, cells, i);
   WriteNodesFile(session.paths, model);

@@ -127,7 +127,6 @@ bool FinishEchoEdit(Session& s, UserMessages& messages, const EchoEdit& edit, bo
   if (!accepted) return false;
   const std::optional<fs::file_time_type> now = ModificationTime(edit.path);
   if (!now || *now <= edit.writtenAt) return false;
-  s.view.auxLineCount = 0;
   LoadOldData(s, messages, kLoadTemporaryEcho);
   return true;
 }

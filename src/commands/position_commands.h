@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "model/check_outcome.h"
 #include "model/session.h"
 #include "model/user_messages.h"
 
@@ -34,8 +35,8 @@ enum class CommandEnd {
 };
 
 struct StoreOutcome {
-  CommandEnd end = CommandEnd::Stay;
-  int checkResult = 0;  // 0 sound, > 0 mechanism (poles ready), < 0 refused
+  CommandEnd end = CommandEnd::Stay;  // Quit exactly when the frame is sound
+  CheckOutcome check;
 };
 
 // Writes the derived files and the echo file, checks the frame and, when it

@@ -1,6 +1,5 @@
 #include "commands/startup.h"
 
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <initializer_list>
@@ -34,21 +33,17 @@ bool DataPathWritable(const PositionPaths& paths, UserMessages& messages) {
 void SetStartDefaults(Session& s) {
   ModelParameters& p = s.model.params;
   p.materialConstant = kMaterialConstant;
-  s.pi = 4.0 * std::atan(1.0);
   p.textHeight = kStartTextHeight;
-  s.view.textHeight = kStartTextHeight;
   SetDefaultMaterial(s.model);
   SetDefaultCrossSection(s.model);
   p.sectionDefaultOnly = kSectionDefaultOnly;
   p.defaultModulus = kDefaultModulusParameter;
-  s.view.auxLineCount = 0;
 }
 
 void ReadTablesOrDefaults(Session& s) {
   ReadElementsFile(s.paths, s.model);
   ReadNodesFile(s.paths, s.model);
   ReadSupportsFile(s.paths, s.model);
-  s.view.elementsAtLoad = s.model.params.elementCount;
   if (!ReadCrossSectionsFile(s.paths, s.model)) {
     SetDefaultCrossSection(s.model);
     s.model.params.sectionDefaultOnly = kSectionDefaultOnly;
@@ -88,9 +83,6 @@ StartResult StartProgram(Session& s, UserMessages& messages, const std::string& 
   s.paths.dataPath = line.dataPath.substr(0, kPathBufferSize - 1);
   if (LoadPosition(s, messages) == 0) return StartResult::NotWritable;
   s.view.resetZoomRequested = true;
-  int first = 0;
-  int second = 0;
-  ReadWdev(first, second);
   return StartResult::Started;
 }
 
@@ -104,13 +96,8 @@ int LoadPosition(Session& s, UserMessages& messages) {
   if (s.paths.resetGeometry == 1) WriteGeometryFile(s.paths, 0);
   s.view.lineWidth = ReadLineWidth(s.paths);
   s.view.display = DisplayOptions{};
-  s.view.viewConstant = 20;
-  s.view.scaleConstant = 2.0f;
-  s.view.margin = ReadMargin(s.paths);
-  BuildPositionPaths(s.paths, name);
   p.beamGeneratorMark = 0;
   ReadParametersFile(s.paths, s.model);
-  FileReadable(s.paths.file("PL01"));
   ReadTablesOrDefaults(s);
   ReadWorldWindow(s);
   if (!EchoFilePresent(s.paths)) {
@@ -126,9 +113,7 @@ int LoadPosition(Session& s, UserMessages& messages) {
     p.tolerance = kTolerance;
     LoadOldData(s, messages, kLoadPositionEcho);
   }
-  const SnapSettings fangen = ReadSnapSettings(s.paths);
-  s.view.fangenValue = fangen.value;
-  s.view.fangenOption = fangen.option;
+  s.view.fangenOption = ReadSnapSettings(s.paths).option;
   s.storedStateSum = ChangeSum(s.model.params);
   s.paths.geometryPresent = GeometryFileExists(s.paths) ? 1 : 0;
   return 1;

@@ -24,8 +24,8 @@ StoreOutcome Store(Session& s, UserMessages& messages, const PositionNameRequest
   RebuildModel(s, messages);
   WriteEcho(s, s.paths.echoFile());
   StoreOutcome outcome;
-  outcome.checkResult = CheckStructure(s, messages);
-  if (outcome.checkResult != 0) return outcome;
+  outcome.check = CheckStructure(s, messages);
+  if (!outcome.check.isSound()) return outcome;
   WriteGeometryFile(s.paths, kGeometryComplete);
   outcome.end = CommandEnd::Quit;
   return outcome;

@@ -71,7 +71,7 @@ void ReadElements(Session& s, CardParser& parser, const EchoLineStore& store) {
     ElementRecord& e = model.elements[r];
     SetElementLeft(e, parser.value(r, 2), parser.value(r, 3));
     SetElementRight(e, parser.value(r, 4), parser.value(r, 5));
-    ComputeElementGeometry(e, model.params.angleFlag != 0, s.pi);
+    ComputeElementGeometry(e, model.params.angleFlag != 0);
     e.hingeLeft = parser.integer(r, 6);
     e.hingeRight = parser.integer(r, 7);
     e.material = parser.integer(r, 8);
@@ -141,7 +141,7 @@ void RegenerateNodes(Session& s, UserMessages& messages, int nodesRead) {
   const int equations = NumberEquations(model);
   SetElementEnds(model);
   for (int k = 1; k <= ElementRows(model); ++k)
-    ComputeElementGeometry(model.elements[k], model.params.angleFlag != 0, s.pi);
+    ComputeElementGeometry(model.elements[k], model.params.angleFlag != 0);
   model.params.setEquationCount(static_cast<int16_t>(equations));
   WriteNodesFile(s.paths, model);
 }

@@ -82,16 +82,16 @@ ViewFollowUp ContinuousBeamOk(Session& session, UserMessages& messages,
 }
 
 void SetContinuousBeamElements(ModelTables& model,
-                               const std::array<SpanEntry, kSpanTableRows + 1>& spans, double pi) {
+                               const std::array<SpanEntry, kSpanTableRows + 1>& spans) {
   const int count = std::clamp<int>(model.params.spanCount, 0, kMaxSpans);
   std::vector<GeneratedPoint> points{{0.0f, 0.0f}};
   for (int k = 1; k <= count; ++k) points.push_back({spans[k].xEnd, 0.0f});
-  SetElementsThroughPoints(model, points, pi);
+  SetElementsThroughPoints(model, points);
 }
 
 void GenerateContinuousBeam(Session& session, UserMessages& messages) {
   ModelTables& model = session.model;
-  SetContinuousBeamElements(model, session.generators.spans, session.pi);
+  SetContinuousBeamElements(model, session.generators.spans);
   WriteElementsFile(session.paths, model);
   WriteGeneratedExtent(session);
   RebuildBeamModel(session, messages);

@@ -44,7 +44,7 @@ void GenerateContinuousBeam(Session& session, UserMessages& messages);
 
 // Elements 1 .. spanCount from the span table (no files, no rebuild).
 void SetContinuousBeamElements(ModelTables& model,
-                               const std::array<SpanEntry, kSpanTableRows + 1>& spans, double pi);
+                               const std::array<SpanEntry, kSpanTableRows + 1>& spans);
 
 // Opening the dialog: reads the DLT file into the span table and spanCount
 // and returns the cell texts of rows 1 .. spanCount ("%6.2f"); no rows when

@@ -31,7 +31,7 @@ int SegmentsWithinTable(int n) { return std::clamp(n, 0, kMaxCurveSegments); }
 void FinishCurvedMember(Session& session, UserMessages& messages,
                         const std::vector<GeneratedPoint>& points) {
   ModelTables& model = session.model;
-  SetElementsThroughPoints(model, points, session.pi);
+  SetElementsThroughPoints(model, points);
   RebuildModel(session, messages);
   WriteElementsFile(session.paths, model);
   model.params.inputState52 = 1;
@@ -59,16 +59,15 @@ ViewFollowUp ArcDialogOk(Session& session, UserMessages& messages, const ArcFiel
   return ViewFollowUp::ElementsTableEnded;
 }
 
-std::vector<GeneratedPoint> ArcPoints(int n, float radius, float angleLeft, float angleRight,
-                                      double pi) {
+std::vector<GeneratedPoint> ArcPoints(int n, float radius, float angleLeft, float angleRight) {
   const float hi = std::max(angleLeft, angleRight);
   const float lo = std::min(angleLeft, angleRight);
   n = SegmentsWithinTable(n);
   std::vector<GeneratedPoint> points;
   if (n == 0) return points;
   const float quotient = (hi - lo) / static_cast<float>(n) / static_cast<float>(kFullCircleDegrees);
-  const double step = 2.0 * pi * quotient;
-  const double start = 2.0 * pi * hi / kFullCircleDegrees;
+  const double step = 2.0 * kPi * quotient;
+  const double start = 2.0 * kPi * hi / kFullCircleDegrees;
   for (int k = 1; k <= n + 1; ++k) {
     const double theta = start - (k - 1) * step;
     points.push_back({static_cast<float>(radius * std::cos(theta)),
@@ -80,7 +79,7 @@ std::vector<GeneratedPoint> ArcPoints(int n, float radius, float angleLeft, floa
 void GenerateArc(Session& session, UserMessages& messages, int n, float radius, float angleLeft,
                  float angleRight) {
   session.model.params.verticalSign = kVerticalSign;
-  FinishCurvedMember(session, messages, ArcPoints(n, radius, angleLeft, angleRight, session.pi));
+  FinishCurvedMember(session, messages, ArcPoints(n, radius, angleLeft, angleRight));
 }
 
 ParabolaFieldTexts ParabolaDialogTexts(const ParabolaParameters& parabola) {

@@ -45,8 +45,7 @@ void GenerateArc(Session& session, UserMessages& messages, int n, float radius, 
                  float angleRight);
 
 // The n + 1 points of the arc, from the larger angle to the smaller one.
-std::vector<GeneratedPoint> ArcPoints(int n, float radius, float angleLeft, float angleRight,
-                                      double pi);
+std::vector<GeneratedPoint> ArcPoints(int n, float radius, float angleLeft, float angleRight);
 
 // Opening the parabola dialog: the last parabola ("%.2f", "%.2f", "%i"),
 // or empty fields when there is none.

@@ -72,11 +72,10 @@ int CountFrameElements(const FrameLayout& layout, const FloorTable& floors) {
   return count;
 }
 
-void SetFrameElements(ModelTables& model, const FrameLayout& layout, const FloorTable& floors,
-                      double pi) {
+void SetFrameElements(ModelTables& model, const FrameLayout& layout, const FloorTable& floors) {
   int k = 0;
   const auto add = [&](GeneratedPoint a, GeneratedPoint b) {
-    if (k < kMaxElements) SetGeneratedElement(model, ++k, a, b, pi);
+    if (k < kMaxElements) SetGeneratedElement(model, ++k, a, b);
   };
   for (int level = 0; level <= layout.floors; ++level) {
     const float y = layout.elevation[level];
@@ -97,7 +96,7 @@ bool GenerateFrame(Session& session, UserMessages& messages) {
   model.generationError = 0;
   const FloorTable& floors = session.generators.floors;
   if (!FrameWithinLimits(model, messages, floors)) return false;
-  SetFrameElements(model, PlanFrame(floors, model.params.floorCount), floors, session.pi);
+  SetFrameElements(model, PlanFrame(floors, model.params.floorCount), floors);
   WriteElementsFile(session.paths, model);
   WriteGeneratedExtent(session);
   return true;

@@ -65,8 +65,7 @@ FrameLayout PlanFrame(const FloorTable& floors, int floorCount);
 int CountFrameElements(const FrameLayout& layout, const FloorTable& floors);
 // Elements in order: per level its beams left to right, then the columns
 // of the storey above it. Sets elementCount.
-void SetFrameElements(ModelTables& model, const FrameLayout& layout, const FloorTable& floors,
-                      double pi);
+void SetFrameElements(ModelTables& model, const FrameLayout& layout, const FloorTable& floors);
 
 // Every node on the ground (|y| <= 0.01) gets u and v supported with
 // factor 1.0 and a support record; the supports of other nodes and the

@@ -7,7 +7,7 @@
 
 namespace rerore {
 
-void SetGeneratedElement(ModelTables& model, int k, GeneratedPoint a, GeneratedPoint b, double pi) {
+void SetGeneratedElement(ModelTables& model, int k, GeneratedPoint a, GeneratedPoint b) {
   ElementRecord& e = model.elements[k];
   std::memset(&e, 0, sizeof e);
   SetElementLeft(e, a.x, a.y);
@@ -16,14 +16,13 @@ void SetGeneratedElement(ModelTables& model, int k, GeneratedPoint a, GeneratedP
   e.crossSection = 1;
   e.compression = 1;
   e.tension = 1;
-  ComputeElementGeometry(e, model.params.angleFlag != 0, pi);
+  ComputeElementGeometry(e, model.params.angleFlag != 0);
 }
 
-void SetElementsThroughPoints(ModelTables& model, const std::vector<GeneratedPoint>& points,
-                              double pi) {
+void SetElementsThroughPoints(ModelTables& model, const std::vector<GeneratedPoint>& points) {
   const int n = static_cast<int>(points.size()) - 1;
   for (int k = 1; k <= n && k <= kMaxElements; ++k)
-    SetGeneratedElement(model, k, points[k - 1], points[k], pi);
+    SetGeneratedElement(model, k, points[k - 1], points[k]);
   model.params.elementCount = static_cast<int16_t>(n < 0 ? 0 : std::min(n, kMaxElements));
 }
 

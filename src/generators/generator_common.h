@@ -36,11 +36,10 @@ struct GeneratedPoint {
 // Makes element k a fresh generated element from (xa, ya) to (xb, yb):
 // material 1, section 1, under compression and tension, no hinges, its
 // derived geometry computed.
-void SetGeneratedElement(ModelTables& model, int k, GeneratedPoint a, GeneratedPoint b, double pi);
+void SetGeneratedElement(ModelTables& model, int k, GeneratedPoint a, GeneratedPoint b);
 
 // Elements 1 .. points.size() - 1 from each point to the next; sets elementCount.
-void SetElementsThroughPoints(ModelTables& model, const std::vector<GeneratedPoint>& points,
-                              double pi);
+void SetElementsThroughPoints(ModelTables& model, const std::vector<GeneratedPoint>& points);
 
 // Writes the extent of all element ends to EXTENSIOR; only when the file
 // was written does the view take it as its world extent.

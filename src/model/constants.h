@@ -31,7 +31,6 @@ inline constexpr double kPoleRotation = 0.01;          // |phi| of a rotating el
 inline constexpr double kSolverPivot = 1.0e-5;         // smaller pivots are swapped away
 inline constexpr double kResidualTolerance = 1.0e-12;  // refinement stops at this residual
 inline constexpr int kMaxRefinementRounds = 31;
-inline constexpr int kCheckRefused = -1;  // result of a check that refused the model
 
 // Generator tables.
 inline constexpr int kSpanTableRows = 50;  // rows of the span table; at most kMaxSpans used
@@ -49,6 +48,9 @@ inline constexpr float kDefaultArcAngleLeft = 180.0f;
 inline constexpr float kDefaultArcAngleRight = 0.0f;
 inline constexpr int32_t kDefaultArcSegments = 48;
 inline constexpr double kFullCircleDegrees = 360.0;
+
+// The double nearest pi, for the element angles and the arcs.
+inline constexpr double kPi = 3.14159265358979323846;
 
 // Geometry tolerances in metres.
 inline constexpr float kNodeMatchTolerance = 0.05f;
@@ -80,7 +82,6 @@ inline constexpr float kNoExtentMax = -1.0e20f;
 // Settings defaults.
 inline constexpr int32_t kDefaultLineWidth = 1;
 inline constexpr int32_t kMaxLineWidth = 10;
-inline constexpr float kDefaultMargin = 0.05f;
 inline constexpr float kDefaultSnapValue = 0.05f;
 inline constexpr int32_t kDefaultSnapOption = 1;
 

@@ -62,7 +62,7 @@ void SetElementRight(ElementRecord& e, float x, float y) {
   e.zb = kVerticalSign * y;
 }
 
-void ComputeElementGeometry(ElementRecord& e, bool angleFlag, double pi) {
+void ComputeElementGeometry(ElementRecord& e, bool angleFlag) {
   e.dx = e.xb - e.xa;
   e.dz = e.zb - e.za;
   const double dx = e.dx;
@@ -82,10 +82,10 @@ void ComputeElementGeometry(ElementRecord& e, bool angleFlag, double pi) {
   if (std::fabs(s) < kAngleSnap)
     angle = 0.0;
   else if (std::fabs(c) < kAngleSnap)
-    angle = pi / 2.0;
+    angle = kPi / 2.0;
   else
     angle = std::atan2(s, c);
-  if (!angleFlag) angle += pi;
+  if (!angleFlag) angle += kPi;
   e.angle = static_cast<float>(angle);
 }
 

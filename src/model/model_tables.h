@@ -51,7 +51,7 @@ void SetElementLeft(ElementRecord& e, float x, float y);
 void SetElementRight(ElementRecord& e, float x, float y);
 
 // dx, dz, length, axis and angle from the end points.
-void ComputeElementGeometry(ElementRecord& e, bool angleFlag, double pi);
+void ComputeElementGeometry(ElementRecord& e, bool angleFlag);
 
 struct SectionValues {
   float modulus = 0.0f;

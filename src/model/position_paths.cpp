@@ -81,8 +81,6 @@ void BuildPositionPaths(PositionPaths& paths, const std::string& nameWithoutDot)
   std::error_code error;
   std::string current = fs::current_path(error).string();
   paths.workingDirectory = current + kNativeSeparator;
-  paths.driveLetter = current.empty() ? 0 : current[0];
-  paths.driveNumber = static_cast<unsigned char>(paths.driveLetter) - 64;
   paths.positionDirectory = paths.dataPath + "SDIR" + nameWithoutDot + paths.separator();
   paths.settingsDirectory = DefaultSettingsDirectory();
   paths.settingsDirectoryPresent = fs::is_directory(paths.settingsDirectory, error) ? 1 : 0;

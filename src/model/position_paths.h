@@ -14,12 +14,9 @@ struct PositionPaths {
   std::string dataPath;           // as written on the command line, ending with a separator
   std::string positionDirectory;  // dataPath + "SDIR" + name + separator
   std::string workingDirectory;   // current directory at start-up + separator
-  char driveLetter = 0;
-  int32_t driveNumber = 0;
   std::string settingsDirectory;  // application-data folder + "VELTRANIX"
   int32_t settingsDirectoryPresent = 0;
-  std::string loadedEchoName;  // file name of the echo-type file last loaded
-  int32_t resetGeometry = 0;   // the command line carried a flag token starting with "G"
+  int32_t resetGeometry = 0;  // the command line carried a flag token starting with "G"
   int32_t geometryPresent = 0;
 
   // positionDirectory + name + extension, e.g. ".../SDIR001/ELEMENTS.001".
@@ -57,8 +54,8 @@ std::string DefaultSettingsDirectory();
 // Names the position: positionName = name, extension = "." + name.
 void UsePositionName(PositionPaths& paths, const std::string& name);
 
-// Sets workingDirectory, the drive fields, positionDirectory,
-// settingsDirectory and settingsDirectoryPresent for the given name.
+// Sets workingDirectory, positionDirectory, settingsDirectory and
+// settingsDirectoryPresent for the given name.
 void BuildPositionPaths(PositionPaths& paths, const std::string& nameWithoutDot);
 
 // A settings file: in the settings directory when it exists, else the bare

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
+#include "model/check_outcome.h"
 #include "model/constants.h"
 #include "model/model_tables.h"
 #include "model/position_paths.h"
@@ -22,9 +24,14 @@ struct Pole {
 };
 
 struct CheckResults {
-  int32_t checkResult = 0;  // 0 solved, > 0 singular at that equation, < 0 refused
+  // The verdict of the last check; none before the first check, while a
+  // check runs and after a table stored its input.
+  std::optional<CheckOutcome> outcome;
   std::array<double, kKinematicVectorRows + 1> kinematicVector{};  // indexed by equation
   std::array<Pole, kMaxElements + 1> poleTable{};                  // indexed by element
+
+  // The view draws the mechanism on top of the frame while this holds.
+  bool mechanismShown() const { return outcome && outcome->isMechanism(); }
 };
 
 struct GeneratorTables {
@@ -48,7 +55,6 @@ struct Session {
   CheckResults check;
   GeneratorTables generators;
   uint32_t storedStateSum = 0;
-  double pi = 3.14159265358979323846;
   DialogMemory remembered;
 };
 

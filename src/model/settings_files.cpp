@@ -1,7 +1,5 @@
 #include "model/settings_files.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "model/constants.h"
@@ -20,13 +18,6 @@ bool WriteLineWidth(const PositionPaths& paths, int32_t width) {
   BinaryOut out;
   out.put(width);
   return out.save(SettingsFilePath(paths, "ZELTRDB"));
-}
-
-float ReadMargin(const PositionPaths& paths) {
-  const auto data = ReadFilePrefix(SettingsFilePath(paths, "FMARGIN"), 256);
-  float margin = kDefaultMargin;
-  if (data && std::sscanf(data->c_str(), "%f", &margin) != 1) margin = kDefaultMargin;
-  return margin;
 }
 
 SnapSettings ReadSnapSettings(const PositionPaths& paths) {
@@ -55,12 +46,6 @@ std::optional<std::string> ReadDpath() {
   const auto data = ReadFilePrefix("DPATH", kExtensionBufferSize);
   if (!data) return std::nullopt;
   return std::string(data->c_str());
-}
-
-bool ReadWdev(int& first, int& second) {
-  const auto data = ReadFilePrefix("WDEV", 256);
-  if (!data) return false;
-  return std::sscanf(data->c_str(), "%i %i", &first, &second) == 2;
 }
 
 }  // namespace rerore

@@ -1,4 +1,4 @@
-// The small settings files of the program (line width, margins, the last
+// The small settings files of the program (line width, snap settings, the last
 // extension) and the files read from the current directory.
 #pragma once
 
@@ -12,7 +12,6 @@ namespace rerore {
 
 int32_t ReadLineWidth(const PositionPaths& paths);  // ZELTRDB, 1 when missing
 bool WriteLineWidth(const PositionPaths& paths, int32_t width);
-float ReadMargin(const PositionPaths& paths);  // FMARGIN, 0.05 when missing or unreadable
 
 struct SnapSettings {
   float value;
@@ -26,7 +25,5 @@ bool SettingsFlagPresent(const PositionPaths& paths);  // FHTEST
 
 // DPATH in the current directory: a data path of at most 241 bytes.
 std::optional<std::string> ReadDpath();
-// WDEV in the current directory: two integers the program does not use.
-bool ReadWdev(int& first, int& second);
 
 }  // namespace rerore

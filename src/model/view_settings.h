@@ -51,16 +51,8 @@ struct ViewSettings {
   DrawingExtents extents;
   bool autoScale = true;
   int32_t unitsPerMetre = 100;
-  int32_t lineWidth = kDefaultLineWidth;  // ZELTRDB
-  int32_t textHeight = kStartTextHeight;
-  int32_t auxLineCount = 0;
-  int32_t elementsAtLoad = 0;
-  float margin = kDefaultMargin;          // FMARGIN, not used further
-  float fangenValue = kDefaultSnapValue;  // FANGEN, not used further
-  int32_t fangenOption = kDefaultSnapOption;
-  // Start settings of the display.
-  int32_t viewConstant = 20;
-  float scaleConstant = 2.0f;
+  int32_t lineWidth = kDefaultLineWidth;      // ZELTRDB
+  int32_t fangenOption = kDefaultSnapOption;  // FANGEN
   // Live for the whole run; the mouse wheel and the keys change them.
   float zoomFactor = 1.0f;
   float shrinkFactor = 1.0f;

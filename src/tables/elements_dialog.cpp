@@ -109,7 +109,7 @@ void ElementsDialog::reject() { end(false); }
 // anew and accepts them.
 void ElementsDialog::rearrange() {
   grid_->finishEditing();
-  RearrangeElements(session_.model, session_.pi);
+  RearrangeElements(session_.model);
   showRows(FillElementTable);
   onOk();
 }

@@ -54,7 +54,7 @@ bool FrameDrawing::drawAll(UserMessages& messages) {
   drawNodeLabels();
   drawHinges();
   drawRigidEnds();
-  if (session_.check.checkResult > 0) drawMechanism();
+  if (session_.check.mechanismShown()) drawMechanism();
   if (session_.view.markedPoint.set) drawMarkedPoint();
   painter_.restore();
   boxes_.clear();
@@ -67,7 +67,7 @@ bool FrameDrawing::prepareMapping(UserMessages& messages) {
   if (!rectangle) return false;
   // The poles widen the extents; this paint still fits the rectangle taken
   // before, the next one fits the widened extents.
-  if (session_.check.checkResult > 0) WritePolesExtent(session_);
+  if (session_.check.mechanismShown()) WritePolesExtent(session_);
   mapping_.fit(*rectangle, messages);
   return true;
 }

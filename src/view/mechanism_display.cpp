@@ -18,9 +18,10 @@ void FrameDrawing::drawMechanism() {
   const ModelTables& model = session_.model;
   const CheckResults& check = session_.check;
   const int32_t dot = kDotRadiusMarks * mapping_.markRadius();
+  const int32_t singular = check.outcome->equation;  // drawn only while a mechanism is shown
   for (int k = 1; k <= NodeRows(model); ++k) {
     const NodeRecord& n = model.nodes[k];
-    if (CarriesSingularEquation(n, check.checkResult)) redDot({n.x, n.y}, dot);
+    if (CarriesSingularEquation(n, singular)) redDot({n.x, n.y}, dot);
   }
   selectPen(kPenGreenWide);
   for (const DisplacedElement& d : DisplacedShape(session_, session_.view.mechanismAmplitude)) {

@@ -54,7 +54,7 @@ class CheckFixture : public ::testing::Test {
     model.nodes[node].supportPhi = phi;
   }
   void Rebuild() { RebuildModel(session, messages); }
-  int Check() { return CheckStructure(session, messages); }
+  CheckOutcome Check() { return CheckStructure(session, messages); }
   int Equations() const { return model.params.equationCount; }
   const NodeRecord& Node(int j) const { return model.nodes[j]; }
   const ElementRecord& Element(int k) const { return model.elements[k]; }

@@ -1,5 +1,4 @@
 #include "check/rebuild.h"
-#include "commands/element_editing.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,7 @@
 #include <cstring>
 
 #include "check_fixture.h"
+#include "commands/element_editing.h"
 
 namespace rerore {
 namespace {
@@ -177,7 +177,7 @@ TEST_F(RebuildTest, BeamVariantSupportsTheGroundNodesAndListsTheModel) {
   Add(0.0f, 0.0f, 4.0f, 0.0f);
   Add(4.0f, 0.0f, 7.5f, 0.0f);
   Add(7.5f, 0.0f, 12.3f, 0.0f);
-  for (int k = 1; k <= 3; ++k) ComputeElementGeometry(model.elements[k], true, session.pi);
+  for (int k = 1; k <= 3; ++k) ComputeElementGeometry(model.elements[k], true);
   RebuildBeamModel(session, messages);
   ASSERT_EQ(model.params.supportCount, 4);  // one on every node
   const SupportRecord& s4 = model.supports[4];

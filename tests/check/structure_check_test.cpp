@@ -39,7 +39,7 @@ class StructureCheckTest : public test::CheckFixture {
 
 TEST_F(StructureCheckTest, CantileverTipFlexibilityIsTheBeamFormulaPlusTheSpringsAndItsListings) {
   Cantilever(1.0f);
-  ASSERT_EQ(Check(), 0);
+  ASSERT_EQ(Check(), CheckOutcome::sound());
   const double beam = 64.0 / 3.0e4;  // L^3 / (3 EI)
   EXPECT_GT(F(5, 5), beam);
   EXPECT_NEAR(F(5, 5), beam, 0.01 * beam);
@@ -61,7 +61,7 @@ TEST_F(StructureCheckTest, CantileverTipFlexibilityIsTheBeamFormulaPlusTheSpring
   session = Session{};  // softer springs: settlement 1/k and rotation L^2/k add
   SetUp();
   Cantilever(0.1f);
-  ASSERT_EQ(Check(), 0);
+  ASSERT_EQ(Check(), CheckOutcome::sound());
   const double spring = static_cast<double>(0.1f * 1.0e6f);
   const double expected = beam + 1.0 / spring + 16.0 / spring;
   EXPECT_NEAR(F(5, 5), expected, 1e-9 * expected);
@@ -73,7 +73,7 @@ TEST_F(StructureCheckTest, SimplySupportedBeamOnSpringsAtMidSpan) {
   Rebuild();
   Support(1, 1.0f, 0.01f, 0.0f);
   Support(3, 0.0f, 0.01f, 0.0f);
-  ASSERT_EQ(Check(), 0);
+  ASSERT_EQ(Check(), CheckOutcome::sound());
   const int v = model.nodes[2].dofV;
   // L^3 / (48 EI), and each spring carries half the load: the mid point
   // sinks by the mean of the two settlements, 1 / (2k).
@@ -91,7 +91,7 @@ TEST_F(StructureCheckTest, FlexibilityIsSymmetricAndInvertsTheMatrix) {
   Support(1, 1.0f, 1.0f, 1.0f);
   Support(5, 1.0f, 1.0f, 0.0f);
   Support(6, 0.5f, 1.0f, 0.0f);
-  ASSERT_EQ(Check(), 0);
+  ASSERT_EQ(Check(), CheckOutcome::sound());
   const int n = Equations();
   const std::vector<double> k = ValuesOf<double>(File("MATRIXP"));
   double largest = 0.0;
@@ -111,7 +111,7 @@ TEST_F(StructureCheckTest, MatrixFilesHoldTheMatrixItsFactorsAndTheFlexibilities
   Rebuild();
   Support(1, 1.0f, 1.0f, 0.0f);
   Support(3, 1.0f, 1.0f, 0.0f);
-  ASSERT_EQ(Check(), 0);
+  ASSERT_EQ(Check(), CheckOutcome::sound());
   const int n = Equations();
   const std::vector<double> rows = ValuesOf<double>(File("MATRIX"));
   const std::vector<double> k = ValuesOf<double>(File("MATRIXP"));
@@ -146,8 +146,8 @@ TEST_F(StructureCheckTest, MechanismIsSingularAndLeavesNoResults) {
   Rebuild();
   Support(1, 1.0f, 1.0f, 0.0f);
   MakeStaleResults();
-  EXPECT_EQ(Check(), 6);
-  EXPECT_EQ(session.check.checkResult, 6);
+  EXPECT_EQ(Check(), CheckOutcome::mechanismAt(6));
+  EXPECT_EQ(session.check.outcome, CheckOutcome::mechanismAt(6));
   EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Singularity in row 6"});
   ExpectNoResults();
   EXPECT_TRUE(HasFile("MATRIX"));
@@ -172,8 +172,8 @@ TEST_F(StructureCheckTest, ModelsTheCheckCannotTakeAreRefused) {
     model.materials[1].modulus = c.modulus;
     MakeStaleResults();
     messages.messages.clear();
-    EXPECT_EQ(Check(), kCheckRefused);
-    EXPECT_EQ(session.check.checkResult, kCheckRefused);
+    EXPECT_EQ(Check(), CheckOutcome::refused());
+    EXPECT_EQ(session.check.outcome, CheckOutcome::refused());
     EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
     ExpectNoResults();
     EXPECT_FALSE(HasFile("MATRIX"));
@@ -183,7 +183,7 @@ TEST_F(StructureCheckTest, ModelsTheCheckCannotTakeAreRefused) {
 
 TEST_F(StructureCheckTest, EmptyFrameGetsBothWarningsAndIsSound) {
   Rebuild();
-  EXPECT_EQ(Check(), 0);
+  EXPECT_EQ(Check(), CheckOutcome::sound());
   EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Error: Frame can roll sideways!",
                                                         "Error: Frame is not anchored at the "
                                                         "ground!"}));

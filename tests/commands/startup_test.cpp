@@ -121,8 +121,8 @@ TEST_F(Startup, ExistingFilesAreLoadedAndTheGeometryFlagWritesZero) {
   ASSERT_EQ(StartProgram(loaded, messages, ".003 @" + data.path() + " @G"), StartResult::Started);
   EXPECT_EQ(ReadFile(loaded.paths.file("GEOMETRY")), std::string(4, '\0'));
   EXPECT_EQ((std::vector<int>{loaded.paths.geometryPresent, loaded.model.params.elementCount,
-                              loaded.view.elementsAtLoad, loaded.view.autoScale}),
-            (std::vector<int>{1, 1, 1, 1}));
+                              loaded.view.autoScale}),
+            (std::vector<int>{1, 1, 1}));
   EXPECT_EQ(std::vector<float>(
                 {loaded.model.elements[1].xb, loaded.view.extents.xmin, loaded.view.extents.ymax}),
             std::vector<float>({4.0f, -1.0f, 3.0f}));
@@ -148,22 +148,16 @@ TEST_F(Startup, MissingInputAndAnUnwritableDataDirectoryEndTheStartWithTheirMess
 }
 
 TEST_F(Startup, SettingsFilesLiveInTheSettingsDirectoryMissingOnesGiveTheirDefaults) {
-  test::WriteFile(settings("FMARGIN"), "none");
   ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
-  EXPECT_EQ(session.view.margin, 0.05f);
   EXPECT_EQ(session.view.lineWidth, 1);
-  EXPECT_EQ(session.view.fangenValue, 0.05f);
   EXPECT_EQ(session.view.fangenOption, 1);
 
   session = Session{};
-  test::WriteFile(settings("FMARGIN"), "0.25\n");
   test::WriteFile(settings("ZELTRDB"), std::string("\3\0\0\0", 4));
   test::WriteFile(settings("FANGEN"), std::string("\0\0\0\x3f\0\0\0\0", 8));  // 0.5f, option 0
   ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
   EXPECT_EQ(session.paths.settingsDirectoryPresent, 1);
-  EXPECT_EQ(session.view.margin, 0.25f);
   EXPECT_EQ(session.view.lineWidth, 3);
-  EXPECT_EQ(session.view.fangenValue, 0.5f);
   EXPECT_EQ(session.view.fangenOption, 0);
 
   ASSERT_TRUE(WriteExtr(session.paths));

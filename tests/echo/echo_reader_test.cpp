@@ -150,7 +150,6 @@ TEST(EchoReader, StartUpWithAnEmptyEchoFileKeepsTheBinaryModel) {
   ASSERT_EQ(StartProgram(loaded, messages, ".007 @" + data.path()), StartResult::Started);
   EXPECT_EQ(Values(loaded.model.elements[1].yb, loaded.model.elements[2].yb), Values(4, 0));
   EXPECT_EQ(ReadFile(loaded.paths.file("ELEMENTS")).size(), 2 + sizeof(ElementRecord));
-  EXPECT_EQ(loaded.paths.loadedEchoName, "ECHO_G.007.TXT");
   EXPECT_EQ(loaded.paths.geometryPresent, 1);  // loading wrote GEOMETRY 0
   EXPECT_TRUE(messages.messages.empty());
 }

@@ -9,7 +9,6 @@ namespace {
 
 using test::At;
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr float kNear = 1.0e-5f;
 
 void ExpectPoints(const std::vector<GeneratedPoint>& points,
@@ -23,9 +22,9 @@ void ExpectPoints(const std::vector<GeneratedPoint>& points,
 
 TEST(CurvePoints, ArcRunsOverTheTopWhicheverAngleComesFirstAndParabolaRisesToF) {
   const std::vector<GeneratedPoint> arc{{-10, 0}, {0, 10}, {10, 0}};
-  ExpectPoints(ArcPoints(2, 10, 180, 0, kPi), arc);
-  ExpectPoints(ArcPoints(2, 10, 0, 180, kPi), arc);
-  ExpectPoints(ArcPoints(3, 2, 90, 0, kPi),
+  ExpectPoints(ArcPoints(2, 10, 180, 0), arc);
+  ExpectPoints(ArcPoints(2, 10, 0, 180), arc);
+  ExpectPoints(ArcPoints(3, 2, 90, 0),
                {{0, 2}, {1, std::sqrt(3.0f)}, {std::sqrt(3.0f), 1}, {2, 0}});
   ExpectPoints(ParabolaPoints({10, 2, 4}), {{0, 0}, {2.5, 1.5}, {5, 2}, {7.5, 1.5}, {10, 0}});
 }

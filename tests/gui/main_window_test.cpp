@@ -264,7 +264,7 @@ TEST_F(Window, StoreOnAMechanismStaysAndDrawsThePoles) {
   frame->runCommand(kCmdStore);
   QApplication::processEvents();
   EXPECT_EQ(quit->count(), 0);
-  ASSERT_GT(session.check.checkResult, 0);
+  ASSERT_TRUE(session.check.mechanismShown());
   EXPECT_NE(GeometryValue(data / "SDIR003/GEOMETRY.003"), 1);
   // The second paint fits the extents widened by the poles.
   view()->redraw();
@@ -346,14 +346,12 @@ TEST_F(Window, OpenRefusesAFolderWithoutAPositionAndAsksAgain) {
 
 TEST_F(Window, EchoReloadsTheEditedModel) {
   open();
-  session.view.auxLineCount = 5;  // a reload starts the aux lines anew
   OnNextDialog<EchoEditor>([](EchoEditor* dialog) {
     QPlainTextEdit* text = dialog->textField();
     text->setPlainText(text->toPlainText().replace("30000000.00", "21000000.00"));
     dialog->accept();
   });
   frame->runCommand(kCmdEcho);
-  EXPECT_EQ(session.view.auxLineCount, 0);
   EXPECT_EQ(session.model.materials[1].modulus, 2.1e7f);
 }
 

@@ -10,8 +10,6 @@
 namespace rerore {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 ElementRecord Element(float xa, float ya, float xb, float yb) {
   ElementRecord e{};
   SetElementLeft(e, xa, ya);
@@ -20,8 +18,9 @@ ElementRecord Element(float xa, float ya, float xb, float yb) {
 }
 
 TEST(ElementGeometry, AxisLengthAndTheAngleRules) {
+  EXPECT_EQ(kPi, 4.0 * std::atan(1.0));               // the angles keep their last bit
   ElementRecord e = Element(1.0f, 2.0f, 4.0f, 6.0f);  // a rising 3-4-5 triangle; z points down
-  ComputeElementGeometry(e, true, kPi);
+  ComputeElementGeometry(e, true);
   EXPECT_EQ(e.dx, 3.0f);
   EXPECT_EQ(e.dz, -4.0f);
   EXPECT_EQ(e.length, 5.0f);
@@ -40,7 +39,7 @@ TEST(ElementGeometry, AxisLengthAndTheAngleRules) {
                {2.0f, 2.0f, 2.0f, 2.0f, true, std::atan2(0.1, 0.1)}};
   for (const auto& c : cases) {
     e = Element(c.xa, c.ya, c.xb, c.yb);
-    ComputeElementGeometry(e, c.angleFlag, kPi);
+    ComputeElementGeometry(e, c.angleFlag);
     EXPECT_FLOAT_EQ(e.angle, static_cast<float>(c.angle)) << c.xb << " " << c.yb;
   }
   // The last one has no length: the degenerate axis.

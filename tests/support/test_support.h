@@ -7,11 +7,24 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "model/check_outcome.h"
 #include "model/session.h"
 #include "model/user_messages.h"
+
+namespace rerore {
+
+// A failed expectation names the outcome, not its bytes.
+inline void PrintTo(const CheckOutcome& outcome, std::ostream* out) {
+  static const char* const kKinds[] = {"sound", "mechanism at ", "refused"};
+  *out << kKinds[static_cast<int>(outcome.kind)];
+  if (outcome.isMechanism()) *out << outcome.equation;
+}
+
+}  // namespace rerore
 
 namespace rerore::test {
 

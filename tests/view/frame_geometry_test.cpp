@@ -10,13 +10,11 @@
 namespace rerore {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 ElementRecord Element(float xa, float ya, float xb, float yb) {
   ElementRecord e{};
   SetElementLeft(e, xa, ya);
   SetElementRight(e, xb, yb);
-  ComputeElementGeometry(e, true, kPi);
+  ComputeElementGeometry(e, true);
   return e;
 }
 

@@ -174,10 +174,10 @@ std::vector<DisplacedElement> DisplacedShape(const Session& s, float amplitude) 
   return shape;
 }
 
-bool CarriesSingularEquation(const NodeRecord& n, int32_t checkResult) {
-  if (n.dofU == checkResult || n.dofV == checkResult) return true;
+bool CarriesSingularEquation(const NodeRecord& n, int32_t singularEquation) {
+  if (n.dofU == singularEquation || n.dofV == singularEquation) return true;
   for (int r = 1; r <= kFirstRotations; ++r)
-    if (n.dofPhi[r] == checkResult) return true;
+    if (n.dofPhi[r] == singularEquation) return true;
   return false;
 }
 

@@ -62,7 +62,7 @@ std::vector<DisplacedElement> DisplacedShape(const Session& s, float amplitude);
 
 // True when one of the node's equations u, v or its first two rotations is
 // the equation at which the check found the frame singular.
-bool CarriesSingularEquation(const NodeRecord& node, int32_t checkResult);
+bool CarriesSingularEquation(const NodeRecord& node, int32_t singularEquation);
 
 // The label of every element's pole: "Pole %i" with the first element of a
 // group of poles within 0.1 m of each other, then ", %i" with every further
