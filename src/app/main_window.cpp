@@ -43,7 +43,7 @@ const ButtonRow kButtons[] = {
 };
 
 // Commands the main window serves itself.
-bool FrameServes(int id) {
+bool WindowServes(int id) {
   return id == kCmdKeysHelp || id == kCmdManual || id == kCmdContextHelp || id == kCmdAbout ||
          (id >= kFirstLookCommand && id <= kLastLookCommand);
 }
@@ -153,11 +153,11 @@ void MainWindow::createAccelerators() {
 }
 
 void MainWindow::runCommand(int id) {
-  if (!view_->runCommand(id)) serveFrameCommands(id);
+  if (!view_->runCommand(id)) serveWindowCommands(id);
   updateCommandStates();
 }
 
-void MainWindow::serveFrameCommands(int id) {
+void MainWindow::serveWindowCommands(int id) {
   if (id == kCmdKeysHelp) {
     OpenKeysPage();
   } else if (id == kCmdManual) {
@@ -174,7 +174,7 @@ void MainWindow::serveFrameCommands(int id) {
 void MainWindow::updateCommandStates() {
   for (const auto& [id, action] : actions_) {
     // A command nobody serves is greyed, as the framework shows it.
-    action->setEnabled(view_->serves(id) || FrameServes(id));
+    action->setEnabled(view_->serves(id) || WindowServes(id));
     const std::optional<bool> checked = view_->commandChecked(id);
     if (checked && action->isCheckable()) action->setChecked(*checked);
   }
@@ -201,9 +201,9 @@ bool MainWindow::OverDrawing(QPoint p, QSize client, int statusBarHeight, int me
 
 void MainWindow::applyPointerRule(QPoint viewPoint) {
   const int menu = menuBar()->isVisible() ? menuBar()->height() : 0;
-  const QPoint inFrame = view_->mapTo(this, viewPoint) - QPoint(0, menu);
+  const QPoint inWindow = view_->mapTo(this, viewPoint) - QPoint(0, menu);
   const QSize client(width(), height() - menu);
-  if (OverDrawing(inFrame, client, statusBar()->height(), menu)) {
+  if (OverDrawing(inWindow, client, statusBar()->height(), menu)) {
     view_->setCursor(Qt::BlankCursor);
   } else {
     view_->setCursor(Qt::ArrowCursor);

@@ -63,7 +63,7 @@ class MainWindow : public QMainWindow {
   void createToolBar();
   void createStatusBar();
   void createAccelerators();
-  void serveFrameCommands(int id);
+  void serveWindowCommands(int id);
   void showCoordinates(int logicalX, int logicalY);
   void applyPointerRule(QPoint viewPoint);
   void customizeToolBar();
