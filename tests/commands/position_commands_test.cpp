@@ -4,8 +4,9 @@
 
 #include <filesystem>
 
-#include "echo/echo_test_frames.h"
+#include "model/file_io.h"
 #include "model/settings_files.h"
+#include "support/test_support.h"
 
 namespace rerore {
 namespace {

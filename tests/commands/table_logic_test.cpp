@@ -88,12 +88,8 @@ TEST(DefaultModulus, FollowsTheMaterialsInputAndKeepsAModulusAlreadySet) {
   EXPECT_EQ(set.defaultModulusSet, 0);
 }
 
-class TableLogic : public ::testing::Test {
+class TableLogic : public test::PositionTest {
  protected:
-  void SetUp() override {
-    test::UsePosition(session, data.path(), "001");
-    std::filesystem::create_directories(session.paths.positionDirectory);
-  }
   // Rows of space-separated cells from column 1 on; "-" is an empty cell.
   static CellTable Cells(int rows, int columns, std::initializer_list<const char*> texts) {
     CellTable cells(rows, columns);
@@ -135,10 +131,6 @@ class TableLogic : public ::testing::Test {
     for (int column = kNodeUColumn; column <= kNodePhiColumn; ++column) in >> cells.at(row, column);
   }
   std::string file(const std::string& name) const { return session.paths.file(name); }
-
-  test::TempDir data;
-  Session session;
-  test::RecordingMessages messages;
 };
 
 TEST_F(TableLogic, FilledRowAfterAnIncompleteOneIsRefusedWithoutChanges) {
@@ -268,9 +260,7 @@ TEST_F(TableLogic, UntouchedCoordinatesKeepTheirFullPrecision) {
   EXPECT_EQ(model.nodes[2].x, 2.504321f);
   EXPECT_EQ(model.nodes[2].z, -0.0f);
 
-  model.params.elementCount = 1;
-  SetElementLeft(model.elements[1], 0.0f, 0.0f);
-  SetElementRight(model.elements[1], 9.807853f, 1.950903f);
+  test::AddElement(model, 0.0f, 0.0f, 9.807853f, 1.950903f);
   CellTable shown(kElementTableRows, kElementTableColumns);
   FillElementTable(model, shown);
   ASSERT_TRUE(AcceptElementTable(session, shown, messages));
