@@ -54,6 +54,26 @@ TEST(CommandLine, PositionPathsFollowTheDataPathsSeparator) {
   EXPECT_EQ(paths.workingDirectory, std::filesystem::current_path().string() + "/");
 }
 
+TEST(ResetParameters, ClearsExactlyItsByteRanges) {
+  ModelTables model;
+  std::memset(model.params.bytes(), 0xAB, sizeof(ModelParameters));
+  ResetParameters(model);
+  const int cleared[][2] = {{0, 7},     {12, 17},   {20, 23},   {28, 33},   {38, 41},
+                            {44, 51},   {58, 59},   {62, 63},   {66, 91},   {98, 99},
+                            {130, 131}, {496, 511}, {520, 575}, {592, 607}, {664, 664},
+                            {666, 670}, {672, 677}, {680, 682}, {684, 684}};
+  const uint8_t* b = model.params.bytes();
+  for (int i = 0; i < 744; ++i) {
+    if (i == 679 || (i >= 512 && i <= 519)) continue;  // angleFlag and tolerance, below
+    bool zero = false;
+    for (const auto& r : cleared) zero = zero || (i >= r[0] && i <= r[1]);
+    EXPECT_EQ(b[i], zero ? 0 : 0xAB) << "byte " << i;
+  }
+  EXPECT_EQ(model.params.angleFlag, 1);
+  EXPECT_EQ(model.params.tolerance, 1.0e-6);
+  EXPECT_EQ(model.params.elementCount, static_cast<int16_t>(0xABAB));  // kept
+}
+
 class Startup : public ::testing::Test {
  protected:
   StartResult Start(const std::string& commandLine) {
