@@ -15,10 +15,7 @@ TEST(CliLoad, AnEmptyPositionGetsTheDefaultTablesAndEndAddsNoEchoFile) {
   const std::vector<std::string> defaults = {"CROSS.005", "MATR.005"};
   auto result = examples.run("load", "005");
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(examples.files("005"), defaults);
-  const std::string cross = test::ReadFile(examples.file("005", "CROSS.005"));
-  ASSERT_EQ(cross.size(), 142u);
-  EXPECT_EQ(test::At<float>(cross, 2 + 84), 0.2f);
+  EXPECT_EQ(examples.files("005"), defaults);  // their bytes: see the start-up test
   result = examples.run("end", "005");
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(examples.files("005"), defaults);
