@@ -280,15 +280,13 @@ TEST_F(Window, StoreOnAMechanismStaysAndDrawsThePoles) {
   EXPECT_EQ(poles, session.model.params.elementCount);
 }
 
-TEST_F(Window, NewAsksToEraseWhenNothingChangedElseToSave) {
+// New's questions themselves: see the position commands' tests.
+TEST_F(Window, NewWithoutSavingRenamesTheWindow) {
   open();
-  messages.answers = {Answer::No};
-  frame->runCommand(kCmdNew);
   session.model.params.setTitle("changed");
   messages.answers = {Answer::No};
   frame->runCommand(kCmdNew);
-  EXPECT_EQ(messages.texts(), (std::vector<std::string>{"New frame: New frame ? Erase screen?",
-                                                        "Erase: Save changes?"}));
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Erase: Save changes?"});
   QApplication::processEvents();
   EXPECT_EQ(frame->windowTitle(), "Position NEW ");
 }
