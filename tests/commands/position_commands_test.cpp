@@ -105,7 +105,7 @@ TEST_F(PositionCommands, StoreNamesAnUnnamedPositionBeforeWritingAnything) {
   EXPECT_EQ(outcome.end, CommandEnd::Quit);
   EXPECT_EQ(s.paths.extension, ".CANT");
   EXPECT_TRUE(test::Exists(data / "SDIRCANT/ECHO_G.CANT.TXT"));
-  EXPECT_EQ(ReadFile(data / "SDIRCANT/GEOMETRY.CANT"), std::string("\1\0\0\0", 4));
+  EXPECT_EQ(ReadFile(data / "SDIRCANT/GEOMETRY.CANT"), test::kGeometryOne);
   EXPECT_FALSE(test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT"));
 }
 

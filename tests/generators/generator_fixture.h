@@ -53,6 +53,4 @@ class GeneratorTest : public PositionTest {
   }
 };
 
-inline const std::string kGeometryOne("\1\0\0\0", 4);
-
 }  // namespace rerore::test

@@ -1,11 +1,12 @@
 // Helpers of the widget tests: acting on a modal dialog once it is open,
-// and a view on a fresh position.
+// colours of drawn pixels, and a view on a fresh position.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -47,6 +48,20 @@ void OnNextDialog(std::function<void(Dialog*)> act) {
   auto waiter = std::make_shared<DialogWaiter<Dialog>>();
   waiter->act = std::move(act);
   QTimer::singleShot(0, [waiter] { PollForDialog(waiter); });
+}
+
+inline bool IsRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; }
+inline bool IsGreen(QRgb c) { return qGreen(c) > 90 && qRed(c) < 80 && qBlue(c) < 80; }
+inline bool IsDark(QRgb c) { return qGray(c) < 100; }
+inline bool IsGrey(QRgb c) { return qRed(c) > 150 && qRed(c) < 230 && qRed(c) == qBlue(c); }
+inline bool IsWhite(QRgb c) { return qGray(c) > 245; }
+
+// The colour test holds for a pixel within `reach` of p.
+inline bool Near(const QImage& image, DevicePoint p, bool (*test)(QRgb), int reach = 1) {
+  for (int dy = -reach; dy <= reach; ++dy)
+    for (int dx = -reach; dx <= reach; ++dx)
+      if (image.valid(p.x + dx, p.y + dy) && test(image.pixel(p.x + dx, p.y + dy))) return true;
+  return false;
 }
 
 // A view of 1000 x 600 pixels on position 001 of a fresh data directory,

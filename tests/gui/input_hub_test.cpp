@@ -47,15 +47,9 @@ struct InputHubTest : test::ViewTest {
   }
   // True when the frame drawn in the view passes close to the world point.
   bool Drawn(float x, float y) {
-    constexpr int kDark = 100;
     view->repaint();
-    const QImage image = view->framePicture().toImage();
-    const DevicePoint p = view->mapping().toDevice(x, y);
-    for (int dy = -2; dy <= 2; ++dy)
-      for (int dx = -2; dx <= 2; ++dx)
-        if (image.valid(p.x + dx, p.y + dy) && qGray(image.pixel(p.x + dx, p.y + dy)) < kDark)
-          return true;
-    return false;
+    return test::Near(view->framePicture().toImage(), view->mapping().toDevice(x, y), test::IsDark,
+                      2);
   }
   // The middle of element k, away from the node circles at its ends.
   bool ElementDrawn(int k) {

@@ -161,7 +161,7 @@ TEST_F(PositionFiles, ExtentParametersAndSmallFiles) {
   EXPECT_EQ(bytes.substr(136, 7), std::string("Hall 3\0", 7));
 
   ASSERT_TRUE(WriteGeometryFile(paths, 1) && WriteGraphicsMarkerFile(paths));
-  EXPECT_EQ(ReadFile(paths.file("GEOMETRY")), std::string("\1\0\0\0", 4));
+  EXPECT_EQ(ReadFile(paths.file("GEOMETRY")), test::kGeometryOne);
   EXPECT_EQ(ReadFile(paths.file("GRAFIKGO")), std::string("\1\0\0\0", 4));
 
   model.params.setEquationCount(2);
