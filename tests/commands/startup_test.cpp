@@ -93,7 +93,7 @@ void Put(std::string& bytes, size_t offset, T value) {
   std::memcpy(bytes.data() + offset, &value, sizeof value);
 }
 
-TEST_F(Startup, NewPositionGetsDefaultCrossSectionAndMaterialFiles) {
+TEST_F(Startup, NewPositionGetsTheDefaultTablesAndStartValues) {
   ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
   EXPECT_TRUE(messages.messages.empty());
 
@@ -120,6 +120,8 @@ TEST_F(Startup, NewPositionGetsDefaultCrossSectionAndMaterialFiles) {
   EXPECT_EQ(session.paths.geometryPresent, 0);
   EXPECT_EQ(std::vector<float>({session.view.extents.xmax, session.view.extents.ymax}),
             std::vector<float>({50.0f, 30.0f}));
+  // No settings files either: their defaults.
+  EXPECT_EQ(std::pair(session.view.lineWidth, session.view.fangenOption), std::pair(1, 1));
   EXPECT_FALSE(std::filesystem::exists(data / "TEST"));  // the write test cleans up
 }
 
@@ -167,12 +169,7 @@ TEST_F(Startup, MissingInputAndAnUnwritableDataDirectoryEndTheStartWithTheirMess
   chmod(data.path().c_str(), 0700);
 }
 
-TEST_F(Startup, SettingsFilesLiveInTheSettingsDirectoryMissingOnesGiveTheirDefaults) {
-  ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
-  EXPECT_EQ(session.view.lineWidth, 1);
-  EXPECT_EQ(session.view.fangenOption, 1);
-
-  session = Session{};
+TEST_F(Startup, SettingsFilesAreReadFromAndWrittenToTheSettingsDirectory) {
   test::WriteFile(settings("ZELTRDB"), std::string("\3\0\0\0", 4));
   test::WriteFile(settings("FANGEN"), std::string("\0\0\0\x3f\0\0\0\0", 8));  // 0.5f, option 0
   ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
