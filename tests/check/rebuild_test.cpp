@@ -125,7 +125,7 @@ TEST_F(RebuildTest, FilesHoldTheRebuiltTablesAndAMissingCrossFileIsCreated) {
   EXPECT_EQ(model.crossSections[1].area, 0.08f);  // the default section
 }
 
-TEST_F(RebuildTest, FullTablesNeverOverflow) {
+TEST_F(RebuildTest, FullTablesFitAndOverfullOnesAreReported) {
   // 100 separate elements make 200 nodes: the table is full but fits.
   for (int k = 0; k < kMaxElements; ++k) Add(k * 1.0f, 0.0f, k * 1.0f, 1.0f);
   Rebuild();
