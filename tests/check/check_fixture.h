@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,11 +25,10 @@ std::vector<T> ValuesOf(const std::string& bytes) {
   return values;
 }
 
-class CheckFixture : public ::testing::Test {
+class CheckFixture : public PositionTest {
  protected:
   void SetUp() override {
-    UsePosition(session, dir.path(), "001");
-    std::filesystem::create_directories(session.paths.positionDirectory);
+    PositionTest::SetUp();
     SetDefaultMaterial(model);
     SetDefaultCrossSection(model);
     model.materials[1].modulus = 1.0e4f;
@@ -39,14 +37,10 @@ class CheckFixture : public ::testing::Test {
     WriteCrossSectionsFile(session.paths, model);  // the rebuild takes the sections from CROSS
   }
   int Add(float xa, float ya, float xb, float yb, int16_t hingeLeft = 0, int16_t hingeRight = 0) {
-    ElementRecord& e = model.elements[++model.params.elementCount];
-    e = ElementRecord{};
-    SetElementLeft(e, xa, ya);
-    SetElementRight(e, xb, yb);
-    e.hingeLeft = hingeLeft;
-    e.hingeRight = hingeRight;
-    e.material = e.crossSection = 1;
-    return model.params.elementCount;
+    const int k = AddElement(model, xa, ya, xb, yb);
+    model.elements[k].hingeLeft = hingeLeft;
+    model.elements[k].hingeRight = hingeRight;
+    return k;
   }
   void Support(int node, float u, float v, float phi) {
     model.nodes[node].supportU = u;
@@ -72,10 +66,7 @@ class CheckFixture : public ::testing::Test {
   }
   bool HasFile(const std::string& stem) const { return Exists(session.paths.file(stem)); }
 
-  TempDir dir;
-  Session session;
   ModelTables& model = session.model;
-  RecordingMessages messages;
 };
 
 }  // namespace rerore::test

@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "check_fixture.h"
-#include "commands/element_editing.h"
 
 namespace rerore {
 namespace {
@@ -126,41 +125,13 @@ TEST_F(RebuildTest, FilesHoldTheRebuiltTablesAndAMissingCrossFileIsCreated) {
   EXPECT_EQ(model.crossSections[1].area, 0.08f);  // the default section
 }
 
-TEST_F(RebuildTest, HingeToggleNearAnEndAndSplitInTheMiddle) {
-  Add(0.0f, 0.0f, 4.0f, 0.0f);
-  Rebuild();
-  ToggleHingeOrSplit(session, messages, 1, 0.15f, 0.05f);
-  EXPECT_EQ(Element(1).hingeLeft, 1);
-  ToggleHingeOrSplit(session, messages, 1, 3.9f, 0.0f);
-  EXPECT_EQ(Element(1).hingeRight, 1);
-  ToggleHingeOrSplit(session, messages, 1, 0.1f, 0.0f);
-  EXPECT_EQ(Element(1).hingeLeft, 0);
-
-  ToggleHingeOrSplit(session, messages, 1, 2.0f, 0.0f);
-  ASSERT_EQ(model.params.elementCount, 2);
-  EXPECT_EQ(
-      std::vector<float>({Element(1).length, Element(2).length, Element(2).xa, Element(2).xb}),
-      std::vector<float>({2.0f, 2.0f, 2.0f, 4.0f}));
-  // The split point is rigid, the old right end keeps its hinge.
-  EXPECT_EQ((Ints{Element(1).hingeRight, Element(2).hingeRight}), (Ints{0, 1}));
-  EXPECT_EQ(model.params.nodeCount, 3);
-  EXPECT_EQ(test::At<int16_t>(File("ELEMENTS"), 0), 2);
-  EXPECT_TRUE(messages.messages.empty());
-}
-
-TEST_F(RebuildTest, FullTablesNeverOverflowAndASplitOfAFullElementTableIsRefused) {
+TEST_F(RebuildTest, FullTablesFitAndOverfullOnesAreReported) {
   // 100 separate elements make 200 nodes: the table is full but fits.
   for (int k = 0; k < kMaxElements; ++k) Add(k * 1.0f, 0.0f, k * 1.0f, 1.0f);
   Rebuild();
   EXPECT_EQ(model.params.nodeCount, 200);
   EXPECT_TRUE(messages.messages.empty());
   EXPECT_EQ(ModelLimitMessage(model), "");
-  const ElementRecord before = Element(50);
-  ToggleHingeOrSplit(session, messages, 50, 49.0f, 0.5f);
-  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Too many elements, max = 100"});
-  EXPECT_EQ(model.params.elementCount, 100);
-  EXPECT_EQ(0, std::memcmp(&before, &Element(50), sizeof before));
-  messages.messages.clear();
   // Only a damaged model can hold an end without its node: the check must refuse it.
   model.elements[100].nodeRight = 0;
   EXPECT_EQ(ModelLimitMessage(model), "Too many nodes, max = 200");

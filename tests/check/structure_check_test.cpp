@@ -15,12 +15,6 @@ using test::ValuesOf;
 
 class StructureCheckTest : public test::CheckFixture {
  protected:
-  // A cantilever of 4 m clamped at node 1 by springs of f times 1.0e6.
-  void Cantilever(float f) {
-    Add(0.0f, 0.0f, 4.0f, 0.0f);
-    Rebuild();
-    Support(1, f, f, f);
-  }
   // F(i, j) from INVERSE: column j is the answer to a unit load on j.
   double F(int i, int j) const {
     const int n = Equations();
@@ -38,11 +32,13 @@ class StructureCheckTest : public test::CheckFixture {
 };
 
 TEST_F(StructureCheckTest, CantileverTipFlexibilityIsTheBeamFormulaPlusTheSpringsAndItsListings) {
-  Cantilever(1.0f);
+  Add(0.0f, 0.0f, 4.0f, 0.0f);  // clamped at node 1 by springs of 1.0e6
+  Rebuild();
+  Support(1, 1.0f, 1.0f, 1.0f);
   ASSERT_EQ(Check(), CheckOutcome::sound());
-  const double beam = 64.0 / 3.0e4;  // L^3 / (3 EI)
-  EXPECT_GT(F(5, 5), beam);
-  EXPECT_NEAR(F(5, 5), beam, 0.01 * beam);
+  // L^3 / (3 EI), plus the settlement 1/k and the rotation's share L^2/k.
+  const double expected = 64.0 / 3.0e4 + 17.0 / 1.0e6;
+  EXPECT_NEAR(F(5, 5), expected, 1e-9 * expected);
   EXPECT_NE(Plain("FLEXMAX.TXT").find("min\r\n\r\n6     5   2.150E-03  uy at Node 2\r\n"),
             std::string::npos);
   EXPECT_EQ(Plain("DEFSUP.TXT"), "Support stiffness = 1.000E+06");
@@ -57,14 +53,6 @@ TEST_F(StructureCheckTest, CantileverTipFlexibilityIsTheBeamFormulaPlusTheSpring
   const std::string triangle = Plain("MATH_TRIANGULAR.TXT");
   EXPECT_EQ(triangle.find("1250000.00   0.00   0.00  -250000.00   0.00   0.00  \r\n\r\n"), 0u);
   EXPECT_NE(triangle.find(" 0.00   0.00   0.00  200000.00   0.00   0.00  \r\n"), std::string::npos);
-
-  session = Session{};  // softer springs: settlement 1/k and rotation L^2/k add
-  SetUp();
-  Cantilever(0.1f);
-  ASSERT_EQ(Check(), CheckOutcome::sound());
-  const double spring = static_cast<double>(0.1f * 1.0e6f);
-  const double expected = beam + 1.0 / spring + 16.0 / spring;
-  EXPECT_NEAR(F(5, 5), expected, 1e-9 * expected);
 }
 
 TEST_F(StructureCheckTest, SimplySupportedBeamOnSpringsAtMidSpan) {
@@ -134,11 +122,7 @@ TEST_F(StructureCheckTest, MatrixFilesHoldTheMatrixItsFactorsAndTheFlexibilities
   const std::vector<double> diagonal = ValuesOf<double>(File("FLEXDIA"));
   ASSERT_EQ(diagonal.size(), static_cast<size_t>(n));
   for (int c = 1; c <= n; ++c) EXPECT_EQ(diagonal[c - 1], F(c, c));
-  const std::string flexmax = File("FLEXMAX");  // node, equation, value from the largest
-  ASSERT_EQ(flexmax.size(), 12u * n);
-  const int largest = test::At<int32_t>(flexmax, 4);
-  EXPECT_EQ(test::At<float>(flexmax, 8), static_cast<float>(F(largest, largest)));
-  EXPECT_EQ(F(largest, largest), *std::max_element(diagonal.begin(), diagonal.end()));
+  EXPECT_EQ(File("FLEXMAX").size(), 12u * n);  // its records: see the ranking below
 }
 
 TEST_F(StructureCheckTest, MechanismIsSingularAndLeavesNoResults) {

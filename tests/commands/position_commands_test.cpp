@@ -4,8 +4,9 @@
 
 #include <filesystem>
 
-#include "echo/echo_test_frames.h"
+#include "model/file_io.h"
 #include "model/settings_files.h"
+#include "support/test_support.h"
 
 namespace rerore {
 namespace {
@@ -104,7 +105,7 @@ TEST_F(PositionCommands, StoreNamesAnUnnamedPositionBeforeWritingAnything) {
   EXPECT_EQ(outcome.end, CommandEnd::Quit);
   EXPECT_EQ(s.paths.extension, ".CANT");
   EXPECT_TRUE(test::Exists(data / "SDIRCANT/ECHO_G.CANT.TXT"));
-  EXPECT_EQ(ReadFile(data / "SDIRCANT/GEOMETRY.CANT"), std::string("\1\0\0\0", 4));
+  EXPECT_EQ(ReadFile(data / "SDIRCANT/GEOMETRY.CANT"), test::kGeometryOne);
   EXPECT_FALSE(test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT"));
 }
 

@@ -54,6 +54,26 @@ TEST(CommandLine, PositionPathsFollowTheDataPathsSeparator) {
   EXPECT_EQ(paths.workingDirectory, std::filesystem::current_path().string() + "/");
 }
 
+TEST(ResetParameters, ClearsExactlyItsByteRanges) {
+  ModelTables model;
+  std::memset(model.params.bytes(), 0xAB, sizeof(ModelParameters));
+  ResetParameters(model);
+  const int cleared[][2] = {{0, 7},     {12, 17},   {20, 23},   {28, 33},   {38, 41},
+                            {44, 51},   {58, 59},   {62, 63},   {66, 91},   {98, 99},
+                            {130, 131}, {496, 511}, {520, 575}, {592, 607}, {664, 664},
+                            {666, 670}, {672, 677}, {680, 682}, {684, 684}};
+  const uint8_t* b = model.params.bytes();
+  for (int i = 0; i < 744; ++i) {
+    if (i == 679 || (i >= 512 && i <= 519)) continue;  // angleFlag and tolerance, below
+    bool zero = false;
+    for (const auto& r : cleared) zero = zero || (i >= r[0] && i <= r[1]);
+    EXPECT_EQ(b[i], zero ? 0 : 0xAB) << "byte " << i;
+  }
+  EXPECT_EQ(model.params.angleFlag, 1);
+  EXPECT_EQ(model.params.tolerance, 1.0e-6);
+  EXPECT_EQ(model.params.elementCount, static_cast<int16_t>(0xABAB));  // kept
+}
+
 class Startup : public ::testing::Test {
  protected:
   StartResult Start(const std::string& commandLine) {
@@ -73,7 +93,7 @@ void Put(std::string& bytes, size_t offset, T value) {
   std::memcpy(bytes.data() + offset, &value, sizeof value);
 }
 
-TEST_F(Startup, NewPositionGetsDefaultCrossSectionAndMaterialFiles) {
+TEST_F(Startup, NewPositionGetsTheDefaultTablesAndStartValues) {
   ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
   EXPECT_TRUE(messages.messages.empty());
 
@@ -100,6 +120,8 @@ TEST_F(Startup, NewPositionGetsDefaultCrossSectionAndMaterialFiles) {
   EXPECT_EQ(session.paths.geometryPresent, 0);
   EXPECT_EQ(std::vector<float>({session.view.extents.xmax, session.view.extents.ymax}),
             std::vector<float>({50.0f, 30.0f}));
+  // No settings files either: their defaults.
+  EXPECT_EQ(std::pair(session.view.lineWidth, session.view.fangenOption), std::pair(1, 1));
   EXPECT_FALSE(std::filesystem::exists(data / "TEST"));  // the write test cleans up
 }
 
@@ -147,12 +169,7 @@ TEST_F(Startup, MissingInputAndAnUnwritableDataDirectoryEndTheStartWithTheirMess
   chmod(data.path().c_str(), 0700);
 }
 
-TEST_F(Startup, SettingsFilesLiveInTheSettingsDirectoryMissingOnesGiveTheirDefaults) {
-  ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
-  EXPECT_EQ(session.view.lineWidth, 1);
-  EXPECT_EQ(session.view.fangenOption, 1);
-
-  session = Session{};
+TEST_F(Startup, SettingsFilesAreReadFromAndWrittenToTheSettingsDirectory) {
   test::WriteFile(settings("ZELTRDB"), std::string("\3\0\0\0", 4));
   test::WriteFile(settings("FANGEN"), std::string("\0\0\0\x3f\0\0\0\0", 8));  // 0.5f, option 0
   ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);

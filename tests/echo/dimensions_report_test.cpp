@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "echo/echo_test_frames.h"
+#include "support/test_support.h"
 
 namespace rerore {
 namespace {

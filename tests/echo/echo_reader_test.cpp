@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "commands/startup.h"
-#include "echo/echo_test_frames.h"
 #include "echo/echo_writer.h"
+#include "support/test_support.h"
 
 namespace rerore {
 namespace {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
 #include <string>
 
 #include "model/session.h"
@@ -32,13 +31,12 @@ inline std::string TakeSnapshot(const Session& s) {
   return snap;
 }
 
-class GeneratorTest : public ::testing::Test {
+class GeneratorTest : public PositionTest {
  protected:
   using EndPoints = std::array<float, 4>;  // xa, ya, xb, yb
 
   void SetUp() override {
-    UsePosition(session, dir.path(), "001");
-    std::filesystem::create_directories(session.paths.positionDirectory);
+    PositionTest::SetUp();
     SetDefaultMaterial(session.model);
     SetDefaultCrossSection(session.model);
   }
@@ -50,16 +48,9 @@ class GeneratorTest : public ::testing::Test {
   }
   // The only message shown since the last call, in a box titled "Error".
   void ExpectRefusal(const std::string& text) {
-    ASSERT_EQ(messages.messages.size(), 1u) << text;
-    EXPECT_EQ(messages.messages[0].text, text);
-    EXPECT_EQ(messages.messages[0].title, "Error");
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: " + text});
     messages.messages.clear();
   }
-  TempDir dir;
-  Session session;
-  RecordingMessages messages;
 };
-
-inline const std::string kGeometryOne("\1\0\0\0", 4);
 
 }  // namespace rerore::test

@@ -75,9 +75,4 @@ void Click(QWidget& parent, const QString& text) {
   if (QPushButton* button = Button(parent, text)) QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void PositionTest::SetUp() {
-  UsePosition(session, data.path(), "001");
-  std::filesystem::create_directories(session.paths.positionDirectory);
-}
-
 }  // namespace rerore::test

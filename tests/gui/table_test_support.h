@@ -37,16 +37,6 @@ QPushButton* Button(QWidget& parent, const QString& text);
 // A mouse click on that button.
 void Click(QWidget& parent, const QString& text);
 
-// Position 001 in a fresh data directory, its folder made.
-class PositionTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-
-  TempDir data;
-  Session session;
-  RecordingMessages messages;
-};
-
 }  // namespace test
 }  // namespace rerore
 

@@ -16,7 +16,6 @@
 #include <filesystem>
 
 #include "check/rebuild.h"
-#include "commands/startup.h"
 #include "gui/command_ids.h"
 #include "gui/echo_editor.h"
 #include "gui/report_viewer.h"
@@ -33,36 +32,19 @@ namespace {
 
 using test::OnNextDialog;
 
-// A view of 1000 x 600 pixels showing 0..10 m by 0..5 m: 90 pixels a metre,
-// the pick box reaches 0.075 m.
-struct DrawingView : ::testing::Test {
-  test::SettingsHome home;
-  test::TempDir data;
-  Session session;
-  test::RecordingMessages messages;
-  std::unique_ptr<FrameView> view;
+// The view showing 0..10 m by 0..5 m: 90 pixels a metre, the pick box
+// reaches 0.075 m.
+struct DrawingView : test::ViewTest {
   int64_t now = 100000;
 
   void SetUp() override {
-    std::filesystem::create_directories(data / "SDIR001");
-    ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
+    ASSERT_NO_FATAL_FAILURE(ViewTest::SetUp());
     session.view.extents = {0, 0, 10, 5};
-    view = std::make_unique<FrameView>(session);
-    view->setMessages(messages);
     view->setClock([this] { return now; });
-    view->resize(1000, 600);
-    view->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-    view->repaint();
-    // Dialog Input runs after the first paint, before the user acts.
-    QApplication::processEvents();
+    ShowView();
   }
   void addElement(float xa, float ya, float xb, float yb) {
-    ElementRecord& e = session.model.elements[++session.model.params.elementCount];
-    e = ElementRecord{};
-    SetElementLeft(e, xa, ya);
-    SetElementRight(e, xb, yb);
-    e.material = e.crossSection = e.compression = e.tension = 1;
+    test::AddElement(session.model, xa, ya, xb, yb);
   }
   QPoint at(float x, float y) const {
     const DevicePoint p = view->mapping().toDevice(x, y);
@@ -91,7 +73,6 @@ TEST_F(DrawingView, ThreeClicksAndARightClickMakeTwoElementsSharingANode) {
   EXPECT_EQ(view->inputHint()->text(), "click, click...  SPACE = PAUSE, ESC = stop");
   EXPECT_EQ(view->promptText(), "LINIE VON: ");
   click(at(1, 0.5f));
-  EXPECT_EQ(view->crossHair(), at(1, 0.5f));
   click(at(1, 4));
   click(at(5, 4));
   rightClick(at(5, 4));
@@ -101,7 +82,6 @@ TEST_F(DrawingView, ThreeClicksAndARightClickMakeTwoElementsSharingANode) {
   const ElementRecord& beam = element(2);
   EXPECT_EQ(std::vector<int>({beam.material, beam.crossSection, beam.compression, beam.tension}),
             std::vector<int>(4, 1));
-  EXPECT_EQ(beam.zb, -beam.yb);
   view->runCommand(kCmdStore);
   EXPECT_EQ(session.model.params.nodeCount, 3);
   EXPECT_EQ(element(1).nodeRight, element(2).nodeLeft);
@@ -189,6 +169,7 @@ TEST_F(DrawingView, ADragOfThirtyPixelsZoomsAClickDoesNotEscapeLeavesAndTheKeypa
   EXPECT_EQ(session.view.zoomFactor, 1.0f);
 }
 
+// The toggle and the split themselves: see the hinge command's own tests.
 TEST_F(DrawingView, TheHingeModeTogglesAHingeAndSplitsAnElement) {
   addElement(1, 1, 5, 1);
   RebuildModel(session, messages);
@@ -199,10 +180,7 @@ TEST_F(DrawingView, TheHingeModeTogglesAHingeAndSplitsAnElement) {
   EXPECT_EQ(element(1).hingeRight, 1);
   click(at(3, 1));
   ASSERT_EQ(elementCount(), 2);
-  EXPECT_NEAR(element(1).length, 2.0f, 0.012f);
-  EXPECT_NEAR(element(2).length, 2.0f, 0.012f);
-  EXPECT_EQ(element(2).hingeRight, 1);  // the old right end keeps its hinge
-  EXPECT_EQ(session.model.params.nodeCount, 3);
+  EXPECT_NEAR(element(2).xa, 3.0f, 0.012f);
 }
 
 TEST_F(DrawingView, TheGridDialogTakesCommaNumbersAndHasDefaults) {

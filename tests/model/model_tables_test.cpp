@@ -5,22 +5,16 @@
 #include <cmath>
 #include <cstring>
 
-#include "commands/startup.h"
+#include "support/test_support.h"
 
 namespace rerore {
 namespace {
 
-ElementRecord Element(float xa, float ya, float xb, float yb) {
-  ElementRecord e{};
-  SetElementLeft(e, xa, ya);
-  SetElementRight(e, xb, yb);
-  return e;
-}
+using test::MakeElement;
 
 TEST(ElementGeometry, AxisLengthAndTheAngleRules) {
-  EXPECT_EQ(kPi, 4.0 * std::atan(1.0));               // the angles keep their last bit
-  ElementRecord e = Element(1.0f, 2.0f, 4.0f, 6.0f);  // a rising 3-4-5 triangle; z points down
-  ComputeElementGeometry(e, true);
+  EXPECT_EQ(kPi, 4.0 * std::atan(1.0));                   // the angles keep their last bit
+  ElementRecord e = MakeElement(1.0f, 2.0f, 4.0f, 6.0f);  // a rising 3-4-5 triangle; z points down
   EXPECT_EQ(e.dx, 3.0f);
   EXPECT_EQ(e.dz, -4.0f);
   EXPECT_EQ(e.length, 5.0f);
@@ -38,7 +32,7 @@ TEST(ElementGeometry, AxisLengthAndTheAngleRules) {
                {0.0f, 0.0f, 1.0f, -0.005f, false, kPi},     // a clear flag adds pi
                {2.0f, 2.0f, 2.0f, 2.0f, true, std::atan2(0.1, 0.1)}};
   for (const auto& c : cases) {
-    e = Element(c.xa, c.ya, c.xb, c.yb);
+    e = MakeElement(c.xa, c.ya, c.xb, c.yb);
     ComputeElementGeometry(e, c.angleFlag);
     EXPECT_FLOAT_EQ(e.angle, static_cast<float>(c.angle)) << c.xb << " " << c.yb;
   }
@@ -85,26 +79,6 @@ TEST(ChangeSum, SumsBytesOneTo743) {
   EXPECT_EQ(ChangeSum(p), 455u);
   p.elementCount = 3;
   EXPECT_EQ(ChangeSum(p), 458u);
-}
-
-TEST(ResetParameters, ClearsExactlyItsByteRanges) {
-  ModelTables model;
-  std::memset(model.params.bytes(), 0xAB, sizeof(ModelParameters));
-  ResetParameters(model);
-  const int cleared[][2] = {{0, 7},     {12, 17},   {20, 23},   {28, 33},   {38, 41},
-                            {44, 51},   {58, 59},   {62, 63},   {66, 91},   {98, 99},
-                            {130, 131}, {496, 511}, {520, 575}, {592, 607}, {664, 664},
-                            {666, 670}, {672, 677}, {680, 682}, {684, 684}};
-  const uint8_t* b = model.params.bytes();
-  for (int i = 0; i < 744; ++i) {
-    if (i == 679 || (i >= 512 && i <= 519)) continue;  // angleFlag and tolerance, below
-    bool zero = false;
-    for (const auto& r : cleared) zero = zero || (i >= r[0] && i <= r[1]);
-    EXPECT_EQ(b[i], zero ? 0 : 0xAB) << "byte " << i;
-  }
-  EXPECT_EQ(model.params.angleFlag, 1);
-  EXPECT_EQ(model.params.tolerance, 1.0e-6);
-  EXPECT_EQ(model.params.elementCount, static_cast<int16_t>(0xABAB));  // kept
 }
 
 TEST(ModelTables, CountsAreClampedForLoops) {

@@ -13,15 +13,13 @@ using test::At;
 using test::ReadFile;
 using test::WriteFile;
 
-class PositionFiles : public ::testing::Test {
+class PositionFiles : public test::PositionTest {
  protected:
   void SetUp() override {
-    test::UsePosition(session, dir.path(), "001");
-    std::filesystem::create_directories(session.paths.positionDirectory);
-    test::UsePosition(other, dir.path(), "001");
+    PositionTest::SetUp();
+    test::UsePosition(other, data.path(), "001");
   }
-  test::TempDir dir;
-  Session session, other;  // the writer and a fresh reader of the same position
+  Session other;  // a fresh reader of the position
   ModelTables& model = session.model;
   const PositionPaths& paths = session.paths;
 };
@@ -163,7 +161,7 @@ TEST_F(PositionFiles, ExtentParametersAndSmallFiles) {
   EXPECT_EQ(bytes.substr(136, 7), std::string("Hall 3\0", 7));
 
   ASSERT_TRUE(WriteGeometryFile(paths, 1) && WriteGraphicsMarkerFile(paths));
-  EXPECT_EQ(ReadFile(paths.file("GEOMETRY")), std::string("\1\0\0\0", 4));
+  EXPECT_EQ(ReadFile(paths.file("GEOMETRY")), test::kGeometryOne);
   EXPECT_EQ(ReadFile(paths.file("GRAFIKGO")), std::string("\1\0\0\0", 4));
 
   model.params.setEquationCount(2);
@@ -195,7 +193,7 @@ TEST_F(PositionFiles, WritesLeaveNoTemporaryFileBehind) {
             (std::vector<std::string>{"ELEMENTS.001", "PARAMR.001"}));
   // A directory that does not exist: the write is skipped without a trace.
   PositionPaths missing = paths;
-  missing.positionDirectory = dir / "nowhere/";
+  missing.positionDirectory = data / "nowhere/";
   EXPECT_FALSE(WriteElementsFile(missing, model));
 }
 

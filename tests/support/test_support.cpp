@@ -10,6 +10,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "check/rebuild.h"
+#include "model/position_files.h"
+
 namespace fs = std::filesystem;
 
 namespace rerore::test {
@@ -54,6 +57,49 @@ void UsePosition(Session& session, const std::string& dataPath, const std::strin
   session.paths.extension = "." + name;
   session.paths.positionName = name;
   BuildPositionPaths(session.paths, name);
+}
+
+void PositionTest::SetUp() {
+  UsePosition(session, data.path(), "001");
+  fs::create_directories(session.paths.positionDirectory);
+}
+
+ElementRecord MakeElement(float xa, float ya, float xb, float yb) {
+  ElementRecord e{};
+  SetElementLeft(e, xa, ya);
+  SetElementRight(e, xb, yb);
+  ComputeElementGeometry(e, true);
+  return e;
+}
+
+int AddElement(ModelTables& model, float xa, float ya, float xb, float yb) {
+  ElementRecord& e = model.elements[++model.params.elementCount];
+  e = MakeElement(xa, ya, xb, yb);
+  e.material = e.crossSection = e.compression = e.tension = 1;
+  return model.params.elementCount;
+}
+
+void MakeCantileverFrame(Session& s, const std::string& dataPath, const std::string& name) {
+  UsePosition(s, dataPath, name);
+  fs::create_directories(s.paths.positionDirectory);
+  ModelTables& m = s.model;
+  SetDefaultMaterial(m);
+  SetDefaultCrossSection(m);
+  WriteCrossSectionsFile(s.paths, m);
+  m.params.elementCount = 0;
+  AddElement(m, 0, 0, 0, 4);
+  ElementRecord& beam = m.elements[AddElement(m, 0, 4, 6, 3.5f)];
+  beam.compression = beam.tension = 0;
+  beam.hingeRight = 1;
+  RecordingMessages messages;
+  RebuildModel(s, messages);
+  m.nodes[1].supportU = m.nodes[1].supportV = 1.0f;
+  m.nodes[1].supportPhi = 0.5f;
+  m.params.supportCount = 1;
+  SupportRecord& r = m.supports[1];
+  r.node = r.givenU = r.givenPhi = 1;
+  r.factorU = r.factorV = 1.0f;
+  r.factorPhi = 0.5f;
 }
 
 std::string ReadFile(const std::string& path) {

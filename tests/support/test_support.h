@@ -61,6 +61,31 @@ class RecordingMessages : public UserMessages {
 // Points the session at position `name` of `dataPath` (paths built, no load).
 void UsePosition(Session& session, const std::string& dataPath, const std::string& name);
 
+// Position 001 in a fresh data directory, its folder made.
+class PositionTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+
+  TempDir data;
+  Session session;
+  RecordingMessages messages;
+};
+
+// An element from (xa, ya) to (xb, yb) with its length and angle.
+ElementRecord MakeElement(float xa, float ya, float xb, float yb);
+// Appends that element with material, section, compression and tension 1;
+// returns its number.
+int AddElement(ModelTables& model, float xa, float ya, float xb, float yb);
+
+// Position `name` of `dataPath`, its folder made and the frame rebuilt: a
+// column from (0, 0) to (0, 4) and a beam on to (6, 3.5) hinged at its
+// right end; the default material and section; node 1 supported in u and
+// phi (factor 0.5), its v factor set but not given.
+void MakeCantileverFrame(Session& s, const std::string& dataPath, const std::string& name);
+
+// GEOMETRY of a position whose frame was confirmed or stored sound.
+inline const std::string kGeometryOne("\1\0\0\0", 4);
+
 // The value of type T at a byte offset of a file image.
 template <class T>
 T At(const std::string& bytes, size_t offset) {

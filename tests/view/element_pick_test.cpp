@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "support/test_support.h"
+
 namespace rerore {
 namespace {
 
@@ -13,12 +15,7 @@ constexpr float kTolerance = 0.05f;
 
 struct Frame {
   ModelTables model;
-  int add(float xa, float ya, float xb, float yb) {
-    ElementRecord& e = model.elements[++model.params.elementCount];
-    SetElementLeft(e, xa, ya);
-    SetElementRight(e, xb, yb);
-    return model.params.elementCount;
-  }
+  void add(float xa, float ya, float xb, float yb) { test::AddElement(model, xa, ya, xb, yb); }
   int pick(float x, float y, WorldPoint* moved = nullptr) {
     WorldPoint p{x, y};
     const int k = PickElement(model, kTolerance, p);

@@ -5,25 +5,20 @@
 #include <cmath>
 #include <utility>
 
+#include "support/test_support.h"
 #include "view/core/text_box_list.h"
 
 namespace rerore {
 namespace {
 
-ElementRecord Element(float xa, float ya, float xb, float yb) {
-  ElementRecord e{};
-  SetElementLeft(e, xa, ya);
-  SetElementRight(e, xb, yb);
-  ComputeElementGeometry(e, true);
-  return e;
-}
+using test::MakeElement;
 
 TEST(LabelAngles, ElementNumbersTurnAlongTheElementAndTidyOnesReadUpright) {
-  EXPECT_EQ(ElementLabelAngle(Element(0, 0, 6, 0.05f)), 0.0);         // 0.8 % rise counts as level
-  EXPECT_DOUBLE_EQ(ElementLabelAngle(Element(0, 4, 0, 0)), kPi / 2);  // drawn downwards
-  EXPECT_NEAR(ElementLabelAngle(Element(0, 0, 3, 3)), kPi / 4, 1e-7);
-  EXPECT_NEAR(ElementLabelAngle(Element(3, 0, 0, 3)), 3 * kPi / 4, 1e-7);
-  EXPECT_EQ(ElementLabelAngle(Element(2, 2, 2, 2)), 0.0);  // no length
+  EXPECT_EQ(ElementLabelAngle(MakeElement(0, 0, 6, 0.05f)), 0.0);  // 0.8 % rise counts as level
+  EXPECT_DOUBLE_EQ(ElementLabelAngle(MakeElement(0, 4, 0, 0)), kPi / 2);  // drawn downwards
+  EXPECT_NEAR(ElementLabelAngle(MakeElement(0, 0, 3, 3)), kPi / 4, 1e-7);
+  EXPECT_NEAR(ElementLabelAngle(MakeElement(3, 0, 0, 3)), 3 * kPi / 4, 1e-7);
+  EXPECT_EQ(ElementLabelAngle(MakeElement(2, 2, 2, 2)), 0.0);  // no length
   EXPECT_NEAR(TidyAngle(3 * kPi / 4), -kPi / 4, 1e-12);
   EXPECT_NEAR(TidyAngle(-3 * kPi / 4), kPi / 4, 1e-12);
   EXPECT_DOUBLE_EQ(TidyAngle(-kPi / 2), -kPi / 2);
@@ -62,7 +57,7 @@ TEST_F(SupportFixture, OnlyHorizontallyHeldPointsLeftWithAVerticalRoller) {
 TEST_F(SupportFixture, AClampedSquareTurnsWithItsElement) {
   node.supportedPhi = node.supportedU = 1;
   node.startingElement = 1;
-  model.elements[1] = Element(2, 1, 2, 5);  // a column upwards: c = 0, s' = -1
+  model.elements[1] = MakeElement(2, 1, 2, 5);  // a column upwards: c = 0, s' = -1
   SupportSymbol clamped = symbol(0.06f);
   EXPECT_EQ(clamped.kind, SupportKind::Clamped);
   ASSERT_EQ(clamped.lines.size(), 1u);  // the vertical line through the node
@@ -74,7 +69,7 @@ TEST_F(SupportFixture, AClampedSquareTurnsWithItsElement) {
 }
 
 TEST(Hinges, MixedHingeCirclesMoveInAndRigidEndsGetAStub) {
-  const ElementRecord sloped = Element(0, 0, 3, 4);
+  const ElementRecord sloped = MakeElement(0, 0, 3, 4);
   EXPECT_FLOAT_EQ(HingeCentre(sloped, true, false).x, 0.0f);
   WorldPoint c = HingeCentre(sloped, true, true);
   EXPECT_FLOAT_EQ(c.x, 0.072f);
@@ -83,7 +78,7 @@ TEST(Hinges, MixedHingeCirclesMoveInAndRigidEndsGetAStub) {
   EXPECT_FLOAT_EQ(c.x, 2.928f);
   EXPECT_FLOAT_EQ(c.y, 3.904f);
 
-  ElementRecord e = Element(0, 0, 0, 4);
+  ElementRecord e = MakeElement(0, 0, 0, 4);
   e.nodeLeft = 1;
   e.nodeRight = 2;
   WorldLine stub;

@@ -1,0 +1,239 @@
+// rerore-cli run as a user runs it on a copy of the example data directory
+// with a settings home of its own: its exit codes, what it prints and the
+// files it leaves.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+
+namespace rerore::test {
+namespace {
+
+struct ExampleData {
+  TempDir data;
+  TempDir home;
+  ExampleData() {
+    std::filesystem::copy(std::string(RERORE_SOURCE_DIR) + "/examples/DATA", data.path(),
+                          std::filesystem::copy_options::recursive);
+    std::filesystem::create_directories(home / "VELTRANIX");  // EXTR goes there
+  }
+  // "rerore-cli ARGUMENTS" with this settings home.
+  CommandResult cli(const std::string& arguments) const {
+    return RunCommand("XDG_DATA_HOME=" + home.path() + " QT_QPA_PLATFORM=offscreen " + RERORE_CLI +
+                      " " + arguments);
+  }
+  // "rerore-cli COMMAND .POSITION @DATAPATH MORE"
+  CommandResult run(const std::string& command, const std::string& position,
+                    const std::string& more = "") const {
+    return cli(command + " ." + position + " @" + data.path() + " " + more);
+  }
+  std::string file(const std::string& position, const std::string& name) const {
+    return data / ("SDIR" + position + "/" + name);
+  }
+  std::vector<std::string> files(const std::string& position) const {
+    return ListDirectory(data / ("SDIR" + position));
+  }
+  // A file holding one 32-bit number (GEOMETRY), or -1.
+  int32_t number(const std::string& position, const std::string& name) const {
+    const std::string bytes = ReadFile(file(position, name));
+    int32_t value = -1;
+    if (bytes.size() == sizeof value) std::memcpy(&value, bytes.data(), sizeof value);
+    return value;
+  }
+  // No command leaves a temporary file in the position directory.
+  void expectNoTemporaryFiles(const std::string& position) const {
+    for (const std::string& name : files(position)) {
+      EXPECT_EQ(name.find("~tmp"), std::string::npos) << name;
+      EXPECT_NE(name, "ECHO_G.TMP.TXT");
+    }
+  }
+};
+
+// load gives an empty position its default section and material; end
+// then writes no echo file, since there is no element or node.
+TEST(CliLoad, AnEmptyPositionGetsTheDefaultTablesAndEndAddsNoEchoFile) {
+  ExampleData examples;
+  std::filesystem::create_directories(examples.data / "SDIR005");
+  const std::vector<std::string> defaults = {"CROSS.005", "MATR.005"};
+  auto result = examples.run("load", "005");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(examples.files("005"), defaults);  // their bytes: see the start-up test
+  result = examples.run("end", "005");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(examples.files("005"), defaults);
+}
+
+TEST(CliLoad, UnwritableDataDirectoryAndUsageErrors) {
+  ExampleData examples;
+  const std::string path = examples.file("001", "ECHO_G.001.TXT/");  // a file, not a directory
+  auto result = examples.cli("load .001 @" + path);
+  EXPECT_EQ(result.status, 4);
+  EXPECT_EQ(result.err, "Does the directory " + path + " exist?: The file " + path +
+                            "TEST cannot be stored!\n");
+  result = examples.cli("");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("usage: rerore-cli"), std::string::npos);
+  result = examples.cli("load .001");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "Missing input: Command line: .POS @PathData\\ \n");
+}
+
+// Each frame in a fresh position of its own: arc and parabola set no
+// supports, so their nodes must not inherit those of an earlier frame.
+// GEOMETRY is removed after generating, so that only Store can write it.
+TEST(CliGenerate, GeneratedFramesAreStoredSoundOrAsMechanisms) {
+  ExampleData examples;
+  const std::tuple<std::string, std::string, std::string, int, int> runs[] = {
+      {"011", "beam", "4.0 7.5 12.3", 3, 0},
+      {"012", "frame", "3.0:2:5.0 3.0:3:2.5", 9, 0},
+      {"013", "arc", "10 180 0 2", 2, 2},
+      {"014", "parabola", "10 2 6.7", 6, 2},
+  };
+  for (const auto& [position, kind, values, elements, status] : runs) {
+    std::filesystem::create_directories(examples.data / ("SDIR" + position));
+    const auto generated = examples.run("generate " + kind, position, values);
+    ASSERT_EQ(generated.status, 0) << kind << generated.err;
+    const std::string x = "." + position;
+    EXPECT_EQ(At<int16_t>(ReadFile(examples.file(position, "ELEMENTS" + x)), 0), elements) << kind;
+    std::filesystem::remove(examples.file(position, "GEOMETRY" + x));
+    const auto result = examples.run("store", position);
+    EXPECT_EQ(result.status, status) << kind << result.err;
+    EXPECT_EQ(examples.number(position, "GEOMETRY" + x), status == 0 ? 1 : -1) << kind;
+    EXPECT_EQ(result.out == "checkResult 0\n", status == 0) << kind << result.out;
+  }
+  EXPECT_EQ(At<int16_t>(ReadFile(examples.file("011", "DLT.011")), 0), 3);
+  EXPECT_EQ(At<int16_t>(ReadFile(examples.file("012", "RAHMENDAT.012")), 0), 2);
+}
+
+TEST(CliGenerate, RefusedInputExitsWith5AndWrongArgumentsWith1) {
+  ExampleData examples;
+  std::filesystem::create_directories(examples.data / "SDIR011");
+  auto result = examples.run("generate beam", "011", "4.0 4.0");
+  EXPECT_EQ(result.status, 5);
+  EXPECT_EQ(result.err, "Error: Coordinates of field ends must be increasing, x1 < x2 < x3 ...\n");
+  result = examples.run("generate frame", "011", "3:1:5");
+  EXPECT_EQ(result.status, 5);
+  EXPECT_EQ(result.err, "Error: 2 piers and more make a frame\n");
+  for (const auto& [kind, values] : {std::pair{"circle", "1"}, {"arc", "10 180 0"}, {"beam", ""}}) {
+    result = examples.run("generate " + std::string(kind), "011", values);
+    EXPECT_EQ(result.status, 1) << kind;
+    EXPECT_NE(result.err.find("usage: rerore-cli generate"), std::string::npos) << kind;
+  }
+}
+
+// check and store print the same result and exit 0 (sound), 2 (singular)
+// or 3 (the check refused the model); only store writes GEOMETRY 1.
+TEST(CliCheckAndStore, ResultAndExitStatusForSoundSingularAndRefusedFrames) {
+  for (const std::string command : {"check", "store"}) {
+    ExampleData examples;
+    auto result = examples.run(command, "001");
+    EXPECT_EQ(result.status, 0) << command << result.err;
+    EXPECT_EQ(result.out, "checkResult 0\n") << command;
+    EXPECT_EQ(examples.number("001", "GEOMETRY.001"), command == "store" ? 1 : 0) << command;
+    EXPECT_TRUE(Exists(examples.file("001", "FLEXDIA.001"))) << command;
+
+    result = examples.run(command, "003");  // a hinged portal: a mechanism
+    EXPECT_EQ(result.status, 2) << command;
+    EXPECT_EQ(result.out, "checkResult 14\n") << command;
+    EXPECT_NE(result.err.find("Error: Singularity in row 14\n"), std::string::npos) << command;
+    EXPECT_EQ(examples.number("003", "GEOMETRY.003"), 0) << command;
+
+    // A section without area: the check refuses the model.
+    const std::string echoPath = examples.file("003", "ECHO_G.003.TXT");
+    std::string echo = ReadFile(echoPath);
+    echo.replace(echo.find("1.2000E-01"), 10, "0.0000E+00");
+    WriteFile(echoPath, echo);
+    result = examples.run(command, "003");
+    EXPECT_EQ(result.status, 3) << command;
+    EXPECT_EQ(result.out, "checkResult -1\n") << command;
+    EXPECT_NE(result.err.find("RERORE: Error in the stiffness of element 1. Check E, A and I\n"),
+              std::string::npos)
+        << command;
+    EXPECT_EQ(examples.number("003", "GEOMETRY.003"), 0) << command;
+    examples.expectNoTemporaryFiles("001");
+    examples.expectNoTemporaryFiles("003");
+  }
+}
+
+TEST(CliStore, SoundFramesAreStoredWithEveryFile) {
+  ExampleData examples;
+  for (const std::string position : {"001", "002"}) {
+    const auto result = examples.run("store", position);
+    EXPECT_EQ(result.status, 0) << position << result.err;
+    std::vector<std::string> names = {"FILES",       "D1.TXT",
+                                      "DEFSUP.TXT",  "MATH_KMATRIX.TXT",
+                                      "FLEXMAX.TXT", "ECHO_G." + position + ".TXT"};
+    for (const char* table : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "MATR", "PARAMR", "DOFSK",
+                              "GRAFIKGO", "EXTENSIOR", "MATRIX", "MATRIXORI", "MATRIXP", "LU",
+                              "INVERSE", "FLEXDIA", "FLEXMAX", "GEOMETRY"})
+      names.push_back(table + ("." + position));
+    for (const std::string& name : names)
+      EXPECT_TRUE(Exists(examples.file(position, name))) << name;
+    examples.expectNoTemporaryFiles(position);
+  }
+  EXPECT_EQ(ReadFile(examples.home / "VELTRANIX/EXTR").c_str(), std::string(".002"));
+  const std::string echo = ReadFile(examples.file("002", "ECHO_G.002.TXT"));
+  EXPECT_EQ(echo.substr(0, 37), "TITEL\r\nContinuous beam, three spans\r\n");
+}
+
+TEST(CliStore, AnUnnamedPositionIsRefused) {
+  ExampleData examples;
+  std::filesystem::create_directories(examples.data / "SDIRNEW");
+  const auto result = examples.run("store", "NEW");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "Store: The position NEW has no name yet: Store as needs one.\n");
+  EXPECT_FALSE(Exists(examples.file("NEW", "ECHO_G.NEW.TXT")));
+}
+
+TEST(CliEnd, RewritesTheEchoFileOfALoadedPosition) {
+  ExampleData examples;
+  const auto result = examples.run("end", "001");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  const std::string echo = ReadFile(examples.file("001", "ECHO_G.001.TXT"));
+  EXPECT_EQ(echo.substr(0, 31), "TITEL\r\nPortal frame 6 m x 4 m\r\n");
+  EXPECT_NE(echo.find("\r\nNODES\r\n4\r\n1 0.00 0.00  1.0000E+00  1.0000E+00  1.0000E+00\r\n"),
+            std::string::npos);
+  EXPECT_EQ(examples.number("001", "GEOMETRY.001"), 0);  // loaded from the echo file
+  examples.expectNoTemporaryFiles("001");
+}
+
+uint32_t BigEndian(const std::string& bytes, size_t at) {
+  uint32_t value = 0;
+  for (size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<uint8_t>(bytes[at + i]);
+  return value;
+}
+
+TEST(CliRender, ImageOfTheGivenSizeThePrintedPageAndRefusedArguments) {
+  ExampleData examples;
+  if (examples.cli("").err.find("render EXT") == std::string::npos)
+    GTEST_SKIP() << "built without the desktop program";
+  const std::string png = examples.data / "frame.png";
+  auto result = examples.run("render", "001", png + " --size 640x400");
+  ASSERT_EQ(result.status, 0) << result.err;
+  const std::string image = ReadFile(png);
+  ASSERT_GT(image.size(), 24u);
+  EXPECT_EQ(image.substr(1, 3), "PNG");
+  EXPECT_EQ(BigEndian(image, 16), 640u);  // IHDR width and height
+  EXPECT_EQ(BigEndian(image, 20), 400u);
+
+  const std::string pdf = examples.data / "frame.pdf";
+  result = examples.run("render", "001", pdf);
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(ReadFile(pdf).substr(0, 5), "%PDF-");
+
+  EXPECT_EQ(examples.run("render", "001").status, 1);
+  const std::string refused = examples.data / "x.png";
+  result = examples.run("render", "001", refused + " --size 640");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("usage: rerore-cli render"), std::string::npos);
+  EXPECT_FALSE(Exists(refused));
+}
+
+}  // namespace
+}  // namespace rerore::test

@@ -1,0 +1,54 @@
+// The hinge command: a toggle near an end, a split elsewhere, and the
+// split refused on a full element table.
+#include "commands/element_editing.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "check/rebuild.h"
+#include "support/test_support.h"
+
+namespace rerore {
+namespace {
+
+struct HingeCommand : test::PositionTest {
+  const ElementRecord& Element(int k) const { return session.model.elements[k]; }
+  void Hinge(int k, float x, float y) { ToggleHingeOrSplit(session, messages, k, x, y); }
+};
+
+TEST_F(HingeCommand, TogglesAHingeNearAnEndAndSplitsInTheMiddle) {
+  test::AddElement(session.model, 0.0f, 0.0f, 4.0f, 0.0f);
+  RebuildModel(session, messages);
+  Hinge(1, 0.15f, 0.05f);
+  EXPECT_EQ(Element(1).hingeLeft, 1);
+  Hinge(1, 3.9f, 0.0f);
+  EXPECT_EQ(Element(1).hingeRight, 1);
+  Hinge(1, 0.1f, 0.0f);
+  EXPECT_EQ(Element(1).hingeLeft, 0);
+
+  Hinge(1, 2.0f, 0.0f);
+  ASSERT_EQ(session.model.params.elementCount, 2);
+  EXPECT_EQ(
+      std::vector<float>({Element(1).length, Element(2).length, Element(2).xa, Element(2).xb}),
+      std::vector<float>({2.0f, 2.0f, 2.0f, 4.0f}));
+  // The split point is rigid, the old right end keeps its hinge.
+  EXPECT_EQ(Element(1).hingeRight, 0);
+  EXPECT_EQ(Element(2).hingeRight, 1);
+  EXPECT_EQ(session.model.params.nodeCount, 3);
+  EXPECT_EQ(test::At<int16_t>(test::ReadFile(session.paths.file("ELEMENTS")), 0), 2);
+  EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(HingeCommand, ASplitOfAFullElementTableIsRefused) {
+  for (int k = 0; k < kMaxElements; ++k) test::AddElement(session.model, k * 1.0f, 0, k * 1.0f, 1);
+  RebuildModel(session, messages);
+  const ElementRecord before = Element(50);
+  Hinge(50, 49.0f, 0.5f);
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Too many elements, max = 100"});
+  EXPECT_EQ(session.model.params.elementCount, 100);
+  EXPECT_EQ(0, std::memcmp(&before, &Element(50), sizeof before));
+}
+
+}  // namespace
+}  // namespace rerore
