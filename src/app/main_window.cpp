@@ -16,6 +16,7 @@
 #include "app/input_dialogs.h"
 #include "app/toolbar_customize_dialog.h"
 #include "app/toolbar_icons.h"
+#include "app/window_help.h"
 #include "gui/command_ids.h"
 #include "gui/help_launcher.h"
 #include "gui/message_boxes.h"
@@ -27,6 +28,7 @@ namespace {
 
 constexpr int kToolbarBand = 50;  // the top of the client area holds the toolbar
 constexpr int kRightBorder = 40;
+constexpr int kStatusNoteTime = 10000;  // milliseconds
 
 struct ButtonRow {
   int id;
@@ -54,6 +56,7 @@ MainWindow::MainWindow(Session& session) : session_(session) {
   view_ = new FrameView(session_, this);
   inputDialogs_ = new InputDialogs(*view_, this);
   setCentralWidget(view_);
+  view_->setWhatsThis(ViewWhatsThis());
   setDockNestingEnabled(true);
   createMenus();
   createToolBar();
@@ -65,6 +68,8 @@ MainWindow::MainWindow(Session& session) : session_(session) {
   connect(view_, &FrameView::pointerMoved, this, &MainWindow::showCoordinates);
   connect(view_, &FrameView::commandStatesChanged, this, &MainWindow::updateCommandStates);
   connect(view_, &FrameView::quitRequested, this, &MainWindow::quitRequested);
+  connect(view_, &FrameView::statusNote, this,
+          [this](const QString& text) { statusBar()->showMessage(text, kStatusNoteTime); });
   view_->installEventFilter(this);
   updateCommandStates();
 }
@@ -102,7 +107,18 @@ void MainWindow::createMenus() {
   menuBar()->addAction(makeAction(kCmdFont, "&Font"));
   menuBar()->addAction(makeAction(kCmdEcho, "Ec&ho"));
   menuBar()->addAction(makeAction(kCmdDialogInput, "&Dialog Input"));
-  menuBar()->addAction(makeAction(kCmdKeysHelp, "Help"));
+  createHelpMenu();
+}
+
+// The help's commands keep their numbers; the menu items carry F1 and
+// Shift+F1.
+void MainWindow::createHelpMenu() {
+  QMenu* help = menuBar()->addMenu(tr("Help"));
+  help->addAction(makeAction(kCmdKeysHelp, "&Keys and mouse"));
+  help->addAction(makeAction(kCmdManual, "&Manual", QKeySequence("F1")));
+  help->addAction(makeAction(kCmdContextHelp, "&What's This?", QKeySequence("Shift+F1")));
+  help->addSeparator();
+  help->addAction(makeAction(kCmdAbout, "&About RERORE"));
 }
 
 void MainWindow::createToolBar() {
@@ -115,12 +131,17 @@ void MainWindow::createToolBar() {
     button->setIcon(ToolbarIcon(row.id));
     button->setStatusTip(tip.value(0));
     button->setToolTip(tip.value(1));
+    button->setWhatsThis(ToolbarWhatsThis(row.id));
     button->setCheckable(row.id == kCmdGraphicalInput || row.id == kCmdGrid);
     toolbar_->addAction(button);
   }
   toolbar_->addSeparator();
   QAction* customize = toolbar_->addAction(tr("Anpassen..."));
   customize->setIconText(customize->text());  // the button keeps its dots
+  customize->setToolTip(tr("Choose the buttons of the toolbar"));
+  customize->setWhatsThis(
+      tr("<b>Anpassen...</b>: choose which buttons the toolbar shows; the choice is kept "
+         "for the next start."));
   connect(customize, &QAction::triggered, this, &MainWindow::customizeToolBar);
   RestoreToolbarButtons(toolbar_);
 }
@@ -141,14 +162,16 @@ void MainWindow::createStatusBar() {
 }
 
 void MainWindow::createAccelerators() {
+  // Two keys of one command on a line.
+  // clang-format off
   const std::pair<int, const char*> keys[] = {
-      {kCmdManual, "F1"},        {kCmdContextHelp, "Shift+F1"},
       {kCmdEditCopy, "Ctrl+C"},  {kCmdEditCopy, "Ctrl+Ins"},
       {kCmdEditCut, "Ctrl+X"},   {kCmdEditCut, "Shift+Del"},
       {kCmdEditPaste, "Ctrl+V"}, {kCmdEditPaste, "Shift+Ins"},
       {kCmdEditUndo, "Ctrl+Z"},  {kCmdEditUndo, "Alt+Backspace"},
       {kCmdNextPane, "F6"},      {kCmdPreviousPane, "Shift+F6"},
   };
+  // clang-format on
   for (const auto& [id, key] : keys) addAction(makeAction(id, QString(), QKeySequence(key)));
 }
 
@@ -159,7 +182,7 @@ void MainWindow::runCommand(int id) {
 
 void MainWindow::serveWindowCommands(int id) {
   if (id == kCmdKeysHelp) {
-    OpenKeysPage();
+    OpenKeysPage(view_->messages());
   } else if (id == kCmdManual) {
     OpenManual(view_->messages());
   } else if (id == kCmdContextHelp) {

@@ -60,6 +60,7 @@ class MainWindow : public QMainWindow {
  private:
   QAction* makeAction(int id, const QString& text, const QKeySequence& key = QKeySequence());
   void createMenus();
+  void createHelpMenu();
   void createToolBar();
   void createStatusBar();
   void createAccelerators();

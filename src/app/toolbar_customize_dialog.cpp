@@ -34,6 +34,9 @@ ToolbarCustomizeDialog::ToolbarCustomizeDialog(QToolBar* toolbar, QWidget* paren
   setWindowTitle(tr("Anpassen"));
   auto* layout = new QVBoxLayout(this);
   list_ = new QListWidget(this);
+  list_->setWhatsThis(
+      tr("The buttons of the toolbar: a checked button is shown, an unchecked one hidden. "
+         "OK keeps the choice for the next start."));
   for (QAction* action : CommandButtons(toolbar)) {
     auto* item = new QListWidgetItem(action->icon(), ButtonName(action), list_);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);

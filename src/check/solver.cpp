@@ -32,16 +32,13 @@ int LastNonzero(const double* row, int from, int n) {
 
 }  // namespace
 
-int Factorise(StiffnessMatrix& a, PivotRecord& pivots, double* b, UserMessages& messages) {
+int Factorise(StiffnessMatrix& a, PivotRecord& pivots, double* b) {
   pivots = PivotRecord{};
   const int n = a.size();
   for (int i = 1; i <= n; ++i) {
     if (std::fabs(a(i, i)) < kSolverPivot) {
       const int j = FindSwapRow(a, i);
-      if (j == 0) {
-        messages.message(Format("Singularity in row %d", i), "Error");
-        return i;
-      }
+      if (j == 0) return i;
       a.swapRows(i, j);
       std::swap(b[i], b[j]);
       pivots.swappedWith[i] = static_cast<int16_t>(j);
@@ -103,14 +100,14 @@ void FlexibilitySolver::prepareSpans() {
   }
 }
 
-int FlexibilitySolver::Solve(double* b, UserMessages& messages) {
+int FlexibilitySolver::Solve(double* b) {
   const int n = k_.size();
   Panel panel(n);
   panel.column[0] = 1;
   for (int i = 1; i <= n; ++i) panel.row(panel.s, i)[0] = b[i];
   const bool reduced = !factorised_;  // the factorisation reduces b alongside
   if (!factorised_) {
-    const int singular = Factorise(lu_, pivots_, b, messages);
+    const int singular = Factorise(lu_, pivots_, b);
     if (singular > 0) return singular;
     prepareSpans();
     factorised_ = true;

@@ -17,7 +17,6 @@
 
 #include "check/stiffness_matrix.h"
 #include "model/constants.h"
-#include "model/user_messages.h"
 
 namespace rerore {
 
@@ -28,8 +27,8 @@ struct PivotRecord {
 
 // Factorises a in place: multipliers below the diagonal, the reduced upper
 // triangle on and above it; b (1..n) is reduced alongside. Returns 0, or
-// the equation without a usable pivot after "Singularity in row %d".
-int Factorise(StiffnessMatrix& a, PivotRecord& pivots, double* b, UserMessages& messages);
+// the equation without a usable pivot; the caller tells the user.
+int Factorise(StiffnessMatrix& a, PivotRecord& pivots, double* b);
 
 class FlexibilitySolver {
  public:
@@ -39,7 +38,7 @@ class FlexibilitySolver {
   // Overwrites b (1..n) with the solution of K x = b. The first call
   // factorises, and returns the equation of a singularity (b is not solved
   // then); later calls reuse the factors. Otherwise the result is 0.
-  int Solve(double* b, UserMessages& messages);
+  int Solve(double* b);
   // K x = e(c) for the columns c = first..last, after the factorisation;
   // column c goes to out[(c - first) * n ...], as Solve would give it.
   void SolveUnitColumns(int first, int last, double* out) const;

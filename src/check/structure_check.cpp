@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "check/assemble_and_check.h"
+#include "check/equation_names.h"
 #include "check/flexibility_ranking.h"
 #include "check/rebuild.h"
 #include "check/solver.h"
@@ -57,6 +58,15 @@ void WriteDiagonal(const Session& s, const std::vector<double>& inverse, int n) 
   WriteFlexibilityRanking(s.paths, s.model, single);
 }
 
+// The row where the solver found no pivot, and on a second line what that
+// unknown is, so that the user sees where the frame moves.
+std::string SingularityMessage(const ModelTables& model, int equation) {
+  std::string text = Format("Singularity in row %d", equation);
+  const std::string explanation = SingularityExplanation(model, equation);
+  if (!explanation.empty()) text += "\n" + explanation;
+  return text;
+}
+
 CheckOutcome Finish(Session& s, CheckOutcome outcome) {
   s.check.outcome = outcome;
   return outcome;
@@ -84,8 +94,11 @@ CheckOutcome CheckStructure(Session& s, UserMessages& messages) {
   FlexibilitySolver solver(k, std::move(work.scratch));
   std::vector<double> first(n + 1, 0.0);
   if (n > 0) first[1] = 1.0;
-  const int singular = solver.Solve(first.data(), messages);
-  if (singular > 0) return Finish(s, CheckOutcome::mechanismAt(singular));
+  const int singular = solver.Solve(first.data());
+  if (singular > 0) {
+    messages.message(SingularityMessage(s.model, singular), "Error");
+    return Finish(s, CheckOutcome::mechanismAt(singular));
+  }
   std::copy(first.begin() + 1, first.end(), inverse.begin());
   if (n > 0) {
     solver.factors().transposedImage(work.bytes);

@@ -21,6 +21,10 @@ EchoEditor::EchoEditor(const std::string& path, QWidget* parent) : QDialog(paren
   auto* layout = new QVBoxLayout(this);
   text_ = TextFileEditor(this, path);
   connect(text_, &QPlainTextEdit::textChanged, this, [this] { modified_ = true; });
+  text_->setWhatsThis(
+      tr("<b>Echo</b>: the whole input of the position as text, one section per keyword "
+         "(TITLE, MATERIAL, CROSSECTIONS, ELEMENTS, NODES, SUPPORTS). Edit it and press OK: "
+         "the program reads it back. Help shows the structure of the file."));
   layout->addWidget(text_);
   QHBoxLayout* row = OkStopRow(this);
   auto* help = new QPushButton(tr("Help"), this);

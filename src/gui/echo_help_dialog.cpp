@@ -21,6 +21,7 @@ EchoHelpDialog::EchoHelpDialog(const std::string& path, QWidget* parent) : QDial
   auto* layout = new QVBoxLayout(this);
   QPlainTextEdit* text = TextFileEditor(this, path);
   text->setReadOnly(true);
+  text->setWhatsThis(tr("The keywords of the echo file and the values of each row."));
   setWindowTitle(FromAnsi(path));
   layout->addWidget(text);
   auto* end = new QPushButton(tr("&Ende"), this);

@@ -24,6 +24,10 @@ ReportViewer::ReportViewer(const PositionPaths& paths, UserMessages& messages, Q
   text_->setAcceptRichText(false);
   text_->setFont(ReportFont());
   text_->setLineWrapMode(QTextEdit::NoWrap);
+  text_->setWhatsThis(
+      tr("<b>Dimensions report</b> D1.TXT: the title, the materials, the cross sections, the "
+         "elements with their lengths and stiffnesses, the nodes and the stiffness of the "
+         "supports, as the last Store or End wrote them."));
   layout->addWidget(text_, 0, 0, 1, 2);
   layout->addWidget(new QLabel(tr("For your\ninformation"), this), 1, 0);
   layout->addLayout(OkStopRow(this), 1, 1);

@@ -12,6 +12,9 @@ TextSizeDialog::TextSizeDialog(float textScale, QWidget* parent) : QDialog(paren
   setWindowTitle(tr("Font"));
   size_ = OneFieldDialog(this, tr("Size"),
                          QString::fromLatin1(Format("%.2f", double(textScale)).c_str()));
+  size_->setWhatsThis(
+      tr("<b>Size</b>: a factor for the size of the texts in the drawing, 1.00 for the usual "
+         "size; \"1,5\" is read as 1.5."));
 }
 
 // A comma counts as a point; the number ends where the text stops being

@@ -23,6 +23,9 @@ TitleDialog::TitleDialog(const std::string& title, QWidget* parent) : QDialog(pa
   field_->setMinimumWidth(field_->fontMetrics().averageCharWidth() * kTitleChars);
   layout->addWidget(field_);
   layout->addLayout(OkStopRow(this));
+  field_->setWhatsThis(
+      tr("<b>Title of project</b>: one line of at most 60 characters; it heads the printed "
+         "page, the echo file and the dimensions report."));
   field_->setFocus();
 }
 

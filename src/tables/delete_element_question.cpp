@@ -9,6 +9,9 @@ namespace rerore {
 DeleteElementQuestion::DeleteElementQuestion(QWidget* parent)
     : QDialog(parent), again_(new QCheckBox("Do not ask again", this)) {
   setWindowTitle(QString());
+  again_->setWhatsThis(
+      "<b>Do not ask again</b>: further deletions in the element editor happen without this "
+      "question until the program ends.");
   auto* remove = new QPushButton("Delete", this);
   auto* stop = new QPushButton("Stop", this);
   remove->setDefault(true);

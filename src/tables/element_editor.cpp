@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QIntValidator>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -34,6 +35,39 @@ QCheckBox* Box(const QString& label, bool checked, QWidget* parent) {
   return box;
 }
 
+// What's This of the editor's fields, by their labels.
+void ExplainFields(QFormLayout& form) {
+  const std::pair<const char*, const char*> texts[] = {
+      {"Element", "The number of the element you clicked on."},
+      {"Material",
+       "<b>Material</b>: the number of the element's material (1 to 20), a row of "
+       "the materials table."},
+      {"Cross Section",
+       "<b>Cross Section</b>: the number of the element's cross section (1 to "
+       "50), a row of the cross-sections table."},
+      {"EI",
+       "<b>EI</b>: the bending stiffness in kNm\u00b2, E of the material times I of the "
+       "section; it follows the numbers above after OK."},
+      {"EA", "<b>EA</b>: the axial stiffness in kN, E of the material times A of the section."},
+      {"Compression (C)", "Checked: the element takes compression."},
+      {"Tension (T)", "Checked: the element takes tension."},
+      {"Hinge L", "Checked: a hinge at end a (the left end); it turns freely."},
+      {"Hinge R", "Checked: a hinge at end b (the right end); it turns freely."},
+  };
+  for (int row = 0; row < form.rowCount(); ++row) {
+    QLayoutItem* label = form.itemAt(row, QFormLayout::LabelRole);
+    QLayoutItem* field = form.itemAt(row, QFormLayout::FieldRole);
+    if (field == nullptr) field = form.itemAt(row, QFormLayout::SpanningRole);
+    QWidget* widget = field ? field->widget() : nullptr;
+    if (widget == nullptr) continue;
+    const auto* caption = label ? qobject_cast<QLabel*>(label->widget()) : nullptr;
+    const auto* box = qobject_cast<QCheckBox*>(widget);
+    const QString name = caption ? caption->text() : box ? box->text() : QString();
+    for (const auto& [key, text] : texts)
+      if (name == key) widget->setWhatsThis(text);
+  }
+}
+
 }  // namespace
 
 ElementEditor::ElementEditor(const ElementRecord& e, int number, QWidget* parent)
@@ -53,6 +87,7 @@ ElementEditor::ElementEditor(const ElementRecord& e, int number, QWidget* parent
   form->addRow("EI", Field(FromAnsi(Format("%5.3E", e.ei)), this));
   form->addRow("EA", Field(FromAnsi(Format("%5.3E", e.ea)), this));
   for (QCheckBox* box : {compression_, tension_, hingeLeft_, hingeRight_}) form->addRow(box);
+  ExplainFields(*form);
 
   auto* ok = new QPushButton("OK", this);
   auto* remove = new QPushButton("Delete", this);

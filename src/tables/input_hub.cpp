@@ -25,18 +25,39 @@ struct HubButton {
   const char* label;
   void (InputHub::*action)();
   const char* tip;
+  const char* whatsThis;
 };
 
 const HubButton kButtons[] = {
-    {"Title", &InputHub::title, "Title of the project"},
-    {"&Material", &InputHub::materials, "E-moduli, or concrete classes such as C30/37"},
-    {"&Cross Sections", &InputHub::crossSections, "Width, height, area and moment of inertia"},
-    {"Continuous Beam", &InputHub::continuousBeam, "A beam on supports from its span ends"},
-    {"Frame", &InputHub::frame, "A multi-storey frame from its storeys"},
-    {"&Elements", &InputHub::elements, "The table of the frame's elements"},
-    {"Arc", &InputHub::arc, "A circular arc of straight segments"},
-    {"Parabola", &InputHub::parabola, "A parabola of straight segments"},
-    {"Supports", &InputHub::supports, "The nodes and their elastic supports"},
+    {"Title", &InputHub::title, "Title of the project",
+     "<b>Title</b>: the title of the project, one line of at most 60 characters; it heads "
+     "the printed page, the echo file and the dimensions report. Return on this button opens it "
+     "too."},
+    {"&Material", &InputHub::materials, "E-moduli, or concrete classes such as C30/37",
+     "<b>Material</b>: the table of materials, up to 20 E-moduli in kN/m\u00b2. Type a "
+     "concrete class such as C30/37 and Return to get its modulus."},
+    {"&Cross Sections", &InputHub::crossSections, "Width, height, area and moment of inertia",
+     "<b>Cross Sections</b>: the table of up to 50 sections with b, h, A and I; Return after "
+     "h computes A and I of the rectangle."},
+    {"Continuous Beam", &InputHub::continuousBeam, "A beam on supports from its span ends",
+     "<b>Continuous Beam</b>: replaces the frame by a beam on the x axis from x = 0 with a "
+     "support at every span end; type the x of the span ends."},
+    {"Frame", &InputHub::frame, "A multi-storey frame from its storeys",
+     "<b>Frame</b>: replaces the frame by a multi-storey frame: per storey its height, number "
+     "of columns and spacing. The feet are pinned."},
+    {"&Elements", &InputHub::elements, "The table of the frame's elements",
+     "<b>Elements</b>: the table of up to 100 elements with their end points, material, "
+     "section, compression and tension flags and hinges. It stays open beside the drawing."},
+    {"Arc", &InputHub::arc, "A circular arc of straight segments",
+     "<b>Arc</b>: replaces the frame by a circular arc around the origin: radius, the angles "
+     "on the left and the right in degrees, and the number of segments."},
+    {"Parabola", &InputHub::parabola, "A parabola of straight segments",
+     "<b>Parabola</b>: replaces the frame by a parabolic arch on the x axis: the length of "
+     "the base line, the height and the number of elements; the elements table opens "
+     "afterwards."},
+    {"Supports", &InputHub::supports, "The nodes and their elastic supports",
+     "<b>Supports</b>: the nodes with their support factors k in u, v and phi: 0 = free, 1 = "
+     "rigid, in between an elastic spring."},
 };
 
 }  // namespace
@@ -52,6 +73,7 @@ InputHub::InputHub(Session& session, UserMessages& messages, std::optional<QPoin
     // Return is the hub's own business (see keyPressEvent).
     button->setAutoDefault(false);
     button->setToolTip(b.tip);
+    button->setWhatsThis(b.whatsThis);
     connect(button, &QPushButton::clicked, this, b.action);
     layout->addWidget(button);
     buttons_.push_back(button);

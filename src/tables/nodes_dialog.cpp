@@ -79,6 +79,15 @@ QLayout* NodesDialog::makeTool() {
   form->addRow(Wrapped("This tool finds k for a given target value", this));
   form->addRow("target value", target_);
   form->addRow("k (table entry)", factor_);
+  base_->setWhatsThis(
+      "<b>Base stiffness</b>: the largest E-modulus times the largest cross-section area, in "
+      "kN/m (kNm for phi). A support of factor k has k times this stiffness.");
+  target_->setWhatsThis(
+      "<b>target value</b>: a support stiffness you want, in kN/m (kNm); Return computes the "
+      "factor k for it.");
+  factor_->setWhatsThis(
+      "<b>k (table entry)</b>: the factor for the target value, selected to be copied into "
+      "the u, v or phi column of the table.");
   return form;
 }
 

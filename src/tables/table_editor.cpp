@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolTip>
+#include <QWhatsThis>
 #include <algorithm>
 
 #include "model/constants.h"
@@ -37,6 +38,18 @@ TableEditor::TableEditor(QWidget* parent)
 }
 
 TableEditor::~TableEditor() = default;
+
+void TableEditor::setColumnWhatsThis(int column, const QString& text) {
+  if (column < 0) return;
+  if (column >= static_cast<int>(columnHelp_.size()))
+    columnHelp_.resize(static_cast<size_t>(column) + 1);
+  columnHelp_[static_cast<size_t>(column)] = text;
+}
+
+QString TableEditor::columnWhatsThis(int column) const {
+  if (column < 0 || column >= static_cast<int>(columnHelp_.size())) return {};
+  return columnHelp_[static_cast<size_t>(column)];
+}
 
 CellClass TableEditor::columnClass(int column) const {
   if (column < 0 || column >= static_cast<int>(columnClasses_.size())) return CellClass::Any;
@@ -381,6 +394,8 @@ void TableEditor::showTip(const QPoint& position) {
 
 bool TableEditor::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::Leave) titleTip_->hide();
+  if (event->type() == QEvent::WhatsThis || event->type() == QEvent::QueryWhatsThis)
+    return explainColumnAt(static_cast<QHelpEvent*>(event));
   if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
   auto* help = static_cast<QHelpEvent*>(event);
   int row = 0;
@@ -390,6 +405,18 @@ bool TableEditor::viewportEvent(QEvent* event) {
   else
     QToolTip::hideText();
   return true;
+}
+
+// In What's This mode a click on a cell explains its column; elsewhere
+// the table's own text answers.
+bool TableEditor::explainColumnAt(QHelpEvent* help) {
+  int row = 0;
+  int column = 0;
+  const QString text = cellAt(help->pos(), row, column) ? columnWhatsThis(column) : whatsThis();
+  help->setAccepted(!text.isEmpty());
+  if (help->type() == QEvent::WhatsThis && !text.isEmpty())
+    QWhatsThis::showText(help->globalPos(), text, viewport());
+  return !text.isEmpty();
 }
 
 bool TableEditor::event(QEvent* event) {

@@ -16,6 +16,7 @@
 #include "tables/cell_filter.h"
 #include "tables/table_cell.h"
 
+class QHelpEvent;
 class QPrinter;
 
 namespace rerore {
@@ -56,6 +57,10 @@ class TableEditor : public QAbstractScrollArea {
   TableKind kind() const { return kind_; }
   void setColumnClasses(std::vector<CellClass> classes) { columnClasses_ = std::move(classes); }
   CellClass columnClass(int column) const;
+  // What's This of a column: what it holds, its unit and the values it
+  // takes, shown for any of its cells (header included) in What's This mode.
+  void setColumnWhatsThis(int column, const QString& text);
+  QString columnWhatsThis(int column) const;
 
   // Cells.
   void setItemText(int row, int column, const QString& text);
@@ -151,6 +156,7 @@ class TableEditor : public QAbstractScrollArea {
   void moveFocus(int row, int column);
   void paintCell(QPainter& painter, int row, int column, const QRect& rect);
   void showTip(const QPoint& position);
+  bool explainColumnAt(QHelpEvent* help);
 
   // Editing and key commands (table_editor_keys.cpp).
   void startTyping(const QString& text);
@@ -207,6 +213,7 @@ class TableEditor : public QAbstractScrollArea {
   bool modified_ = false;
   TableKind kind_ = TableKind::Plain;
   std::vector<CellClass> columnClasses_;
+  std::vector<QString> columnHelp_;
   bool secondModulusTable_ = false;
   int ownLastConcreteClass_ = 0;
   int* lastConcreteClass_ = &ownLastConcreteClass_;

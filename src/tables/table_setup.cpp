@@ -1,5 +1,7 @@
 #include "tables/table_setup.h"
 
+#include "tables/table_help.h"
+
 namespace rerore {
 
 void SetUpTable(TableEditor& grid, TableKind kind, int rows,
@@ -19,6 +21,7 @@ void SetUpTable(TableEditor& grid, TableKind kind, int rows,
     grid.setColumnWidth(c, static_cast<int>(grid.defaultColumnWidth() * column.widthFactor));
   }
   for (int r = 1; r < rows; ++r) grid.setItemText(r, 0, QString::number(r));
+  ExplainColumns(grid, kind);
 }
 
 int TableWidth(const TableEditor& grid) {

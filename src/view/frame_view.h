@@ -111,6 +111,8 @@ class FrameView : public QWidget {
   // The grid was switched off with Escape (or its command).
   void elementsTableRequested();
   void titleEntered();
+  // A line for the status bar (the help shown in another viewer than asked for).
+  void statusNote(const QString& text);
   // The program ends with this exit code.
   void quitRequested(int exitCode);
 
@@ -148,6 +150,9 @@ class FrameView : public QWidget {
   void endProgram();
   void showDirectory();
   void editEcho();
+  void tellInStatusBar(const QString& text) {
+    if (!text.isEmpty()) emit statusNote(text);
+  }
   void toggle(bool& flag, bool repaint = true);
   void toggleTidyText();
   void toggleSetAside();

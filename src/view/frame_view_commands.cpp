@@ -10,6 +10,7 @@
 #include "commands/default_modulus.h"
 #include "gui/command_ids.h"
 #include "gui/echo_help_dialog.h"
+#include "gui/help_launcher.h"
 #include "gui/report_viewer.h"
 #include "gui/text_size_dialog.h"
 #include "gui/title_dialog.h"
@@ -129,7 +130,10 @@ void FrameView::editTitle() {
 
 void FrameView::openEchoStructure() {
   if (echoStructure_) return;
-  echoStructure_ = new EchoHelpDialog(session_.paths.workingDirectory + "ECHOHELP", this);
+  const QString found = FindHelpFile(kEchoStructureFile, HelpFolders());
+  const std::string path =
+      found.isEmpty() ? session_.paths.workingDirectory + kEchoStructureFile : ToAnsi(found);
+  echoStructure_ = new EchoHelpDialog(path, this);
   echoStructure_->setAttribute(Qt::WA_DeleteOnClose);
   connect(echoStructure_, &EchoHelpDialog::closed, echoStructure_, &QObject::deleteLater);
   echoStructure_->show();

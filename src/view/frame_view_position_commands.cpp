@@ -122,7 +122,7 @@ void FrameView::editEcho() {
   const EchoEdit edit = BeginEchoEdit(session_);
   EchoEditor dialog(edit.path, this);
   connect(&dialog, &EchoEditor::helpRequested, this,
-          [this] { OpenHelpPage(kEchoHelpPage, messages()); });
+          [this] { tellInStatusBar(OpenHelpPage(kEchoHelpPage, messages())); });
   const bool accepted = dialog.exec() == QDialog::Accepted;
   FinishEchoEdit(session_, messages(), edit, accepted);
   if (accepted) redraw();

@@ -24,6 +24,11 @@ GridDialog::GridDialog(float meshWidth, float snapRadius, QWidget* parent)
   auto* fields = new QFormLayout;
   fields->addRow("Mesh width [m]", mesh_);
   fields->addRow("Snap radius [m]", snap_);
+  mesh_->setWhatsThis(
+      "<b>Mesh width [m]</b>: the distance of the grid points in metres, in x and in y.");
+  snap_->setWhatsThis(
+      "<b>Snap radius [m]</b>: a click closer than this to a grid point takes the grid point "
+      "(metres). An element end nearby is taken before the grid.");
   auto* ok = new QPushButton("OK", this);
   auto* stop = new QPushButton("Stop", this);
   auto* standard = new QPushButton("Default", this);

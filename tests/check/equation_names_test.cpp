@@ -1,0 +1,53 @@
+#include "check/equation_names.h"
+
+#include <gtest/gtest.h>
+
+#include "check_fixture.h"
+
+namespace rerore {
+namespace {
+
+class EquationNamesTest : public test::CheckFixture {
+ protected:
+  std::string Name(int equation) { return DescribeUnknown(MeaningOfEquation(model, equation)); }
+};
+
+// A portal with the beam hinged at both ends: the posts' heads carry a
+// rotation of their own besides the beam's hinged ends.
+TEST_F(EquationNamesTest, HingedPortalNamesNodesAndHingedEnds) {
+  Add(0.0f, 0.0f, 0.0f, 4.0f);
+  Add(0.0f, 4.0f, 6.0f, 4.0f, 1, 1);
+  Add(6.0f, 4.0f, 6.0f, 0.0f);
+  Rebuild();
+  ASSERT_EQ(Equations(), 14);
+  EXPECT_EQ(Name(1), "the horizontal displacement u of node 1");
+  EXPECT_EQ(Name(5), "the vertical displacement v of node 2");
+  EXPECT_EQ(Name(3), "the rotation of node 1");
+  EXPECT_EQ(Name(6), "the rotation of the left end of element 2 at node 2");
+  EXPECT_EQ(Name(7), "the rotation of node 2");
+  EXPECT_EQ(Name(10), "the rotation of the right end of element 2 at node 3");
+  EXPECT_EQ(Name(11), "the rotation of node 3");
+  const EquationMeaning last = MeaningOfEquation(model, 14);
+  EXPECT_EQ(last.node, 4);
+  EXPECT_EQ(last.kind, kDofPhi);
+  EXPECT_EQ(last.element, 0);
+  for (int outside : {0, 15, -1}) {
+    EXPECT_FALSE(MeaningOfEquation(model, outside).known()) << outside;
+    EXPECT_EQ(SingularityExplanation(model, outside), "") << outside;
+  }
+}
+
+// A free end that is hinged has only the element's own rotation, and the
+// message names the element end, not the node.
+TEST_F(EquationNamesTest, LoneHingedEndIsNamedByItsElement) {
+  Add(0.0f, 0.0f, 5.0f, 0.0f, 0, 1);
+  Rebuild();
+  EXPECT_EQ(SingularityExplanation(model, 6),
+            "Equation 6 is the rotation of the right end of element 1 at node 2: the frame can "
+            "move there.");
+  EXPECT_EQ(SingularityExplanation(model, 4),
+            "Equation 4 is the horizontal displacement u of node 2: the frame can move there.");
+}
+
+}  // namespace
+}  // namespace rerore

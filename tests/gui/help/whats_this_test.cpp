@@ -1,0 +1,167 @@
+// Every part of the window that the user can point at with Shift+F1 says
+// what it is: the drawing, the toolbar, the hub's buttons, each column of
+// each table and each field of each dialog.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QWhatsThis>
+#include <functional>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/toolbar_customize_dialog.h"
+#include "commands/startup.h"
+#include "gui/echo_editor.h"
+#include "gui/echo_help_dialog.h"
+#include "gui/report_viewer.h"
+#include "gui/store_as_dialog.h"
+#include "gui/text_size_dialog.h"
+#include "gui/title_dialog.h"
+#include "support/test_support.h"
+#include "table_test_support.h"
+#include "tables/arc_dialog.h"
+#include "tables/continuous_beam_dialog.h"
+#include "tables/cross_sections_dialog.h"
+#include "tables/delete_element_question.h"
+#include "tables/element_editor.h"
+#include "tables/elements_dialog.h"
+#include "tables/frame_generator_dialog.h"
+#include "tables/input_hub.h"
+#include "tables/materials_dialog.h"
+#include "tables/nodes_dialog.h"
+#include "tables/parabola_dialog.h"
+#include "tables/table_editor.h"
+#include "view/frame_view.h"
+#include "view/grid_dialog.h"
+
+namespace rerore {
+namespace {
+
+// The fields of `dialog` that the user types into or ticks and that have
+// no What's This text; the table's own in-place editor answers for its
+// column instead.
+QStringList Unexplained(QWidget& dialog) {
+  QStringList missing;
+  for (QWidget* w : dialog.findChildren<QWidget*>()) {
+    const bool field = qobject_cast<QLineEdit*>(w) || qobject_cast<QCheckBox*>(w) ||
+                       qobject_cast<QTextEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
+                       qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractItemView*>(w);
+    bool inTable = false;
+    for (QWidget* p = w->parentWidget(); p != nullptr; p = p->parentWidget())
+      inTable = inTable || qobject_cast<TableEditor*>(p) != nullptr;
+    if (field && !inTable && w->whatsThis().isEmpty())
+      missing << QString("%1 \"%2\"").arg(w->metaObject()->className(), w->objectName());
+  }
+  return missing;
+}
+
+QStringList UnexplainedColumns(const TableEditor& grid) {
+  QStringList missing;
+  if (grid.whatsThis().isEmpty()) missing << "the table";
+  for (int c = 0; c < grid.columnCount(); ++c)
+    if (grid.columnWhatsThis(c).isEmpty()) missing << grid.getItemText(0, c);
+  return missing;
+}
+
+using WhatsThis = test::PositionTest;
+
+TEST_F(WhatsThis, EveryHubButtonHasATipAndAText) {
+  InputHub hub(session, messages, std::nullopt);
+  const QList<QPushButton*> buttons = hub.findChildren<QPushButton*>();
+  EXPECT_EQ(buttons.size(), 9);
+  for (QPushButton* b : buttons) {
+    EXPECT_FALSE(b->toolTip().isEmpty()) << b->text().toStdString();
+    EXPECT_FALSE(b->whatsThis().isEmpty()) << b->text().toStdString();
+  }
+}
+
+TEST_F(WhatsThis, EveryColumnOfEveryTableAndEveryFieldBesideIt) {
+  const std::function<std::unique_ptr<TableDialog>()> tables[] = {
+      [&] { return std::make_unique<MaterialsDialog>(session, messages); },
+      [&] { return std::make_unique<CrossSectionsDialog>(session, messages); },
+      [&] { return std::make_unique<NodesDialog>(session, messages); },
+      [&] { return std::make_unique<ElementsDialog>(session, messages); },
+      [&] { return std::make_unique<ContinuousBeamDialog>(session, messages); },
+      [&] { return std::make_unique<FrameGeneratorDialog>(session, messages); },
+  };
+  QStringList texts;
+  for (const auto& make : tables) {
+    const std::unique_ptr<TableDialog> dialog = make();
+    const std::string title = dialog->windowTitle().toStdString();
+    EXPECT_GE(dialog->grid()->columnCount(), 3) << title;
+    EXPECT_EQ(UnexplainedColumns(*dialog->grid()), QStringList()) << title;
+    EXPECT_EQ(Unexplained(*dialog), QStringList()) << title;
+    for (int c = 1; c < dialog->grid()->columnCount(); ++c)
+      texts << dialog->grid()->columnWhatsThis(c);
+  }
+  texts.removeDuplicates();
+  EXPECT_GE(texts.size(), 26);  // a text of its own for every data column
+}
+
+// In What's This mode a click on a cell of a column explains the column.
+TEST_F(WhatsThis, AClickOnACellAnswersWithItsColumn) {
+  ElementsDialog dialog(session, messages);
+  test::ShowActive(dialog);
+  TableEditor& grid = *dialog.grid();
+  for (QEvent::Type type : {QEvent::QueryWhatsThis, QEvent::WhatsThis}) {
+    const QPoint inCell = grid.cellRect(1, 9).center();
+    QHelpEvent event(type, inCell, grid.viewport()->mapToGlobal(inCell));
+    event.ignore();
+    QApplication::sendEvent(grid.viewport(), &event);
+    EXPECT_TRUE(event.isAccepted()) << type;
+  }
+  QWhatsThis::hideText();
+  EXPECT_TRUE(grid.columnWhatsThis(9).contains("H left"));
+}
+
+TEST_F(WhatsThis, EveryFieldOfTheOtherDialogs) {
+  ElementRecord element{};
+  QToolBar toolbar;
+  toolbar.addAction("Store")->setData(1);
+  const std::function<std::unique_ptr<QDialog>()> dialogs[] = {
+      [&] { return std::make_unique<ElementEditor>(element, 1); },
+      [&] { return std::make_unique<DeleteElementQuestion>(nullptr); },
+      [&] { return std::make_unique<ArcDialog>(ArcFieldTexts{}); },
+      [&] { return std::make_unique<ParabolaDialog>(ParabolaFieldTexts{}); },
+      [&] { return std::make_unique<GridDialog>(2.0f, 0.15f); },
+      [&] { return std::make_unique<StoreAsDialog>("001"); },
+      [&] { return std::make_unique<TextSizeDialog>(1.0f); },
+      [&] { return std::make_unique<TitleDialog>("Portal"); },
+      [&] { return std::make_unique<ReportViewer>(session.paths, messages); },
+      [&] { return std::make_unique<EchoEditor>(data / "ECHO"); },
+      [&] { return std::make_unique<EchoHelpDialog>(data / "ECHOHELP"); },
+      [&] { return std::make_unique<ToolbarCustomizeDialog>(&toolbar); },
+  };
+  for (const auto& make : dialogs) {
+    const std::unique_ptr<QDialog> dialog = make();
+    EXPECT_EQ(Unexplained(*dialog), QStringList()) << dialog->metaObject()->className();
+  }
+}
+
+TEST_F(WhatsThis, TheDrawingAndEveryToolbarButton) {
+  test::SettingsHome home;
+  ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
+  MainWindow frame(session);
+  EXPECT_TRUE(frame.view()->whatsThis().contains("drawing"));
+  int buttons = 0;
+  for (QAction* a : frame.standardToolBar()->actions()) {
+    if (a->isSeparator()) continue;
+    ++buttons;
+    EXPECT_FALSE(a->toolTip().isEmpty()) << a->text().toStdString();
+    EXPECT_FALSE(a->whatsThis().isEmpty()) << a->text().toStdString();
+  }
+  EXPECT_EQ(buttons, 7);  // six commands and "Anpassen..."
+}
+
+}  // namespace
+}  // namespace rerore
