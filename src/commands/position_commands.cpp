@@ -3,6 +3,7 @@
 #include "commands/load_old_data.h"
 #include "commands/startup.h"
 #include "echo/echo_writer.h"
+#include "model/native_path.h"
 #include "model/position_files.h"
 #include "model/settings_files.h"
 
@@ -23,15 +24,15 @@ bool CreatePositionFolder(const PositionPaths& paths, const std::string& name,
                           UserMessages& messages) {
   const std::string folder = paths.dataPath + "SDIR" + name;
   std::error_code error;
-  fs::create_directory(folder, error);
-  if (fs::is_directory(folder, error)) return true;
+  fs::create_directory(NativePath(folder), error);
+  if (fs::is_directory(NativePath(folder), error)) return true;
   messages.message(Format("Directory %s cannot be generated!", folder.c_str()), "Error");
   return false;
 }
 
 std::optional<fs::file_time_type> ModificationTime(const std::string& path) {
   std::error_code error;
-  const fs::file_time_type time = fs::last_write_time(path, error);
+  const fs::file_time_type time = fs::last_write_time(NativePath(path), error);
   if (error) return std::nullopt;
   return time;
 }

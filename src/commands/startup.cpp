@@ -7,6 +7,7 @@
 
 #include "commands/load_old_data.h"
 #include "model/file_io.h"
+#include "model/native_path.h"
 #include "model/position_files.h"
 #include "model/settings_files.h"
 
@@ -68,7 +69,7 @@ bool EchoFilePresent(const PositionPaths& paths) {
   const std::string path = paths.echoFile();
   if (!FileReadable(path)) return false;
   std::error_code error;
-  const auto time = std::filesystem::last_write_time(path, error);
+  const auto time = std::filesystem::last_write_time(NativePath(path), error);
   return !error && time.time_since_epoch().count() != 0;
 }
 

@@ -3,11 +3,13 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/native_path.h"
+
 namespace rerore {
 
 void EnsurePositionDirectory(const PositionPaths& paths) {
   std::error_code error;
-  std::filesystem::create_directories(paths.positionDirectory, error);
+  std::filesystem::create_directories(NativePath(paths.positionDirectory), error);
 }
 
 }  // namespace rerore

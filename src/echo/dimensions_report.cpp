@@ -155,7 +155,11 @@ void WriteDimensions(Session& s, const std::tm& date) {
 void WriteDimensions(Session& s) {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
   localtime_r(&now, &local);
+#endif
   WriteDimensions(s, local);
 }
 

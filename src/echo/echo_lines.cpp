@@ -6,6 +6,7 @@
 
 #include "echo/code_page.h"
 #include "model/file_io.h"
+#include "model/native_path.h"
 
 namespace rerore {
 
@@ -30,7 +31,7 @@ bool HoldsAnsiUmlaut(const std::string& line) {
 
 std::optional<std::string> ReadRegularFile(const std::string& path) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  if (!std::filesystem::is_regular_file(NativePath(path), error)) return std::nullopt;
   return ReadFilePrefix(path, kEchoMaxFileBytes);
 }
 

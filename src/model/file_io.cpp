@@ -6,6 +6,8 @@
 #include <fstream>
 #include <vector>
 
+#include "model/native_path.h"
+
 namespace rerore {
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
@@ -14,21 +16,21 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 
 bool WriteFileAtomically(const std::string& path, const std::vector<std::string_view>& pieces) {
   const std::string temporary = path + ".~tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  std::FILE* file = OpenNativeFile(temporary, "wb");
   if (!file) return false;
   bool written = true;
   for (std::string_view bytes : pieces)
     written = written && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   const bool closed = std::fclose(file) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
+  if (!written || !closed || !MoveFileOver(temporary, path)) {
+    DeleteNativeFile(temporary);
     return false;
   }
   return true;
 }
 
 std::optional<std::string> ReadFilePrefix(const std::string& path, size_t maxBytes) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = OpenNativeFile(path, "rb");
   if (!file) return std::nullopt;
   std::string data;
   std::vector<char> buffer(65536);
@@ -43,20 +45,20 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, size_t maxByt
 }
 
 bool FileReadable(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = OpenNativeFile(path, "rb");
   if (!file) return false;
   std::fclose(file);
   return true;
 }
 
 bool AppendToFile(const std::string& path, std::string_view bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "ab");
+  std::FILE* file = OpenNativeFile(path, "ab");
   if (!file) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   return std::fclose(file) == 0 && written;
 }
 
-void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
+void RemoveFile(const std::string& path) { DeleteNativeFile(path); }
 
 void TextOut::print(const char* format, ...) {
   char small[512];

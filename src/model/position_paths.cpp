@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "model/file_io.h"
+#include "model/native_path.h"
 #include "model/user_messages.h"
 
 namespace rerore {
@@ -79,11 +80,12 @@ void UsePositionName(PositionPaths& paths, const std::string& name) {
 
 void BuildPositionPaths(PositionPaths& paths, const std::string& nameWithoutDot) {
   std::error_code error;
-  std::string current = fs::current_path(error).string();
+  const std::string current = PathText(fs::current_path(error));
   paths.workingDirectory = current + kNativeSeparator;
   paths.positionDirectory = paths.dataPath + "SDIR" + nameWithoutDot + paths.separator();
   paths.settingsDirectory = DefaultSettingsDirectory();
-  paths.settingsDirectoryPresent = fs::is_directory(paths.settingsDirectory, error) ? 1 : 0;
+  paths.settingsDirectoryPresent =
+      fs::is_directory(NativePath(paths.settingsDirectory), error) ? 1 : 0;
 }
 
 std::string SettingsFilePath(const PositionPaths& paths, const std::string& name) {
@@ -93,7 +95,7 @@ std::string SettingsFilePath(const PositionPaths& paths, const std::string& name
 
 void MakePositionDirectory(const PositionPaths& paths) {
   std::error_code error;
-  fs::create_directory(paths.positionDirectory, error);
+  fs::create_directory(NativePath(paths.positionDirectory), error);
   if (FileReadable(SettingsFilePath(paths, "FHTEST"))) {
     TextOut text;
     text.print("%s\n", paths.settingsDirectory.c_str());

@@ -35,7 +35,7 @@ class PositionCommands : public ::testing::Test {
   void ExpectAt(const std::string& name, int geometryPresent) const {
     EXPECT_EQ(s.paths.extension, "." + name);
     EXPECT_EQ(s.paths.positionName, name);
-    EXPECT_EQ(s.paths.positionDirectory, data.path() + "SDIR" + name + "/");
+    EXPECT_EQ(s.paths.positionDirectory, data.path() + "SDIR" + name + test::kSeparator);
     EXPECT_EQ(s.paths.geometryPresent, geometryPresent);
     EXPECT_EQ(Extr(), "." + name);
   }
@@ -151,7 +151,7 @@ TEST_F(PositionCommands, EchoEditReloadsOnlyAnEditedFile) {
   // The sum is taken before the echo file gives the blank title a name.
   const uint32_t unnamed = ChangeSum(s.model.params);
   const EchoEdit edit = BeginEchoEdit(s);
-  EXPECT_EQ(edit.path, data.path() + "SDIR007/ECHO_G.TMP.TXT");
+  EXPECT_EQ(edit.path, data.path() + "SDIR007" + test::kSeparator + "ECHO_G.TMP.TXT");
   EXPECT_EQ(s.storedStateSum, unnamed);
   EXPECT_EQ(s.model.params.titleText(), "Position 007");
   EXPECT_FALSE(FinishEchoEdit(s, messages, edit, true));  // OK without editing

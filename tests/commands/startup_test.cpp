@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <cstring>
 #include <filesystem>
 
+#include "model/native_path.h"
 #include "model/position_files.h"
 #include "model/settings_files.h"
 #include "support/test_support.h"
@@ -51,7 +54,7 @@ TEST(CommandLine, PositionPathsFollowTheDataPathsSeparator) {
   paths.dataPath = "/srv/data/";
   BuildPositionPaths(paths, "001");
   EXPECT_EQ(paths.positionDirectory, "/srv/data/SDIR001/");
-  EXPECT_EQ(paths.workingDirectory, std::filesystem::current_path().string() + "/");
+  EXPECT_EQ(paths.workingDirectory, PathText(std::filesystem::current_path()) + test::kSeparator);
 }
 
 TEST(ResetParameters, ClearsExactlyItsByteRanges) {
@@ -125,6 +128,18 @@ TEST_F(Startup, NewPositionGetsTheDefaultTablesAndStartValues) {
   EXPECT_FALSE(std::filesystem::exists(data / "TEST"));  // the write test cleans up
 }
 
+// "Übung" in Windows-1252, as the host suite writes it on the command line.
+TEST_F(Startup, ADataPathWithTheWindowsCodePageAndTheSystemsSeparator) {
+  const std::string dataPath = data / (std::string("\xDC") + "bung") + test::kSeparator;
+  const std::string position = dataPath + "SDIR001" + test::kSeparator;
+  std::filesystem::create_directories(NativePath(position));
+  ASSERT_EQ(StartProgram(session, messages, ".001 @" + dataPath), StartResult::Started);
+  EXPECT_EQ(session.paths.positionDirectory, position);
+  EXPECT_EQ(session.paths.file("MATR"), position + "MATR.001");
+  EXPECT_EQ(test::ListDirectory(position), (std::vector<std::string>{"CROSS.001", "MATR.001"}));
+  EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(Startup, ExistingFilesAreLoadedAndTheGeometryFlagWritesZero) {
   Session writer;
   test::UsePosition(writer, data.path(), "003");
@@ -163,10 +178,14 @@ TEST_F(Startup, MissingInputAndAnUnwritableDataDirectoryEndTheStartWithTheirMess
   EXPECT_EQ(messages.texts(),
             std::vector<std::string>{"Does the directory " + path + " exist?: The file " + path +
                                      "TEST cannot be stored!"});
+#ifdef _WIN32
+  GTEST_SKIP() << "a folder without write permission: POSIX permissions only";
+#else
   if (geteuid() == 0) return;  // root writes everywhere
   chmod(data.path().c_str(), 0500);
   EXPECT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::NotWritable);
   chmod(data.path().c_str(), 0700);
+#endif
 }
 
 TEST_F(Startup, SettingsFilesAreReadFromAndWrittenToTheSettingsDirectory) {

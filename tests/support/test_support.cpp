@@ -1,7 +1,12 @@
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <atomic>
@@ -11,24 +16,42 @@
 #include <sstream>
 
 #include "check/rebuild.h"
+#include "model/native_path.h"
 #include "model/position_files.h"
 
 namespace fs = std::filesystem;
 
 namespace rerore::test {
 
+namespace {
+
+#ifdef _WIN32
+int ProcessId() { return _getpid(); }
+void SetVariable(const char* name, const char* value) { _putenv_s(name, value); }
+void UnsetVariable(const char* name) { _putenv_s(name, ""); }
+// The user's application-data folder, which holds the settings folder.
+constexpr const char* kSettingsHomeVariable = "APPDATA";
+#else
+int ProcessId() { return getpid(); }
+void SetVariable(const char* name, const char* value) { setenv(name, value, 1); }
+void UnsetVariable(const char* name) { unsetenv(name); }
+constexpr const char* kSettingsHomeVariable = "XDG_DATA_HOME";
+#endif
+
+}  // namespace
+
 TempDir::TempDir() {
   static std::atomic<int> counter{0};
-  const fs::path base = fs::temp_directory_path() / ("rerore-test-" + std::to_string(getpid()) +
+  const fs::path base = fs::temp_directory_path() / ("rerore-test-" + std::to_string(ProcessId()) +
                                                      "-" + std::to_string(counter++));
   fs::remove_all(base);
   fs::create_directories(base);
-  path_ = base.string() + "/";
+  path_ = PathText(base) + kSeparator;
 }
 
 TempDir::~TempDir() {
   std::error_code error;
-  fs::remove_all(path_, error);
+  fs::remove_all(NativePath(path_), error);
 }
 
 void RecordingMessages::message(const std::string& text, const std::string& title, MessageIcon) {
@@ -103,22 +126,23 @@ void MakeCantileverFrame(Session& s, const std::string& dataPath, const std::str
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(NativePath(path), std::ios::binary);
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
   out << bytes;
 }
 
-bool Exists(const std::string& path) { return fs::exists(path); }
+bool Exists(const std::string& path) { return fs::exists(NativePath(path)); }
 
 std::vector<std::string> ListDirectory(const std::string& path) {
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(path)) names.push_back(entry.path().filename());
+  for (const auto& entry : fs::directory_iterator(NativePath(path)))
+    names.push_back(PathText(entry.path().filename()));
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -129,26 +153,30 @@ CommandResult RunCommand(const std::string& command) {
   const std::string err = dir / "err";
   const int raw = std::system((command + " >" + out + " 2>" + err).c_str());
   CommandResult result;
+#ifdef _WIN32
+  result.status = raw;
+#else
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
   result.out = ReadFile(out);
   result.err = ReadFile(err);
   return result;
 }
 
 SettingsHome::SettingsHome() {
-  if (const char* value = std::getenv("XDG_DATA_HOME")) {
+  if (const char* value = std::getenv(kSettingsHomeVariable)) {
     saved_ = value;
     hadValue_ = true;
   }
-  setenv("XDG_DATA_HOME", dir_.path().c_str(), 1);
-  fs::create_directories(dir_ / "VELTRANIX");
+  SetVariable(kSettingsHomeVariable, dir_.path().c_str());
+  fs::create_directories(NativePath(dir_ / "VELTRANIX"));
 }
 
 SettingsHome::~SettingsHome() {
   if (hadValue_)
-    setenv("XDG_DATA_HOME", saved_.c_str(), 1);
+    SetVariable(kSettingsHomeVariable, saved_.c_str());
   else
-    unsetenv("XDG_DATA_HOME");
+    UnsetVariable(kSettingsHomeVariable);
 }
 
 }  // namespace rerore::test

@@ -28,6 +28,13 @@ inline void PrintTo(const CheckOutcome& outcome, std::ostream* out) {
 
 namespace rerore::test {
 
+// The separator of the platform's paths; a TempDir's path ends with it.
+#ifdef _WIN32
+inline constexpr char kSeparator = '\\';
+#else
+inline constexpr char kSeparator = '/';
+#endif
+
 // A fresh directory under the system's temporary folder, removed again at
 // the end of the test. Its path ends with a separator, like a data path.
 class TempDir {
