@@ -27,6 +27,39 @@ int WholePart(float value) {
 
 int SegmentsWithinTable(int n) { return std::clamp(n, 0, kMaxCurveSegments); }
 
+struct SineAndCosine {
+  double sine;
+  double cosine;
+};
+
+// sin and cos of an angle in radians, giving the same floats on every
+// platform. The angle is first brought within π/4 of zero with π/2 split
+// into three parts (the products with the first two are exact), because not
+// every C library reduces accurately itself: MinGW's x87 sine gives
+// sin(π) = 1.22460635e-16 instead of 1.22464680e-16, and the arc's end
+// point would be a different float in ELEMENTS and NODES.
+SineAndCosine SinCos(double angle) {
+  constexpr double kTwoOverPi = 6.36619772367581382433e-01;
+  constexpr double kHalfPiHigh = 1.57079632673412561417e+00;    // the first 33 bits of π/2
+  constexpr double kHalfPiMiddle = 6.07710050630396597660e-11;  // the next 33 bits
+  constexpr double kHalfPiLow = 2.02226624879595063154e-21;     // the next 53 bits
+  const double quadrant = std::nearbyint(angle * kTwoOverPi);
+  const double reduced =
+      ((angle - quadrant * kHalfPiHigh) - quadrant * kHalfPiMiddle) - quadrant * kHalfPiLow;
+  const double s = std::sin(reduced);
+  const double c = std::cos(reduced);
+  switch (static_cast<long long>(quadrant) & 3) {
+    case 0:
+      return {s, c};
+    case 1:
+      return {c, -s};
+    case 2:
+      return {-s, -c};
+    default:
+      return {-c, s};
+  }
+}
+
 // The steps both curved members end with.
 void FinishCurvedMember(Session& session, UserMessages& messages,
                         const std::vector<GeneratedPoint>& points) {
@@ -69,9 +102,9 @@ std::vector<GeneratedPoint> ArcPoints(int n, float radius, float angleLeft, floa
   const double step = 2.0 * kPi * quotient;
   const double start = 2.0 * kPi * hi / kFullCircleDegrees;
   for (int k = 1; k <= n + 1; ++k) {
-    const double theta = start - (k - 1) * step;
-    points.push_back({static_cast<float>(radius * std::cos(theta)),
-                      static_cast<float>(radius * std::sin(theta))});
+    const SineAndCosine direction = SinCos(start - (k - 1) * step);
+    points.push_back({static_cast<float>(radius * direction.cosine),
+                      static_cast<float>(radius * direction.sine)});
   }
   return points;
 }

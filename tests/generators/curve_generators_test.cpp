@@ -29,6 +29,16 @@ TEST(CurvePoints, ArcRunsOverTheTopWhicheverAngleComesFirstAndParabolaRisesToF) 
   ExpectPoints(ParabolaPoints({10, 2, 4}), {{0, 0}, {2.5, 1.5}, {5, 2}, {7.5, 1.5}, {10, 0}});
 }
 
+// The ends of an arc lie a hair off the axes, and that hair is part of the
+// file's bytes: sin(fl(π)) = π - fl(π) and cos(fl(π/2)) = (π - fl(π)) / 2,
+// the values of an accurate sine on every platform.
+TEST(CurvePoints, ArcEndsAtTheAxesAreTheSameFloatsOnEveryPlatform) {
+  constexpr double kPiError = 1.2246467991473532e-16;  // π - fl(π)
+  EXPECT_EQ(ArcPoints(12, 10, 180, 0).front().y, static_cast<float>(10 * kPiError));
+  EXPECT_EQ(ArcPoints(3, 2, 90, 0).front().x, static_cast<float>(2 * kPiError / 2));
+  EXPECT_EQ(ArcPoints(4, 5, 360, 0).front().y, static_cast<float>(-5 * 2 * kPiError));
+}
+
 class CurveGenerators : public test::GeneratorTest {};
 
 TEST_F(CurveGenerators, DefaultArcIsTheUpperHalfCircleWithItsFiles) {
