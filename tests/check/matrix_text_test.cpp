@@ -47,6 +47,14 @@ TEST(MatrixText, ToCharsGivesTheBytesOfPrintf) {
     values.push_back(d);
   }
   for (double x : values) {
+#ifdef _WIN32
+    // MinGW's printf drops the sign of a NaN; the files keep it, as on Linux.
+    if (std::isnan(x) && std::signbit(x)) {
+      ASSERT_EQ(Fast(x, 0), "-nan");
+      ASSERT_EQ(Fast(x, 5), " -nan");
+      continue;
+    }
+#endif
     ASSERT_EQ(Fast(x, 0), Printf("%.2f", x)) << std::hexfloat << x;
     ASSERT_EQ(Fast(x, 5), Printf("%5.2lf", x)) << std::hexfloat << x;
   }
