@@ -13,5 +13,6 @@ int main(int argc, char** argv) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   rerore::Application program;
-  return program.run(rerore::ToAnsi(arguments.join(' ')));
+  // The command line holds the extension and the data path: file names.
+  return program.run(rerore::ToFileName(arguments.join(' ')));
 }

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QPrinter>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 #include "check/rebuild.h"
@@ -56,7 +55,7 @@ bool ParseRenderArguments(const Arguments& arguments, RenderOptions& options) {
 
 // The toolkit draws without a display.
 std::unique_ptr<QGuiApplication> OffscreenApplication() {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "rerore-cli";
   static char* argv[] = {name, nullptr};

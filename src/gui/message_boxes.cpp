@@ -1,5 +1,7 @@
 #include "gui/message_boxes.h"
 
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 
 namespace rerore {
@@ -52,6 +54,14 @@ std::string ToAnsi(const QString& text) {
     result += c;
   }
   return result;
+}
+
+QString FromFileName(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string ToFileName(const QString& path) {
+  return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString();
 }
 
 void MessageBoxes::message(const std::string& text, const std::string& title, MessageIcon icon) {

@@ -15,6 +15,12 @@ namespace rerore {
 QString FromAnsi(const std::string& text);
 std::string ToAnsi(const QString& text);
 
+// Paths keep the file system's own encoding (UTF-8 on Linux, the ANSI code
+// page on Windows), which is how the core's file functions take them, and
+// the system's separator.
+QString FromFileName(const std::string& path);
+std::string ToFileName(const QString& path);
+
 class MessageBoxes : public UserMessages {
  public:
   explicit MessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}

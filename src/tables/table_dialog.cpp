@@ -67,7 +67,7 @@ void TableDialog::printTable() {
 
 QString TableDialog::chooseFile(bool save, const QString& suggested, const QString& filter) {
   if (chooser_) return chooser_(save, suggested, filter);
-  const QString start = FromAnsi(session_.paths.positionDirectory) + suggested;
+  const QString start = FromFileName(session_.paths.positionDirectory) + suggested;
   // The file dialogs ask before they overwrite.
   if (save) return QFileDialog::getSaveFileName(this, QString(), start);
   return QFileDialog::getOpenFileName(this, QString(), start, filter);

@@ -38,7 +38,7 @@ bool TableEditor::saveList(const QString& path) {
     return false;
   }
   probe.close();
-  if (!WriteFileAtomically(path.toStdString(), ToAnsi(text))) {
+  if (!WriteFileAtomically(ToFileName(path), ToAnsi(text))) {
     reportError("Unable to save grid list");
     return false;
   }

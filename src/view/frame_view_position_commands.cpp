@@ -24,7 +24,7 @@ QString DirectoryFilter() {
 }
 
 QString WithoutTrailingSeparator(const std::string& path) {
-  QString folder = FromAnsi(path);
+  QString folder = FromFileName(path);
   while (folder.size() > 1 && (folder.endsWith('/') || folder.endsWith('\\'))) folder.chop(1);
   return folder;
 }
@@ -97,7 +97,7 @@ void FrameView::openPosition() {
   AddStatusLine(browser);
   // A folder without a position is refused and the browser opens again.
   while (browser.exec() == QDialog::Accepted && !browser.selectedFiles().isEmpty()) {
-    if (OpenPosition(session_, messages(), ToAnsi(browser.selectedFiles().first()))) {
+    if (OpenPosition(session_, messages(), ToFileName(browser.selectedFiles().first()))) {
       resetInputModes();
       redraw();
       return;
@@ -111,7 +111,7 @@ void FrameView::endProgram() {
 
 void FrameView::showDirectory() {
   // Only to look at the position directories; the choice is not used.
-  QFileDialog browser(this, QString(), FromAnsi(session_.paths.dataPath), DirectoryFilter());
+  QFileDialog browser(this, QString(), FromFileName(session_.paths.dataPath), DirectoryFilter());
   browser.setFileMode(QFileDialog::ExistingFile);
   browser.setOption(QFileDialog::DontUseNativeDialog);
   browser.exec();
