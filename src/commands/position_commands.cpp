@@ -1,5 +1,6 @@
 #include "commands/position_commands.h"
 
+#include "check/rebuild.h"
 #include "commands/load_old_data.h"
 #include "commands/startup.h"
 #include "echo/echo_writer.h"
@@ -47,6 +48,23 @@ std::optional<std::string> PositionNameOfFolder(std::string folder) {
   }
   if (best == std::string::npos) return std::nullopt;
   return folder.substr(best + std::string("/SDIR").size());
+}
+
+// An element whose ends have no node has been added since the last
+// rebuild (drawn, say).
+bool ElementsWithoutNodes(const ModelTables& model) {
+  const auto known = [&model](int node) { return node >= 1 && node <= NodeRows(model); };
+  for (int k = 1; k <= ElementRows(model); ++k)
+    if (!known(model.elements[k].nodeLeft) || !known(model.elements[k].nodeRight)) return true;
+  return false;
+}
+
+// The echo file as End leaves it.
+void WriteEchoOfFrame(Session& s, UserMessages& messages) {
+  if (ElementsWithoutNodes(s.model)) RebuildModel(s, messages);
+  const ModelParameters& p = s.model.params;
+  if (p.materialCount >= 1 && p.elementCount >= 1 && p.nodeCount >= 1)
+    WriteEcho(s, s.paths.echoFile());
 }
 
 }  // namespace
@@ -106,10 +124,8 @@ bool OpenPosition(Session& s, UserMessages& messages, const std::string& chosenF
   return true;
 }
 
-CommandEnd EndProgram(Session& s) {
-  const ModelParameters& p = s.model.params;
-  if (p.materialCount >= 1 && p.elementCount >= 1 && p.nodeCount >= 1)
-    WriteEcho(s, s.paths.echoFile());
+CommandEnd EndProgram(Session& s, UserMessages& messages) {
+  WriteEchoOfFrame(s, messages);
   return CommandEnd::Quit;
 }
 

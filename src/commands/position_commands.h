@@ -61,8 +61,9 @@ CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameReq
 bool OpenPosition(Session& s, UserMessages& messages, const std::string& chosenFolder);
 
 // The echo file with its companion files when the model has a material, an
-// element and a node; then the program ends.
-CommandEnd EndProgram(Session& s);
+// element and a node; then the program ends. Elements that have no nodes
+// yet get them first, so that a frame only drawn is not lost.
+CommandEnd EndProgram(Session& s, UserMessages& messages);
 
 // The echo editor's round trip: the model is written to the temporary echo
 // file, the window lets the user edit it, and the edited text is loaded

@@ -106,7 +106,7 @@ void FrameView::openPosition() {
 }
 
 void FrameView::endProgram() {
-  if (EndProgram(session_) == CommandEnd::Quit) emit quitRequested(0);
+  if (EndProgram(session_, messages()) == CommandEnd::Quit) emit quitRequested(0);
 }
 
 void FrameView::showDirectory() {
