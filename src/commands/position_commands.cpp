@@ -88,8 +88,9 @@ bool StoreAs(Session& s, UserMessages& messages, const PositionNameRequest& askN
   return true;
 }
 
-CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameRequest& askName) {
-  if (ChangeSum(s.model.params) == s.storedStateSum) {
+CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameRequest& askName,
+                       std::optional<bool> changed) {
+  if (!changed.value_or(ChangeSum(s.model.params) != s.storedStateSum)) {
     const Answer answer =
         messages.ask("New frame ? Erase screen?", "New frame", MessageButtons::YesNoCancel);
     if (answer != Answer::Yes) return CommandEnd::Unchanged;
@@ -108,6 +109,19 @@ CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameReq
   WriteExtr(s.paths);
   s.paths.geometryPresent = 0;
   return CommandEnd::Stay;
+}
+
+bool SaveChangesBeforeOpen(Session& s, UserMessages& messages, const PositionNameRequest& askName) {
+  const Answer answer = messages.ask("Save changes?", "Open", MessageButtons::YesNoCancel);
+  if (answer == Answer::Cancel) return false;
+  if (answer == Answer::No) return true;
+  if (IsUnnamedPosition(s.paths)) {
+    if (!StoreAs(s, messages, askName)) return false;
+  } else {
+    MakePositionDirectory(s.paths);
+  }
+  WriteEchoOfFrame(s, messages);
+  return true;
 }
 
 bool OpenPosition(Session& s, UserMessages& messages, const std::string& chosenFolder) {

@@ -156,6 +156,27 @@ TEST_F(PositionCommands, EndWritesTheEchoFileOnlyForACompleteModelAndRebuildsADr
   EXPECT_FALSE(test::Exists(s.paths.file("GEOMETRY")));
 }
 
+// The window knows from its undo history whether the frame changed; that
+// decides the question, and Open's Yes keeps the frame as End would.
+TEST_F(PositionCommands, TheWindowsChangeMarkDecidesWhetherNewAndOpenAskToSave) {
+  test::MakeCantileverFrame(s, data.path(), "007");
+  s.storedStateSum = ChangeSum(s.model.params) + 1;
+  NameAnswers names;
+  messages.answers = {Answer::Cancel, Answer::Cancel, Answer::Cancel};
+  EXPECT_EQ(NewPosition(s, messages, names.request(), false), CommandEnd::Unchanged);
+  EXPECT_EQ(NewPosition(s, messages, names.request(), true), CommandEnd::Unchanged);
+  EXPECT_FALSE(SaveChangesBeforeOpen(s, messages, names.request()));
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::string>({"New frame: New frame ? Erase screen?",
+                                      "Erase: Save changes?", "Open: Save changes?"}));
+  RemoveFile(s.paths.echoFile());
+  messages.answers = {Answer::No, Answer::Yes};
+  EXPECT_TRUE(SaveChangesBeforeOpen(s, messages, names.request()));
+  EXPECT_FALSE(test::Exists(s.paths.echoFile()));
+  EXPECT_TRUE(SaveChangesBeforeOpen(s, messages, names.request()));
+  EXPECT_TRUE(test::Exists(s.paths.echoFile()));
+}
+
 TEST_F(PositionCommands, EchoEditReloadsOnlyAnEditedFile) {
   test::MakeCantileverFrame(s, data.path(), "007");
   s.storedStateSum = 0;
