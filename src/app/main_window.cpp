@@ -110,10 +110,14 @@ void MainWindow::createMenus() {
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   QAction* undo = makeAction(kCmdEditUndo, "&Undo\tCtrl+Z");
   undo->setShortcuts({QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")});
-  edit->addAction(undo);
   QAction* redo = makeAction(kCmdEditRedo, "&Redo\tCtrl+Y");
   redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
-  edit->addAction(redo);
+  // Also while the elements table is the active window (a cell being edited
+  // keeps the keys for its own text); a modal dialog blocks them.
+  for (QAction* step : {undo, redo}) {
+    step->setShortcutContext(Qt::ApplicationShortcut);
+    edit->addAction(step);
+  }
   QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
   QAction* aux = makeAction(kCmdAuxLines, "Aux. lines");
   aux->setCheckable(true);

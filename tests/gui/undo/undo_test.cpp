@@ -168,7 +168,11 @@ TEST_F(Undo, ADeleteIsUndoneWithItsFilesAndTheOpenTable) {
   EXPECT_NE(files(), before);
   EXPECT_EQ(undoItem(), "&Undo Delete element 3\tCtrl+Z");
 
-  frame->runCommand(kCmdEditUndo);
+  // The keys work in the table's window too, outside its cell editor.
+  table->grid()->finishEditing();
+  QApplication::setActiveWindow(table);
+  table->grid()->setFocus();
+  QTest::keyClick(table->grid(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(session.model.params.elementCount, 3);
   EXPECT_EQ(files(), before);
   EXPECT_EQ(test::ReadFile(file("GEOMETRY")), kGeometryZero);
@@ -186,7 +190,9 @@ TEST_F(Undo, AnArcGeneratedOverTheFrameIsUndoneWithItsFiles) {
   ASSERT_EQ(session.model.params.elementCount, 48);
   EXPECT_EQ(undoItem(), "&Undo Arc\tCtrl+Z");
 
-  frame->runCommand(kCmdEditUndo);
+  // The keys work in the hub, where the user just was.
+  QApplication::setActiveWindow(input().hub());
+  QTest::keyClick(input().hub(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(session.model.params.elementCount, 3);
   EXPECT_EQ(session.model.elements[2].xb, 6.0f);
   EXPECT_EQ(files(), before);
@@ -213,6 +219,14 @@ TEST_F(Undo, TheElementsTablesOkIsUndoneAndRedone) {
   frame->runCommand(kCmdEditRedo);
   EXPECT_EQ(session.model.elements[3].xa, 7.0f);
   EXPECT_EQ(test::ReadFile(file("ELEMENTS")), elementsAfter);
+
+  // In a cell being edited Ctrl+Z belongs to the cell's text.
+  table = elementsTable();
+  test::ShowActive(*table);
+  QTRY_VERIFY(table->grid()->isEditing());
+  test::Press(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(session.model.elements[3].xa, 7.0f);
+  EXPECT_FALSE(steps().canRedo());
 }
 
 // "*" after the name while the frame differs from the one loaded or
