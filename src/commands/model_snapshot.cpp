@@ -15,6 +15,9 @@ namespace {
 constexpr const char* kTableFiles[] = {"ELEMENTS", "NODES",     "LKNOTENR", "CROSS",     "MATR",
                                        "PARAMR",   "EXTENSIOR", "DLT",      "RAHMENDAT", "BOGEN"};
 
+// GEOMETRY of a frame that has not been checked sound: the i32 0.
+const std::string kUncheckedGeometry(sizeof(int32_t), '\0');
+
 // Only a regular file counts: anything else in its place reads as absent
 // and is never opened (a pipe would block).
 std::optional<std::string> ReadPositionFile(const std::string& path) {
@@ -65,7 +68,8 @@ bool SameFrame(const ModelSnapshot& a, const ModelSnapshot& b) {
 }
 
 void RestoreSnapshot(Session& s, const ModelSnapshot& snapshot) {
-  WriteGeometryFile(s.paths, 0);
+  if (ReadPositionFile(s.paths.file("GEOMETRY")) != kUncheckedGeometry)
+    WriteGeometryFile(s.paths, 0);
   const std::vector<std::string> paths = SnapshotFilePaths(s.paths);
   for (size_t i = 0; i < paths.size() && i < snapshot.files.size(); ++i) {
     const std::optional<std::string>& wanted = snapshot.files[i];
