@@ -1,7 +1,8 @@
 #!/bin/sh
 # Makes the pictures of docs/: the example positions rendered by
 # rerore-cli, and the real window under Xvfb (a portal frame, and the
-# hinged portal after Store, which shows its mechanism).
+# hinged portal after Store, which shows its mechanism, and the Edit menu
+# after a delete).
 # Run from the repository root after building into build/.
 set -e
 root=$(pwd)
@@ -34,3 +35,9 @@ window .001 "true" window-portal.png
 window .003 "python3 '$root/docs/xinput.py' key ctrl+s; sleep 2; \
   python3 '$root/docs/xinput.py' key Return; sleep 1; \
   python3 '$root/docs/xinput.py' wheel down 3" window-mechanism.png
+# The element editor's Delete on the right column (element 3), the question
+# confirmed with Return, then the Edit menu opened: "Undo Delete element 3".
+window .001 "python3 '$root/docs/xinput.py' click 1137 500; sleep 1.5; \
+  python3 '$root/docs/xinput.py' click 699 474; sleep 1.5; \
+  python3 '$root/docs/xinput.py' key Return; sleep 1.5; \
+  python3 '$root/docs/xinput.py' click 76 8" edit-menu.png

@@ -1,5 +1,6 @@
 #include "app/input_dialogs.h"
 
+#include "gui/message_boxes.h"
 #include "tables/element_editor.h"
 #include "tables/elements_dialog.h"
 #include "tables/input_hub.h"
@@ -34,6 +35,7 @@ void InputDialogs::openHub() {
   connect(
       hub_, &InputHub::arcGenerated, this, [this] { elementsTableEnded(true); }, queued);
   connect(hub_, &InputHub::closed, this, &InputDialogs::hubClosed, queued);
+  connect(hub_, &InputHub::modelEdited, this, &InputDialogs::modelEdited);
   hub_->show();
 }
 
@@ -52,7 +54,12 @@ void InputDialogs::openElementsTable() {
   connect(elementsTable_, &ElementsDialog::ended, this, &InputDialogs::elementsTableEnded, queued);
   // The marked point is part of the frame's picture.
   connect(elementsTable_, &TableDialog::pointMarked, &view_, &FrameView::redraw, queued);
+  connect(elementsTable_, &ElementsDialog::modelEdited, this, &InputDialogs::modelEdited);
   elementsTable_->show();
+}
+
+void InputDialogs::refreshElementsTable() {
+  if (elementsTable_ && elementsTable_->isVisible()) elementsTable_->showModelRows();
 }
 
 void InputDialogs::elementsTableEnded(bool accepted) {
@@ -67,7 +74,10 @@ void InputDialogs::elementsTableEnded(bool accepted) {
 }
 
 void InputDialogs::editElement(int element) {
-  EditElement(view_.session(), view_.messages(), element, &view_);
+  const int before = view_.session().model.params.elementCount;
+  if (!EditElement(view_.session(), view_.messages(), element, &view_)) return;
+  const bool deleted = view_.session().model.params.elementCount < before;
+  emit modelEdited(FromAnsi(Format(deleted ? "Delete element %i" : "Change element %i", element)));
 }
 
 }  // namespace rerore

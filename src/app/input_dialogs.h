@@ -24,6 +24,14 @@ class InputDialogs : public QObject {
   InputDialogs(FrameView& view, QObject* parent);
   InputHub* hub() const;
   ElementsDialog* elementsTable() const;
+  // An open elements table shows the model's rows anew.
+  void refreshElementsTable();
+
+ signals:
+  // A dialog changed the model (the tables, the generators, the element
+  // editor); `name` says how, for the undo history. Sent at once, before
+  // the queued ends of the dialogs.
+  void modelEdited(const QString& name);
 
  private:
   void openHub();

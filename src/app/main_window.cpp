@@ -13,6 +13,7 @@
 
 #include "app/about_dialog.h"
 #include "app/application_look.h"
+#include "app/edit_history.h"
 #include "app/input_dialogs.h"
 #include "app/toolbar_customize_dialog.h"
 #include "app/toolbar_icons.h"
@@ -42,12 +43,20 @@ const ButtonRow kButtons[] = {
     {kCmdCopyToClipboard, "\nCopy to Clipboard"},
     {kCmdGraphicalInput, "Graphical input\nGraphical input with the mouse"},
     {kCmdGrid, "Grid\nGrid (Drawing Tool)"},
+    {kCmdEditUndo, "Undo the last change\nUndo"},
+    {kCmdEditRedo, "Redo the change undone last\nRedo"},
 };
 
 // Commands the main window serves itself.
 bool WindowServes(int id) {
   return id == kCmdKeysHelp || id == kCmdManual || id == kCmdContextHelp || id == kCmdAbout ||
+         id == kCmdEditUndo || id == kCmdEditRedo ||
          (id >= kFirstLookCommand && id <= kLastLookCommand);
+}
+
+// "Undo" or "Undo Delete element 3".
+QString StepText(const char* verb, const QString& step) {
+  return step.isEmpty() ? QString(verb) : QString(verb) + " " + step;
 }
 
 }  // namespace
@@ -55,6 +64,7 @@ bool WindowServes(int id) {
 MainWindow::MainWindow(Session& session) : session_(session) {
   view_ = new FrameView(session_, this);
   inputDialogs_ = new InputDialogs(*view_, this);
+  history_ = new EditHistory(session_, this);
   setCentralWidget(view_);
   view_->setWhatsThis(ViewWhatsThis());
   setDockNestingEnabled(true);
@@ -62,8 +72,10 @@ MainWindow::MainWindow(Session& session) : session_(session) {
   createToolBar();
   createStatusBar();
   createAccelerators();
-  setWindowTitle(FromAnsi("Position " + session_.paths.positionName + " "));
-  connect(view_, &FrameView::titleChanged, this, &QWidget::setWindowTitle);
+  wireHistory();
+  refreshTitle();
+  // The view names the position at every paint; the change mark is ours.
+  connect(view_, &FrameView::titleChanged, this, &MainWindow::refreshTitle);
   connect(view_, &FrameView::promptChanged, panes_[kPromptPane], &QLabel::setText);
   connect(view_, &FrameView::pointerMoved, this, &MainWindow::showCoordinates);
   connect(view_, &FrameView::commandStatesChanged, this, &MainWindow::updateCommandStates);
@@ -100,6 +112,17 @@ void MainWindow::createMenus() {
       makeAction(kCmdFileD1, "File D1 (Dimensions)\tCtrl+D", QKeySequence("Ctrl+D")));
   position->addSeparator();
   position->addAction(makeAction(kCmdEnd, "&End\t2 x ESC", QKeySequence(Qt::Key_X)));
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  QAction* undo = makeAction(kCmdEditUndo, "&Undo\tCtrl+Z");
+  undo->setShortcuts({QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")});
+  QAction* redo = makeAction(kCmdEditRedo, "&Redo\tCtrl+Y");
+  redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+  // Also while the elements table is the active window (a cell being edited
+  // keeps the keys for its own text); a modal dialog blocks them.
+  for (QAction* step : {undo, redo}) {
+    step->setShortcutContext(Qt::ApplicationShortcut);
+    edit->addAction(step);
+  }
   QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
   QAction* aux = makeAction(kCmdAuxLines, "Aux. lines");
   aux->setCheckable(true);
@@ -168,11 +191,57 @@ void MainWindow::createAccelerators() {
       {kCmdEditCopy, "Ctrl+C"},  {kCmdEditCopy, "Ctrl+Ins"},
       {kCmdEditCut, "Ctrl+X"},   {kCmdEditCut, "Shift+Del"},
       {kCmdEditPaste, "Ctrl+V"}, {kCmdEditPaste, "Shift+Ins"},
-      {kCmdEditUndo, "Ctrl+Z"},  {kCmdEditUndo, "Alt+Backspace"},
       {kCmdNextPane, "F6"},      {kCmdPreviousPane, "Shift+F6"},
   };
   // clang-format on
   for (const auto& [id, key] : keys) addAction(makeAction(id, QString(), QKeySequence(key)));
+}
+
+void MainWindow::wireHistory() {
+  EditHistory* h = history_;
+  connect(view_, &FrameView::modelEdited, h, &EditHistory::record);
+  connect(inputDialogs_, &InputDialogs::modelEdited, h, &EditHistory::record);
+  // Commands that change the model without being an edit of it (Store,
+  // Dialog Input's defaults, ...) leave a state that the next step starts
+  // from.
+  connect(view_, &FrameView::commandFinished, h, &EditHistory::adopt);
+  connect(view_, &FrameView::positionStored, h, &EditHistory::markStored);
+  connect(view_, &FrameView::positionChanged, h, &EditHistory::restart);
+  view_->setUnsavedChanges([h] { return h->modified(); });
+  connect(h, &EditHistory::modelChanged, this, &MainWindow::showChangedModel);
+  connect(h, &EditHistory::modifiedChanged, this, &MainWindow::refreshTitle);
+  QUndoStack& stack = h->stack();
+  for (auto changed : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+    connect(&stack, changed, this, &MainWindow::refreshEditActions);
+  for (auto changed : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+    connect(&stack, changed, this, &MainWindow::refreshEditActions);
+  refreshEditActions();
+}
+
+void MainWindow::showChangedModel() {
+  view_->redraw();
+  inputDialogs_->refreshElementsTable();
+  refreshTitle();
+}
+
+void MainWindow::refreshTitle() {
+  const std::string mark = history_->modified() ? "*" : "";
+  setWindowTitle(FromAnsi("Position " + session_.paths.positionName + mark + " "));
+}
+
+void MainWindow::refreshEditActions() {
+  const QUndoStack& stack = history_->stack();
+  const QString undo = StepText("Undo", stack.undoText());
+  const QString redo = StepText("Redo", stack.redoText());
+  for (const auto& [id, action] : actions_) {
+    if (id != kCmdEditUndo && id != kCmdEditRedo) continue;
+    const QString& text = id == kCmdEditUndo ? undo : redo;
+    // The menu item shows its key after the tab; the button its tip.
+    const bool inMenu = !action->shortcuts().isEmpty();
+    action->setText(inMenu ? "&" + text + (id == kCmdEditUndo ? "\tCtrl+Z" : "\tCtrl+Y") : text);
+    if (!inMenu) action->setToolTip(text);
+    action->setEnabled(commandEnabled(id));
+  }
 }
 
 void MainWindow::runCommand(int id) {
@@ -189,6 +258,10 @@ void MainWindow::serveWindowCommands(int id) {
     QWhatsThis::enterWhatsThisMode();
   } else if (id == kCmdAbout) {
     AboutDialog(this).exec();
+  } else if (id == kCmdEditUndo) {
+    history_->stack().undo();
+  } else if (id == kCmdEditRedo) {
+    history_->stack().redo();
   } else if (id >= kFirstLookCommand && id <= kLastLookCommand) {
     ChooseApplicationLook(id);
   }
@@ -196,11 +269,18 @@ void MainWindow::serveWindowCommands(int id) {
 
 void MainWindow::updateCommandStates() {
   for (const auto& [id, action] : actions_) {
-    // A command nobody serves is greyed, as the framework shows it.
-    action->setEnabled(view_->serves(id) || WindowServes(id));
+    action->setEnabled(commandEnabled(id));
     const std::optional<bool> checked = view_->commandChecked(id);
     if (checked && action->isCheckable()) action->setChecked(*checked);
   }
+}
+
+// A command nobody serves is greyed, as the framework shows it; so are
+// Undo and Redo with nothing to undo or redo.
+bool MainWindow::commandEnabled(int id) const {
+  if (id == kCmdEditUndo) return history_->stack().canUndo();
+  if (id == kCmdEditRedo) return history_->stack().canRedo();
+  return view_->serves(id) || WindowServes(id);
 }
 
 void MainWindow::showCoordinates(int logicalX, int logicalY) {

@@ -15,6 +15,7 @@ class QToolBar;
 
 namespace rerore {
 
+class EditHistory;
 class FrameView;
 class InputDialogs;
 
@@ -30,6 +31,7 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(Session& session);
   FrameView* view() const { return view_; }
   InputDialogs* inputDialogs() const { return inputDialogs_; }
+  EditHistory* history() const { return history_; }
   QToolBar* standardToolBar() const { return toolbar_; }
   // The menu item or button of command `id` (the first made for it).
   QAction* action(int id) const;
@@ -64,7 +66,16 @@ class MainWindow : public QMainWindow {
   void createToolBar();
   void createStatusBar();
   void createAccelerators();
+  void wireHistory();
   void serveWindowCommands(int id);
+  bool commandEnabled(int id) const;
+  // Undo and Redo name the step they would undo or redo.
+  void refreshEditActions();
+  // "Position NAME ", with "*" after the name while the frame differs from
+  // the stored one.
+  void refreshTitle();
+  // After every change of the model, whoever made it.
+  void showChangedModel();
   void showCoordinates(int logicalX, int logicalY);
   void applyPointerRule(QPoint viewPoint);
   void customizeToolBar();
@@ -72,6 +83,7 @@ class MainWindow : public QMainWindow {
   Session& session_;
   FrameView* view_;
   InputDialogs* inputDialogs_;
+  EditHistory* history_;
   QToolBar* toolbar_ = nullptr;
   QLabel* panes_[kStatusPanes] = {};
   std::multimap<int, QAction*> actions_;

@@ -1,6 +1,7 @@
 #include "app/toolbar_icons.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <functional>
 
@@ -89,6 +90,27 @@ void Grid(QPainter& p) {  // the red grid
   }
 }
 
+// A half turn with its arrowhead: back to the left for Undo, on to the
+// right (mirrored) for Redo.
+void TurnArrow(QPainter& p, bool forward) {
+  if (forward) {
+    p.translate(kButtonWidth, 0);
+    p.scale(-1, 1);
+  }
+  p.setPen(Line(kBlue, 1.6));
+  p.setBrush(Qt::NoBrush);
+  QPainterPath turn(QPointF(4, 6));
+  turn.cubicTo(QPointF(9, 2), QPointF(15, 5), QPointF(13, 10));
+  turn.lineTo(QPointF(11, 13));
+  p.drawPath(turn);
+  p.setPen(Line(kBlue));
+  p.setBrush(kBlue);
+  p.drawPolygon(QPolygonF() << QPointF(1.5, 7.5) << QPointF(6.5, 2.5) << QPointF(7, 8.5));
+}
+
+void Undo(QPainter& p) { TurnArrow(p, false); }
+void Redo(QPainter& p) { TurnArrow(p, true); }
+
 }  // namespace
 
 QIcon ToolbarIcon(int id) {
@@ -105,6 +127,10 @@ QIcon ToolbarIcon(int id) {
       return Draw(GraphicalInput);
     case kCmdGrid:
       return Draw(Grid);
+    case kCmdEditUndo:
+      return Draw(Undo);
+    case kCmdEditRedo:
+      return Draw(Redo);
     default:
       return QIcon();
   }

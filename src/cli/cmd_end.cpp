@@ -10,7 +10,7 @@ int RunEnd(const Arguments& arguments) {
   CliMessages messages;
   if (const int status = StartFromArguments(session, messages, arguments); status != 0)
     return status;
-  EndProgram(session);
+  EndProgram(session, messages);
   return 0;
 }
 

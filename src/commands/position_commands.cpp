@@ -1,5 +1,6 @@
 #include "commands/position_commands.h"
 
+#include "check/rebuild.h"
 #include "commands/load_old_data.h"
 #include "commands/startup.h"
 #include "echo/echo_writer.h"
@@ -50,6 +51,23 @@ std::optional<std::string> PositionNameOfFolder(std::string folder) {
   return folder.substr(best + std::string("/SDIR").size());
 }
 
+// An element whose ends have no node has been added since the last
+// rebuild (drawn, say).
+bool ElementsWithoutNodes(const ModelTables& model) {
+  const auto known = [&model](int node) { return node >= 1 && node <= NodeRows(model); };
+  for (int k = 1; k <= ElementRows(model); ++k)
+    if (!known(model.elements[k].nodeLeft) || !known(model.elements[k].nodeRight)) return true;
+  return false;
+}
+
+// The echo file as End leaves it.
+void WriteEchoOfFrame(Session& s, UserMessages& messages) {
+  if (ElementsWithoutNodes(s.model)) RebuildModel(s, messages);
+  const ModelParameters& p = s.model.params;
+  if (p.materialCount >= 1 && p.elementCount >= 1 && p.nodeCount >= 1)
+    WriteEcho(s, s.paths.echoFile());
+}
+
 }  // namespace
 
 bool IsUnnamedPosition(const PositionPaths& paths) { return paths.extension == kUnnamedExtension; }
@@ -71,8 +89,9 @@ bool StoreAs(Session& s, UserMessages& messages, const PositionNameRequest& askN
   return true;
 }
 
-CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameRequest& askName) {
-  if (ChangeSum(s.model.params) == s.storedStateSum) {
+CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameRequest& askName,
+                       std::optional<bool> changed) {
+  if (!changed.value_or(ChangeSum(s.model.params) != s.storedStateSum)) {
     const Answer answer =
         messages.ask("New frame ? Erase screen?", "New frame", MessageButtons::YesNoCancel);
     if (answer != Answer::Yes) return CommandEnd::Unchanged;
@@ -93,6 +112,19 @@ CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameReq
   return CommandEnd::Stay;
 }
 
+bool SaveChangesBeforeOpen(Session& s, UserMessages& messages, const PositionNameRequest& askName) {
+  const Answer answer = messages.ask("Save changes?", "Open", MessageButtons::YesNoCancel);
+  if (answer == Answer::Cancel) return false;
+  if (answer == Answer::No) return true;
+  if (IsUnnamedPosition(s.paths)) {
+    if (!StoreAs(s, messages, askName)) return false;
+  } else {
+    MakePositionDirectory(s.paths);
+  }
+  WriteEchoOfFrame(s, messages);
+  return true;
+}
+
 bool OpenPosition(Session& s, UserMessages& messages, const std::string& chosenFolder) {
   const std::optional<std::string> name = PositionNameOfFolder(chosenFolder);
   if (!name) {
@@ -107,10 +139,8 @@ bool OpenPosition(Session& s, UserMessages& messages, const std::string& chosenF
   return true;
 }
 
-CommandEnd EndProgram(Session& s) {
-  const ModelParameters& p = s.model.params;
-  if (p.materialCount >= 1 && p.elementCount >= 1 && p.nodeCount >= 1)
-    WriteEcho(s, s.paths.echoFile());
+CommandEnd EndProgram(Session& s, UserMessages& messages) {
+  WriteEchoOfFrame(s, messages);
   return CommandEnd::Quit;
 }
 

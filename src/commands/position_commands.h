@@ -51,7 +51,17 @@ bool StoreAs(Session& s, UserMessages& messages, const PositionNameRequest& askN
 // Makes the frame on the screen the content of the unnamed position NEW,
 // after asking whether to erase it or to save changes. On Stay the window
 // resets its drawing aids and input modes and shows "Position NEW".
-CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameRequest& askName);
+// `changed` tells whether the frame differs from the stored one (the
+// window knows it from its undo history); without it the change sum of the
+// parameter block tells.
+CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameRequest& askName,
+                       std::optional<bool> changed = std::nullopt);
+
+// Asked before another position is opened while the frame on the screen
+// has changes: "Save changes?". Yes keeps the frame in its position as End
+// leaves it (a position without a name is named first), No goes on without;
+// false when the user cancels the Open.
+bool SaveChangesBeforeOpen(Session& s, UserMessages& messages, const PositionNameRequest& askName);
 
 // Opens the position of a folder chosen in the folder browser. Returns
 // false, after a message, when the folder is no position directory (the
@@ -61,8 +71,9 @@ CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameReq
 bool OpenPosition(Session& s, UserMessages& messages, const std::string& chosenFolder);
 
 // The echo file with its companion files when the model has a material, an
-// element and a node; then the program ends.
-CommandEnd EndProgram(Session& s);
+// element and a node; then the program ends. Elements that have no nodes
+// yet get them first, so that a frame only drawn is not lost.
+CommandEnd EndProgram(Session& s, UserMessages& messages);
 
 // The echo editor's round trip: the model is written to the temporary echo
 // file, the window lets the user edit it, and the edited text is loaded

@@ -42,11 +42,13 @@ inline constexpr int kCmdRefreshToggle = 32893;
 inline constexpr int kCmdRefreshToggleAlias = 32890;
 inline constexpr int kCmdUnlockInput = 32845;
 inline constexpr int kCmdLockInput = 32846;
-// Edit commands that carry accelerators but are served by nobody.
+// Undo and redo of the edits of the model.
+inline constexpr int kCmdEditUndo = 57643;
+inline constexpr int kCmdEditRedo = 57644;
+// Commands that carry accelerators but are served by nobody.
 inline constexpr int kCmdEditCopy = 57634;
 inline constexpr int kCmdEditCut = 57635;
 inline constexpr int kCmdEditPaste = 57637;
-inline constexpr int kCmdEditUndo = 57643;
 inline constexpr int kCmdNextPane = 57680;
 inline constexpr int kCmdPreviousPane = 57681;
 

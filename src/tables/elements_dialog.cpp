@@ -98,7 +98,14 @@ void ElementsDialog::end(bool accepted) {
 
 void ElementsDialog::onOk() {
   grid_->finishEditing();
-  if (AcceptElementTable(session_, grid_->cellTexts(), messages_)) end(true);
+  if (!AcceptElementTable(session_, grid_->cellTexts(), messages_)) return;
+  emit modelEdited(rearranging_ ? "Rearrange" : "Elements table");
+  end(true);
+}
+
+void ElementsDialog::showModelRows() {
+  grid_->finishEditing();
+  showRows(FillElementTable);
 }
 
 void ElementsDialog::onStop() { end(false); }
@@ -111,7 +118,9 @@ void ElementsDialog::rearrange() {
   grid_->finishEditing();
   RearrangeElements(session_.model);
   showRows(FillElementTable);
+  rearranging_ = true;
   onOk();
+  rearranging_ = false;
 }
 
 }  // namespace rerore

@@ -16,11 +16,17 @@ class ElementsDialog : public TableDialog {
   void onOk();
   void onStop();
   void rearrange();
+  // The model's rows anew, the table's unsaved edits replaced: the model
+  // changed elsewhere (drawing, undo) while the table is open.
+  void showModelRows();
 
  signals:
   // OK (also through Rearrange) with `accepted`; Stop or closing the window
   // without.
   void ended(bool accepted);
+  // OK or Rearrange stored the table in the model; `name` says which, for
+  // the undo history.
+  void modelEdited(const QString& name);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -32,6 +38,7 @@ class ElementsDialog : public TableDialog {
   void end(bool accepted);
 
   bool ended_ = false;
+  bool rearranging_ = false;
 };
 
 }  // namespace rerore

@@ -123,6 +123,7 @@ void InputHub::materials() {
   MaterialsDialog dialog(session_, messages_, this);
   connect(&dialog, &TableDialog::pointMarked, this, &InputHub::pointMarked);
   if (dialog.exec() != QDialog::Accepted) return;
+  emit modelEdited("Materials table");
   materialsEntered_ = true;
   refreshButtons();
   emit redrawRequested();
@@ -131,6 +132,7 @@ void InputHub::materials() {
 void InputHub::crossSections() {
   CrossSectionsDialog dialog(session_, messages_, this);
   if (dialog.exec() != QDialog::Accepted) return;
+  emit modelEdited("Cross sections table");
   if (session_.model.params.crossSectionCount > 0) sectionsEntered_ = true;
   refreshButtons();
   emit redrawRequested();
@@ -138,13 +140,17 @@ void InputHub::crossSections() {
 
 void InputHub::continuousBeam() {
   ContinuousBeamDialog dialog(session_, messages_, this);
-  if (dialog.exec() == QDialog::Accepted) emit redrawRequested();
+  if (dialog.exec() != QDialog::Accepted) return;
+  emit modelEdited("Continuous beam");
+  emit redrawRequested();
 }
 
 void InputHub::frame() {
   FrameGeneratorDialog dialog(session_, messages_, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (FrameDialogAccepted(session_, messages_) == ViewFollowUp::Redraw) emit redrawRequested();
+  const ViewFollowUp followUp = FrameDialogAccepted(session_, messages_);
+  emit modelEdited("Frame");
+  if (followUp == ViewFollowUp::Redraw) emit redrawRequested();
 }
 
 void InputHub::elements() { emit elementsTableRequested(); }
@@ -152,15 +158,17 @@ void InputHub::elements() { emit elementsTableRequested(); }
 void InputHub::arc() {
   ArcDialog dialog(LoadArcDialogTexts(session_.paths), this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (ArcDialogOk(session_, messages_, dialog.texts()) == ViewFollowUp::ElementsTableEnded)
-    emit arcGenerated();
+  const ViewFollowUp followUp = ArcDialogOk(session_, messages_, dialog.texts());
+  emit modelEdited("Arc");
+  if (followUp == ViewFollowUp::ElementsTableEnded) emit arcGenerated();
 }
 
 void InputHub::parabola() {
   ParabolaDialog dialog(ParabolaDialogTexts(session_.model.parabola), this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (ParabolaDialogOk(session_, messages_, dialog.texts()) != ViewFollowUp::ResetAndOpenElements)
-    return;
+  const ViewFollowUp followUp = ParabolaDialogOk(session_, messages_, dialog.texts());
+  emit modelEdited("Parabola");
+  if (followUp != ViewFollowUp::ResetAndOpenElements) return;
   session_.view.resetZoomRequested = true;
   emit redrawRequested();
   emit elementsTableRequested();
@@ -170,7 +178,7 @@ void InputHub::parabola() {
 void InputHub::supports() {
   NodesDialog dialog(session_, messages_, this);
   connect(&dialog, &TableDialog::pointMarked, this, &InputHub::pointMarked);
-  dialog.exec();
+  if (dialog.exec() == QDialog::Accepted) emit modelEdited("Nodes table");
   session_.view.markedPoint.set = false;
   emit redrawRequested();
 }

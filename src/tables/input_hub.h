@@ -49,6 +49,9 @@ class InputHub : public QDialog {
   void elementsTableRequested();
   // The model changed: the frame must be drawn anew.
   void redrawRequested();
+  // A table or generator ended with OK and may have changed the model;
+  // `name` says what it was, for the undo history.
+  void modelEdited(const QString& name);
   // A row label of a table opened from the hub marked a point.
   void pointMarked();
   // The arc's elements replaced the model's, as an OK of the elements

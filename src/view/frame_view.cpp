@@ -38,6 +38,7 @@ bool FrameView::runCommand(int id) {
   const CommandHandler handler = found->second.handler;
   guarded(handler);
   emit commandStatesChanged();
+  emit commandFinished(id);
   return true;
 }
 

@@ -85,6 +85,10 @@ class FrameView : public QWidget {
   // prompt.
   void resetInputModes();
 
+  // Whether the frame differs from the stored one, as New and Open ask;
+  // without it the change sum of the parameter block tells.
+  void setUnsavedChanges(std::function<bool()> query) { unsavedChanges_ = std::move(query); }
+
   // Printing and the clipboard.
   void printPage(QPrinter& printer);
   void copyToClipboard();
@@ -115,6 +119,16 @@ class FrameView : public QWidget {
   void statusNote(const QString& text);
   // The program ends with this exit code.
   void quitRequested(int exitCode);
+  // The user changed the model (drawing, hinge, title, echo); `name` says
+  // how, for the undo history.
+  void modelEdited(const QString& name);
+  // A command ran to its end (whatever else it changed on the way).
+  void commandFinished(int id);
+  // Store wrote the position and the program goes on (a mechanism).
+  void positionStored();
+  // New or Open made another position the one in work; Open `loaded` its
+  // frame, New kept the one on the screen.
+  void positionChanged(bool loaded);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -144,6 +158,7 @@ class FrameView : public QWidget {
   void askGrid();
   void showContextMenu(QPoint p);
   PositionNameRequest askName();
+  std::optional<bool> unsavedChanges() const;
   void store();
   void newPosition();
   void openPosition();
@@ -179,6 +194,7 @@ class FrameView : public QWidget {
   std::function<int64_t()> clock_;
   QLabel* hint_ = nullptr;
   std::optional<QPoint> hubPoint_;
+  std::function<bool()> unsavedChanges_;
 };
 
 }  // namespace rerore

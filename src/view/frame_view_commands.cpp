@@ -123,6 +123,7 @@ void FrameView::editTitle() {
   TitleDialog dialog(session_.model.params.titleText(), this);
   if (dialog.exec() == QDialog::Accepted) {
     session_.model.params.setTitle(dialog.title());
+    emit modelEdited("Title");
     emit titleEntered();
   }
   redraw();

@@ -136,6 +136,9 @@ void FrameView::performOne(const InputAction& a) {
     case InputActionKind::RunEnd:
       runCommand(kCmdEnd);
       break;
+    case InputActionKind::ModelEdited:
+      emit modelEdited(FromAnsi(a.text));
+      break;
   }
 }
 

@@ -78,17 +78,28 @@ void FrameView::store() {
     return;
   }
   // A mechanism stays on the screen with its poles.
-  if (outcome.end == CommandEnd::Stay) redraw();
+  if (outcome.end == CommandEnd::Stay) {
+    emit positionStored();
+    redraw();
+  }
+}
+
+std::optional<bool> FrameView::unsavedChanges() const {
+  if (!unsavedChanges_) return std::nullopt;
+  return unsavedChanges_();
 }
 
 void FrameView::newPosition() {
-  if (NewPosition(session_, messages(), askName()) != CommandEnd::Stay) return;
+  if (NewPosition(session_, messages(), askName(), unsavedChanges()) != CommandEnd::Stay) return;
   resetInputModes();
+  emit positionChanged(false);
   emit titleChanged(FromAnsi("Position " + session_.paths.positionName));
   redraw();
 }
 
 void FrameView::openPosition() {
+  if (unsavedChanges().value_or(false) && !SaveChangesBeforeOpen(session_, messages(), askName()))
+    return;
   QFileDialog browser(this, tr("Pfad + Position"),
                       WithoutTrailingSeparator(session_.paths.positionDirectory));
   browser.setFileMode(QFileDialog::Directory);
@@ -99,6 +110,7 @@ void FrameView::openPosition() {
   while (browser.exec() == QDialog::Accepted && !browser.selectedFiles().isEmpty()) {
     if (OpenPosition(session_, messages(), ToFileName(browser.selectedFiles().first()))) {
       resetInputModes();
+      emit positionChanged(true);
       redraw();
       return;
     }
@@ -106,7 +118,7 @@ void FrameView::openPosition() {
 }
 
 void FrameView::endProgram() {
-  if (EndProgram(session_) == CommandEnd::Quit) emit quitRequested(0);
+  if (EndProgram(session_, messages()) == CommandEnd::Quit) emit quitRequested(0);
 }
 
 void FrameView::showDirectory() {
@@ -124,7 +136,7 @@ void FrameView::editEcho() {
   connect(&dialog, &EchoEditor::helpRequested, this,
           [this] { tellInStatusBar(OpenHelpPage(kEchoHelpPage, messages())); });
   const bool accepted = dialog.exec() == QDialog::Accepted;
-  FinishEchoEdit(session_, messages(), edit, accepted);
+  if (FinishEchoEdit(session_, messages(), edit, accepted)) emit modelEdited("Echo");
   if (accepted) redraw();
 }
 

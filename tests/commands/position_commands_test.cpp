@@ -113,7 +113,7 @@ TEST_F(PositionCommands, OpenTakesTheNameAfterSdir) {
   {
     Session stored;
     test::MakeCantileverFrame(stored, data.path(), "007");
-    EndProgram(stored);
+    EndProgram(stored, messages);
   }
   test::UsePosition(s, data.path(), "001");
   EXPECT_FALSE(OpenPosition(s, messages, data.path() + "POS7"));
@@ -129,20 +129,52 @@ TEST_F(PositionCommands, OpenTakesTheNameAfterSdir) {
   EXPECT_EQ(messages.messages.size(), 1u);
 }
 
-TEST_F(PositionCommands, EndWritesTheEchoFileOnlyForACompleteModel) {
-  for (int missing = 0; missing < 3; ++missing) {
+// Elements without nodes were drawn since the last rebuild: End gives them
+// their nodes rather than losing them.
+TEST_F(PositionCommands, EndWritesTheEchoFileOnlyForACompleteModelAndRebuildsADrawing) {
+  for (int missing = 0; missing < 2; ++missing) {
     Session incomplete;
     test::MakeCantileverFrame(incomplete, data.path(), "007");
     RemoveFile(incomplete.paths.echoFile());
     ModelParameters& p = incomplete.model.params;
-    (missing == 0 ? p.materialCount : missing == 1 ? p.elementCount : p.nodeCount) = 0;
-    EXPECT_EQ(EndProgram(incomplete), CommandEnd::Quit);
+    (missing == 0 ? p.materialCount : p.elementCount) = 0;
+    EXPECT_EQ(EndProgram(incomplete, messages), CommandEnd::Quit);
     EXPECT_FALSE(test::Exists(incomplete.paths.echoFile())) << missing;
   }
+  Session drawn;
+  test::MakeCantileverFrame(drawn, data.path(), "007");
+  RemoveFile(drawn.paths.echoFile());
+  drawn.model.params.nodeCount = 0;
+  test::AddElement(drawn.model, 6.0f, 3.5f, 9.0f, 3.5f);
+  EndProgram(drawn, messages);
+  EXPECT_EQ(drawn.model.params.nodeCount, 4);
+  EXPECT_NE(ReadFile(drawn.paths.echoFile()).find("9.00 3.50"), std::string::npos);
+
   test::MakeCantileverFrame(s, data.path(), "007");
-  EXPECT_EQ(EndProgram(s), CommandEnd::Quit);
+  EXPECT_EQ(EndProgram(s, messages), CommandEnd::Quit);
   EXPECT_EQ(ReadFile(s.paths.echoFile()).substr(0, 21), "TITEL\r\nPosition 007\r\n");
   EXPECT_FALSE(test::Exists(s.paths.file("GEOMETRY")));
+}
+
+// The window knows from its undo history whether the frame changed; that
+// decides the question, and Open's Yes keeps the frame as End would.
+TEST_F(PositionCommands, TheWindowsChangeMarkDecidesWhetherNewAndOpenAskToSave) {
+  test::MakeCantileverFrame(s, data.path(), "007");
+  s.storedStateSum = ChangeSum(s.model.params) + 1;
+  NameAnswers names;
+  messages.answers = {Answer::Cancel, Answer::Cancel, Answer::Cancel};
+  EXPECT_EQ(NewPosition(s, messages, names.request(), false), CommandEnd::Unchanged);
+  EXPECT_EQ(NewPosition(s, messages, names.request(), true), CommandEnd::Unchanged);
+  EXPECT_FALSE(SaveChangesBeforeOpen(s, messages, names.request()));
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::string>({"New frame: New frame ? Erase screen?",
+                                      "Erase: Save changes?", "Open: Save changes?"}));
+  RemoveFile(s.paths.echoFile());
+  messages.answers = {Answer::No, Answer::Yes};
+  EXPECT_TRUE(SaveChangesBeforeOpen(s, messages, names.request()));
+  EXPECT_FALSE(test::Exists(s.paths.echoFile()));
+  EXPECT_TRUE(SaveChangesBeforeOpen(s, messages, names.request()));
+  EXPECT_TRUE(test::Exists(s.paths.echoFile()));
 }
 
 TEST_F(PositionCommands, EchoEditReloadsOnlyAnEditedFile) {

@@ -27,6 +27,7 @@
 #include <filesystem>
 
 #include "app/application_look.h"
+#include "app/edit_history.h"
 #include "app/input_dialogs.h"
 #include "app/toolbar_customize_dialog.h"
 #include "commands/startup.h"
@@ -88,13 +89,15 @@ TEST_F(Window, OpensMaximisedWithMenusInTheirOrderAndTheirAccelerators) {
   open();
   EXPECT_EQ(frame->windowTitle(), QString("Position 001 "));
   EXPECT_TRUE(frame->isMaximized());
-  EXPECT_EQ(Texts(frame->menuBar()->actions()),
-            QStringList({"&Position", "&View", "&Font", "Ec&ho", "&Dialog Input", "Help"}));
+  EXPECT_EQ(Texts(frame->menuBar()->actions()), QStringList({"&Position", "&Edit", "&View", "&Font",
+                                                             "Ec&ho", "&Dialog Input", "Help"}));
   EXPECT_EQ(
       Texts(frame->menuBar()->actions()[0]->menu()->actions()),
       QStringList({"&New\tCtrl+N", "O&pen...\tCtrl+O", "S&tore\tCtrl+S", "Store &as...", "-",
                    "&Print...\tCtrl+P", "File D1 (Dimensions)\tCtrl+D", "-", "&End\t2 x ESC"}));
-  EXPECT_EQ(Texts(frame->menuBar()->actions()[1]->menu()->actions()), QStringList({"Aux. lines"}));
+  EXPECT_EQ(Texts(frame->menuBar()->actions()[1]->menu()->actions()),
+            QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y"}));
+  EXPECT_EQ(Texts(frame->menuBar()->actions()[2]->menu()->actions()), QStringList({"Aux. lines"}));
   const std::pair<int, const char*> keys[] = {
       {kCmdNew, "Ctrl+N"},   {kCmdOpen, "Ctrl+O"},          {kCmdStore, "Ctrl+S"},
       {kCmdPrint, "Ctrl+P"}, {kCmdFileD1, "Ctrl+D"},        {kCmdEnd, "X"},
@@ -104,6 +107,10 @@ TEST_F(Window, OpensMaximisedWithMenusInTheirOrderAndTheirAccelerators) {
     ASSERT_NE(frame->action(id), nullptr) << id;
     EXPECT_EQ(frame->action(id)->shortcut(), QKeySequence(key)) << id;
   }
+  EXPECT_EQ(frame->action(kCmdEditUndo)->shortcuts(),
+            QList<QKeySequence>({QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}));
+  EXPECT_EQ(frame->action(kCmdEditRedo)->shortcuts(),
+            QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
 }
 
 // The view only asks for the input dialogs; the main window opens them.
@@ -118,7 +125,7 @@ TEST_F(Window, TheHubOpensAfterTheFirstPaintAndEscapeFromTheGridOpensTheElements
   QTRY_VERIFY(input.elementsTable() != nullptr);
 }
 
-TEST_F(Window, TheToolbarHasSixButtonsWithTheirTipsAndHiddenOnesStayHidden) {
+TEST_F(Window, TheToolbarHasEightButtonsWithTheirTipsAndHiddenOnesStayHidden) {
   open();
   QToolBar* bar = frame->standardToolBar();
   EXPECT_EQ(bar->windowTitle(), "Standard");
@@ -130,12 +137,14 @@ TEST_F(Window, TheToolbarHasSixButtonsWithTheirTipsAndHiddenOnesStayHidden) {
     statusTips << a->statusTip();
     EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
   }
-  EXPECT_EQ(tips, QStringList({"Store", "Print", "Dimensions", "Copy to Clipboard",
-                               "Graphical input with the mouse", "Grid (Drawing Tool)"}));
-  EXPECT_EQ(statusTips, QStringList({"Store.", "Print", "", "", "Graphical input", "Grid"}));
+  EXPECT_EQ(tips,
+            QStringList({"Store", "Print", "Dimensions", "Copy to Clipboard",
+                         "Graphical input with the mouse", "Grid (Drawing Tool)", "Undo", "Redo"}));
+  EXPECT_EQ(statusTips, QStringList({"Store.", "Print", "", "", "Graphical input", "Grid",
+                                     "Undo the last change", "Redo the change undone last"}));
   OnNextDialog<ToolbarCustomizeDialog>([](ToolbarCustomizeDialog* dialog) {
     QListWidget* list = dialog->buttonList();
-    ASSERT_EQ(list->count(), 6);
+    EXPECT_EQ(list->count(), 8);
     list->item(2)->setCheckState(Qt::Unchecked);  // Dimensions
     dialog->accept();
   });
@@ -266,14 +275,16 @@ TEST_F(Window, StoreOnAMechanismStaysAndDrawsThePoles) {
 }
 
 // New's questions themselves: see the position commands' tests.
+// The frame keeps its unsaved change, and its mark, in the position NEW.
 TEST_F(Window, NewWithoutSavingRenamesTheWindow) {
   open();
   session.model.params.setTitle("changed");
+  frame->history()->record("Title");
   messages.answers = {Answer::No};
   frame->runCommand(kCmdNew);
   EXPECT_EQ(messages.texts(), std::vector<std::string>{"Erase: Save changes?"});
   QApplication::processEvents();
-  EXPECT_EQ(frame->windowTitle(), "Position NEW ");
+  EXPECT_EQ(frame->windowTitle(), "Position NEW* ");
 }
 
 // The example frame is sound: Store ends the program with GEOMETRY 1.

@@ -41,13 +41,21 @@ struct Drawing {
     return std::any_of(last.begin(), last.end(),
                        [&](const InputAction& a) { return a.kind == kind; });
   }
+  // The name of the edit the last event reported; empty without one.
+  std::string edit() const {
+    for (const InputAction& a : last)
+      if (a.kind == InputActionKind::ModelEdited) return a.text;
+    return "";
+  }
   const ElementRecord& element(int k) const { return session.model.elements[k]; }
   int elementCount() const { return session.model.params.elementCount; }
 };
 
 TEST(GraphicalInput, TheHundredAndFirstElementIsRefusedAndEndsTheChain) {
   Drawing d;
-  d.session.model.params.elementCount = kMaxElements - 1;
+  // Apart from each other: every drawn element rebuilds the nodes.
+  for (int k = 1; k < kMaxElements; ++k)
+    test::AddElement(d.session.model, 20.0f + k, 0, 20.0f + k, 1);
   d.input.graphicalInputCommand();
   d.click(1, 1);
   d.click(2, 1);
@@ -58,6 +66,31 @@ TEST(GraphicalInput, TheHundredAndFirstElementIsRefusedAndEndsTheChain) {
   EXPECT_EQ(d.messages.messages[0].text, "Too many elements, max = 100");
   EXPECT_EQ(d.messages.messages[0].title, "Error");
   EXPECT_EQ(d.input.state().stage, ChainStage::NoStart);
+}
+
+// Each drawn element has its nodes at once (files written) and is reported
+// as an edit of the model under its name; so are the hinge tool's clicks.
+TEST(GraphicalInput, EveryDrawnElementRebuildsTheNodesAndIsNamedAsAnEdit) {
+  Drawing d;
+  d.input.graphicalInputCommand();
+  d.click(1, 1);
+  d.click(3, 1);
+  d.click(3, 4);
+  EXPECT_EQ(d.session.model.params.nodeCount, 3);
+  EXPECT_EQ(d.element(2).nodeLeft, 2);
+  EXPECT_FLOAT_EQ(d.element(2).length, 3.0f);
+  EXPECT_EQ(test::ReadFile(d.session.paths.file("NODES")).substr(0, 2), std::string("\3\0", 2));
+  EXPECT_EQ(d.edit(), "Draw element 2");
+  EXPECT_TRUE(d.did(InputActionKind::RedrawFrame));
+
+  d.input.graphicalInputCommand();
+  d.input.hingeCommand();
+  d.click(2, 1);
+  EXPECT_EQ(d.elementCount(), 3);
+  EXPECT_EQ(d.edit(), "Split element 1");
+  d.click(3, 3.9f);
+  EXPECT_EQ(d.element(2).hingeRight, 1);
+  EXPECT_EQ(d.edit(), "Hinge of element 2");
 }
 
 // The one-second rule itself is driven through the real view's keys.

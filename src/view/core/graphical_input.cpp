@@ -82,7 +82,10 @@ InputActions GraphicalInput::leftButtonDown(DevicePoint p, MouseFlags) {
     const WorldPoint clicked = state_.cursorPoint;
     const int k = PickElement(session_.model, mapping_.pickTolerance(), state_.cursorPoint);
     if (k != 0) {
+      const int before = session_.model.params.elementCount;
       ToggleHingeOrSplit(session_, *messages_, k, clicked.x, clicked.y);
+      const bool split = session_.model.params.elementCount > before;
+      edited(out, Format(split ? "Split element %i" : "Hinge of element %i", k));
       out.push_back(Act(InputActionKind::RedrawFrame));
       return out;
     }
@@ -136,13 +139,19 @@ void GraphicalInput::continueChain(DevicePoint p, InputActions& out) {
   InputAction drawn = Act(InputActionKind::DrawElement, state_.rubberStart, markPixels());
   drawn.to = state_.rubberEnd;
   out.push_back(drawn);
+  edited(out, Format("Draw element %i", session_.model.params.elementCount));
+  // The nodes are there at once: their labels, the supports table and End
+  // need them.
+  out.push_back(Act(InputActionKind::RedrawFrame));
   state_.stage = ChainStage::HasElements;
   state_.startPoint = end;
   state_.rubberStart = state_.rubberEnd;
   out.push_back(Act(InputActionKind::Repaint));
 }
 
-// The derived fields wait for the next rebuild of the model.
+// The new element joins the frame as a confirmed table would: its
+// geometry, then the nodes and equations rebuilt (ELEMENTS and NODES
+// written). The world window stays, so that the chain goes on undisturbed.
 void GraphicalInput::appendElement(const WorldPoint& end) {
   ModelParameters& params = session_.model.params;
   ElementRecord& e = session_.model.elements[++params.elementCount];
@@ -153,6 +162,14 @@ void GraphicalInput::appendElement(const WorldPoint& end) {
   e.crossSection = 1;
   e.compression = 1;
   e.tension = 1;
+  ComputeElementGeometry(e, params.angleFlag != 0);
+  RebuildModel(session_, *messages_);
+}
+
+void GraphicalInput::edited(InputActions& out, const std::string& name) {
+  InputAction change = Act(InputActionKind::ModelEdited);
+  change.text = name;
+  out.push_back(change);
 }
 
 void GraphicalInput::endChain(InputActions& out) {

@@ -38,6 +38,7 @@ enum class InputActionKind {
   ShowContextMenu,   // at `from`
   RememberHubPoint,  // the input hub opens at `from` next time
   RunEnd,            // the End command
+  ModelEdited,       // the user changed the model; `text` names the edit
 };
 
 struct InputAction {
@@ -46,6 +47,7 @@ struct InputAction {
   DevicePoint to;
   WorldPoint world;
   int value = 0;
+  std::string text;
 };
 using InputActions = std::vector<InputAction>;
 
@@ -163,7 +165,7 @@ class GraphicalInput {
 
  private:
   static InputAction Act(InputActionKind kind, DevicePoint at = {}, int value = 0) {
-    return {kind, at, {}, {}, value};
+    return {kind, at, {}, {}, value, {}};
   }
   // With Ctrl held: `p` forced onto the horizontal or vertical through the
   // rubber band's start; the chosen lock is kept in the state.
@@ -179,6 +181,8 @@ class GraphicalInput {
   void startChain(DevicePoint p, InputActions& out);
   void continueChain(DevicePoint p, InputActions& out);
   void appendElement(const WorldPoint& end);
+  // Reports an edit of the model, named for the user.
+  void edited(InputActions& out, const std::string& name);
   void endChain(InputActions& out);
   void dragOrRubber(DevicePoint p, MouseFlags flags, InputActions& out);
   void escape(int64_t nowMs, InputActions& out);
