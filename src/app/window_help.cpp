@@ -40,6 +40,13 @@ QString ToolbarWhatsThis(int command) {
       return "<b>Grid</b>: asks for the mesh width and the snap radius and shows the grid; "
              "clicks near a grid point snap to it. Esc with the grid on closes it and opens "
              "the elements table.";
+    case kCmdEditUndo:
+      return "<b>Undo</b> (Ctrl+Z, Alt+Backspace): takes back the last change of the frame "
+             "and puts the position's files back as they were before it. The Edit menu names "
+             "the change.";
+    case kCmdEditRedo:
+      return "<b>Redo</b> (Ctrl+Y, Ctrl+Shift+Z): makes the change undone last again, with "
+             "its files.";
     default:
       return {};
   }

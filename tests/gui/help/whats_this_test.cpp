@@ -160,7 +160,7 @@ TEST_F(WhatsThis, TheDrawingAndEveryToolbarButton) {
     EXPECT_FALSE(a->toolTip().isEmpty()) << a->text().toStdString();
     EXPECT_FALSE(a->whatsThis().isEmpty()) << a->text().toStdString();
   }
-  EXPECT_EQ(buttons, 7);  // six commands and "Anpassen..."
+  EXPECT_EQ(buttons, 9);  // eight commands and "Anpassen..."
 }
 
 }  // namespace
