@@ -2,7 +2,10 @@
 // multi-storey frames with hinged beams and elastic feet, and for 600
 // equations 100 separate cantilevers (the most the element table allows).
 // BM_CheckStructure times the whole check with every file it writes; the
-// others time its three heavy stages alone.
+// others time its three heavy stages alone. BM_LiveCheck times the live
+// check that follows every change (in memory, no file), on the same sound
+// frames; BM_LiveCheckMechanism on them with every foot free to slide, so
+// that the mode and the poles are worked out too.
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -12,6 +15,7 @@
 #include "bench_support.h"
 #include "check/assemble_and_check.h"
 #include "check/element_stiffness.h"
+#include "check/live_check.h"
 #include "check/mechanism.h"
 #include "check/rebuild.h"
 #include "check/solver.h"
@@ -168,6 +172,33 @@ void BM_InverseColumns(benchmark::State& state) {
   Label(state, s);
 }
 
+void BM_LiveCheck(benchmark::State& state) {
+  Session& s = Frame(static_cast<int>(state.range(0)));
+  LiveCheckWorkspace workspace;  // the window's checker keeps one too
+  for (auto _ : state) {
+    const std::optional<LiveCheckResult> result = RunLiveCheck(PrepareLiveCheck(s), workspace);
+    if (!result || result->kind != LiveVerdictKind::Sound) state.SkipWithError("not sound");
+  }
+  Label(state, s);
+}
+
+void BM_LiveCheckMechanism(benchmark::State& state) {
+  Session s = Frame(static_cast<int>(state.range(0)));
+  for (int j = 1; j <= s.model.params.nodeCount; ++j) s.model.nodes[j].supportU = 0.0f;
+  LiveCheckWorkspace workspace;
+  for (auto _ : state) {
+    const std::optional<LiveCheckResult> result = RunLiveCheck(PrepareLiveCheck(s), workspace);
+    if (!result || !result->outcome.isMechanism() || !result->mechanism)
+      state.SkipWithError("no mechanism with its mode");
+  }
+  Label(state, s);
+}
+
+void LiveSizes(benchmark::internal::Benchmark* b) {
+  for (int equations : {150, 400, 600}) b->Arg(equations);
+  b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
 void Sizes(benchmark::internal::Benchmark* b) {
   for (int equations : {150, 300, 400, 600}) b->Arg(equations);
   b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -177,5 +208,7 @@ BENCHMARK(BM_CheckStructure)->Apply(Sizes);
 BENCHMARK(BM_MechanismAnalysis)->Apply(Sizes);
 BENCHMARK(BM_Factorise)->Apply(Sizes);
 BENCHMARK(BM_InverseColumns)->Apply(Sizes);
+BENCHMARK(BM_LiveCheck)->Apply(LiveSizes);
+BENCHMARK(BM_LiveCheckMechanism)->Apply(LiveSizes);
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "check/assemble_and_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -25,20 +26,25 @@ void WriteSupportStiffness(const PositionPaths& paths, float rigid) {
 
 // The restoring force when every node moves by 1 along u (or v): element
 // stiffness gives nothing for a rigid translation, so this is in effect the
-// sum of the springs acting in that direction.
+// sum of the springs acting in that direction. Only the columns of the
+// moved unknowns contribute (the others are multiplied by 0), so the sum
+// runs over them alone, in the same ascending order.
 float TranslationResistance(const ModelTables& model, const StiffnessMatrix& stiffness,
                             bool vertical) {
   const int n = stiffness.size();
-  std::vector<double> w(n + 1, 0.0);
+  std::vector<int> moved;
   for (int j = 1; j <= NodeRows(model); ++j) {
     const int dof = vertical ? model.nodes[j].dofV : model.nodes[j].dofU;
-    if (dof >= 1 && dof <= n) w[dof] = 1.0;
+    if (dof >= 1 && dof <= n) moved.push_back(dof);
   }
+  std::sort(moved.begin(), moved.end());
+  moved.erase(std::unique(moved.begin(), moved.end()), moved.end());
+  constexpr double kUnitMove = 1.0;
   float sum = 0.0f;
   for (int i = 1; i <= n; ++i) {
     const double* row = stiffness.row(i);
     double r = 0.0;
-    for (int j = 1; j <= n; ++j) r += row[j] * w[j];
+    for (const int j : moved) r += row[j] * kUnitMove;
     sum = static_cast<float>(std::fabs(r) + sum);
   }
   return sum;
@@ -61,19 +67,31 @@ int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messa
   return AssembleAndCheck(s, stiffness, messages, work);
 }
 
+int AssembleWithSupports(ModelTables& model, StiffnessMatrix& stiffness, UserMessages& messages) {
+  stiffness.setZero();
+  model.params.rigidStiffness = RigidStiffness(model);
+  if (AddElements(model, stiffness, messages) == 0) return 0;
+  AddSupportSprings(model, stiffness);
+  return 1;
+}
+
+StabilityWarnings TestStability(const ModelTables& model, const StiffnessMatrix& stiffness) {
+  StabilityWarnings warnings;
+  warnings.rollsSideways = TranslationResistance(model, stiffness, false) < kStabilityMinimum;
+  warnings.notAnchored = TranslationResistance(model, stiffness, true) < kStabilityMinimum;
+  return warnings;
+}
+
 int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messages,
                      CheckWorkspace& work) {
   ModelTables& model = s.model;
-  stiffness.setZero();
-  model.params.rigidStiffness = RigidStiffness(model);
+  const int assembled = AssembleWithSupports(model, stiffness, messages);
   WriteSupportStiffness(s.paths, model.params.rigidStiffness);
-  if (AddElements(model, stiffness, messages) == 0) return 0;
-  AddSupportSprings(model, stiffness);
+  if (assembled == 0) return 0;
   AnalyseMechanism(s, stiffness, work);
-  if (TranslationResistance(model, stiffness, false) < kStabilityMinimum)
-    messages.message("Frame can roll sideways!", "Error");
-  if (TranslationResistance(model, stiffness, true) < kStabilityMinimum)
-    messages.message("Frame is not anchored at the ground!", "Error");
+  const StabilityWarnings warnings = TestStability(model, stiffness);
+  if (warnings.rollsSideways) messages.message("Frame can roll sideways!", "Error");
+  if (warnings.notAnchored) messages.message("Frame is not anchored at the ground!", "Error");
   return 1;
 }
 

@@ -16,6 +16,20 @@ int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messa
                      CheckWorkspace& work);
 int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messages);
 
+// The matrix with elements and supports, as the check assembles it, without
+// any file: zeroed, rigidStiffness set, every element added, then the
+// springs. Returns 0 when an element was rejected (after its message).
+int AssembleWithSupports(ModelTables& model, StiffnessMatrix& stiffness, UserMessages& messages);
+
+// The two warnings about a frame that can move as a whole: the springs
+// that resist a unit translation of every node along u (v) add up to less
+// than 0.1.
+struct StabilityWarnings {
+  bool rollsSideways = false;
+  bool notAnchored = false;
+};
+StabilityWarnings TestStability(const ModelTables& model, const StiffnessMatrix& stiffness);
+
 // The springs of the node supports: factor times rigidStiffness on the
 // diagonal of u, v and the node's first rotation.
 void AddSupportSprings(const ModelTables& model, StiffnessMatrix& stiffness);

@@ -71,6 +71,22 @@ std::string DescribeUnknown(const EquationMeaning& meaning) {
                 meaning.leftEnd ? "left" : "right", meaning.element, meaning.node);
 }
 
+std::string ShortMotion(const ModelTables& model, int equation) {
+  const EquationMeaning meaning = MeaningOfEquation(model, equation);
+  if (!meaning.known()) return Format("equation %i is free", equation);
+  switch (meaning.kind) {
+    case kDofU:
+      return Format("node %i can move in u", meaning.node);
+    case kDofV:
+      return Format("node %i can move in v", meaning.node);
+    case kDofPhi:
+      break;
+  }
+  if (meaning.element == 0) return Format("node %i can rotate", meaning.node);
+  return Format("the %s end of element %i can rotate at node %i",
+                meaning.leftEnd ? "left" : "right", meaning.element, meaning.node);
+}
+
 std::string SingularityExplanation(const ModelTables& model, int equation) {
   const std::string unknown = DescribeUnknown(MeaningOfEquation(model, equation));
   if (unknown.empty()) return {};

@@ -32,6 +32,12 @@ EquationMeaning MeaningOfEquation(const ModelTables& model, int equation);
 // element 4 at node 3"; empty when the meaning is not known.
 std::string DescribeUnknown(const EquationMeaning& meaning);
 
+// How the frame moves at the unknown, in a few words for the status bar:
+// "node 3 can move in u", "node 3 can move in v", "node 3 can rotate",
+// "the left end of element 4 can rotate at node 3"; "equation 14 is free"
+// when no node has it.
+std::string ShortMotion(const ModelTables& model, int equation);
+
 // "Equation 14 is the rotation of node 3: the frame can move there.", the
 // second line of the singularity message; empty for an equation that no
 // node has.

@@ -78,6 +78,16 @@ void PrintPoleLine(TextOut& out, PoleKind kind, const Pole& pole) {
   }
 }
 
+// Finds and stores the pole of element k in the mode of `check`.
+PoleKind UpdatePole(const ModelTables& model, CheckResults& check, int k) {
+  const ElementRecord& e = model.elements[k];
+  const int n = model.params.equationCount;
+  const PolePoint point =
+      FindPole(model, e, MotionOf(check, e.endDofs, n), MotionOf(check, e.endDofs + 3, n));
+  StorePole(point, check.poleTable[k]);
+  return point.kind;
+}
+
 void PrintElementPole(TextOut& out, Session& s, int k) {
   const ModelTables& model = s.model;
   const ElementRecord& e = model.elements[k];
@@ -85,25 +95,32 @@ void PrintElementPole(TextOut& out, Session& s, int k) {
   const int16_t* d = e.endDofs;
   const EndMotion left = MotionOf(s.check, d, n);
   const EndMotion right = MotionOf(s.check, d + 3, n);
-  Pole& pole = s.check.poleTable[k];
-  const PolePoint point = FindPole(model, e, left, right);
-  StorePole(point, pole);
+  const PoleKind kind = UpdatePole(model, s.check, k);
   out.print("Element %i  Node L = %i  Node R = %i\n", k, e.nodeLeft, e.nodeRight);
   out.print("Left  dof u = %i dof v = %i dof phi = %i \n", d[0], d[1], d[2]);
   out.print("Right dof u = %i dof v = %i dof phi = %i \n", d[3], d[4], d[5]);
   out.print("Node left  u = %.2lf v = %.2lf phi = %.2lf \n", left.u, left.v, left.phi);
   out.print("Node right u = %.2lf v = %.2lf phi = %.2lf \n", right.u, right.v, right.phi);
-  PrintPoleLine(out, point.kind, pole);
+  PrintPoleLine(out, kind, s.check.poleTable[k]);
   out.print("\n");
+}
+
+// The mode: minus the free column of the reduced matrix, 1.0 at the free
+// equation. Returns the free equation.
+int SetMode(const StiffnessMatrix& reduced, CheckResults& check) {
+  const int n = reduced.size();
+  const int free = FreeColumn(reduced);
+  auto& u = check.kinematicVector;
+  for (int i = 1; i <= n; ++i) u[i] = -reduced(i, free);
+  u[free] = 1.0;
+  return free;
 }
 
 // The mode from the free column of the reduced matrix, then the poles.
 void DescribeMechanism(Session& s, const StiffnessMatrix& reduced) {
   const int n = reduced.size();
-  const int free = FreeColumn(reduced);
-  auto& u = s.check.kinematicVector;
-  for (int i = 1; i <= n; ++i) u[i] = -reduced(i, free);
-  u[free] = 1.0;
+  const int free = SetMode(reduced, s.check);
+  const auto& u = s.check.kinematicVector;
 
   const ModelTables& model = s.model;
   TextOut out;
@@ -144,6 +161,22 @@ void AnalyseMechanism(Session& s, const StiffnessMatrix& stiffness, CheckWorkspa
   AlignedMatrixText(k, text);
   WriteFileAtomically(paths.plainFile("MATH_RREF.TXT"), text);
   if (zeros > 0 && k.size() <= kKinematicVectorRows) DescribeMechanism(s, k);
+}
+
+int ReduceToEchelon(StiffnessMatrix& k) {
+  EliminateForward(k);
+  ReduceBackward(k);
+  const int zeros = CountZeroPivots(k);
+  NormaliseRows(k);
+  return zeros;
+}
+
+bool FindModeAndPoles(const ModelTables& model, StiffnessMatrix& k, CheckResults& check) {
+  const int zeros = ReduceToEchelon(k);
+  if (zeros == 0 || k.size() > kKinematicVectorRows) return false;
+  SetMode(k, check);
+  for (int e = 1; e <= ElementRows(model); ++e) UpdatePole(model, check, e);
+  return true;
 }
 
 void WritePolesExtent(Session& s) {

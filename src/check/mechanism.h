@@ -17,6 +17,17 @@ namespace rerore {
 void AnalyseMechanism(Session& s, const StiffnessMatrix& stiffness, CheckWorkspace& work);
 void AnalyseMechanism(Session& s, const StiffnessMatrix& stiffness);
 
+// The reduction that AnalyseMechanism makes, on `k` in place: forward
+// elimination, back reduction, normalised rows. Returns the number of
+// pivots that are practically zero.
+int ReduceToEchelon(StiffnessMatrix& k);
+
+// The same analysis without any file, on `k` (the assembled matrix, which
+// it reduces in place): when the frame is a mechanism, sets the kinematic
+// vector and the pole table of `check` as AnalyseMechanism sets them and
+// returns true.
+bool FindModeAndPoles(const ModelTables& model, StiffnessMatrix& k, CheckResults& check);
+
 // The extent of the element ends and of every pole; written to
 // EXTENSIOPOLESR and, when that worked, made the view's world extent.
 void WritePolesExtent(Session& s);

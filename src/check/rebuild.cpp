@@ -18,14 +18,7 @@ bool ValidNode(const ModelTables& model, int node) { return node >= 1 && node <=
 
 // Step 1 of the rebuild: the cross sections as the CROSS file holds them.
 void RefreshCrossSections(Session& s) {
-  if (ReadCrossSectionsFile(s.paths, s.model)) return;
-  CrossSectionRecord& section = s.model.crossSections[1];
-  section.width = kDefaultWidth;
-  section.height = kDefaultHeight;
-  section.area = kDefaultArea;
-  section.inertia = kDefaultInertia;
-  s.model.params.crossSectionCount = 1;
-  WriteCrossSectionsFile(s.paths, s.model);
+  if (!TakeCrossSectionsFromFile(s.paths, s.model)) WriteCrossSectionsFile(s.paths, s.model);
 }
 
 // The node within the matching tolerance of (x, z); the last one wins.
@@ -157,8 +150,9 @@ float SingleDistance(float x1, float z1, float x2, float z2) {
   return static_cast<float>(std::sqrt(static_cast<double>(sum)));
 }
 
-int GenerateNodes(Session& s, UserMessages& messages) {
-  ModelTables& model = s.model;
+int GenerateNodes(Session& s, UserMessages& messages) { return GenerateNodes(s.model, messages); }
+
+int GenerateNodes(ModelTables& model, UserMessages& messages) {
   model.params.verticalSign = kVerticalSign;
   model.params.nodeCount = 0;
   bool overflow = false;
@@ -187,7 +181,11 @@ int GenerateNodes(Session& s, UserMessages& messages) {
 }
 
 void ConnectElements(Session& s, UserMessages& messages) {
-  ModelTables& model = s.model;
+  ConnectElementEnds(s.model, messages);
+  WriteElementsZeroingRunTime(s.paths, s.model);
+}
+
+void ConnectElementEnds(ModelTables& model, UserMessages& messages) {
   std::vector<int16_t> leftHinge(kMaxNodes + 1, -1);
   std::vector<bool> mixed(kMaxNodes + 1, false);
   int fullNode = 0;
@@ -216,7 +214,6 @@ void ConnectElements(Session& s, UserMessages& messages) {
   if (fullNode != 0)
     messages.message(Format("Too many elements at node %i, max = %i", fullNode, kMaxEndsPerNode),
                      "Error");
-  WriteElementsZeroingRunTime(s.paths, model);
 }
 
 int NumberNodeEquations(ModelTables& model) {
@@ -255,15 +252,39 @@ int NumberEquations(ModelTables& model) {
   return equation;
 }
 
+bool TakeCrossSectionsFromFile(const PositionPaths& paths, ModelTables& model) {
+  if (ReadCrossSectionsFile(paths, model)) return true;
+  CrossSectionRecord& section = model.crossSections[1];
+  section.width = kDefaultWidth;
+  section.height = kDefaultHeight;
+  section.area = kDefaultArea;
+  section.inertia = kDefaultInertia;
+  model.params.crossSectionCount = 1;
+  return false;
+}
+
+void NumberModel(ModelTables& model, UserMessages& messages) {
+  ClearNodeConnections(model);
+  GenerateNodes(model, messages);
+  ConnectElementEnds(model, messages);
+  for (int k = 1; k <= ElementRows(model); ++k) {
+    model.elements[k].runTime[0] = 0;
+    model.elements[k].runTime[1] = 0;
+  }
+  const int equations = NumberEquations(model);
+  SetElementEnds(model);
+  for (int k = 1; k <= ElementRows(model); ++k) UpdateStiffnessProducts(model, model.elements[k]);
+  model.params.setEquationCount(static_cast<int16_t>(equations));
+  if (model.params.nodeCount > kMaxNodes) model.params.nodeCount = kMaxNodes;
+  for (int j = 1; j <= NodeRows(model); ++j) model.nodes[j].y = -model.nodes[j].z;
+}
+
+// The files hold what the numbering made: ELEMENTS (as the full element
+// writer leaves it) and NODES.
 void RebuildModel(Session& s, UserMessages& messages) {
   RefreshCrossSections(s);
-  ClearNodeConnections(s.model);
-  GenerateNodes(s, messages);
-  ConnectElements(s, messages);
-  const int equations = NumberEquations(s.model);
-  SetElementEnds(s.model);
+  NumberModel(s.model, messages);
   WriteElementsFile(s.paths, s.model);
-  s.model.params.setEquationCount(static_cast<int16_t>(equations));
   WriteNodesNumbering(s.paths, s.model);
 }
 

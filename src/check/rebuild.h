@@ -15,6 +15,17 @@ namespace rerore {
 // Nodes, connectivity, equations; writes ELEMENTS and NODES.
 void RebuildModel(Session& s, UserMessages& messages);
 
+// What the rebuild does to the model, without reading or writing a file:
+// nodes, connectivity, equations and the stiffness products of the
+// elements, exactly as RebuildModel leaves them. The live check numbers its
+// copy of the model with it.
+void NumberModel(ModelTables& model, UserMessages& messages);
+
+// The cross sections the rebuild works with: those of the CROSS file, or,
+// when there is none, the default section as the only one. Returns false
+// in that case (RebuildModel then writes CROSS).
+bool TakeCrossSectionsFromFile(const PositionPaths& paths, ModelTables& model);
+
 // Clears what the rebuild derives for every node row: the element list,
 // the hinge and rotation counts and the rotation equations.
 void ClearNodeConnections(ModelTables& model);
@@ -22,10 +33,13 @@ void ClearNodeConnections(ModelTables& model);
 // Creates a node for every distinct element end (0.05 m apart), in the order
 // of first appearance. Returns the number of nodes.
 int GenerateNodes(Session& s, UserMessages& messages);
+int GenerateNodes(ModelTables& model, UserMessages& messages);
 
 // Sets nodeLeft/nodeRight, the nodes' element lists and mixedHinges; writes
 // ELEMENTS with the run-time words zeroed.
 void ConnectElements(Session& s, UserMessages& messages);
+// The same without the file.
+void ConnectElementEnds(ModelTables& model, UserMessages& messages);
 
 // Hinge and rotation counts, equation numbers of the nodes, the equation
 // table and the elements' endDofs. Returns the number of equations.

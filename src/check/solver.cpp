@@ -58,6 +58,12 @@ int Factorise(StiffnessMatrix& a, PivotRecord& pivots, double* b) {
   return 0;
 }
 
+int FirstSingularEquation(StiffnessMatrix& a) {
+  std::vector<double> b(a.size() + 1, 0.0);
+  PivotRecord pivots;
+  return Factorise(a, pivots, b.data());
+}
+
 // Right-hand sides, solutions, residuals and correction sums of up to
 // kPanelWidth columns, row i of each at [i * kPanelWidth].
 struct FlexibilitySolver::Panel {

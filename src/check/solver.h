@@ -30,6 +30,11 @@ struct PivotRecord {
 // the equation without a usable pivot; the caller tells the user.
 int Factorise(StiffnessMatrix& a, PivotRecord& pivots, double* b);
 
+// The equation at which the solver's factorisation of `a` (in place) finds
+// no usable pivot, as the check's first solve would report it; 0 when the
+// frame can be solved.
+int FirstSingularEquation(StiffnessMatrix& a);
+
 class FlexibilitySolver {
  public:
   // The factors are made in `scratch` when it is given, reusing its memory.

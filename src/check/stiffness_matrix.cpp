@@ -17,6 +17,11 @@ StiffnessMatrix::StiffnessMatrix(int n)
 
 void StiffnessMatrix::setZero() { std::fill(data_.begin(), data_.end(), 0.0); }
 
+void StiffnessMatrix::reset(int n) {
+  n_ = n;
+  data_.assign(static_cast<size_t>(n + 1) * static_cast<size_t>(n + 1), 0.0);
+}
+
 void StiffnessMatrix::swapRows(int i, int j) { std::swap_ranges(row(i), row(i) + n_ + 1, row(j)); }
 
 std::string_view StiffnessMatrix::rowsImage() const {

@@ -29,6 +29,8 @@ class StiffnessMatrix {
   double* row(int i) { return data_.data() + index(i, 0); }
   const double* row(int i) const { return data_.data() + index(i, 0); }
   void setZero();
+  // n equations, every entry 0; the memory is kept when it suffices.
+  void reset(int n);
   void swapRows(int i, int j);
 
   // Rows 1..n of n + 1 doubles each, place 0 first: MATRIX, MATRIXORI.

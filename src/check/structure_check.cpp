@@ -24,15 +24,6 @@ void RemoveEarlierResults(const PositionPaths& paths) {
   RemoveFile(paths.plainFile("FLEXMAX.TXT"));
 }
 
-// The message that refuses a model beyond the check's tables, or "".
-std::string LimitMessage(const ModelTables& model) {
-  std::string text = ModelLimitMessage(model);
-  const int n = model.params.equationCount;
-  if (text.empty() && n > kMaxCheckEquations)
-    text = Format("Too many equations %i, max = %i", n, kMaxCheckEquations);
-  return text;
-}
-
 template <class T>
 std::string_view BytesOf(const std::vector<T>& values, size_t from = 0) {
   return std::string_view(reinterpret_cast<const char*>(values.data() + from),
@@ -74,12 +65,20 @@ CheckOutcome Finish(Session& s, CheckOutcome outcome) {
 
 }  // namespace
 
+std::string CheckLimitMessage(const ModelTables& model) {
+  std::string text = ModelLimitMessage(model);
+  const int n = model.params.equationCount;
+  if (text.empty() && n > kMaxCheckEquations)
+    text = Format("Too many equations %i, max = %i", n, kMaxCheckEquations);
+  return text;
+}
+
 CheckOutcome CheckStructure(Session& s, UserMessages& messages) {
   const PositionPaths& paths = s.paths;
   RemoveEarlierResults(paths);
   // No earlier mechanism is drawn while a message of this check is up.
   s.check.outcome.reset();
-  const std::string limit = LimitMessage(s.model);
+  const std::string limit = CheckLimitMessage(s.model);
   if (!limit.empty()) {
     messages.message(limit, "Error");
     return Finish(s, CheckOutcome::refused());

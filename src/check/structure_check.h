@@ -3,6 +3,8 @@
 // inverse of the stiffness matrix) and the ranking of its diagonal.
 #pragma once
 
+#include <string>
+
 #include "model/check_outcome.h"
 #include "model/session.h"
 #include "model/user_messages.h"
@@ -14,5 +16,9 @@ namespace rerore {
 // fit the check's limits or an element has no stiffness. The outcome is
 // also left in s.check.outcome for the view.
 CheckOutcome CheckStructure(Session& s, UserMessages& messages);
+
+// The message with which the check refuses a model beyond its limits (too
+// many nodes, element ends at a node or equations), or "".
+std::string CheckLimitMessage(const ModelTables& model);
 
 }  // namespace rerore

@@ -31,6 +31,12 @@ TEST_F(EquationNamesTest, HingedPortalNamesNodesAndHingedEnds) {
   EXPECT_EQ(last.node, 4);
   EXPECT_EQ(last.kind, kDofPhi);
   EXPECT_EQ(last.element, 0);
+  // The status bar's short form of the same.
+  EXPECT_EQ(ShortMotion(model, 1), "node 1 can move in u");
+  EXPECT_EQ(ShortMotion(model, 5), "node 2 can move in v");
+  EXPECT_EQ(ShortMotion(model, 7), "node 2 can rotate");
+  EXPECT_EQ(ShortMotion(model, 10), "the right end of element 2 can rotate at node 3");
+  EXPECT_EQ(ShortMotion(model, 15), "equation 15 is free");
   for (int outside : {0, 15, -1}) {
     EXPECT_FALSE(MeaningOfEquation(model, outside).known()) << outside;
     EXPECT_EQ(SingularityExplanation(model, outside), "") << outside;
