@@ -24,7 +24,7 @@ void FrameDrawing::drawMechanism() {
     if (CarriesSingularEquation(n, singular)) redDot({n.x, n.y}, dot);
   }
   selectPen(kPenGreenWide);
-  for (const DisplacedElement& d : DisplacedShape(session_, session_.view.mechanismAmplitude)) {
+  for (const DisplacedElement& d : DisplacedShape(model, check, session_.view.mechanismAmplitude)) {
     for (const auto& [from, to] : {std::pair{d.a, d.movedA}, std::pair{d.b, d.movedB}}) {
       const auto arrow = Arrow(from, to);
       drawLine(arrow[0].a, arrow[0].b);
@@ -34,7 +34,7 @@ void FrameDrawing::drawMechanism() {
     drawLine(d.movedA, d.movedB);
   }
   selectPen(kPenSolid);
-  const std::vector<std::string> labels = PoleLabels(session_);
+  const std::vector<std::string> labels = PoleLabels(model, check);
   for (int i = 1; i <= ElementRows(model); ++i) {
     const Pole& pole = check.poleTable[i];
     redDot({pole.x, pole.y}, dot);

@@ -118,13 +118,31 @@ struct Mechanism : ::testing::Test {
     m.elements[1].nodeLeft = 1;
     m.elements[1].nodeRight = m.elements[2].nodeLeft = 2;
     m.elements[2].nodeRight = 3;
+    SetElementLeft(m.elements[1], 0, 0);
+    SetElementRight(m.elements[1], 0, 3);
+    SetElementLeft(m.elements[2], 0, 3);
+    SetElementRight(m.elements[2], 4, 3);
   }
 };
+
+// Whatever the scale of the mode's vector, its largest node displacement
+// is shown as a quarter of the frame's larger side (4 m here).
+TEST_F(Mechanism, TheModeIsScaledToAQuarterOfTheFrame) {
+  EXPECT_EQ(ModeScale(s.model, s.check), 1.0);  // nothing moves
+  s.check.kinematicVector[4] = 30.0;            // u of node 2
+  s.check.kinematicVector[8] = 40.0;            // v of node 3: the largest, 50 with its u
+  s.check.kinematicVector[7] = 30.0;
+  s.check.kinematicVector[6] = 900.0;  // a rotation does not count
+  EXPECT_DOUBLE_EQ(ModeScale(s.model, s.check), 1.0 / 50.0);
+  const auto shape = DisplacedShape(s.model, s.check, ModeScale(s.model, s.check));
+  ASSERT_EQ(shape.size(), 2u);
+  EXPECT_FLOAT_EQ(std::hypot(shape[1].movedB.x - 4.0f, shape[1].movedB.y - 3.0f), 1.0f);
+}
 
 TEST_F(Mechanism, TheShapeFollowsTheAmplitudeAndVGrowsDownwards) {
   s.check.kinematicVector[4] = 0.4;  // u of node 2
   s.check.kinematicVector[8] = 0.1;  // v of node 3, downwards
-  auto shape = DisplacedShape(s, 2.25f);
+  auto shape = DisplacedShape(s.model, s.check, 2.25);
   ASSERT_EQ(shape.size(), 2u);
   EXPECT_FLOAT_EQ(shape[0].movedB.x, 0.9f);
   EXPECT_FLOAT_EQ(shape[0].movedB.y, 3.0f);
@@ -133,7 +151,7 @@ TEST_F(Mechanism, TheShapeFollowsTheAmplitudeAndVGrowsDownwards) {
   // Element 1 moves 0.009 m in all: left out; element 2 0.009 + 0.0025.
   s.check.kinematicVector[4] = 0.004;
   s.check.kinematicVector[8] = 0.001;
-  shape = DisplacedShape(s, 2.25f);
+  shape = DisplacedShape(s.model, s.check, 2.25);
   ASSERT_EQ(shape.size(), 1u);
   EXPECT_FLOAT_EQ(shape[0].a.x, 0.0f);
   EXPECT_FLOAT_EQ(shape[0].b.x, 4.0f);
@@ -156,10 +174,11 @@ TEST_F(Mechanism, CoincidingPolesShareOneLabel) {
   s.check.poleTable[2] = {2.05f, 1.0f, 0};
   s.check.poleTable[3] = {2.0f, 1.04f, 0};
   s.check.poleTable[4] = {7.0f, 1.0f, 0};
-  EXPECT_EQ(PoleLabels(s), (std::vector<std::string>{"", "Pole 1, 2, 3", "", "", "Pole 4"}));
+  EXPECT_EQ(PoleLabels(s.model, s.check),
+            (std::vector<std::string>{"", "Pole 1, 2, 3", "", "", "Pole 4"}));
   // A pure translation: every pole at infinity, no label at all.
   for (int i = 1; i <= 4; ++i) s.check.poleTable[i].atInfinity = 1;
-  EXPECT_EQ(PoleLabels(s), std::vector<std::string>(5));
+  EXPECT_EQ(PoleLabels(s.model, s.check), std::vector<std::string>(5));
 }
 
 TEST(TextBoxes, TwoHundredLabelsAtMostAndOverlapsOnlyWhenTidy) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/position_files.h"
+
 namespace rerore {
 
 namespace {
@@ -20,7 +22,8 @@ constexpr float kArrowHead = 0.25f;   // head length as a part of the arrow
 constexpr float kArrowWidth = 0.05f;  // half the head's width as a part of the arrow
 constexpr float kVisibleMotion = 0.01f;
 constexpr float kSamePole = 0.1f;
-constexpr int kFirstRotations = 2;  // rotations that can mark a node red
+constexpr double kModeShare = 0.25;  // the largest displacement shown, as a part of the frame
+constexpr int kFirstRotations = 2;   // rotations that can mark a node red
 constexpr double kHalfPi = 1.5707963267948966;
 
 float Length(float dx, float dy, double shortest, double replacement) {
@@ -147,8 +150,8 @@ std::array<WorldLine, 3> Arrow(WorldPoint a, WorldPoint b) {
 
 namespace {
 
-double Mode(const Session& s, int equation) {
-  const auto& q = s.check.kinematicVector;
+double Mode(const CheckResults& check, int equation) {
+  const auto& q = check.kinematicVector;
   return equation >= 0 && equation < static_cast<int>(q.size()) ? q[equation] : 0.0;
 }
 
@@ -156,22 +159,34 @@ bool ValidNode(int node) { return node >= 1 && node <= kMaxNodes; }
 
 }  // namespace
 
-std::vector<DisplacedElement> DisplacedShape(const Session& s, float amplitude) {
+std::vector<DisplacedElement> DisplacedShape(const ModelTables& m, const CheckResults& check,
+                                             double amplitude) {
   std::vector<DisplacedElement> shape;
-  const ModelTables& m = s.model;
   for (int i = 1; i <= ElementRows(m); ++i) {
     const ElementRecord& e = m.elements[i];
     if (!ValidNode(e.nodeLeft) || !ValidNode(e.nodeRight)) continue;
     const NodeRecord& a = m.nodes[e.nodeLeft];
     const NodeRecord& b = m.nodes[e.nodeRight];
-    const float ua = static_cast<float>(amplitude * Mode(s, a.dofU));
-    const float va = static_cast<float>(amplitude * Mode(s, a.dofV) * kVerticalSign);
-    const float ub = static_cast<float>(amplitude * Mode(s, b.dofU));
-    const float vb = static_cast<float>(amplitude * Mode(s, b.dofV) * kVerticalSign);
+    const float ua = static_cast<float>(amplitude * Mode(check, a.dofU));
+    const float va = static_cast<float>(amplitude * Mode(check, a.dofV) * kVerticalSign);
+    const float ub = static_cast<float>(amplitude * Mode(check, b.dofU));
+    const float vb = static_cast<float>(amplitude * Mode(check, b.dofV) * kVerticalSign);
     if (std::fabs(ua) + std::fabs(va) + std::fabs(ub) + std::fabs(vb) < kVisibleMotion) continue;
     shape.push_back({{a.x, a.y}, {b.x, b.y}, {a.x + ua, a.y + va}, {b.x + ub, b.y + vb}});
   }
   return shape;
+}
+
+double ModeScale(const ModelTables& m, const CheckResults& check) {
+  double largest = 0.0;
+  for (int j = 1; j <= NodeRows(m); ++j) {
+    const NodeRecord& n = m.nodes[j];
+    largest = std::max(largest, std::hypot(Mode(check, n.dofU), Mode(check, n.dofV)));
+  }
+  const DrawingExtents extent = ElementExtents(m);
+  const double size = std::max(extent.xmax - extent.xmin, extent.ymax - extent.ymin);
+  if (!(largest > 0.0) || !(size > 0.0)) return 1.0;
+  return kModeShare * size / largest;
 }
 
 bool CarriesSingularEquation(const NodeRecord& n, int32_t singularEquation) {
@@ -181,9 +196,9 @@ bool CarriesSingularEquation(const NodeRecord& n, int32_t singularEquation) {
   return false;
 }
 
-std::vector<std::string> PoleLabels(const Session& s) {
-  const int count = ElementRows(s.model);
-  const auto& poles = s.check.poleTable;
+std::vector<std::string> PoleLabels(const ModelTables& model, const CheckResults& check) {
+  const int count = ElementRows(model);
+  const auto& poles = check.poleTable;
   std::vector<std::string> labels(count + 1);
   std::vector<bool> pending(count + 1, true);
   for (int i = 1; i <= count; ++i) {

@@ -57,8 +57,16 @@ struct DisplacedElement {
   WorldPoint movedB;
 };
 // Every element that moves visibly (more than 0.01 m over its four end
-// displacements) with amplitude `amplitude`.
-std::vector<DisplacedElement> DisplacedShape(const Session& s, float amplitude);
+// displacements) in the mode of `check`, its displacements times
+// `amplitude`.
+std::vector<DisplacedElement> DisplacedShape(const ModelTables& model, const CheckResults& check,
+                                             double amplitude);
+
+// The factor that makes the largest displacement of a node in the mode a
+// quarter of the frame's size (the larger side of its elements' extent), so
+// that the mode reads at first sight whatever the scale of its vector; 1
+// for a mode that moves no node.
+double ModeScale(const ModelTables& model, const CheckResults& check);
 
 // True when one of the node's equations u, v or its first two rotations is
 // the equation at which the check found the frame singular.
@@ -67,6 +75,6 @@ bool CarriesSingularEquation(const NodeRecord& node, int32_t singularEquation);
 // The label of every element's pole: "Pole %i" with the first element of a
 // group of poles within 0.1 m of each other, then ", %i" with every further
 // one; empty for the others and for poles at infinity. Index = element.
-std::vector<std::string> PoleLabels(const Session& s);
+std::vector<std::string> PoleLabels(const ModelTables& model, const CheckResults& check);
 
 }  // namespace rerore

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace rerore {
 
@@ -21,6 +22,8 @@ class TextBoxList {
  public:
   void clear() { count_ = 0; }
   int count() const { return count_; }
+  // The rectangles of the labels drawn so far.
+  std::vector<DeviceRect> drawn() const { return {boxes_.begin(), boxes_.begin() + count_}; }
   // Takes the rectangle (given by two corners in any order) and says
   // whether its label may be drawn.
   bool admit(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool tidyText);
