@@ -1,5 +1,7 @@
 #include "app/input_dialogs.h"
 
+#include <QEvent>
+
 #include "gui/message_boxes.h"
 #include "tables/element_editor.h"
 #include "tables/elements_dialog.h"
@@ -26,7 +28,8 @@ void InputDialogs::openHub() {
   if (hub_) return;
   const std::optional<QPoint> remembered = view_.hubPoint();
   const QPoint position = remembered.value_or(hubPosition_.value_or(view_.mapToGlobal(QPoint())));
-  hub_ = new InputHub(view_.session(), view_.messages(), position, &view_);
+  QWidget* owner = hubDock_ ? static_cast<QWidget*>(hubDock_.data()) : &view_;
+  hub_ = new InputHub(view_.session(), view_.messages(), position, owner);
   const auto queued = Qt::QueuedConnection;
   connect(hub_, &InputHub::titleRequested, &view_, &FrameView::editTitle, queued);
   connect(hub_, &InputHub::elementsTableRequested, this, &InputDialogs::openElementsTable, queued);
@@ -36,12 +39,32 @@ void InputDialogs::openHub() {
       hub_, &InputHub::arcGenerated, this, [this] { elementsTableEnded(true); }, queued);
   connect(hub_, &InputHub::closed, this, &InputDialogs::hubClosed, queued);
   connect(hub_, &InputHub::modelEdited, this, &InputDialogs::modelEdited);
+  if (hubDock_) {
+    hub_->setWindowFlags(Qt::Widget);
+    hubDock_->setWidget(hub_);
+    if (hubDock_->isFloating() && remembered) hubDock_->move(*remembered);
+    hubDock_->show();
+  }
   hub_->show();
+}
+
+void InputDialogs::setHubDock(QDockWidget* dock) {
+  hubDock_ = dock;
+  dock->installEventFilter(this);
+}
+
+bool InputDialogs::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == hubDock_ && event->type() == QEvent::Close && hub_)
+    static_cast<QDialog*>(hub_.data())->reject();
+  return QObject::eventFilter(watched, event);
 }
 
 void InputDialogs::hubClosed() {
   if (!hub_) return;
-  hubPosition_ = hub_->pos();
+  if (hubDock_)
+    hubDock_->hide();
+  else
+    hubPosition_ = hub_->pos();
   hub_->deleteLater();
   hub_ = nullptr;
   view_.setPromptText("");

@@ -7,6 +7,7 @@
 // one has returned before anything is opened, closed or destroyed.
 #pragma once
 
+#include <QDockWidget>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -26,12 +27,18 @@ class InputDialogs : public QObject {
   ElementsDialog* elementsTable() const;
   // An open elements table shows the model's rows anew.
   void refreshElementsTable();
+  // The hub opens in this dock beside the drawing, instead of as a window
+  // of its own; closing the dock closes the hub.
+  void setHubDock(QDockWidget* dock);
 
  signals:
   // A dialog changed the model (the tables, the generators, the element
   // editor); `name` says how, for the undo history. Sent at once, before
   // the queued ends of the dialogs.
   void modelEdited(const QString& name);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void openHub();
@@ -44,6 +51,7 @@ class InputDialogs : public QObject {
   FrameView& view_;
   QPointer<InputHub> hub_;
   QPointer<ElementsDialog> elementsTable_;
+  QPointer<QDockWidget> hubDock_;
   // Where the hub stood when it was closed last.
   std::optional<QPoint> hubPosition_;
 };

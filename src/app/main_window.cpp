@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -18,9 +20,12 @@
 #include "app/toolbar_customize_dialog.h"
 #include "app/toolbar_icons.h"
 #include "app/window_help.h"
+#include "commands/position_commands.h"
 #include "gui/command_ids.h"
 #include "gui/help_launcher.h"
+#include "gui/live_checker.h"
 #include "gui/message_boxes.h"
+#include "tables/input_hub.h"
 #include "view/frame_view.h"
 
 namespace rerore {
@@ -43,15 +48,40 @@ const ButtonRow kButtons[] = {
     {kCmdCopyToClipboard, "\nCopy to Clipboard"},
     {kCmdGraphicalInput, "Graphical input\nGraphical input with the mouse"},
     {kCmdGrid, "Grid\nGrid (Drawing Tool)"},
+    {kCmdHinge, "Hinge\nAdd a hinge by a click"},
+    {kCmdZoom, "Zoom window\nZoom to a dragged window"},
+    {kCmdAuxLines, "Aux. lines\nLines through every node"},
+    {kCmdEndMarks, "End marks\nCircles at the ends of the elements"},
+    {kCmdTidyText, "Overlap-free labels\nLabels upright, none over another"},
+    {kCmdRedraw, "Redraw\nDraw the frame anew"},
+    {kCmdLiveCheck, "Live check\nShow the mechanism the live check finds"},
     {kCmdEditUndo, "Undo the last change\nUndo"},
     {kCmdEditRedo, "Redo the change undone last\nRedo"},
 };
 
+// Buttons that show a state of the view by their pressed look.
+bool ShowsState(int id) {
+  return id == kCmdGraphicalInput || id == kCmdGrid || id == kCmdHinge || id == kCmdZoom ||
+         id == kCmdAuxLines || id == kCmdEndMarks || id == kCmdTidyText || id == kCmdLiveCheck;
+}
+
+bool IsRecentPosition(int id) {
+  return id >= kCmdRecentPosition && id < kCmdRecentPosition + kRecentPositions;
+}
+
 // Commands the main window serves itself.
 bool WindowServes(int id) {
   return id == kCmdKeysHelp || id == kCmdManual || id == kCmdContextHelp || id == kCmdAbout ||
-         id == kCmdEditUndo || id == kCmdEditRedo ||
+         id == kCmdEditUndo || id == kCmdEditRedo || IsRecentPosition(id) ||
          (id >= kFirstLookCommand && id <= kLastLookCommand);
+}
+
+// The colour of the verdict: green for a sound frame, red for one that
+// would not pass Store's check.
+QString VerdictStyle(LiveVerdictKind kind) {
+  if (kind == LiveVerdictKind::Sound) return "color: #006400;";
+  if (kind == LiveVerdictKind::NoElements) return QString();
+  return "color: #b00000;";
 }
 
 // "Undo" or "Undo Delete element 3".
@@ -65,9 +95,11 @@ MainWindow::MainWindow(Session& session) : session_(session) {
   view_ = new FrameView(session_, this);
   inputDialogs_ = new InputDialogs(*view_, this);
   history_ = new EditHistory(session_, this);
+  liveChecker_ = new LiveChecker(this);
   setCentralWidget(view_);
   view_->setWhatsThis(ViewWhatsThis());
   setDockNestingEnabled(true);
+  createHubDock();
   createMenus();
   createToolBar();
   createStatusBar();
@@ -82,7 +114,18 @@ MainWindow::MainWindow(Session& session) : session_(session) {
   connect(view_, &FrameView::quitRequested, this, &MainWindow::quitRequested);
   connect(view_, &FrameView::statusNote, this,
           [this](const QString& text) { statusBar()->showMessage(text, kStatusNoteTime); });
+  connect(view_, &FrameView::snapPointMoved, this, [this](double x, double y) {
+    panes_[kSnapPane]->setText(FromAnsi(Format("Snap: x = %.2f m  y = %.2f m", x, y)));
+  });
+  connect(view_, &FrameView::snapPointHidden, panes_[kSnapPane], &QLabel::clear);
+  connect(liveChecker_, &LiveChecker::verdictReady, this, &MainWindow::showVerdict);
+  // Open, a recent position and Store as put a position in work.
+  connect(view_, &FrameView::commandFinished, this, &MainWindow::rememberPosition);
+  connect(view_, &FrameView::positionChanged, this, &MainWindow::rememberPosition);
   view_->installEventFilter(this);
+  recent_ = ReadRecentPositions(session_.paths);
+  rememberPosition();
+  liveChecker_->check(session_);
   updateCommandStates();
 }
 
@@ -108,9 +151,11 @@ void MainWindow::createMenus() {
   position->addAction(makeAction(kCmdStoreAs, "Store &as..."));
   position->addSeparator();
   position->addAction(makeAction(kCmdPrint, "&Print...\tCtrl+P", QKeySequence("Ctrl+P")));
+  position->addAction(makeAction(kCmdPrintPreview, "Print pre&view..."));
   position->addAction(
       makeAction(kCmdFileD1, "File D1 (Dimensions)\tCtrl+D", QKeySequence("Ctrl+D")));
   position->addSeparator();
+  createRecentList(position);
   position->addAction(makeAction(kCmdEnd, "&End\t2 x ESC", QKeySequence(Qt::Key_X)));
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   QAction* undo = makeAction(kCmdEditUndo, "&Undo\tCtrl+Z");
@@ -123,14 +168,112 @@ void MainWindow::createMenus() {
     step->setShortcutContext(Qt::ApplicationShortcut);
     edit->addAction(step);
   }
-  QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
-  QAction* aux = makeAction(kCmdAuxLines, "Aux. lines");
-  aux->setCheckable(true);
-  viewMenu->addAction(aux);
+  createViewMenu();
   menuBar()->addAction(makeAction(kCmdFont, "&Font"));
   menuBar()->addAction(makeAction(kCmdEcho, "Ec&ho"));
   menuBar()->addAction(makeAction(kCmdDialogInput, "&Dialog Input"));
   createHelpMenu();
+}
+
+// Every input mode and display switch of the view. The keys of the zoom
+// are the view's own (it also needs them while drawing): the menu only
+// names them.
+void MainWindow::createViewMenu() {
+  QMenu* menu = menuBar()->addMenu(tr("&View"));
+  struct Item {
+    int id;
+    const char* text;
+    bool checkable;
+  };
+  const Item items[] = {
+      {kCmdAuxLines, "Aux. lines", true},
+      {kCmdEndMarks, "&End marks", true},
+      {kCmdTidyText, "&Overlap-free labels", true},
+      {kCmdLiveCheck, "&Live check", true},
+      {0, nullptr, false},
+      {kCmdHinge, "&Hinge mode", true},
+      {kCmdZoom, "&Zoom window", true},
+      {kCmdWindowMode, "&Window mode", true},
+      {kCmdAuxHorizontal, "Hori&zontal aux line", true},
+      {kCmdAuxVertical, "&Vertical aux line", true},
+      {0, nullptr, false},
+      {kCmdZoomIn, "Zoom &in\t+", false},
+      {kCmdZoomOut, "Zoom &out\t-", false},
+      {kCmdFitFrame, "Whole &frame\tHome", false},
+      {kCmdRedraw, "&Redraw", false},
+  };
+  for (const Item& item : items) {
+    if (item.id == 0) {
+      menu->addSeparator();
+      continue;
+    }
+    QAction* action = makeAction(item.id, item.text);
+    action->setCheckable(item.checkable);
+    menu->addAction(action);
+  }
+}
+
+// The list of the positions opened last, between Print and End; its items
+// are shown once there is something in them.
+void MainWindow::createRecentList(QMenu* menu) {
+  for (int i = 0; i < kRecentPositions; ++i) {
+    QAction* item = makeAction(kCmdRecentPosition + i, QString());
+    item->setVisible(false);
+    menu->addAction(item);
+    recentActions_.push_back(item);
+  }
+  recentSeparator_ = menu->addSeparator();
+  recentSeparator_->setVisible(false);
+}
+
+void MainWindow::refreshRecentList() {
+  for (int i = 0; i < kRecentPositions; ++i) {
+    QAction* item = recentActions_[i];
+    const bool used = i < static_cast<int>(recent_.size());
+    item->setVisible(used);
+    if (used)
+      item->setText(QString("&%1 %2   %3")
+                        .arg(i + 1)
+                        .arg(FromFileName(recent_[i].name), FromFileName(recent_[i].dataPath)));
+  }
+  recentSeparator_->setVisible(!recent_.empty());
+}
+
+// Only a position with a name and a directory is worth opening again.
+void MainWindow::rememberPosition() {
+  const PositionPaths& paths = session_.paths;
+  if (!IsUnnamedPosition(paths) && QFileInfo(FromFileName(paths.positionDirectory)).isDir()) {
+    const RecentPosition current{paths.positionName, paths.dataPath};
+    if (recent_.empty() || !(recent_.front() == current)) {
+      PutFirst(recent_, current);
+      WriteRecentPositions(paths, recent_);
+    }
+  }
+  refreshRecentList();
+}
+
+void MainWindow::openRecent(int index) {
+  if (index < 0 || index >= static_cast<int>(recent_.size())) return;
+  const RecentPosition chosen = recent_[index];
+  if (view_->openPositionFolder(chosen.folder())) return;
+  // A folder that holds no position any more leaves the list.
+  if (!QFileInfo(FromFileName(chosen.folder())).isDir()) {
+    recent_.erase(recent_.begin() + index);
+    WriteRecentPositions(session_.paths, recent_);
+    refreshRecentList();
+  }
+}
+
+// The input hub stands in its own dock beside the drawing, so that it
+// covers neither the frame nor the input hint; the view fits the frame
+// into what is left. It can be moved to the other side or floated.
+void MainWindow::createHubDock() {
+  hubDock_ = new QDockWidget(tr("Input"), this);
+  hubDock_->setObjectName("inputHubDock");
+  hubDock_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+  addDockWidget(Qt::LeftDockWidgetArea, hubDock_);
+  hubDock_->hide();
+  inputDialogs_->setHubDock(hubDock_);
 }
 
 // The help's commands keep their numbers; the menu items carry F1 and
@@ -155,7 +298,7 @@ void MainWindow::createToolBar() {
     button->setStatusTip(tip.value(0));
     button->setToolTip(tip.value(1));
     button->setWhatsThis(ToolbarWhatsThis(row.id));
-    button->setCheckable(row.id == kCmdGraphicalInput || row.id == kCmdGrid);
+    button->setCheckable(ShowsState(row.id));
     toolbar_->addAction(button);
   }
   toolbar_->addSeparator();
@@ -222,6 +365,17 @@ void MainWindow::showChangedModel() {
   view_->redraw();
   inputDialogs_->refreshElementsTable();
   refreshTitle();
+  liveChecker_->check(session_);
+}
+
+// The verdict in its pane, and a mechanism in the drawing.
+void MainWindow::showVerdict() {
+  const std::optional<LiveCheckResult>& verdict = liveChecker_->verdict();
+  if (!verdict) return;
+  QLabel* pane = panes_[kVerdictPane];
+  pane->setText(FromAnsi(LiveVerdictText(*verdict)));
+  pane->setStyleSheet(VerdictStyle(verdict->kind));
+  view_->setLiveMechanism(verdict->mechanism);
 }
 
 void MainWindow::refreshTitle() {
@@ -262,6 +416,8 @@ void MainWindow::serveWindowCommands(int id) {
     history_->stack().undo();
   } else if (id == kCmdEditRedo) {
     history_->stack().redo();
+  } else if (IsRecentPosition(id)) {
+    openRecent(id - kCmdRecentPosition);
   } else if (id >= kFirstLookCommand && id <= kLastLookCommand) {
     ChooseApplicationLook(id);
   }
@@ -286,7 +442,7 @@ bool MainWindow::commandEnabled(int id) const {
 void MainWindow::showCoordinates(int logicalX, int logicalY) {
   const double units = session_.view.unitsPerMetre;
   panes_[kCoordinatesPane]->setText(
-      FromAnsi(Format("%.2f  %.2f", logicalX / units, logicalY / units)));
+      FromAnsi(Format("x = %.2f m  y = %.2f m", logicalX / units, logicalY / units)));
 }
 
 void MainWindow::showStatusPoint(int logicalX, int logicalY) {

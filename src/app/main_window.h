@@ -7,10 +7,14 @@
 
 #include <QMainWindow>
 #include <map>
+#include <vector>
 
+#include "model/recent_positions.h"
 #include "model/session.h"
 
+class QDockWidget;
 class QLabel;
+class QMenu;
 class QToolBar;
 
 namespace rerore {
@@ -18,12 +22,15 @@ namespace rerore {
 class EditHistory;
 class FrameView;
 class InputDialogs;
+class LiveChecker;
 
-inline constexpr int kStatusPanes = 5;
+inline constexpr int kStatusPanes = 6;
 inline constexpr int kPromptPane = 0;
 inline constexpr int kPointPane = 1;
 inline constexpr int kPointYPane = 2;
 inline constexpr int kCoordinatesPane = 3;
+inline constexpr int kSnapPane = 4;     // while drawing: the point a click takes
+inline constexpr int kVerdictPane = 5;  // the live check's verdict
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -32,6 +39,10 @@ class MainWindow : public QMainWindow {
   FrameView* view() const { return view_; }
   InputDialogs* inputDialogs() const { return inputDialogs_; }
   EditHistory* history() const { return history_; }
+  LiveChecker* liveChecker() const { return liveChecker_; }
+  QDockWidget* hubDock() const { return hubDock_; }
+  // The positions of the Position menu's list, the latest first.
+  const std::vector<RecentPosition>& recentPositions() const { return recent_; }
   QToolBar* standardToolBar() const { return toolbar_; }
   // The menu item or button of command `id` (the first made for it).
   QAction* action(int id) const;
@@ -62,7 +73,10 @@ class MainWindow : public QMainWindow {
  private:
   QAction* makeAction(int id, const QString& text, const QKeySequence& key = QKeySequence());
   void createMenus();
+  void createViewMenu();
   void createHelpMenu();
+  void createRecentList(QMenu* menu);
+  void createHubDock();
   void createToolBar();
   void createStatusBar();
   void createAccelerators();
@@ -77,6 +91,11 @@ class MainWindow : public QMainWindow {
   // After every change of the model, whoever made it.
   void showChangedModel();
   void showCoordinates(int logicalX, int logicalY);
+  void showVerdict();
+  // The position in work heads the list of recent positions.
+  void rememberPosition();
+  void refreshRecentList();
+  void openRecent(int index);
   void applyPointerRule(QPoint viewPoint);
   void customizeToolBar();
 
@@ -84,7 +103,12 @@ class MainWindow : public QMainWindow {
   FrameView* view_;
   InputDialogs* inputDialogs_;
   EditHistory* history_;
+  LiveChecker* liveChecker_;
+  QDockWidget* hubDock_ = nullptr;
   QToolBar* toolbar_ = nullptr;
+  std::vector<RecentPosition> recent_;
+  std::vector<QAction*> recentActions_;
+  QAction* recentSeparator_ = nullptr;
   QLabel* panes_[kStatusPanes] = {};
   std::multimap<int, QAction*> actions_;
 };

@@ -108,6 +108,68 @@ void TurnArrow(QPainter& p, bool forward) {
   p.drawPolygon(QPolygonF() << QPointF(1.5, 7.5) << QPointF(6.5, 2.5) << QPointF(7, 8.5));
 }
 
+void Hinge(QPainter& p) {  // two bars meeting in a hinge circle
+  p.setPen(Line(Qt::black, 1.4));
+  p.drawLine(QPointF(1.5, 13), QPointF(7, 7));
+  p.drawLine(QPointF(9, 7), QPointF(14.5, 3));
+  p.setPen(Line(Qt::black));
+  p.setBrush(Qt::white);
+  p.drawEllipse(QPointF(8, 7), 2.2, 2.2);
+}
+
+void ZoomWindow(QPainter& p) {  // a dotted window and a magnifier
+  p.setPen(QPen(Qt::black, 0.8, Qt::DotLine));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(1.5, 1.5, 9, 7));
+  p.setPen(Line(kBlue, 1.4));
+  p.drawEllipse(QPointF(9, 8), 3.2, 3.2);
+  p.drawLine(QPointF(11.3, 10.3), QPointF(14.5, 13.5));
+}
+
+void AuxLines(QPainter& p) {  // dashed lines through two nodes
+  p.setPen(QPen(Qt::gray, 0.9, Qt::DashLine));
+  for (const double v : {4.5, 10.5}) {
+    p.drawLine(QPointF(0.5, v), QPointF(15.5, v));
+    p.drawLine(QPointF(v, 0.5), QPointF(v, 14.5));
+  }
+  p.setPen(Line(Qt::black, 1.4));
+  p.drawLine(QPointF(4.5, 10.5), QPointF(10.5, 4.5));
+}
+
+void EndMarks(QPainter& p) {  // an element with its end circles
+  p.setPen(Line(Qt::black, 1.4));
+  p.drawLine(QPointF(3, 11), QPointF(13, 4));
+  p.setPen(Line(Qt::black));
+  p.setBrush(Qt::white);
+  p.drawEllipse(QPointF(3, 11), 2, 2);
+  p.drawEllipse(QPointF(13, 4), 2, 2);
+}
+
+void TidyLabels(QPainter& p) {  // two labels side by side, none on the other
+  p.setPen(Line(Qt::black, 0.8));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(0.5, 2.5, 7, 5));
+  p.drawRect(QRectF(8.5, 7.5, 7, 5));
+  p.setPen(Line(kBlue, 0.9));
+  p.drawLine(QPointF(2, 5), QPointF(6, 5));
+  p.drawLine(QPointF(10, 10), QPointF(14, 10));
+}
+
+void Redraw(QPainter& p) {  // a circle of an arrow
+  p.setPen(Line(kBlue, 1.5));
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(QRectF(2.5, 2, 11, 11), 60 * 16, 290 * 16);
+  p.setBrush(kBlue);
+  p.drawPolygon(QPolygonF() << QPointF(12.5, 0.5) << QPointF(13.5, 5.5) << QPointF(8.5, 4));
+}
+
+void LiveCheck(QPainter& p) {  // a frame with its pole, and a tick
+  p.setPen(Line(Qt::black, 1.2));
+  p.drawPolyline(QPolygonF() << QPointF(2, 14) << QPointF(2, 5) << QPointF(9, 5) << QPointF(9, 14));
+  p.setPen(Line(QColor(0, 140, 0), 1.8));
+  p.drawPolyline(QPolygonF() << QPointF(8.5, 9.5) << QPointF(11, 12.5) << QPointF(15, 3.5));
+}
+
 void Undo(QPainter& p) { TurnArrow(p, false); }
 void Redo(QPainter& p) { TurnArrow(p, true); }
 
@@ -127,6 +189,20 @@ QIcon ToolbarIcon(int id) {
       return Draw(GraphicalInput);
     case kCmdGrid:
       return Draw(Grid);
+    case kCmdHinge:
+      return Draw(Hinge);
+    case kCmdZoom:
+      return Draw(ZoomWindow);
+    case kCmdAuxLines:
+      return Draw(AuxLines);
+    case kCmdEndMarks:
+      return Draw(EndMarks);
+    case kCmdTidyText:
+      return Draw(TidyLabels);
+    case kCmdRedraw:
+      return Draw(Redraw);
+    case kCmdLiveCheck:
+      return Draw(LiveCheck);
     case kCmdEditUndo:
       return Draw(Undo);
     case kCmdEditRedo:

@@ -42,6 +42,13 @@ inline constexpr int kCmdRefreshToggle = 32893;
 inline constexpr int kCmdRefreshToggleAlias = 32890;
 inline constexpr int kCmdUnlockInput = 32845;
 inline constexpr int kCmdLockInput = 32846;
+// Navigation and the live check.
+inline constexpr int kCmdZoomIn = 32950;
+inline constexpr int kCmdZoomOut = 32951;
+inline constexpr int kCmdFitFrame = 32952;
+inline constexpr int kCmdLiveCheck = 32953;
+// The positions opened last, first the latest: kCmdRecentPosition + 0..7.
+inline constexpr int kCmdRecentPosition = 32960;
 // Undo and redo of the edits of the model.
 inline constexpr int kCmdEditUndo = 57643;
 inline constexpr int kCmdEditRedo = 57644;

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QMessageBox>
 
+#include "model/constants.h"
+
 namespace rerore {
 
 namespace {
@@ -13,6 +15,12 @@ constexpr char16_t kHighControls[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// A box always carries a caption: the program's name when the message
+// brings none (the system would put a bare identifier there).
+QString Caption(const std::string& title) {
+  return title.empty() ? QString(kApplicationTitle) : FromAnsi(title);
+}
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
   switch (icon) {
@@ -65,7 +73,7 @@ std::string ToFileName(const QString& path) {
 }
 
 void MessageBoxes::message(const std::string& text, const std::string& title, MessageIcon icon) {
-  QMessageBox box(ToQtIcon(icon), FromAnsi(title), FromAnsi(text), QMessageBox::Ok, parent_);
+  QMessageBox box(ToQtIcon(icon), Caption(title), FromAnsi(text), QMessageBox::Ok, parent_);
   box.exec();
 }
 
@@ -85,7 +93,7 @@ Answer MessageBoxes::ask(const std::string& text, const std::string& title,
       standard = QMessageBox::Ok | QMessageBox::Cancel;
       break;
   }
-  QMessageBox box(QMessageBox::Question, FromAnsi(title), FromAnsi(text), standard, parent_);
+  QMessageBox box(QMessageBox::Question, Caption(title), FromAnsi(text), standard, parent_);
   switch (box.exec()) {
     case QMessageBox::Yes:
       return Answer::Yes;

@@ -102,6 +102,14 @@ inline constexpr float kZoomStep = 1.2f;
 inline constexpr float kShrinkStep = 1.5f;
 inline constexpr float kTextScaleStep = 1.1f;
 inline constexpr float kAmplitudeStep = 1.5f;
+// Navigation: a notch of the wheel or a press of + and - zooms by this
+// factor; an arrow key moves the picture by this part of the view.
+inline constexpr double kNavigationZoomStep = 1.25;
+inline constexpr double kArrowPanShare = 0.1;
+// The zoom stops where the window would be fewer logical units wide (the
+// picture is drawn in whole units) or wider than this many metres.
+inline constexpr double kNavigationMinUnits = 20.0;
+inline constexpr double kNavigationMaxMetres = 10000.0;
 inline constexpr int kViewTextHeight = 80;  // tenths of a point
 inline constexpr int kPointsPerInch = 72;
 inline constexpr int kScreenDpi = 96;

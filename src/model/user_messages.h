@@ -15,7 +15,8 @@ enum class Answer { Ok, Yes, No, Cancel };
 class UserMessages {
  public:
   virtual ~UserMessages() = default;
-  // A box with an OK button. An empty title means a box without caption.
+  // A box with an OK button. A message without a title gets the program's name
+  // as its caption.
   virtual void message(const std::string& text, const std::string& title,
                        MessageIcon icon = MessageIcon::None) = 0;
   virtual Answer ask(const std::string& text, const std::string& title, MessageButtons buttons) = 0;

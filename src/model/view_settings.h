@@ -23,7 +23,8 @@ struct DisplayOptions {
   bool tidyTextWanted = false;
   bool tidyTextSuppressed = false;
   bool pageBorder = true;     // printed pages get a frame and a header
-  bool auxLines = false;      // only drives the check mark of "Aux. lines"
+  bool auxLines = false;      // lines through every node, to line up what is drawn
+  bool liveCheck = true;      // the live check's mechanism is drawn
   bool spareToggleA = false;  // toggled by their commands, read by nothing else
   bool spareToggleB = false;
   bool refreshToggle = false;

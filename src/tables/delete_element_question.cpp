@@ -2,13 +2,18 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
+
+#include "gui/message_boxes.h"
+#include "model/constants.h"
 
 namespace rerore {
 
-DeleteElementQuestion::DeleteElementQuestion(QWidget* parent)
+DeleteElementQuestion::DeleteElementQuestion(int element, QWidget* parent)
     : QDialog(parent), again_(new QCheckBox("Do not ask again", this)) {
-  setWindowTitle(QString());
+  setWindowTitle(kApplicationTitle);
+  auto* question = new QLabel(FromAnsi(Format("Delete element %i?", element)), this);
   again_->setWhatsThis(
       "<b>Do not ask again</b>: further deletions in the element editor happen without this "
       "question until the program ends.");
@@ -21,6 +26,7 @@ DeleteElementQuestion::DeleteElementQuestion(QWidget* parent)
   buttons->addWidget(remove);
   buttons->addWidget(stop);
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(question);
   layout->addWidget(again_);
   layout->addLayout(buttons);
 }

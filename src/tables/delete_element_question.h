@@ -1,4 +1,5 @@
-// The question before an element is deleted, with "Do not ask again".
+// The question before an element is deleted, "Delete element %i?", with
+// "Do not ask again".
 #pragma once
 
 #include <QDialog>
@@ -10,7 +11,7 @@ namespace rerore {
 class DeleteElementQuestion : public QDialog {
   Q_OBJECT
  public:
-  explicit DeleteElementQuestion(QWidget* parent = nullptr);
+  explicit DeleteElementQuestion(int element, QWidget* parent = nullptr);
   bool doNotAskAgain() const;
 
  private:

@@ -132,7 +132,7 @@ bool EditElement(Session& session, UserMessages& messages, int k, QWidget* paren
   if (!editor.deleteRequested()) return true;
   bool& skipQuestion = session.remembered.skipDeleteQuestion;
   if (!skipQuestion) {
-    DeleteElementQuestion verify(parent);
+    DeleteElementQuestion verify(k, parent);
     if (verify.exec() != QDialog::Accepted) return true;
     skipQuestion = verify.doNotAskAgain();
   }

@@ -78,6 +78,7 @@ InputHub::InputHub(Session& session, UserMessages& messages, std::optional<QPoin
     layout->addWidget(button);
     buttons_.push_back(button);
   }
+  layout->addStretch();  // in a tall dock the buttons stay together at the top
   adjustSize();
   move(position.value_or(parent ? parent->mapToGlobal(kDefaultHubPosition) : kDefaultHubPosition));
   // On an empty model the title comes first.

@@ -69,8 +69,8 @@ QString TableDialog::chooseFile(bool save, const QString& suggested, const QStri
   if (chooser_) return chooser_(save, suggested, filter);
   const QString start = FromFileName(session_.paths.positionDirectory) + suggested;
   // The file dialogs ask before they overwrite.
-  if (save) return QFileDialog::getSaveFileName(this, QString(), start);
-  return QFileDialog::getOpenFileName(this, QString(), start, filter);
+  if (save) return QFileDialog::getSaveFileName(this, tr("Save the table as a list"), start);
+  return QFileDialog::getOpenFileName(this, tr("Read a list into the table"), start, filter);
 }
 
 void TableDialog::saveTableList(const QString& suggestedName) {

@@ -25,11 +25,12 @@ QPointF Pixel(DevicePoint p) { return QPointF(p.x, p.y); }
 }  // namespace
 
 FrameDrawing::FrameDrawing(QPainter& painter, Session& session, WorldMapping& mapping,
-                           DrawTarget target)
+                           DrawTarget target, FrameExtras extras)
     : painter_(painter),
       session_(session),
       mapping_(mapping),
       target_(target),
+      extras_(extras),
       pen_(ViewPen(kPenSolid, 0.0)),
       brush_(Qt::white) {}
 
@@ -37,6 +38,7 @@ bool FrameDrawing::drawAll(UserMessages& messages) {
   DisplayOptions& display = session_.view.display;
   if (display.tidyTextWanted && !display.tidyTextSuppressed) display.tidyText = true;
   boxes_.clear();
+  poleLabelBoxes_.clear();
   if (!prepareMapping(messages)) return false;
   painter_.save();
   painter_.setRenderHint(QPainter::Antialiasing, true);
@@ -49,12 +51,16 @@ bool FrameDrawing::drawAll(UserMessages& messages) {
   selectPen(kPenSolid);
   drawOriginAndDimensions();
   if (session_.view.grid.on) drawGrid();
+  if (display.auxLines) drawAuxLines();
   drawElements();
   drawSupports();
   drawNodeLabels();
   drawHinges();
   drawRigidEnds();
-  if (session_.check.mechanismShown()) drawMechanism();
+  if (session_.check.mechanismShown())
+    drawMechanism(session_.model, session_.check, false);
+  else if (const LiveMechanism* live = extras_.liveMechanism)
+    drawMechanism(live->model, live->mode, true);
   if (session_.view.markedPoint.set) drawMarkedPoint();
   painter_.restore();
   boxes_.clear();
@@ -181,6 +187,28 @@ void FrameDrawing::drawGrid() {
   for (int k = 1; k <= kGridRows; ++k) {
     const float y = -kGridLead * m + k * m;
     drawLine({-kGridReach, y}, {kGridReach, y});
+  }
+  selectPen(kPenSolid);
+}
+
+// A horizontal and a vertical line through every node across the picture,
+// to line up what is drawn next with what is there.
+void FrameDrawing::drawAuxLines() {
+  const int32_t units = mapping_.unitsPerMetre();
+  const LogicalPoint a = mapping_.deviceToLogical({0, 0});
+  const LogicalPoint b = mapping_.deviceToLogical({mapping_.areaWidth(), mapping_.areaHeight()});
+  const float x1 = static_cast<float>(std::min(a.x, b.x)) / units;
+  const float x2 = static_cast<float>(std::max(a.x, b.x)) / units;
+  const float y1 = static_cast<float>(std::min(a.y, b.y)) / units;
+  const float y2 = static_cast<float>(std::max(a.y, b.y)) / units;
+  QPen pen = ViewPen(kPenLightGrey, pixelsPerUnit());
+  pen.setStyle(Qt::DashLine);
+  selectPen(pen);
+  const ModelTables& model = session_.model;
+  for (int j = 1; j <= NodeRows(model); ++j) {
+    const NodeRecord& n = model.nodes[j];
+    plainLine({x1, n.y}, {x2, n.y});
+    plainLine({n.x, y1}, {n.x, y2});
   }
   selectPen(kPenSolid);
 }

@@ -12,7 +12,9 @@
 #include <QFont>
 #include <QPen>
 #include <string>
+#include <vector>
 
+#include "check/live_check.h"
 #include "model/session.h"
 #include "model/user_messages.h"
 #include "view/core/frame_geometry.h"
@@ -28,9 +30,17 @@ struct DrawTarget {
   int dotsPerInch = kScreenDpi;
 };
 
+// What the window's picture shows besides the session's frame.
+struct FrameExtras {
+  // The live check's mechanism, drawn in light colours while the session
+  // shows no mechanism of Store's check.
+  const LiveMechanism* liveMechanism = nullptr;
+};
+
 class FrameDrawing {
  public:
-  FrameDrawing(QPainter& painter, Session& session, WorldMapping& mapping, DrawTarget target);
+  FrameDrawing(QPainter& painter, Session& session, WorldMapping& mapping, DrawTarget target,
+               FrameExtras extras = {});
 
   // Sets up the mapping for the device area already given to the mapping,
   // then draws everything. Returns false when nothing was drawn (a zoom
@@ -46,6 +56,9 @@ class FrameDrawing {
   // height. Left out when 200 labels are drawn, or with tidy labels when it
   // would overlap an earlier one.
   void drawLabel(const std::string& text, float x, float y, double angle, bool lowered = false);
+
+  // The device rectangles of the pole labels of the last drawAll.
+  const std::vector<DeviceRect>& poleLabelBoxes() const { return poleLabelBoxes_; }
 
  private:
   // Fits the mapping to this paint; false when there is nothing to draw.
@@ -79,14 +92,20 @@ class FrameDrawing {
   void drawNodeLabels();
   void drawHinges();
   void drawRigidEnds();
-  void drawMechanism();
+  void drawAuxLines();
+  void drawMechanism(const ModelTables& model, const CheckResults& check, bool live);
+  void mechanismDot(WorldPoint centre, int32_t radius, bool live, std::vector<DeviceRect>& dots);
+  void poleLabel(const std::string& text, DevicePoint at, int dotPixels, bool live,
+                 std::vector<DeviceRect>& taken);
   void drawMarkedPoint();
 
   QPainter& painter_;
   Session& session_;
   WorldMapping& mapping_;
   DrawTarget target_;
+  FrameExtras extras_;
   TextBoxList boxes_;
+  std::vector<DeviceRect> poleLabelBoxes_;
   QPen pen_;
   QBrush brush_;
   bool penDirty_ = true;

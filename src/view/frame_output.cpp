@@ -8,12 +8,15 @@
 
 namespace rerore {
 
-void DrawFrameOnScreen(QPaintDevice& device, int width, int height, Session& session,
-                       WorldMapping& mapping, UserMessages& messages) {
+std::vector<DeviceRect> DrawFrameOnScreen(QPaintDevice& device, int width, int height,
+                                          Session& session, WorldMapping& mapping,
+                                          UserMessages& messages, FrameExtras extras) {
   QPainter painter(&device);
   painter.fillRect(0, 0, width, height, Qt::white);
   mapping.setDeviceArea(width, height, MappingTarget::Screen);
-  FrameDrawing(painter, session, mapping, {false, kScreenDpi}).drawAll(messages);
+  FrameDrawing drawing(painter, session, mapping, {false, kScreenDpi}, extras);
+  drawing.drawAll(messages);
+  return drawing.poleLabelBoxes();
 }
 
 QImage RenderFrameImage(int width, int height, Session& session, WorldMapping& mapping,

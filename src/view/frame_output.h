@@ -8,6 +8,7 @@
 #include "model/session.h"
 #include "model/user_messages.h"
 #include "view/core/world_mapping.h"
+#include "view/frame_drawing.h"
 
 class QPaintDevice;
 class QPainter;
@@ -17,8 +18,10 @@ namespace rerore {
 
 // Draws the frame on a white `device` of `width` x `height` pixels as the
 // window shows it. Throws ProgramExit when the world cannot be defined.
-void DrawFrameOnScreen(QPaintDevice& device, int width, int height, Session& session,
-                       WorldMapping& mapping, UserMessages& messages);
+// Returns the rectangles of the pole labels it drew.
+std::vector<DeviceRect> DrawFrameOnScreen(QPaintDevice& device, int width, int height,
+                                          Session& session, WorldMapping& mapping,
+                                          UserMessages& messages, FrameExtras extras = {});
 QImage RenderFrameImage(int width, int height, Session& session, WorldMapping& mapping,
                         UserMessages& messages);
 

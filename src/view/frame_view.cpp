@@ -1,10 +1,8 @@
 #include "view/frame_view.h"
 
 #include <QPainter>
-#include <QWheelEvent>
 
 #include "gui/command_ids.h"
-#include "view/core/view_controls.h"
 #include "view/frame_output.h"
 
 namespace rerore {
@@ -28,6 +26,7 @@ FrameView::FrameView(Session& session, QWidget* parent)
   registerPositionCommands();
   registerInputCommands();
   registerDisplayToggles();
+  registerNavigation();
 }
 
 FrameView::~FrameView() = default;
@@ -65,6 +64,16 @@ void FrameView::redraw() {
   update();
 }
 
+void FrameView::setLiveMechanism(std::shared_ptr<const LiveMechanism> mechanism) {
+  if (mechanism == liveMechanism_) return;
+  liveMechanism_ = std::move(mechanism);
+  redraw();
+}
+
+bool FrameView::showsMechanism() const {
+  return session_.check.mechanismShown() || (liveMechanism_ && session_.view.display.liveCheck);
+}
+
 void FrameView::setPromptText(const std::string& text) {
   if (text == prompt_) return;
   prompt_ = text;
@@ -78,7 +87,12 @@ void FrameView::renderFrame() {
   }
   frame_ = QPixmap(size());
   frameDirty_ = false;
-  guarded([this] { DrawFrameOnScreen(frame_, width(), height(), session_, mapping_, messages()); });
+  FrameExtras extras;
+  if (session_.view.display.liveCheck) extras.liveMechanism = liveMechanism_.get();
+  guarded([&] {
+    poleLabelBoxes_ =
+        DrawFrameOnScreen(frame_, width(), height(), session_, mapping_, messages(), extras);
+  });
 }
 
 void FrameView::paintEvent(QPaintEvent*) {
@@ -120,16 +134,5 @@ void FrameView::moveCrossHair(QPoint point) {
 }
 
 void FrameView::leaveEvent(QEvent*) { moveCrossHair({-1, -1}); }
-
-void FrameView::wheelEvent(QWheelEvent* event) {
-  const Qt::KeyboardModifiers m = event->modifiers();
-  const WheelModifiers modifiers{m.testFlag(Qt::AltModifier), m.testFlag(Qt::ControlModifier),
-                                 m.testFlag(Qt::ShiftModifier)};
-  // With Alt some platforms turn the vertical wheel into a horizontal one.
-  const QPoint angle = event->angleDelta();
-  const int delta = angle.y() != 0 ? angle.y() : angle.x();
-  if (TurnWheel(session_.view, session_.paths, modifiers, delta)) redraw();
-  event->accept();
-}
 
 }  // namespace rerore

@@ -18,11 +18,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "check/live_check.h"
 #include "commands/position_commands.h"
 #include "gui/message_boxes.h"
 #include "model/session.h"
 #include "view/core/graphical_input.h"
+#include "view/core/text_box_list.h"
 #include "view/core/world_mapping.h"
 
 class QLabel;
@@ -62,6 +65,20 @@ class FrameView : public QWidget {
   // The frame picture is drawn anew at the next paint.
   void redraw();
   const QPixmap& framePicture() const { return frame_; }
+
+  // The live check's mechanism, drawn in light colours while "Live check"
+  // is on and Store's check shows none; null for none.
+  void setLiveMechanism(std::shared_ptr<const LiveMechanism> mechanism);
+  const LiveMechanism* liveMechanism() const { return liveMechanism_.get(); }
+  // A mechanism is on the screen: Store's, or the live check's.
+  bool showsMechanism() const;
+  // Where the pole labels of the picture went, in device pixels.
+  const std::vector<DeviceRect>& poleLabelBoxes() const { return poleLabelBoxes_; }
+
+  // Opens the position of a folder (after the question about unsaved
+  // changes), as Open does with the folder chosen in its browser. False
+  // when it was not opened.
+  bool openPositionFolder(const std::string& folder);
 
   const std::string& promptText() const { return prompt_; }
   void setPromptText(const std::string& text);
@@ -106,6 +123,10 @@ class FrameView : public QWidget {
   void promptChanged(const QString& prompt);
   // The last mouse point in logical units, for the coordinates pane.
   void pointerMoved(int logicalX, int logicalY);
+  // While drawing: the point a click would take, in metres; hidden when
+  // no chain is drawn.
+  void snapPointMoved(double x, double y);
+  void snapPointHidden();
   void commandStatesChanged();
   // Dialog Input, unless the input is locked.
   void inputHubRequested();
@@ -162,6 +183,8 @@ class FrameView : public QWidget {
   void store();
   void newPosition();
   void openPosition();
+  bool guardedOpen(const std::string& folder);
+  void openedPosition();
   void endProgram();
   void showDirectory();
   void editEcho();
@@ -175,6 +198,8 @@ class FrameView : public QWidget {
   void showDimensions(int command);
   void dialogInput();
   void print();
+  void printPreview();
+  void registerNavigation();
 
   Session& session_;
   MessageBoxes boxes_;
@@ -195,6 +220,8 @@ class FrameView : public QWidget {
   QLabel* hint_ = nullptr;
   std::optional<QPoint> hubPoint_;
   std::function<bool()> unsavedChanges_;
+  std::shared_ptr<const LiveMechanism> liveMechanism_;
+  std::vector<DeviceRect> poleLabelBoxes_;
 };
 
 }  // namespace rerore

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include "commands/default_modulus.h"
@@ -22,6 +23,7 @@ namespace rerore {
 
 void FrameView::registerViewCommands() {
   setCommand(kCmdPrint, [this] { print(); });
+  setCommand(kCmdPrintPreview, [this] { printPreview(); });
   setCommand(kCmdCopyToClipboard, [this] { copyToClipboard(); });
   setCommand(kCmdFont, [this] { showFontDialog(); });
   setCommand(kCmdRedraw, [this] { redraw(); });
@@ -51,6 +53,8 @@ void FrameView::registerDisplayToggles() {
   setCommand(
       kCmdSpareToggleB, [this, &d] { toggle(d.spareToggleB); }, flag(d.spareToggleB));
   setCommand(kCmdSetAside, [this] { toggleSetAside(); });
+  setCommand(
+      kCmdLiveCheck, [this, &d] { toggle(d.liveCheck); }, flag(d.liveCheck));
   // Asks the main window for a refresh, which changes nothing: no repaint.
   setCommand(
       kCmdRefreshToggle, [this, &d] { toggle(d.refreshToggle, false); }, flag(d.refreshToggle));
@@ -144,6 +148,16 @@ void FrameView::print() {
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() == QDialog::Accepted) printPage(printer);
+}
+
+// The page as Print would print it, on the printer's paper.
+void FrameView::printPreview() {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintPreviewDialog preview(&printer, this);
+  preview.setWindowTitle(tr("Print preview"));
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [this](QPrinter* target) { printPage(*target); });
+  preview.exec();
 }
 
 void FrameView::printPage(QPrinter& printer) {

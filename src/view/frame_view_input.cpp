@@ -8,9 +8,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <chrono>
 
 #include "gui/command_ids.h"
+#include "view/core/view_controls.h"
 #include "view/frame_view.h"
 #include "view/grid_dialog.h"
 
@@ -51,12 +53,22 @@ InputKey KeyOf(const QKeyEvent* e) {
       return InputKey::Escape;
     case Qt::Key_Space:
       return InputKey::Space;
+    case Qt::Key_Plus:
+      return keypad ? InputKey::KeypadPlus : InputKey::Plus;
+    case Qt::Key_Equal:  // + without Shift on many keyboards
+      return InputKey::Plus;
+    case Qt::Key_Minus:
+      return keypad ? InputKey::KeypadMinus : InputKey::Minus;
+    case Qt::Key_Left:
+      return InputKey::Left;
     case Qt::Key_Right:
       return InputKey::Right;
-    case Qt::Key_Plus:
-      return keypad ? InputKey::KeypadPlus : InputKey::Other;
-    case Qt::Key_Minus:
-      return keypad ? InputKey::KeypadMinus : InputKey::Other;
+    case Qt::Key_Up:
+      return InputKey::Up;
+    case Qt::Key_Down:
+      return InputKey::Down;
+    case Qt::Key_Home:
+      return InputKey::Home;
     default:
       return InputKey::Other;
   }
@@ -126,6 +138,12 @@ void FrameView::performOne(const InputAction& a) {
       break;
     case InputActionKind::ShowCoordinates:
       emit pointerMoved(input_.state().lastLogical.x, input_.state().lastLogical.y);
+      break;
+    case InputActionKind::ShowSnapPoint:
+      if (const std::optional<WorldPoint>& snap = input_.state().snapPoint)
+        emit snapPointMoved(snap->x, snap->y);
+      else
+        emit snapPointHidden();
       break;
     case InputActionKind::ShowContextMenu:
       showContextMenu(ToQt(a.from));
@@ -211,6 +229,9 @@ void FrameView::mousePressEvent(QMouseEvent* event) {
     case Qt::RightButton:
       perform(input_.rightButtonDown(p));
       break;
+    case Qt::MiddleButton:
+      perform(input_.middleButtonDown(p));
+      break;
     default:
       break;
   }
@@ -225,6 +246,36 @@ void FrameView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) perform(input_.leftButtonUp(Device(p)));
   if (event->button() == Qt::RightButton)
     perform(input_.contextMenu(Device(p), rect().contains(p)));
+  if (event->button() == Qt::MiddleButton) perform(input_.middleButtonUp());
+}
+
+void FrameView::wheelEvent(QWheelEvent* event) {
+  const Qt::KeyboardModifiers m = event->modifiers();
+  const WheelModifiers modifiers{m.testFlag(Qt::AltModifier), m.testFlag(Qt::ControlModifier),
+                                 m.testFlag(Qt::ShiftModifier)};
+  // With Alt some platforms turn the vertical wheel into a horizontal one.
+  const QPoint angle = event->angleDelta();
+  const int delta = angle.y() != 0 ? angle.y() : angle.x();
+  switch (TurnWheel(session_.view, session_.paths, modifiers, delta, showsMechanism())) {
+    case WheelEffect::Repaint:
+      redraw();
+      break;
+    case WheelEffect::ZoomAtPointer:
+      perform(input_.zoomAt(Device(event->position().toPoint()),
+                            delta >= 0 ? kNavigationZoomStep : 1.0 / kNavigationZoomStep));
+      break;
+    case WheelEffect::Nothing:
+      break;
+  }
+  event->accept();
+}
+
+// Zoom in and out about the middle of the view, and the whole frame, also
+// from the menu.
+void FrameView::registerNavigation() {
+  setCommand(kCmdZoomIn, [this] { perform(input_.keyDown(InputKey::Plus, false, clock_())); });
+  setCommand(kCmdZoomOut, [this] { perform(input_.keyDown(InputKey::Minus, false, clock_())); });
+  setCommand(kCmdFitFrame, [this] { perform(input_.fitWholeFrame()); });
 }
 
 // The mouse's context menu comes with the release of the right button.

@@ -109,12 +109,30 @@ void FrameView::openPosition() {
   // A folder without a position is refused and the browser opens again.
   while (browser.exec() == QDialog::Accepted && !browser.selectedFiles().isEmpty()) {
     if (OpenPosition(session_, messages(), ToFileName(browser.selectedFiles().first()))) {
-      resetInputModes();
-      emit positionChanged(true);
-      redraw();
+      openedPosition();
       return;
     }
   }
+}
+
+bool FrameView::openPositionFolder(const std::string& folder) {
+  if (unsavedChanges().value_or(false) && !SaveChangesBeforeOpen(session_, messages(), askName()))
+    return false;
+  if (!guardedOpen(folder)) return false;
+  openedPosition();
+  return true;
+}
+
+bool FrameView::guardedOpen(const std::string& folder) {
+  bool opened = false;
+  guarded([&] { opened = OpenPosition(session_, messages(), folder); });
+  return opened;
+}
+
+void FrameView::openedPosition() {
+  resetInputModes();
+  emit positionChanged(true);
+  redraw();
 }
 
 void FrameView::endProgram() {
@@ -123,7 +141,8 @@ void FrameView::endProgram() {
 
 void FrameView::showDirectory() {
   // Only to look at the position directories; the choice is not used.
-  QFileDialog browser(this, QString(), FromFileName(session_.paths.dataPath), DirectoryFilter());
+  QFileDialog browser(this, tr("Directory"), FromFileName(session_.paths.dataPath),
+                      DirectoryFilter());
   browser.setFileMode(QFileDialog::ExistingFile);
   browser.setOption(QFileDialog::DontUseNativeDialog);
   browser.exec();

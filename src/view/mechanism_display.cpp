@@ -1,8 +1,13 @@
 // The mechanism display over the frame: the nodes of the singular equation
 // in red, the displaced shape with arrows in the green pen, the poles as red
-// dots with their labels.
+// dots with their labels in boxes beside them. The live check's mechanism
+// is drawn the same way in light colours, without the dots of poles at
+// infinity (which have no place of their own).
+#include <QFontMetrics>
 #include <QPainter>
 
+#include "gui/message_boxes.h"
+#include "view/core/label_placement.h"
 #include "view/frame_drawing.h"
 #include "view/view_pens.h"
 
@@ -11,20 +16,45 @@ namespace rerore {
 namespace {
 
 constexpr int kDotRadiusMarks = 3;
+constexpr int kLabelPadding = 2;  // pixels between a label's text and its box
+
+const QColor kLightRed(255, 165, 165);
+const QColor kLightGreen(140, 210, 140);
+const QColor kLabelFrame(120, 120, 120);
+const QColor kLiveLabelText(90, 90, 90);
 
 }  // namespace
 
-void FrameDrawing::drawMechanism() {
-  const ModelTables& model = session_.model;
-  const CheckResults& check = session_.check;
+void FrameDrawing::mechanismDot(WorldPoint centre, int32_t radius, bool live,
+                                std::vector<DeviceRect>& dots) {
+  if (live) {
+    const QPen pen = pen_;
+    const QBrush brush = brush_;
+    selectPen(QPen(kLightRed, 0));
+    selectBrush(QBrush(kLightRed));
+    circle(centre, radius);
+    selectPen(pen);
+    selectBrush(brush);
+  } else {
+    redDot(centre, radius);
+  }
+  const int pixels = static_cast<int>(std::lround(toPixels(radius)));
+  dots.push_back(DotRect(mapping_.toDevice(centre.x, centre.y), pixels));
+}
+
+void FrameDrawing::drawMechanism(const ModelTables& model, const CheckResults& check, bool live) {
   const int32_t dot = kDotRadiusMarks * mapping_.markRadius();
-  const int32_t singular = check.outcome->equation;  // drawn only while a mechanism is shown
+  std::vector<DeviceRect> dots;
+  const int32_t singular = check.outcome->equation;  // drawn only for a mechanism
   for (int k = 1; k <= NodeRows(model); ++k) {
     const NodeRecord& n = model.nodes[k];
-    if (CarriesSingularEquation(n, singular)) redDot({n.x, n.y}, dot);
+    if (CarriesSingularEquation(n, singular)) mechanismDot({n.x, n.y}, dot, live, dots);
   }
-  selectPen(kPenGreenWide);
-  for (const DisplacedElement& d : DisplacedShape(model, check, session_.view.mechanismAmplitude)) {
+  QPen shapePen = ViewPen(kPenGreenWide, pixelsPerUnit());
+  if (live) shapePen.setColor(kLightGreen);
+  selectPen(shapePen);
+  const double amplitude = session_.view.mechanismAmplitude * ModeScale(model, check);
+  for (const DisplacedElement& d : DisplacedShape(model, check, amplitude)) {
     for (const auto& [from, to] : {std::pair{d.a, d.movedA}, std::pair{d.b, d.movedB}}) {
       const auto arrow = Arrow(from, to);
       drawLine(arrow[0].a, arrow[0].b);
@@ -37,9 +67,42 @@ void FrameDrawing::drawMechanism() {
   const std::vector<std::string> labels = PoleLabels(model, check);
   for (int i = 1; i <= ElementRows(model); ++i) {
     const Pole& pole = check.poleTable[i];
-    redDot({pole.x, pole.y}, dot);
-    if (!labels[i].empty()) drawLabel(labels[i], pole.x, pole.y, 0.0);
+    if (!(live && pole.atInfinity)) mechanismDot({pole.x, pole.y}, dot, live, dots);
   }
+  // The labels go where they cover no dot and no label drawn before.
+  std::vector<DeviceRect> taken = boxes_.drawn();
+  taken.insert(taken.end(), dots.begin(), dots.end());
+  const int dotPixels = static_cast<int>(std::lround(toPixels(dot)));
+  for (int i = 1; i <= ElementRows(model); ++i) {
+    if (labels[i].empty()) continue;
+    const Pole& pole = check.poleTable[i];
+    poleLabel(labels[i], mapping_.toDevice(pole.x, pole.y), dotPixels, live, taken);
+  }
+}
+
+void FrameDrawing::poleLabel(const std::string& text, DevicePoint at, int dotPixels, bool live,
+                             std::vector<DeviceRect>& taken) {
+  if (fontPixels() < 1.0) return;
+  painter_.save();
+  painter_.setFont(viewFont());
+  const QFontMetrics metrics = painter_.fontMetrics();
+  const QString qtext = FromAnsi(text);
+  const int pad = kLabelPadding * originScale();
+  const int width = metrics.horizontalAdvance(qtext) + 2 * pad;
+  const int height = metrics.height() + 2 * pad;
+  const DeviceRect area{0, 0, mapping_.areaWidth(), mapping_.areaHeight()};
+  const DeviceRect r = PlaceBeside(at, dotPixels, width, height, taken, area);
+  taken.push_back(r);
+  boxes_.admit(r.left, r.top, r.right, r.bottom, false);
+  poleLabelBoxes_.push_back(r);
+  const QRectF box(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
+  painter_.setPen(QPen(live ? kLightRed : kLabelFrame, 0));
+  painter_.setBrush(Qt::white);
+  painter_.drawRect(box);
+  painter_.setPen(live ? kLiveLabelText : QColor(Qt::black));
+  painter_.drawText(box, Qt::AlignCenter, qtext);
+  painter_.restore();
+  painterStateChanged();
 }
 
 }  // namespace rerore

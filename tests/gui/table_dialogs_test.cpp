@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -292,7 +293,9 @@ class ElementEditorTest : public ElementDialogTest {
     if (askExpected)
       test::OnNextDialog<DeleteElementQuestion>([&](DeleteElementQuestion* verify) {
         asked = true;
-        EXPECT_TRUE(verify->windowTitle().isEmpty());
+        EXPECT_EQ(verify->windowTitle(), "RERORE");
+        ASSERT_NE(verify->findChild<QLabel*>(), nullptr);
+        EXPECT_EQ(verify->findChild<QLabel*>()->text(), QString("Delete element %1?").arg(k));
         if (noMore) verify->findChild<QCheckBox*>()->click();
         test::Click(*verify, answer);
       });

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <utility>
 
 #include "model/session.h"
@@ -166,39 +167,109 @@ TEST(Printing, WideFramesAreLandscape) {
   EXPECT_FALSE(m.mapping.landscapeForPrinting());
 }
 
+// At every turn of the wheel the world point under the pointer stays
+// there, within what the mapping can resolve (a logical unit, and a pixel),
+// also where the fit would widen the window to 1 m and with a zoom factor
+// and a shrink factor set.
+TEST(Navigation, ZoomAboutThePointerKeepsItsWorldPoint) {
+  Mapped m;
+  m.session.view.zoomFactor = 1.44f;
+  m.session.view.shrinkFactor = 1.5f;
+  m.paint(0.2f, 0.1f, 0.8f, 0.6f);  // the fit widens x2 and y2 to 1 m
+  const DevicePoint pointer{700, 200};
+  double x0 = 0.0;
+  double y0 = 0.0;
+  m.mapping.exactWorld(pointer, x0, y0);
+  const double unit = 1.0 / m.session.view.unitsPerMetre;
+  for (double factor : {1.25, 1.25, 1.25, 0.8, 3.0, 0.5}) {
+    ASSERT_TRUE(m.mapping.zoomAbout(pointer, factor));
+    m.mapping.fit(*m.mapping.paintRectangle(kTolerance), m.messages);  // the next paint
+    const double pixel =
+        1.0 / (std::fabs(m.mapping.transform().scaleY()) * m.session.view.unitsPerMetre);
+    double x = 0.0;
+    double y = 0.0;
+    m.mapping.exactWorld(pointer, x, y);
+    EXPECT_NEAR(x, x0, unit + pixel) << factor;
+    EXPECT_NEAR(y, y0, unit + pixel) << factor;
+    x0 = x;
+    y0 = y;
+  }
+  EXPECT_TRUE(m.mapping.zoomed());
+  // Before any paint there is no world to zoom in.
+  Mapped fresh;
+  EXPECT_FALSE(fresh.mapping.zoomAbout(pointer, 2.0));
+}
+
+TEST(Navigation, ZoomStopsAtItsLimitsAndEscapeFitsAgain) {
+  Mapped m;
+  m.paint(0, 0, 10, 5);
+  int zoomsIn = 0;
+  while (m.mapping.zoomAbout({500, 300}, 2.0)) ++zoomsIn;
+  // 5 m high at 200 units per metre, down to no fewer than 20 units.
+  EXPECT_EQ(m.session.view.unitsPerMetre, 200);
+  EXPECT_EQ(zoomsIn, 5);
+  EXPECT_GE(m.mapping.zoomWindow().y2 - m.mapping.zoomWindow().y1, 0.1f);
+  int zoomsOut = 0;
+  while (m.mapping.zoomAbout({500, 300}, 0.5)) ++zoomsOut;
+  EXPECT_LE(m.mapping.zoomWindow().x2 - m.mapping.zoomWindow().x1, kNavigationMaxMetres);
+  EXPECT_GT(zoomsOut, zoomsIn);
+  m.mapping.leaveZoom();
+  m.paint(0, 0, 10, 5);
+  m.expectDevice(0, 0, 50, 525);
+}
+
+// A drag of the picture by (dx, dy) pixels moves every world point by as
+// many pixels.
+TEST(Navigation, PanMovesThePictureWithThePointer) {
+  Mapped m;
+  m.paint(0, 0, 10, 5);
+  ASSERT_TRUE(m.mapping.panBy(90, -45));  // 90 px per metre: 1 m right, 0.5 m up
+  m.mapping.fit(*m.mapping.paintRectangle(kTolerance), m.messages);
+  m.expectDevice(0, 0, 140, 480);
+  m.expectDevice(10, 5, 1040, 30);
+  EXPECT_FALSE(m.mapping.panBy(0, 0));
+}
+
 struct WheelFixture : ::testing::Test {
   test::SettingsHome home;
   test::TempDir data;
   Session session;
   void SetUp() override { test::UsePosition(session, data.path(), "001"); }
-  bool turn(bool alt, bool ctrl, bool shift, int delta) {
-    return TurnWheel(session.view, session.paths, {alt, ctrl, shift}, delta);
+  WheelEffect turn(bool alt, bool ctrl, bool shift, int delta, bool mechanism = false) {
+    return TurnWheel(session.view, session.paths, {alt, ctrl, shift}, delta, mechanism);
   }
 };
 
 TEST_F(WheelFixture, AltChangesTheLineWidthWithinZeroToTenAndStoresIt) {
   session.view.lineWidth = 9;
-  EXPECT_TRUE(turn(true, false, false, 120));
+  EXPECT_EQ(turn(true, false, false, 120), WheelEffect::Repaint);
   EXPECT_EQ(ReadLineWidth(session.paths), 10);
-  EXPECT_FALSE(turn(true, false, false, 120));  // at the limit: no change, no repaint
+  // At the limit: no change, no repaint.
+  EXPECT_EQ(turn(true, false, false, 120), WheelEffect::Nothing);
   EXPECT_EQ(session.view.lineWidth, 10);
   session.view.lineWidth = 1;
-  EXPECT_TRUE(turn(true, true, true, -120));  // Alt wins over Ctrl + Shift
+  EXPECT_EQ(turn(true, true, true, -120), WheelEffect::Repaint);  // Alt wins over Ctrl + Shift
   EXPECT_EQ(ReadLineWidth(session.paths), 0);
-  EXPECT_FALSE(turn(true, false, false, -120));
+  EXPECT_EQ(turn(true, false, false, -120), WheelEffect::Nothing);
   EXPECT_EQ(session.view.lineWidth, 0);
   EXPECT_EQ(session.view.textScale, 1.0f);
 }
 
+// The wheel alone (or with Ctrl) zooms; Shift keeps the amplitude of a
+// mechanism on the screen, and the shrink factor otherwise.
 TEST_F(WheelFixture, TheModifiersChooseWhatChanges) {
-  EXPECT_TRUE(turn(false, true, true, 120));
+  EXPECT_EQ(turn(false, true, true, 120), WheelEffect::Repaint);
   EXPECT_FLOAT_EQ(session.view.textScale, 1.1f);
-  EXPECT_TRUE(turn(false, false, true, -120));
+  EXPECT_EQ(turn(false, false, true, -120), WheelEffect::Repaint);
   EXPECT_FLOAT_EQ(session.view.shrinkFactor, 1.0f / 1.5f);
-  EXPECT_TRUE(turn(false, true, false, 0));  // Ctrl alone and a zero delta: forward amplitude
-  EXPECT_TRUE(turn(false, false, false, 120));
+  EXPECT_EQ(turn(false, false, true, 0, true), WheelEffect::Repaint);  // zero delta: forward
+  EXPECT_EQ(turn(false, false, true, 120, true), WheelEffect::Repaint);
   EXPECT_FLOAT_EQ(session.view.mechanismAmplitude, 2.25f);
-  EXPECT_TRUE(turn(false, false, false, -120));
+  EXPECT_EQ(turn(false, false, true, -120, true), WheelEffect::Repaint);
+  EXPECT_FLOAT_EQ(session.view.mechanismAmplitude, 1.5f);
+  EXPECT_FLOAT_EQ(session.view.shrinkFactor, 1.0f / 1.5f);
+  EXPECT_EQ(turn(false, false, false, 120, true), WheelEffect::ZoomAtPointer);
+  EXPECT_EQ(turn(false, true, false, -120), WheelEffect::ZoomAtPointer);
   EXPECT_FLOAT_EQ(session.view.mechanismAmplitude, 1.5f);
   EXPECT_EQ(session.view.lineWidth, kDefaultLineWidth);
 }

@@ -190,7 +190,14 @@ InputActions GraphicalInput::mouseMove(DevicePoint p, MouseFlags flags) {
     state_.stage = ChainStage::Started;
     state_.resume = ChainResume::None;
   }
-  if (state_.rubber != RubberBand::Off) dragOrRubber(p, flags, out);
+  if (state_.panFrom && flags.middle) {
+    const DevicePoint from = *state_.panFrom;
+    state_.panFrom = p;
+    const InputActions moved = panBy(p.x - from.x, p.y - from.y);
+    out.insert(out.end(), moved.begin(), moved.end());
+  } else if (state_.rubber != RubberBand::Off) {
+    dragOrRubber(p, flags, out);
+  }
   if (state_.repaintingMoves > 0) {
     --state_.repaintingMoves;
     out.push_back(Act(InputActionKind::RedrawFrame));
@@ -200,6 +207,7 @@ InputActions GraphicalInput::mouseMove(DevicePoint p, MouseFlags flags) {
     shown.world = mapping_.deviceToWorld(p);  // makes the mapping afresh
     state_.lastLogical = mapping_.deviceToLogical(p);
     out.push_back(shown);
+    showSnapPoint(p, out);
     state_.crossHair = p;
     out.push_back(Act(InputActionKind::Repaint));
   }
@@ -253,6 +261,29 @@ InputActions GraphicalInput::rightButtonDown(DevicePoint) {
   }
   if (lineInput() && state_.stage != ChainStage::NoStart) endChain(out);
   return out;
+}
+
+// While Graphical input is on, the status bar shows where a click would
+// put the element's end: snapped to an element end or the grid.
+void GraphicalInput::showSnapPoint(DevicePoint p, InputActions& out) {
+  std::optional<WorldPoint> snap;
+  if (state_.mode == InputMode::Drawing)
+    snap =
+        SnapPoint(session_.model, mapping_.pickTolerance(), session_.view.grid, toWorld(p)).point;
+  const bool changed = snap.has_value() != state_.snapPoint.has_value() ||
+                       (snap && (snap->x != state_.snapPoint->x || snap->y != state_.snapPoint->y));
+  state_.snapPoint = snap;
+  if (changed) out.push_back(Act(InputActionKind::ShowSnapPoint));
+}
+
+InputActions GraphicalInput::middleButtonDown(DevicePoint p) {
+  state_.panFrom = p;
+  return {};
+}
+
+InputActions GraphicalInput::middleButtonUp() {
+  state_.panFrom.reset();
+  return {};
 }
 
 InputActions GraphicalInput::contextMenu(DevicePoint p, bool insideView) {

@@ -35,6 +35,7 @@ enum class InputActionKind {
   CloseHint,
   PromptChanged,
   ShowCoordinates,   // the mouse point `world` for the coordinates pane
+  ShowSnapPoint,     // the point a click would take while drawing (state().snapPoint)
   ShowContextMenu,   // at `from`
   RememberHubPoint,  // the input hub opens at `from` next time
   RunEnd,            // the End command
@@ -60,7 +61,21 @@ struct MouseFlags {
   bool ctrl = false;
 };
 
-enum class InputKey { Other, Control, Escape, Space, KeypadPlus, KeypadMinus, Right };
+enum class InputKey {
+  Other,
+  Control,
+  Escape,
+  Space,
+  KeypadPlus,
+  KeypadMinus,
+  Plus,
+  Minus,
+  Left,
+  Right,
+  Up,
+  Down,
+  Home,
+};
 
 // What a left click means: exactly one of these at a time.
 enum class InputMode {
@@ -118,6 +133,10 @@ struct InputState {
   std::optional<LogicalPoint> keyboardCursor;
   std::string cursorText;
   DevicePoint cursorTextPoint;
+  // Where the middle button was last seen while it drags the picture.
+  std::optional<DevicePoint> panFrom;
+  // While a chain is drawn: the point the next click would take.
+  std::optional<WorldPoint> snapPoint;
 };
 
 class GraphicalInput {
@@ -139,12 +158,22 @@ class GraphicalInput {
   InputActions mouseMove(DevicePoint p, MouseFlags flags);
   InputActions leftButtonUp(DevicePoint p);
   InputActions rightButtonDown(DevicePoint p);
+  // The middle button drags the picture.
+  InputActions middleButtonDown(DevicePoint p);
+  InputActions middleButtonUp();
   InputActions contextMenu(DevicePoint p, bool insideView);
   // Keys; `nowMs` is the millisecond tick count of the key press.
   InputActions keyDown(InputKey key, bool ctrl, int64_t nowMs);
   InputActions keyUp(InputKey key);
   // After every paint: the mapping of the paint is known.
   void afterPaint();
+
+  // Navigation: zoom about a device point (a factor above 1 enlarges),
+  // move the picture by pixels, or show the whole frame again. A chain
+  // being drawn goes on from its start point in the new picture.
+  InputActions zoomAt(DevicePoint p, double factor);
+  InputActions panBy(int dx, int dy);
+  InputActions fitWholeFrame();
 
   // Commands.
   InputActions graphicalInputCommand();
@@ -189,6 +218,9 @@ class GraphicalInput {
   void escapeWithoutGrid(int64_t nowMs, InputActions& out);
   void doubleEscape(int64_t nowMs, InputActions& out);
   void leaveZoom(InputActions& out);
+  void followNavigation(InputActions& out);
+  void navigationKey(InputKey key, InputActions& out);
+  void showSnapPoint(DevicePoint p, InputActions& out);
   void stopDrawing(InputActions& out);
   void moveKeyboardCursor();
 

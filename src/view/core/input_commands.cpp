@@ -153,8 +153,72 @@ InputActions GraphicalInput::keyDown(InputKey key, bool ctrl, int64_t nowMs) {
   } else if (key == InputKey::Right && state_.mode == InputMode::AuxVertical) {
     moveKeyboardCursor();
     out.push_back(Act(InputActionKind::Repaint));
+  } else {
+    navigationKey(key, out);
   }
   return out;
+}
+
+// + and - zoom about the middle of the view, the arrows show more of the
+// frame on their side, Home shows the whole frame.
+void GraphicalInput::navigationKey(InputKey key, InputActions& out) {
+  const DevicePoint middle{mapping_.areaWidth() / 2, mapping_.areaHeight() / 2};
+  const int dx = static_cast<int>(kArrowPanShare * mapping_.areaWidth());
+  const int dy = static_cast<int>(kArrowPanShare * mapping_.areaHeight());
+  InputActions moved;
+  switch (key) {
+    case InputKey::Plus:
+    case InputKey::KeypadPlus:
+      moved = zoomAt(middle, kNavigationZoomStep);
+      break;
+    case InputKey::Minus:
+    case InputKey::KeypadMinus:
+      moved = zoomAt(middle, 1.0 / kNavigationZoomStep);
+      break;
+    case InputKey::Left:
+      moved = panBy(dx, 0);
+      break;
+    case InputKey::Right:
+      moved = panBy(-dx, 0);
+      break;
+    case InputKey::Up:
+      moved = panBy(0, dy);
+      break;
+    case InputKey::Down:
+      moved = panBy(0, -dy);
+      break;
+    case InputKey::Home:
+      moved = fitWholeFrame();
+      break;
+    default:
+      break;
+  }
+  out.insert(out.end(), moved.begin(), moved.end());
+}
+
+InputActions GraphicalInput::zoomAt(DevicePoint p, double factor) {
+  InputActions out;
+  if (mapping_.zoomAbout(p, factor)) followNavigation(out);
+  return out;
+}
+
+InputActions GraphicalInput::panBy(int dx, int dy) {
+  InputActions out;
+  if (mapping_.panBy(dx, dy)) followNavigation(out);
+  return out;
+}
+
+InputActions GraphicalInput::fitWholeFrame() {
+  InputActions out;
+  if (mapping_.zoomed()) leaveZoom(out);
+  return out;
+}
+
+// The rubber line of a chain starts where its start point is now shown.
+void GraphicalInput::followNavigation(InputActions& out) {
+  if (state_.mode == InputMode::Drawing && state_.stage != ChainStage::NoStart)
+    state_.rubberStart = mapping_.toDevice(state_.startPoint.x, state_.startPoint.y);
+  out.push_back(Act(InputActionKind::RedrawFrame));
 }
 
 InputActions GraphicalInput::keyUp(InputKey key) {

@@ -20,8 +20,8 @@ float Step(float value, float step, bool forward) { return forward ? value * ste
 
 }  // namespace
 
-bool TurnWheel(ViewSettings& view, const PositionPaths& paths, WheelModifiers modifiers,
-               int delta) {
+WheelEffect TurnWheel(ViewSettings& view, const PositionPaths& paths, WheelModifiers modifiers,
+                      int delta, bool mechanismShown) {
   const bool forward = delta >= 0;
   if (modifiers.alt) {
     if (forward && view.lineWidth < kMaxLineWidth) {
@@ -29,17 +29,19 @@ bool TurnWheel(ViewSettings& view, const PositionPaths& paths, WheelModifiers mo
     } else if (!forward && view.lineWidth >= 1) {
       --view.lineWidth;
     } else {
-      return false;
+      return WheelEffect::Nothing;
     }
     WriteLineWidth(paths, view.lineWidth);
   } else if (modifiers.ctrl && modifiers.shift) {
     view.textScale = Step(view.textScale, kTextScaleStep, forward);
+  } else if (modifiers.shift && mechanismShown) {
+    view.mechanismAmplitude = Step(view.mechanismAmplitude, kAmplitudeStep, forward);
   } else if (modifiers.shift) {
     view.shrinkFactor = Step(view.shrinkFactor, kShrinkStep, forward);
   } else {
-    view.mechanismAmplitude = Step(view.mechanismAmplitude, kAmplitudeStep, forward);
+    return WheelEffect::ZoomAtPointer;
   }
-  return true;
+  return WheelEffect::Repaint;
 }
 
 }  // namespace rerore

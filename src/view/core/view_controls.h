@@ -1,6 +1,6 @@
 // The keys and the mouse wheel that change the display settings: the zoom
 // factor, the shrink factor, the text size, the element line width and the
-// amplitude of the mechanism display.
+// amplitude of the mechanism display; the wheel alone zooms.
 #pragma once
 
 #include "model/position_paths.h"
@@ -20,10 +20,18 @@ bool ZoomIn(ViewSettings& view);
 // Ctrl + numeric-pad minus: the picture gets smaller.
 void ZoomOut(ViewSettings& view);
 
+enum class WheelEffect {
+  Nothing,        // at a limit: nothing changed
+  Repaint,        // a display setting changed
+  ZoomAtPointer,  // the caller zooms about the pointer (in when forward)
+};
+
 // One turn of the wheel (a delta of zero counts as forward). The modifiers
 // are tested with Alt first: Alt changes the line width (stored in ZELTRDB
-// at once), Ctrl + Shift the text size, Shift the shrink factor, anything
-// else the mechanism amplitude. Returns true when the view must repaint.
-bool TurnWheel(ViewSettings& view, const PositionPaths& paths, WheelModifiers modifiers, int delta);
+// at once), Ctrl + Shift the text size, Shift the amplitude of a mechanism
+// on the screen or else the shrink factor; the wheel alone, or with Ctrl,
+// zooms.
+WheelEffect TurnWheel(ViewSettings& view, const PositionPaths& paths, WheelModifiers modifiers,
+                      int delta, bool mechanismShown);
 
 }  // namespace rerore

@@ -94,6 +94,11 @@ std::optional<WorldRect> WorldMapping::paintRectangle(double tolerance) const {
 
 void WorldMapping::fit(const WorldRect& r, UserMessages& messages) {
   settings_.unitsPerMetre = ChooseUnitsPerMetre(settings_.extents, settings_.autoScale);
+  if (zoomed_ && exactWindow_) {
+    if (defineWorld(r.x1, r.y1, r.x2, r.y2, messages)) applyMapping();
+    deriveSizes();
+    return;
+  }
   float x1 = std::min(r.x1, r.x2);
   const float y1 = std::min(r.y1, r.y2);
   const float largestX = std::max(r.x1, r.x2);
@@ -195,6 +200,68 @@ int32_t WorldMapping::fontHeight(double tenthsOfPoint, int32_t dotsPerInch) cons
   return static_cast<int32_t>(std::fabs(logical) / 10.0 + 0.5);
 }
 
+void WorldMapping::exactWorld(DevicePoint p, double& x, double& y) const {
+  const Transformation& t = transform_;
+  const double units = settings_.unitsPerMetre;
+  x = (t.windowOriginX + double(p.x - t.viewportOriginX) * t.windowExtentX / t.viewportExtentX) /
+      units;
+  y = (t.windowOriginY + double(p.y - t.viewportOriginY) * t.windowExtentY / t.viewportExtentY) /
+      units;
+}
+
+bool WorldMapping::navigateTo(double x1, double y1, double x2, double y2) {
+  zoomWindow_ = {static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+                 static_cast<float>(y2)};
+  zoomed_ = exactWindow_ = true;
+  worldX1_ = zoomWindow_.x1;
+  worldY1_ = zoomWindow_.y1;
+  worldX2_ = zoomWindow_.x2;
+  worldY2_ = zoomWindow_.y2;
+  applyMapping();
+  deriveSizes();
+  return true;
+}
+
+bool WorldMapping::zoomAbout(DevicePoint p, double factor) {
+  if (!worldDefined_ || !(factor > 0.0)) return false;
+  applyMapping();
+  double px = 0.0;
+  double py = 0.0;
+  exactWorld(p, px, py);
+  const double x1 = px + (worldX1_ - px) / factor;
+  const double x2 = px + (worldX2_ - px) / factor;
+  const double y1 = py + (worldY1_ - py) / factor;
+  const double y2 = py + (worldY2_ - py) / factor;
+  const double smallest = kNavigationMinUnits / settings_.unitsPerMetre;
+  if (factor > 1.0 && std::min(x2 - x1, y2 - y1) < smallest) return false;
+  if (factor < 1.0 && std::max(x2 - x1, y2 - y1) > kNavigationMaxMetres) return false;
+  navigateTo(x1, y1, x2, y2);
+  // The mapping puts its origins on whole logical units and pixels: the
+  // point is moved back under the pointer by what that rounding cost.
+  const Transformation& t = transform_;
+  const double units = settings_.unitsPerMetre;
+  const double dx =
+      t.viewportOriginX + (units * px - t.windowOriginX) * t.viewportExtentX / t.windowExtentX;
+  const double dy =
+      t.viewportOriginY + (units * py - t.windowOriginY) * t.viewportExtentY / t.windowExtentY;
+  const double pixelsPerMetre = std::fabs(t.scaleX()) * units;
+  const double mx = (dx - p.x) / pixelsPerMetre;
+  const double my = (dy - p.y) / pixelsPerMetre;
+  return navigateTo(worldX1_ + mx, worldY1_ - my, worldX2_ + mx, worldY2_ - my);
+}
+
+bool WorldMapping::panBy(int32_t dx, int32_t dy) {
+  if (!worldDefined_ || (dx == 0 && dy == 0)) return false;
+  applyMapping();
+  const double pixelsPerMetre = std::fabs(transform_.scaleX()) * settings_.unitsPerMetre;
+  if (!(pixelsPerMetre > 0.0)) return false;
+  // The picture follows the pointer: the window moves the other way, and
+  // device y grows downwards.
+  const double mx = dx / pixelsPerMetre;
+  const double my = dy / pixelsPerMetre;
+  return navigateTo(worldX1_ - mx, worldY1_ + my, worldX2_ - mx, worldY2_ + my);
+}
+
 bool WorldMapping::zoomByDrag(DevicePoint press, DevicePoint release) {
   if (std::abs(release.x - press.x) <= kZoomDragPixels &&
       std::abs(release.y - press.y) <= kZoomDragPixels)
@@ -203,6 +270,7 @@ bool WorldMapping::zoomByDrag(DevicePoint press, DevicePoint release) {
   const WorldPoint b = deviceToWorld(release);
   zoomWindow_ = {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
   zoomed_ = true;
+  exactWindow_ = false;
   return true;
 }
 

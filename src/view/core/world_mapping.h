@@ -119,8 +119,20 @@ class WorldMapping {
   // Zoom by dragging: a drag of more than 9 pixels in x or y from the press
   // point zooms onto the dragged rectangle. Returns true when it zoomed.
   bool zoomByDrag(DevicePoint press, DevicePoint release);
-  void leaveZoom() { zoomed_ = false; }
+  void leaveZoom() { zoomed_ = exactWindow_ = false; }
   bool zoomed() const { return zoomed_; }
+
+  // Navigation with the wheel, the keys and the middle button: the picture
+  // zoomed about a device point (a factor above 1 enlarges it) or moved by
+  // pixels, so that the world point under the pointer stays under it. The
+  // window shown becomes the zoom window and is shown exactly as it is (not
+  // widened to 1 m as a fitted window) until the zoom is left. Both need the
+  // world of an earlier paint; false when nothing changed (no world yet, or
+  // the zoom at its limit).
+  bool zoomAbout(DevicePoint p, double factor);
+  bool panBy(int32_t dx, int32_t dy);
+  // The world point of a device point, without rounding to logical units.
+  void exactWorld(DevicePoint p, double& x, double& y) const;
   const WorldRect& zoomWindow() const { return zoomWindow_; }
 
   // A page is printed landscape when the shown rectangle is wider than high.
@@ -147,7 +159,10 @@ class WorldMapping {
   MappingTarget target_ = MappingTarget::Screen;
   int32_t viewportCx_ = 0;
   int32_t viewportCy_ = 0;
+  bool navigateTo(double x1, double y1, double x2, double y2);
+
   bool zoomed_ = false;
+  bool exactWindow_ = false;  // the zoom window came from navigation
   WorldRect zoomWindow_;
   // The world window DefineWorld stored.
   float worldX1_ = 0.0f;

@@ -130,7 +130,7 @@ TEST_F(WhatsThis, EveryFieldOfTheOtherDialogs) {
   toolbar.addAction("Store")->setData(1);
   const std::function<std::unique_ptr<QDialog>()> dialogs[] = {
       [&] { return std::make_unique<ElementEditor>(element, 1); },
-      [&] { return std::make_unique<DeleteElementQuestion>(nullptr); },
+      [&] { return std::make_unique<DeleteElementQuestion>(1, nullptr); },
       [&] { return std::make_unique<ArcDialog>(ArcFieldTexts{}); },
       [&] { return std::make_unique<ParabolaDialog>(ParabolaFieldTexts{}); },
       [&] { return std::make_unique<GridDialog>(2.0f, 0.15f); },
@@ -160,7 +160,7 @@ TEST_F(WhatsThis, TheDrawingAndEveryToolbarButton) {
     EXPECT_FALSE(a->toolTip().isEmpty()) << a->text().toStdString();
     EXPECT_FALSE(a->whatsThis().isEmpty()) << a->text().toStdString();
   }
-  EXPECT_EQ(buttons, 9);  // eight commands and "Anpassen..."
+  EXPECT_EQ(buttons, 16);  // fifteen commands and "Anpassen..."
 }
 
 }  // namespace

@@ -1,0 +1,96 @@
+// Navigating the drawing: the wheel zooms about the pointer, the middle
+// button and the arrow keys move the picture, Home shows the whole frame;
+// Shift and the wheel keep the amplitude of a mechanism on the screen.
+#include <QWheelEvent>
+#include <cmath>
+
+#include "view_window.h"
+
+namespace rerore {
+namespace {
+
+using test::ViewWindow;
+
+void Wheel(QWidget* widget, QPoint at, int delta, Qt::KeyboardModifiers modifiers = {}) {
+  QWheelEvent event(QPointF(at), QPointF(widget->mapToGlobal(at)), QPoint(), QPoint(0, delta),
+                    Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(widget, &event);
+}
+
+// Device pixels per metre of the picture on the screen.
+double PixelsPerMetre(FrameView* view) {
+  return std::fabs(view->mapping().transform().scaleX()) * view->mapping().unitsPerMetre();
+}
+
+TEST_F(ViewWindow, TheWheelZoomsAboutThePointer) {
+  open("001");
+  const QPoint pointer(view()->width() * 3 / 4, view()->height() / 3);
+  for (int delta : {120, 120, 120, -120}) {
+    double x0 = 0.0;
+    double y0 = 0.0;
+    view()->mapping().exactWorld({pointer.x(), pointer.y()}, x0, y0);
+    const double scale = PixelsPerMetre(view());
+    Wheel(view(), pointer, delta);
+    view()->repaint();
+    const double step = PixelsPerMetre(view()) / scale;
+    EXPECT_NEAR(step, delta > 0 ? 1.25 : 0.8, 0.01);
+    // Within what the picture resolves: a logical unit and a pixel.
+    const double reach = 1.0 / session.view.unitsPerMetre + 1.0 / PixelsPerMetre(view());
+    double x = 0.0;
+    double y = 0.0;
+    view()->mapping().exactWorld({pointer.x(), pointer.y()}, x, y);
+    EXPECT_NEAR(x, x0, reach) << delta;
+    EXPECT_NEAR(y, y0, reach) << delta;
+  }
+  EXPECT_FLOAT_EQ(session.view.mechanismAmplitude, 1.0f);
+  // Home shows the whole frame again, as Escape does.
+  QTest::keyClick(view(), Qt::Key_Home);
+  view()->repaint();
+  EXPECT_FALSE(view()->mapping().zoomed());
+}
+
+TEST_F(ViewWindow, TheMiddleButtonAndTheArrowKeysMoveThePicture) {
+  open("001");
+  const DevicePoint before = device(6, 4);
+  const QPoint from(400, 300);
+  QTest::mousePress(view(), Qt::MiddleButton, {}, from);
+  QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(60, -25)),
+                   QPointF(view()->mapToGlobal(from + QPoint(60, -25))), Qt::NoButton,
+                   Qt::MiddleButton, Qt::NoModifier);
+  QApplication::sendEvent(view(), &move);
+  QTest::mouseRelease(view(), Qt::MiddleButton, {}, from + QPoint(60, -25));
+  view()->repaint();
+  const DevicePoint after = device(6, 4);
+  EXPECT_NEAR(after.x - before.x, 60, 1);
+  EXPECT_NEAR(after.y - before.y, -25, 1);
+
+  // The Left key shows more on the left: the picture moves right.
+  QTest::keyClick(view(), Qt::Key_Left);
+  view()->repaint();
+  EXPECT_NEAR(device(6, 4).x - after.x, static_cast<int>(0.1 * view()->width()), 1);
+  // - and + zoom about the middle.
+  const double scale = PixelsPerMetre(view());
+  QTest::keyClick(view(), Qt::Key_Minus);
+  view()->repaint();
+  EXPECT_NEAR(PixelsPerMetre(view()) / scale, 0.8, 0.01);
+  QTest::keyClick(view(), Qt::Key_Plus);
+  view()->repaint();
+  EXPECT_NEAR(PixelsPerMetre(view()) / scale, 1.0, 0.01);
+}
+
+// While a mechanism is on the screen the wheel still zooms; Shift and the
+// wheel make the displacements larger or smaller.
+TEST_F(ViewWindow, ShiftAndTheWheelKeepTheAmplitudeOfAMechanism) {
+  open("003");
+  ASSERT_TRUE(view()->showsMechanism());
+  const QPoint middle(view()->width() / 2, view()->height() / 2);
+  Wheel(view(), middle, 120, Qt::ShiftModifier);
+  EXPECT_FLOAT_EQ(session.view.mechanismAmplitude, 1.5f);
+  EXPECT_FLOAT_EQ(session.view.shrinkFactor, 1.0f);
+  Wheel(view(), middle, 120);
+  EXPECT_FLOAT_EQ(session.view.mechanismAmplitude, 1.5f);
+  EXPECT_TRUE(view()->mapping().zoomed());
+}
+
+}  // namespace
+}  // namespace rerore
