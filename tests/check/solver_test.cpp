@@ -75,5 +75,15 @@ TEST_F(SolverTest, ZeroFirstPivotIsSwappedOnceAndEveryColumnReusesTheSwap) {
   EXPECT_TRUE(messages.messages.empty());
 }
 
+TEST_F(SolverTest, PivotThatIsNotANumberIsNoUsablePivot) {
+  StiffnessMatrix k(2);
+  k(1, 1) = std::nan("");
+  k(2, 2) = 1.0;
+  PivotRecord pivots;
+  double b[3] = {0.0, 1.0, 0.0};
+  EXPECT_EQ(Factorise(k, pivots, b, messages), 1);
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Singularity in row 1"});
+}
+
 }  // namespace
 }  // namespace rerore
