@@ -1,6 +1,7 @@
 #include "commands/element_table.h"
 
 #include <cmath>
+#include <string>
 #include <utility>
 
 #include "check/rebuild.h"
@@ -55,6 +56,26 @@ bool ReadElementRow(const CellTable& cells, int row, ElementRecord& e) {
   return column > kElementHingeRightColumn;
 }
 
+// A complete row must name a material and a section that have rows: any
+// other number has no stiffness behind it.
+bool ReferencesExist(const ModelTables& model, const CellTable& cells, UserMessages& messages) {
+  const int sectionColumn = kElementMaterialColumn + 1;
+  for (int i = 1; i < cells.rows() && i <= kMaxElements; ++i) {
+    if (!ColumnsFilled(cells, i, kElementXaColumn, kElementHingeRightColumn)) continue;
+    const int material = parseInteger(cells.at(i, kElementMaterialColumn));
+    const int section = parseInteger(cells.at(i, sectionColumn));
+    std::string fault;
+    if (material < 1 || material > MaterialRows(model))
+      fault = Format("Row %i: material %i does not exist", i, material);
+    else if (section < 1 || section > CrossSectionRows(model))
+      fault = Format("Row %i: cross section %i does not exist", i, section);
+    if (fault.empty()) continue;
+    messages.message(fault, "Error");
+    return false;
+  }
+  return true;
+}
+
 void ShowEmptyDrawing(ViewSettings& view) {
   view.extents = {kEmptyDrawingXMin, kEmptyDrawingYMin, kEmptyDrawingXMax, kEmptyDrawingYMax};
   view.autoScale = false;
@@ -76,8 +97,11 @@ void FillElementTable(const ModelTables& model, CellTable& cells) {
 }
 
 bool AcceptElementTable(Session& session, const CellTable& cells, UserMessages& messages) {
-  if (!RowsInOrder(cells, kElementXaColumn, kElementHingeRightColumn, messages)) return false;
   ModelTables& model = session.model;
+  if (!RowsInOrder(cells, kElementXaColumn, kElementHingeRightColumn, messages) ||
+      !NumbersFit(cells, kElementXaColumn, kElementYbColumn, messages) ||
+      !ReferencesExist(model, cells, messages))
+    return false;
   session.check.outcome.reset();  // the view stops showing the mechanism
   model.params.elementCount = 0;
   bool tooMany = false;
