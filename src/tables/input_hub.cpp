@@ -127,18 +127,26 @@ void InputHub::frame() {
 
 void InputHub::elements() { emit elementsTableRequested(); }
 
+// The generator runs on the dialog's OK, which stays open when it refuses.
 void InputHub::arc() {
   ArcDialog dialog(LoadArcDialogTexts(session_.paths), this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (ArcDialogOk(session_, messages_, dialog.texts()) == ViewFollowUp::ElementsTableEnded)
+  ViewFollowUp followUp = ViewFollowUp::None;
+  dialog.setOkAction([&] {
+    followUp = ArcDialogOk(session_, messages_, dialog.texts());
+    return followUp != ViewFollowUp::None;
+  });
+  if (dialog.exec() == QDialog::Accepted && followUp == ViewFollowUp::ElementsTableEnded)
     emit arcGenerated();
 }
 
 void InputHub::parabola() {
   ParabolaDialog dialog(ParabolaDialogTexts(session_.model.parabola), this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (ParabolaDialogOk(session_, messages_, dialog.texts()) != ViewFollowUp::ResetAndOpenElements)
-    return;
+  ViewFollowUp followUp = ViewFollowUp::None;
+  dialog.setOkAction([&] {
+    followUp = ParabolaDialogOk(session_, messages_, dialog.texts());
+    return followUp != ViewFollowUp::None;
+  });
+  if (dialog.exec() != QDialog::Accepted || followUp != ViewFollowUp::ResetAndOpenElements) return;
   session_.view.resetZoomRequested = true;
   emit redrawRequested();
   emit elementsTableRequested();
