@@ -134,24 +134,34 @@ TEST(EchoReader, CountsAboveTheLimitsAndBeyondTheLines) {
   EXPECT_EQ(m.elements[100].xb, 100.0f);
 }
 
-// At start-up, an echo file without any stored line leaves the model as
-// the binary files hold it and rewrites no table file.
-TEST(EchoReader, StartUpWithAnEmptyEchoFileKeepsTheBinaryModel) {
-  TempDir data;
-  test::SettingsHome home;
-  Session s;
-  test::MakeCantileverFrame(s, data.path(), "007");
-  WriteEcho(s, s.paths.echoFile());
-  const std::string elements = ReadFile(s.paths.file("ELEMENTS"));
-  test::WriteFile(s.paths.echoFile(), "; nothing but a comment\r\n");
-  test::WriteFile(s.paths.file("ELEMENTS"), elements.substr(0, 2 + sizeof(ElementRecord)));
-  Session loaded;
-  test::RecordingMessages messages;
-  ASSERT_EQ(StartProgram(loaded, messages, ".007 @" + data.path()), StartResult::Started);
-  EXPECT_EQ(Values(loaded.model.elements[1].yb, loaded.model.elements[2].yb), Values(4, 0));
-  EXPECT_EQ(ReadFile(loaded.paths.file("ELEMENTS")).size(), 2 + sizeof(ElementRecord));
-  EXPECT_EQ(loaded.paths.geometryPresent, 1);  // loading wrote GEOMETRY 0
-  EXPECT_TRUE(messages.messages.empty());
+// At start-up, an echo file without any section is refused: the model
+// stays as the binary files hold it and no file is written.
+TEST(EchoReader, StartUpWithAnEchoFileWithoutSectionsKeepsTheBinaryModel) {
+  for (const char* text : {"garbage text\r\n", "; nothing but a comment\r\n", "TITEL\r\n"}) {
+    TempDir data;
+    test::SettingsHome home;
+    Session s;
+    test::MakeCantileverFrame(s, data.path(), "007");
+    WriteEcho(s, s.paths.echoFile());
+    const std::string elements = ReadFile(s.paths.file("ELEMENTS"));
+    test::WriteFile(s.paths.echoFile(), text);
+    test::WriteFile(s.paths.file("ELEMENTS"), elements.substr(0, 2 + sizeof(ElementRecord)));
+    std::vector<std::string> before;
+    for (const char* name : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "PARAMR"})
+      before.push_back(ReadFile(s.paths.file(name)));
+    Session loaded;
+    test::RecordingMessages messages;
+    ASSERT_EQ(StartProgram(loaded, messages, ".007 @" + data.path()), StartResult::Started);
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"Error: The echo text holds no frame; nothing was loaded."});
+    EXPECT_EQ(Values(loaded.model.elements[1].yb, loaded.model.elements[2].yb), Values(4, 0));
+    std::vector<std::string> after;
+    for (const char* name : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "PARAMR"})
+      after.push_back(ReadFile(s.paths.file(name)));
+    EXPECT_TRUE(after == before) << text;  // the table files stay as they were
+    EXPECT_EQ(ReadFile(s.paths.echoFile()), text);
+    EXPECT_FALSE(test::Exists(s.paths.file("GEOMETRY")));
+  }
 }
 
 }  // namespace
