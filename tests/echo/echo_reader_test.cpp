@@ -46,14 +46,15 @@ void ExpectSameRows(const std::array<Record, N>& read, const std::array<Record, 
   for (int r = 1; r <= rows; ++r) EXPECT_EQ(Carried(read[r]), Carried(written[r])) << "row " << r;
 }
 
-Session LoadFromText(const std::string& dataPath, const std::string& text) {
+Session LoadFromText(const std::string& dataPath, const std::string& text,
+                     test::RecordingMessages* messages = nullptr) {
   Session t;
   test::UsePosition(t, dataPath, "007");
   std::filesystem::create_directories(t.paths.positionDirectory);
   EchoLineStore store;
   store.fill(text);
-  test::RecordingMessages messages;
-  ParseEcho(t, messages, store);
+  test::RecordingMessages ignored;
+  ParseEcho(t, messages ? *messages : ignored, store);
   return t;
 }
 
@@ -132,6 +133,39 @@ TEST(EchoReader, CountsAboveTheLimitsAndBeyondTheLines) {
   // No MATERIAL keyword: line 1 holds no digits. One support line follows its count.
   EXPECT_EQ(Counts(m), Values(0, 0, 100, 101, 1));
   EXPECT_EQ(m.elements[100].xb, 100.0f);
+}
+
+// No infinity reaches the model: a row with a number beyond the float range
+// is refused; rows that others refer to by their number stay without values.
+TEST(EchoReader, RowsWithNumbersBeyondTheFloatRangeAreRefused) {
+  TempDir data;
+  test::RecordingMessages messages;
+  const std::string huge = "1" + std::string(39, '0');  // a decimal field takes no exponent
+  const Session t = LoadFromText(data.path(),
+                                 "MATERIAL\n2\n1 3E7 0\n2 " + huge + " 0\n" +
+                                     "CROSSECTIONS\n1\n1 0.2 0.4 8E-2 1E50\n"
+                                     "ELEMENTS\n3\n1 0 0 0 4 0 0 1 1 1 1\n2 0 4 " +
+                                     huge +
+                                     " 4 0 0 1 1 1 1\n3 0 4 6 4 0 0 1 1 1 1\n"
+                                     "NODES\n3\n1 0 0 1 1 1\n2 0 4 0 0 9E99\n3 6 4 0 0 0\n"
+                                     "SUPPORTS\n2\n1 1 1 1\n2 " +
+                                     huge + " 0 0\n" + "PARABOLA\n1E39 2 4\n",
+                                 &messages);
+  const auto refusal = [](const char* section, int row, const std::string& number) {
+    return Format("Error: %s row %i: the number %s is too large; the row is refused", section, row,
+                  number.c_str());
+  };
+  EXPECT_EQ(messages.texts(), (std::vector<std::string>{
+                                  refusal("MATERIAL", 2, huge), refusal("CROSSECTIONS", 1, "1E50"),
+                                  refusal("ELEMENTS", 2, huge), refusal("NODES", 2, "9E99"),
+                                  refusal("SUPPORTS", 2, huge), refusal("PARABOLA", 1, "1E39")}));
+  const ModelTables& m = t.model;
+  EXPECT_EQ(Counts(m), Values(2, 1, 2, 3, 1));
+  EXPECT_EQ(Carried(m.materials[2]), Values(2, 0, 0));
+  EXPECT_EQ(Carried(m.crossSections[1]), Values(1, 0, 0, 0, 0));
+  EXPECT_EQ(Values(m.elements[2].xa, m.elements[2].ya, m.elements[2].xb), Values(0, 4, 6));
+  EXPECT_EQ(Values(m.nodes[2].y, m.nodes[2].supportPhi, m.nodes[1].supportPhi), Values(4, 0, 1));
+  EXPECT_EQ(m.parabola.elements, 0);
 }
 
 // At start-up, an echo file without any section is refused: the model
