@@ -159,6 +159,12 @@ TEST_F(NodeDialog, TargetValueToolFindsTheFactorOrSaysWhyNot) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(QApplication::focusWidget(), dialog.factorField());
     EXPECT_EQ(dialog.factorField()->selectedText(), "0.03968");
+    dialog.targetField()->setFocus();
+    dialog.targetField()->setText("1e39");
+    test::Type("\r");
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: The number 1e39 is too large"});
+    EXPECT_EQ(dialog.factorField()->text(), "0.03968");
+    messages.messages.clear();
   }
   session.model.params.crossSectionCount = 0;
   NodesDialog dialog(session, messages);
