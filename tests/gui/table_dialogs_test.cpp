@@ -109,14 +109,22 @@ TEST_F(DialogTest, SectionValuesNoBarCanHaveKeepTheTableOpen) {
   test::Type("1e39\r");
   test::Click(dialog, "OK");
   EXPECT_TRUE(dialog.isVisible());
-  dialog.grid()->editCell(1, 4);
-  test::Type("1e-3\r");
+  // A and I of a huge rectangle are written as the numbers they are.
+  const QString huge = "1" + QString(20, '0');
+  dialog.grid()->editCell(1, 1);
+  test::Type(huge + "\r" + huge + "\r");
+  EXPECT_EQ(test::RowText(*dialog.grid(), 1), huge + "|" + huge + "|1.0000E+40|8.3333E+78");
+  test::Click(dialog, "OK");
+  EXPECT_TRUE(dialog.isVisible());
+  dialog.grid()->editCell(1, 1);
+  test::Type("0.2\r0.4\r1e-3\r");
   dialog.grid()->editCell(1, 3);
   test::Type("-0,15\r");
   test::Click(dialog, "OK");
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_EQ(messages.texts(),
             (std::vector<std::string>{"Error: The number 1E39 is too large",
+                                      "Error: The number 1.0000E+40 is too large",
                                       "Error: Row 1: the section values must be positive"}));
   EXPECT_EQ(session.model.crossSections[1].area, 0.08f);
   EXPECT_FALSE(test::Exists(session.paths.file("CROSS")));
