@@ -1,5 +1,6 @@
 #include "check/element_stiffness.h"
 
+#include <cfloat>
 #include <cmath>
 
 namespace rerore {
@@ -50,9 +51,10 @@ int ElementStiffness(const ModelTables& model, int k, ElementMatrix& matrix,
   const double ea = static_cast<double>(v.area) * static_cast<double>(v.modulus);
   const double ei = static_cast<double>(v.inertia) * static_cast<double>(v.modulus);
   // A negative E, A or I can still give positive products; neither they
-  // nor an infinite value describe a bar.
-  const bool physical =
-      FinitePositive(v.modulus) && FinitePositive(v.area) && FinitePositive(v.inertia);
+  // nor an infinite value describe a bar. EA and EI must fit the float
+  // fields of the element record as well.
+  const bool physical = FinitePositive(v.modulus) && FinitePositive(v.area) &&
+                        FinitePositive(v.inertia) && ea <= FLT_MAX && ei <= FLT_MAX;
   if (!physical || ea < kMinStiffnessProduct || ei < kMinStiffnessProduct) {
     messages.message(Format("Error in the stiffness of element %i. Check E, A and I", k),
                      kApplicationTitle);

@@ -38,18 +38,31 @@ int ParseSection(CardParser& parser, const EchoLineStore& store, int section, in
 // A number that does not fit a float would put an infinity into the model:
 // its row is refused, with a message that names the section and the row.
 // True when every field of row r can be taken.
+void RefuseRow(int section, int r, const CardField& field, UserMessages& messages) {
+  std::string text = field.text;
+  text.erase(text.find_last_not_of(' ') + 1);
+  messages.message(Format("%s row %i: the number %s is too large; the row is refused",
+                          std::string(SectionKeyword(section)).c_str(), r, text.c_str()),
+                   "Error");
+}
+
 bool RowFits(const CardParser& parser, int r, size_t fields, int section, UserMessages& messages) {
   for (size_t k = 1; k <= fields; ++k) {
     const CardField& field = parser.field(r, static_cast<int>(k));
     if (std::isfinite(field.value)) continue;
-    std::string text = field.text;
-    text.erase(text.find_last_not_of(' ') + 1);
-    messages.message(Format("%s row %i: the number %s is too large; the row is refused",
-                            std::string(SectionKeyword(section)).c_str(), r, text.c_str()),
-                     "Error");
+    RefuseRow(section, r, field, messages);
     return false;
   }
   return true;
+}
+
+// The coordinate of an element row farthest from zero: the one that makes
+// the length leave the float range.
+const CardField& LargestCoordinate(const CardParser& parser, int r) {
+  int largest = 2;
+  for (int k = 3; k <= 5; ++k)
+    if (std::fabs(parser.value(r, k)) > std::fabs(parser.value(r, largest))) largest = k;
+  return parser.field(r, largest);
 }
 
 void ReadTitle(ModelTables& model, const EchoLineStore& store) {
@@ -101,6 +114,11 @@ void ReadElements(Session& s, UserMessages& messages, CardParser& parser,
     SetElementLeft(e, parser.value(r, 2), parser.value(r, 3));
     SetElementRight(e, parser.value(r, 4), parser.value(r, 5));
     ComputeElementGeometry(e, model.params.angleFlag != 0);
+    if (!ElementGeometryFits(e)) {
+      RefuseRow(kSectionElements, r, LargestCoordinate(parser, r), messages);
+      --taken;
+      continue;
+    }
     e.hingeLeft = parser.integer(r, 6);
     e.hingeRight = parser.integer(r, 7);
     e.material = parser.integer(r, 8);

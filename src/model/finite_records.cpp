@@ -21,7 +21,8 @@ bool FitsFloat(double value) { return std::fabs(value) <= FLT_MAX; }
 
 bool NumbersFinite(const ElementRecord& e) {
   return AllFinite({e.xa, e.za, e.ya, e.xb, e.zb, e.yb, e.axis[0], e.axis[1], e.axis[2], e.axis[3],
-                    e.dx, e.dz, e.length, e.angle, e.ea, e.ei});
+                    e.dx, e.dz, e.length, e.angle, e.ea, e.ei}) &&
+         ElementGeometryFits(e);
 }
 
 bool NumbersFinite(const NodeRecord& n) {

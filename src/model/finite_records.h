@@ -5,12 +5,14 @@
 #pragma once
 
 #include "model/model_parameters.h"
+#include "model/model_tables.h"
 #include "model/records.h"
 #include "model/view_settings.h"
 
 namespace rerore {
 
-// True when every number of the record is finite.
+// True when every number of the record is finite (for an element also
+// what the geometry derives from its ends).
 bool NumbersFinite(const ElementRecord& e);
 bool NumbersFinite(const NodeRecord& n);
 bool NumbersFinite(const SupportRecord& s);

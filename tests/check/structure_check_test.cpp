@@ -181,8 +181,9 @@ TEST_F(StructureCheckTest, StiffnessThatIsNotFiniteOrNotPositiveIsRefused) {
       {-inf, 100.0f, 1.0f, 4.0f, stiffness},
       {1.0e4f, 100.0f, inf, 4.0f, stiffness},
       {1.0e4f, 100.0f, std::nanf(""), 4.0f, stiffness},
-      {3.0e38f, 100.0f, 1.0f, 4.0f, matrix},    // E x A of the supports overflows
-      {1.0e4f, 100.0f, 1.0f, 3.0e38f, matrix},  // the end points are not a length
+      {1.0e30f, 0.1f, 1.0e10f, 4.0f, stiffness},  // E I does not fit the element's record
+      {3.0e38f, 100.0f, 1.0f, 4.0f, stiffness},   // and E A neither
+      {1.0e4f, 100.0f, 1.0f, 3.0e38f, matrix},    // the end points are not a length
   };
   for (const auto& c : cases) {
     model.params.elementCount = 0;

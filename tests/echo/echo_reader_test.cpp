@@ -141,24 +141,27 @@ TEST(EchoReader, RowsWithNumbersBeyondTheFloatRangeAreRefused) {
   TempDir data;
   test::RecordingMessages messages;
   const std::string huge = "1" + std::string(39, '0');  // a decimal field takes no exponent
-  const Session t = LoadFromText(data.path(),
-                                 "MATERIAL\n2\n1 3E7 0\n2 " + huge + " 0\n" +
-                                     "CROSSECTIONS\n1\n1 0.2 0.4 8E-2 1E50\n"
-                                     "ELEMENTS\n3\n1 0 0 0 4 0 0 1 1 1 1\n2 0 4 " +
-                                     huge +
-                                     " 4 0 0 1 1 1 1\n3 0 4 6 4 0 0 1 1 1 1\n"
-                                     "NODES\n3\n1 0 0 1 1 1\n2 0 4 0 0 9E99\n3 6 4 0 0 0\n"
-                                     "SUPPORTS\n2\n1 1 1 1\n2 " +
-                                     huge + " 0 0\n" + "PARABOLA\n1E39 2 4\n",
-                                 &messages);
+  const std::string far = "3" + std::string(38, '0');   // fits, twice it does not
+  const std::vector<std::string> sections = {
+      "MATERIAL\n2\n1 3E7 0\n2 " + huge + " 0",
+      "CROSSECTIONS\n1\n1 0.2 0.4 8E-2 1E50",
+      "ELEMENTS\n4\n1 0 0 0 4 0 0 1 1 1 1\n2 0 4 " + huge + " 4 0 0 1 1 1 1",
+      "3 -" + far + " 4 " + far + " 4 0 0 1 1 1 1\n4 0 4 6 4 0 0 1 1 1 1",
+      "NODES\n3\n1 0 0 1 1 1\n2 0 4 0 0 9E99\n3 6 4 0 0 0",
+      "SUPPORTS\n2\n1 1 1 1\n2 " + huge + " 0 0",
+      "PARABOLA\n1E39 2 4"};
+  std::string text;
+  for (const std::string& lines : sections) text += lines + "\n";
+  const Session t = LoadFromText(data.path(), text, &messages);
   const auto refusal = [](const char* section, int row, const std::string& number) {
     return Format("Error: %s row %i: the number %s is too large; the row is refused", section, row,
                   number.c_str());
   };
   EXPECT_EQ(messages.texts(), (std::vector<std::string>{
                                   refusal("MATERIAL", 2, huge), refusal("CROSSECTIONS", 1, "1E50"),
-                                  refusal("ELEMENTS", 2, huge), refusal("NODES", 2, "9E99"),
-                                  refusal("SUPPORTS", 2, huge), refusal("PARABOLA", 1, "1E39")}));
+                                  refusal("ELEMENTS", 2, huge), refusal("ELEMENTS", 3, "-" + far),
+                                  refusal("NODES", 2, "9E99"), refusal("SUPPORTS", 2, huge),
+                                  refusal("PARABOLA", 1, "1E39")}));
   const ModelTables& m = t.model;
   EXPECT_EQ(Counts(m), Values(2, 1, 2, 3, 1));
   EXPECT_EQ(Carried(m.materials[2]), Values(2, 0, 0));

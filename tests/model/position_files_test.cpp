@@ -87,6 +87,11 @@ TEST_F(PositionFiles, ElementsWritersRefreshTheStiffnessOrZeroTheRunTimeWords) {
   EXPECT_FLOAT_EQ(At<float>(bytes, base + 140), 3.0e7f * 0.08f);
   EXPECT_FLOAT_EQ(At<float>(bytes, base + 144), 3.0e7f * 0.0010666667f);
 
+  model.crossSections[1].area = 10.0f;
+  model.materials[1].modulus = 3.0e38f;  // E A beyond the float range: no usable product
+  ASSERT_TRUE(WriteElementsFile(paths, model));
+  EXPECT_EQ(At<float>(ReadFile(paths.file("ELEMENTS")), base + 140), 0.0f);
+
   ASSERT_TRUE(WriteElementsZeroingRunTime(paths, model));
   EXPECT_EQ(At<uint32_t>(ReadFile(paths.file("ELEMENTS")), base + 0), 0u);
   ASSERT_TRUE(ReadElementsFile(paths, other.model));
