@@ -69,6 +69,10 @@ int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messa
   WriteSupportStiffness(s.paths, model.params.rigidStiffness);
   if (AddElements(model, stiffness, messages) == 0) return 0;
   AddSupportSprings(model, stiffness);
+  if (!stiffness.allFinite()) {
+    messages.message(kNotFiniteMatrixText, "Error");
+    return 0;
+  }
   AnalyseMechanism(s, stiffness, work);
   if (TranslationResistance(model, stiffness, false) < kStabilityMinimum)
     messages.message("Frame can roll sideways!", "Error");

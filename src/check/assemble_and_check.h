@@ -9,9 +9,14 @@
 
 namespace rerore {
 
+// Said when the matrix or the solution holds an infinite value or one that
+// is not a number: nothing computed from it would mean anything.
+inline constexpr const char* kNotFiniteMatrixText =
+    "Error in the stiffness matrix: a value is not finite. Check coordinates, E, A and I";
+
 // Fills the matrix (n = equationCount) with elements and supports. Returns
 // 1 when the matrix is complete, whether or not a warning was shown, and 0
-// when an element was rejected.
+// when an element was rejected or an entry is not finite.
 int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messages,
                      CheckWorkspace& work);
 int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messages);

@@ -1,6 +1,7 @@
 #include "check/structure_check.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,8 +25,9 @@ void RemoveEarlierResults(const PositionPaths& paths) {
   RemoveFile(paths.plainFile("FLEXMAX.TXT"));
 }
 
-// The message that refuses a model beyond the check's tables, or "".
+// The message that refuses a model the check cannot take, or "".
 std::string LimitMessage(const ModelTables& model) {
+  if (ElementRows(model) == 0) return kNoElementsText;
   std::string text = ModelLimitMessage(model);
   const int n = model.params.equationCount;
   if (text.empty() && n > kMaxCheckEquations)
@@ -72,6 +74,17 @@ CheckOutcome Finish(Session& s, CheckOutcome outcome) {
   return outcome;
 }
 
+// A value that is not finite is no result: the frame is refused rather
+// than called sound or a mechanism.
+CheckOutcome RefuseNotFinite(Session& s, UserMessages& messages) {
+  messages.message(kNotFiniteMatrixText, "Error");
+  return Finish(s, CheckOutcome::refused());
+}
+
+bool AllFinite(const std::vector<double>& values) {
+  return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
 }  // namespace
 
 CheckOutcome CheckStructure(Session& s, UserMessages& messages) {
@@ -96,14 +109,16 @@ CheckOutcome CheckStructure(Session& s, UserMessages& messages) {
   if (n > 0) first[1] = 1.0;
   const int singular = solver.Solve(first.data());
   if (singular > 0) {
+    if (!solver.factors().allFinite()) return RefuseNotFinite(s, messages);
     messages.message(SingularityMessage(s.model, singular), "Error");
     return Finish(s, CheckOutcome::mechanismAt(singular));
   }
   std::copy(first.begin() + 1, first.end(), inverse.begin());
   if (n > 0) {
+    solver.SolveUnitColumns(2, n, inverse.data() + n);
+    if (!AllFinite(inverse)) return RefuseNotFinite(s, messages);
     solver.factors().transposedImage(work.bytes);
     SaveMatrixImage(paths, "LU", {work.bytes}, messages);
-    solver.SolveUnitColumns(2, n, inverse.data() + n);
     WriteFileAtomically(paths.file("INVERSE"), BytesOf(inverse));
   }
   WriteDiagonal(s, inverse, n);
