@@ -1,6 +1,6 @@
 // Fuzz target of the echo reader: any bytes as an echo file, read into the
-// line store, parsed into a model with its rebuild, and written back as
-// echo text and dimensions report.
+// line store, parsed into a model with its rebuild (which must hold no
+// infinity and no NaN), and written back as echo text and dimensions report.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -9,6 +9,7 @@
 #include "echo/echo_lines.h"
 #include "echo/echo_reader.h"
 #include "echo/echo_writer.h"
+#include "finite_model.h"
 #include "fuzz_support.h"
 
 namespace {
@@ -34,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   store.fill(std::string_view(reinterpret_cast<const char*>(data), size));
   rerore::fuzz::SilentMessages messages;
   if (store.count() > 0) rerore::ParseEcho(session, messages, store);
+  rerore::fuzz::RequireFiniteModel(session);
   rerore::TextOut echo;
   rerore::PrintEcho(echo, session.model);
   rerore::WriteDimensions(session);

@@ -2,7 +2,8 @@
 // position: for each of the files below a 16-bit little-endian length and
 // that many bytes (the length 0xFFFF: the file is missing). The files are
 // written into a position directory, the position is loaded as at
-// start-up, rebuilt, and its echo file with all companion files written.
+// start-up, rebuilt (the model holding no infinity and no NaN after either
+// step), and its echo file with all companion files written.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include "check/rebuild.h"
 #include "commands/startup.h"
 #include "echo/echo_writer.h"
+#include "finite_model.h"
 #include "fuzz_support.h"
 #include "model/file_io.h"
 
@@ -57,7 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   rerore::RemoveFile(session.paths.echoFile());
   rerore::fuzz::SilentMessages messages;
   if (rerore::LoadPosition(session, messages) == 0) return 0;
+  rerore::fuzz::RequireFiniteModel(session);
   rerore::RebuildModel(session, messages);
+  rerore::fuzz::RequireFiniteModel(session);
   rerore::WriteEcho(session, session.paths.echoFile());
   return 0;
 }

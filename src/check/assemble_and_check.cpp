@@ -72,6 +72,10 @@ int AssembleWithSupports(ModelTables& model, StiffnessMatrix& stiffness, UserMes
   model.params.rigidStiffness = RigidStiffness(model);
   if (AddElements(model, stiffness, messages) == 0) return 0;
   AddSupportSprings(model, stiffness);
+  if (!stiffness.allFinite()) {
+    messages.message(kNotFiniteMatrixText, "Error");
+    return 0;
+  }
   return 1;
 }
 

@@ -9,16 +9,22 @@
 
 namespace rerore {
 
+// Said when the matrix or the solution holds an infinite value or one that
+// is not a number: nothing computed from it would mean anything.
+inline constexpr const char* kNotFiniteMatrixText =
+    "Error in the stiffness matrix: a value is not finite. Check coordinates, E, A and I";
+
 // Fills the matrix (n = equationCount) with elements and supports. Returns
 // 1 when the matrix is complete, whether or not a warning was shown, and 0
-// when an element was rejected.
+// when an element was rejected or an entry is not finite.
 int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messages,
                      CheckWorkspace& work);
 int AssembleAndCheck(Session& s, StiffnessMatrix& stiffness, UserMessages& messages);
 
 // The matrix with elements and supports, as the check assembles it, without
 // any file: zeroed, rigidStiffness set, every element added, then the
-// springs. Returns 0 when an element was rejected (after its message).
+// springs. Returns 0 when an element was rejected or an entry is not finite
+// (after its message).
 int AssembleWithSupports(ModelTables& model, StiffnessMatrix& stiffness, UserMessages& messages);
 
 // The two warnings about a frame that can move as a whole: the springs

@@ -1,5 +1,6 @@
 #include "check/element_stiffness.h"
 
+#include <cfloat>
 #include <cmath>
 
 namespace rerore {
@@ -39,6 +40,8 @@ void FillMatrix(ElementMatrix& k, double ea, double ei, double length, double c,
     for (int j = 1; j < i; ++j) k[i][j] = k[j][i];
 }
 
+bool FinitePositive(float value) { return std::isfinite(value) && value > 0.0f; }
+
 }  // namespace
 
 int ElementStiffness(const ModelTables& model, int k, ElementMatrix& matrix,
@@ -47,7 +50,12 @@ int ElementStiffness(const ModelTables& model, int k, ElementMatrix& matrix,
   const SectionValues v = SectionValuesOf(model, e);
   const double ea = static_cast<double>(v.area) * static_cast<double>(v.modulus);
   const double ei = static_cast<double>(v.inertia) * static_cast<double>(v.modulus);
-  if (std::fabs(ea) < kMinStiffnessProduct || std::fabs(ei) < kMinStiffnessProduct) {
+  // A negative E, A or I can still give positive products; neither they
+  // nor an infinite value describe a bar. EA and EI must fit the float
+  // fields of the element record as well.
+  const bool physical = FinitePositive(v.modulus) && FinitePositive(v.area) &&
+                        FinitePositive(v.inertia) && ea <= FLT_MAX && ei <= FLT_MAX;
+  if (!physical || ea < kMinStiffnessProduct || ei < kMinStiffnessProduct) {
     messages.message(Format("Error in the stiffness of element %i. Check E, A and I", k),
                      kApplicationTitle);
     return 0;

@@ -75,8 +75,11 @@ std::optional<LiveCheckResult> RunLiveCheck(LiveCheckInput input, LiveCheckWorks
   ModelTables& model = input.model;
   SilentMessages silent;
   NumberModel(model, silent);
-  if (std::string limit = CheckLimitMessage(model); !limit.empty())
-    return NotChecked(std::move(limit));
+  if (std::string limit = CheckLimitMessage(model); !limit.empty()) {
+    LiveCheckResult refused = NotChecked(std::move(limit));
+    if (ElementRows(model) == 0) refused.kind = LiveVerdictKind::NoElements;
+    return refused;
+  }
   if (stop()) return std::nullopt;
 
   StiffnessMatrix& k = workspace.matrix;
@@ -88,9 +91,9 @@ std::optional<LiveCheckResult> RunLiveCheck(LiveCheckInput input, LiveCheckWorks
   if (stop()) return std::nullopt;
 
   const int singular = FirstSingularEquation(k);
+  if (singular > 0 && !k.allFinite()) return NotChecked(kNotFiniteMatrixText);
   result.outcome = singular > 0 ? CheckOutcome::mechanismAt(singular) : CheckOutcome::sound();
-  result.kind = model.params.elementCount > 0 ? KindOf(result.outcome, result.warnings)
-                                              : LiveVerdictKind::NoElements;
+  result.kind = KindOf(result.outcome, result.warnings);
   if (singular > 0) {
     result.motion = ShortMotion(model, singular);
     if (stop()) return std::nullopt;

@@ -32,7 +32,7 @@ struct LiveCheckInput {
 LiveCheckInput PrepareLiveCheck(const Session& s);
 
 enum class LiveVerdictKind {
-  NoElements,     // nothing to check
+  NoElements,     // nothing to check (Store's check refuses it)
   NotChecked,     // Store's check would refuse the model (see `refusal`)
   NotAnchored,    // no support resists a vertical translation of the frame
   RollsSideways,  // no support resists a horizontal translation
@@ -50,7 +50,9 @@ struct LiveMechanism {
 struct LiveCheckResult {
   LiveVerdictKind kind = LiveVerdictKind::NoElements;
   // What CheckStructure returns for this frame after Store's rebuild, and
-  // the warnings it shows.
+  // the warnings it shows. (A frame whose inverse overflows, which only
+  // the solution of every column shows, is refused by Store although the
+  // live check calls it sound.)
   CheckOutcome outcome;
   StabilityWarnings warnings;
   std::string refusal;  // the message that refused the model

@@ -17,6 +17,10 @@ inline void PanelSubtract(double* __restrict dst, const double* __restrict src, 
   for (int c = 0; c < kPanelWidth; ++c) dst[c] -= f * src[c];
 }
 
+// NaN compares false with everything: written this way, a pivot that is
+// not a number is not usable either.
+bool UsablePivot(double value) { return std::fabs(value) >= kSolverPivot; }
+
 // The first row below the pivot whose entry in the pivot's column is usable.
 int FindSwapRow(const StiffnessMatrix& a, int i) {
   for (int j = i + 1; j <= a.size(); ++j)
@@ -36,7 +40,7 @@ int Factorise(StiffnessMatrix& a, PivotRecord& pivots, double* b) {
   pivots = PivotRecord{};
   const int n = a.size();
   for (int i = 1; i <= n; ++i) {
-    if (std::fabs(a(i, i)) < kSolverPivot) {
+    if (!UsablePivot(a(i, i))) {
       const int j = FindSwapRow(a, i);
       if (j == 0) return i;
       a.swapRows(i, j);

@@ -1,6 +1,7 @@
 #include "check/stiffness_matrix.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <new>
 
@@ -60,6 +61,10 @@ std::vector<RowSpan> StiffnessMatrix::rowSpans() const {
     spans[i] = {first, last};
   }
   return spans;
+}
+
+bool StiffnessMatrix::allFinite() const {
+  return std::all_of(data_.begin(), data_.end(), [](double v) { return std::isfinite(v); });
 }
 
 StiffnessMatrix AllocateStiffnessMatrix(int n, UserMessages& messages) {

@@ -43,6 +43,8 @@ class StiffnessMatrix {
 
   // The nonzero columns of every row, index 1..n.
   std::vector<RowSpan> rowSpans() const;
+  // False when an entry is infinite or not a number.
+  bool allFinite() const;
 
  private:
   size_t index(int i, int j) const {

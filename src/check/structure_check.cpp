@@ -1,6 +1,7 @@
 #include "check/structure_check.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -63,9 +64,21 @@ CheckOutcome Finish(Session& s, CheckOutcome outcome) {
   return outcome;
 }
 
+// A value that is not finite is no result: the frame is refused rather
+// than called sound or a mechanism.
+CheckOutcome RefuseNotFinite(Session& s, UserMessages& messages) {
+  messages.message(kNotFiniteMatrixText, "Error");
+  return Finish(s, CheckOutcome::refused());
+}
+
+bool AllFinite(const std::vector<double>& values) {
+  return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
 }  // namespace
 
 std::string CheckLimitMessage(const ModelTables& model) {
+  if (ElementRows(model) == 0) return kNoElementsText;
   std::string text = ModelLimitMessage(model);
   const int n = model.params.equationCount;
   if (text.empty() && n > kMaxCheckEquations)
@@ -95,14 +108,16 @@ CheckOutcome CheckStructure(Session& s, UserMessages& messages) {
   if (n > 0) first[1] = 1.0;
   const int singular = solver.Solve(first.data());
   if (singular > 0) {
+    if (!solver.factors().allFinite()) return RefuseNotFinite(s, messages);
     messages.message(SingularityMessage(s.model, singular), "Error");
     return Finish(s, CheckOutcome::mechanismAt(singular));
   }
   std::copy(first.begin() + 1, first.end(), inverse.begin());
   if (n > 0) {
+    solver.SolveUnitColumns(2, n, inverse.data() + n);
+    if (!AllFinite(inverse)) return RefuseNotFinite(s, messages);
     solver.factors().transposedImage(work.bytes);
     SaveMatrixImage(paths, "LU", {work.bytes}, messages);
-    solver.SolveUnitColumns(2, n, inverse.data() + n);
     WriteFileAtomically(paths.file("INVERSE"), BytesOf(inverse));
   }
   WriteDiagonal(s, inverse, n);

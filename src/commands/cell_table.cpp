@@ -28,6 +28,17 @@ bool RowsInOrder(const CellTable& cells, int first, int last, UserMessages& mess
   return true;
 }
 
+bool NumbersFit(const CellTable& cells, int first, int last, UserMessages& messages) {
+  for (int row = 1; row < cells.rows(); ++row)
+    for (int column = first; column <= last; ++column) {
+      const std::string& text = cells.at(row, column);
+      if (text.empty() || parseFiniteNumber(text)) continue;
+      messages.message(TooLargeNumberMessage(text), "Error");
+      return false;
+    }
+  return true;
+}
+
 float CellNumber(const std::string& text, float current, const char* format) {
   if (text == Format(format, current)) return current;
   return parseNumber(text);

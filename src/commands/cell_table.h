@@ -42,6 +42,11 @@ bool ColumnsFilled(const CellTable& cells, int row, int first, int last);
 // a box titled "Error" and false; true when the rows are in order.
 bool RowsInOrder(const CellTable& cells, int first, int last, UserMessages& messages);
 
+// Every filled cell of columns first..last holds a number that fits a
+// float; else "The number %s is too large" (the first such cell) in a box
+// titled "Error" and false.
+bool NumbersFit(const CellTable& cells, int first, int last, UserMessages& messages);
+
 // The number a cell stands for. A cell that still shows `current` in the
 // table's format keeps the full value: accepting a table the user did not
 // touch must not round the model to the digits shown.

@@ -23,6 +23,25 @@ void ApplyElementEdit(ModelTables& model, int k, const ElementEdit& edit) {
   UpdateStiffnessProducts(model, e);
 }
 
+namespace {
+
+// A support record of a node the rebuild no longer made would support
+// nothing, or a node that gets its number later.
+void RemoveSupportsOfLostNodes(Session& session) {
+  ModelTables& model = session.model;
+  int kept = 0;
+  for (int i = 1; i <= SupportRows(model); ++i) {
+    const SupportRecord& support = model.supports[i];
+    if (support.node < 1 || support.node > NodeRows(model)) continue;
+    if (++kept != i) model.supports[kept] = support;
+  }
+  if (kept == model.params.supportCount) return;
+  model.params.supportCount = static_cast<int16_t>(kept);
+  WriteSupportsFile(session.paths, model);
+}
+
+}  // namespace
+
 void DeleteElement(Session& session, UserMessages& messages, int k) {
   ModelTables& model = session.model;
   const int count = ElementRows(model);
@@ -30,6 +49,7 @@ void DeleteElement(Session& session, UserMessages& messages, int k) {
   for (int i = k; i < count; ++i) model.elements[i] = model.elements[i + 1];
   model.params.elementCount = static_cast<int16_t>(count - 1);
   RebuildModel(session, messages);
+  RemoveSupportsOfLostNodes(session);
 }
 
 void ToggleHingeOrSplit(Session& s, UserMessages& messages, int k, float px, float py) {

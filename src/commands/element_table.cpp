@@ -1,6 +1,7 @@
 #include "commands/element_table.h"
 
 #include <cmath>
+#include <string>
 #include <utility>
 
 #include "check/rebuild.h"
@@ -55,6 +56,47 @@ bool ReadElementRow(const CellTable& cells, int row, ElementRecord& e) {
   return column > kElementHingeRightColumn;
 }
 
+// Ends so far apart that the length leaves the float range give no element;
+// the coordinate farthest from zero is named.
+bool LengthsFit(const CellTable& cells, UserMessages& messages) {
+  for (int i = 1; i < cells.rows() && i <= kMaxElements; ++i) {
+    if (!ColumnsFilled(cells, i, kElementXaColumn, kElementHingeRightColumn)) continue;
+    float values[kCoordinateColumns];
+    int largest = 0;
+    for (int c = 0; c < kCoordinateColumns; ++c) {
+      values[c] = parseNumber(cells.at(i, kElementXaColumn + c));
+      if (std::fabs(values[c]) > std::fabs(values[largest])) largest = c;
+    }
+    ElementRecord e{};
+    SetElementLeft(e, values[0], values[1]);
+    SetElementRight(e, values[2], values[3]);
+    if (ElementGeometryFits(e)) continue;
+    messages.message(TooLargeNumberMessage(cells.at(i, kElementXaColumn + largest)), "Error");
+    return false;
+  }
+  return true;
+}
+
+// A complete row must name a material and a section that have rows: any
+// other number has no stiffness behind it.
+bool ReferencesExist(const ModelTables& model, const CellTable& cells, UserMessages& messages) {
+  const int sectionColumn = kElementMaterialColumn + 1;
+  for (int i = 1; i < cells.rows() && i <= kMaxElements; ++i) {
+    if (!ColumnsFilled(cells, i, kElementXaColumn, kElementHingeRightColumn)) continue;
+    const int material = parseInteger(cells.at(i, kElementMaterialColumn));
+    const int section = parseInteger(cells.at(i, sectionColumn));
+    std::string fault;
+    if (material < 1 || material > MaterialRows(model))
+      fault = Format("Row %i: material %i does not exist", i, material);
+    else if (section < 1 || section > CrossSectionRows(model))
+      fault = Format("Row %i: cross section %i does not exist", i, section);
+    if (fault.empty()) continue;
+    messages.message(fault, "Error");
+    return false;
+  }
+  return true;
+}
+
 void ShowEmptyDrawing(ViewSettings& view) {
   view.extents = {kEmptyDrawingXMin, kEmptyDrawingYMin, kEmptyDrawingXMax, kEmptyDrawingYMax};
   view.autoScale = false;
@@ -76,8 +118,11 @@ void FillElementTable(const ModelTables& model, CellTable& cells) {
 }
 
 bool AcceptElementTable(Session& session, const CellTable& cells, UserMessages& messages) {
-  if (!RowsInOrder(cells, kElementXaColumn, kElementHingeRightColumn, messages)) return false;
   ModelTables& model = session.model;
+  if (!RowsInOrder(cells, kElementXaColumn, kElementHingeRightColumn, messages) ||
+      !NumbersFit(cells, kElementXaColumn, kElementYbColumn, messages) ||
+      !LengthsFit(cells, messages) || !ReferencesExist(model, cells, messages))
+    return false;
   session.check.outcome.reset();  // the view stops showing the mechanism
   model.params.elementCount = 0;
   bool tooMany = false;

@@ -25,8 +25,10 @@ void FillElementTable(const ModelTables& model, CellTable& cells);
 // OK: the rows become elements 1..n, then the derived geometry, ELEMENTS,
 // EXTENSIOR, the rebuilt nodes and equations, the input marks and
 // GEOMETRY = 1. An empty table leaves the empty drawing. False (with its
-// message) when a filled row follows an incomplete one; then nothing
-// changes.
+// message) when a filled row follows an incomplete one, a coordinate is
+// too large for a float, or a complete row names a material or a cross
+// section without a row ("Row %i: material %i does not exist", "Row %i:
+// cross section %i does not exist"); then nothing changes.
 bool AcceptElementTable(Session& session, const CellTable& cells, UserMessages& messages);
 
 // Turns every element whose end b lies to the left of end a, so that no

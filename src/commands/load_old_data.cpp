@@ -26,21 +26,27 @@ std::string ChooseEchoName(const PositionPaths& paths, int mode) {
 
 }  // namespace
 
-void LoadOldData(Session& s, UserMessages& messages, int mode) {
+bool LoadOldData(Session& s, UserMessages& messages, int mode) {
   Trace("\nG10 LoadOldData\n");
   const std::string name = ChooseEchoName(s.paths, mode);
   Trace("\nG10 DatenLaden " + name + "\n");
+  EchoLineStore store;
+  ReadEchoLines(store, s.paths, messages, name);
+  // Text without any section is no echo of a frame: read, it would empty
+  // every table and, at the next Store, the echo file too.
+  if (!store.holdsAnySection()) {
+    messages.message(kNoFrameInEchoText, "Error");
+    return false;
+  }
   ResetParameters(s.model);
   ReadParametersFile(s.paths, s.model);
-  EchoLineStore store;
-  // A file without any stored line leaves the model as the binary files
-  // gave it and rewrites no table.
-  if (ReadEchoLines(store, s.paths, messages, name) > 0) ParseEcho(s, messages, store);
+  ParseEcho(s, messages, store);
   s.model.params.inputState4 = 0;
   s.model.params.inputState52 = s.model.params.geometryEntered;
   ReadWorldWindow(s);
   store.clear();
   WriteGeometryFile(s.paths, 0);
+  return true;
 }
 
 }  // namespace rerore

@@ -19,8 +19,27 @@ void FillMaterialTable(const ModelTables& model, CellTable& cells) {
   }
 }
 
+namespace {
+
+// A modulus of zero or below describes no material; the check would only
+// refuse it much later, without naming the row.
+bool ModuliPositive(const CellTable& cells, UserMessages& messages) {
+  for (int i = 1; i < cells.rows() && i <= kMaxMaterials; ++i) {
+    if (!ColumnsFilled(cells, i, kMaterialNumberColumn, kMaterialModulusColumn)) continue;
+    if (parseNumber(cells.at(i, kMaterialModulusColumn)) > 0.0f) continue;
+    messages.message(Format("Row %i: the modulus must be positive", i), "Error");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool AcceptMaterialTable(Session& session, const CellTable& cells, UserMessages& messages) {
-  if (!RowsInOrder(cells, kMaterialNumberColumn, kMaterialModulusColumn, messages)) return false;
+  if (!RowsInOrder(cells, kMaterialNumberColumn, kMaterialModulusColumn, messages) ||
+      !NumbersFit(cells, kMaterialModulusColumn, kMaterialModulusColumn, messages) ||
+      !ModuliPositive(cells, messages))
+    return false;
   ModelTables& model = session.model;
   model.params.materialCount = 0;
   model.params.materialInputState = 0;

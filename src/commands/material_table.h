@@ -21,7 +21,10 @@ void OpenMaterialTable(Session& session);
 void FillMaterialTable(const ModelTables& model, CellTable& cells);
 
 // OK: the rows become materials 1..n and the MATR file. False (with its
-// message) when the table is refused; then neither model nor file change.
+// message) when the table is refused: a row missing between filled ones,
+// more than 20 materials, a modulus too large for a float or not positive
+// ("Row %i: the modulus must be positive"); then neither model nor file
+// change.
 bool AcceptMaterialTable(Session& session, const CellTable& cells, UserMessages& messages);
 
 }  // namespace rerore

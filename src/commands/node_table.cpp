@@ -102,6 +102,7 @@ void FillNodeTable(const ModelTables& model, CellTable& cells) {
 
 bool AcceptNodeTable(Session& session, const CellTable& cells, UserMessages& messages) {
   ModelTables& model = session.model;
+  if (!NumbersFit(cells, kNodeXColumn, kNodePhiColumn, messages)) return false;
   if (SupportRowsNeeded(model, cells) > kMaxSupports) {
     messages.message(Format("Too many supports, max = %i", kMaxSupports), "Error");
     return false;

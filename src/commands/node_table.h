@@ -29,7 +29,8 @@ void FillNodeTable(const ModelTables& model, CellTable& cells);
 
 // OK: node rows, support rows (one per node with a factor > 0), NODES and
 // LKNOTENR. False with "Too many supports, max = %i" when more nodes are
-// supported than the support table holds; then nothing changes.
+// supported than the support table holds, or with "The number %s is too
+// large" for a number beyond the float range; then nothing changes.
 bool AcceptNodeTable(Session& session, const CellTable& cells, UserMessages& messages);
 
 // The factor k that gives the target stiffness; nothing while the base

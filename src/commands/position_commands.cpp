@@ -158,8 +158,7 @@ bool FinishEchoEdit(Session& s, UserMessages& messages, const EchoEdit& edit, bo
   if (!accepted) return false;
   const std::optional<fs::file_time_type> now = ModificationTime(edit.path);
   if (!now || *now <= edit.writtenAt) return false;
-  LoadOldData(s, messages, kLoadTemporaryEcho);
-  return true;
+  return LoadOldData(s, messages, kLoadTemporaryEcho);
 }
 
 }  // namespace rerore

@@ -83,7 +83,8 @@ struct EchoEdit {
   std::filesystem::file_time_type writtenAt;
 };
 EchoEdit BeginEchoEdit(Session& s);
-// Returns true when the model was loaded from the edited file.
+// Returns true when the model was loaded from the edited file; text
+// without any section is refused and leaves the model as it was.
 bool FinishEchoEdit(Session& s, UserMessages& messages, const EchoEdit& edit, bool accepted);
 
 }  // namespace rerore

@@ -43,10 +43,27 @@ bool ReadSectionRow(const CellTable& cells, int row, CrossSectionRecord& section
   return true;
 }
 
+// A counted row needs width, height, area and inertia above zero: no bar
+// has a section of nothing or less.
+bool SectionValuesPositive(const CellTable& cells, UserMessages& messages) {
+  for (int i = 1; i < cells.rows() && i <= kMaxCrossSections; ++i) {
+    if (!ColumnsFilled(cells, i, kSectionWidthColumn, kSectionInertiaColumn)) continue;
+    for (int column = kSectionWidthColumn; column <= kSectionInertiaColumn; ++column) {
+      if (parseNumber(cells.at(i, column)) > 0.0f) continue;
+      messages.message(Format("Row %i: the section values must be positive", i), "Error");
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool AcceptSectionTable(Session& session, const CellTable& cells, UserMessages& messages) {
-  if (!RowsInOrder(cells, kSectionWidthColumn, kSectionInertiaColumn, messages)) return false;
+  if (!RowsInOrder(cells, kSectionWidthColumn, kSectionInertiaColumn, messages) ||
+      !NumbersFit(cells, kSectionWidthColumn, kSectionInertiaColumn, messages) ||
+      !SectionValuesPositive(cells, messages))
+    return false;
   ModelTables& model = session.model;
   model.params.crossSectionCount = 0;
   for (int i = 1; i < cells.rows(); ++i) {

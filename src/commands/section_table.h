@@ -23,7 +23,10 @@ void OpenSectionTable(Session& session);
 void FillSectionTable(const ModelTables& model, CellTable& cells);
 
 // OK: every row is section i; rows with all four values count. False (with
-// its message) when the table is refused and nothing was written.
+// its message) when the table is refused and nothing was written: a row
+// missing between filled ones, more than 50 sections, a number too large
+// for a float, or a counted row with a value of zero or below ("Row %i:
+// the section values must be positive").
 bool AcceptSectionTable(Session& session, const CellTable& cells, UserMessages& messages);
 
 }  // namespace rerore

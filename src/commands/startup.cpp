@@ -41,16 +41,16 @@ void SetStartDefaults(Session& s) {
   p.defaultModulus = kDefaultModulusParameter;
 }
 
-void ReadTablesOrDefaults(Session& s) {
-  ReadElementsFile(s.paths, s.model);
-  ReadNodesFile(s.paths, s.model);
-  ReadSupportsFile(s.paths, s.model);
-  if (!ReadCrossSectionsFile(s.paths, s.model)) {
+void ReadTablesOrDefaults(Session& s, UserMessages& messages) {
+  ReadElementsFile(s.paths, s.model, &messages);
+  ReadNodesFile(s.paths, s.model, &messages);
+  ReadSupportsFile(s.paths, s.model, &messages);
+  if (!ReadCrossSectionsFile(s.paths, s.model, &messages)) {
     SetDefaultCrossSection(s.model);
     s.model.params.sectionDefaultOnly = kSectionDefaultOnly;
     WriteCrossSectionsFile(s.paths, s.model);
   }
-  if (!ReadMaterialsFile(s.paths, s.model)) {
+  if (!ReadMaterialsFile(s.paths, s.model, &messages)) {
     SetDefaultMaterial(s.model);
     s.model.params.defaultModulus = kDefaultModulusParameter;
     WriteMaterialsFile(s.paths, s.model);
@@ -59,9 +59,9 @@ void ReadTablesOrDefaults(Session& s) {
 
 }  // namespace
 
-void ReadWorldWindow(Session& s) {
+void ReadWorldWindow(Session& s, UserMessages* messages) {
   s.view.extents = DrawingExtents{};
-  ReadExtentFile(s.paths, s.view.extents);
+  ReadExtentFile(s.paths, s.view.extents, messages);
   s.view.autoScale = true;
 }
 
@@ -98,9 +98,9 @@ int LoadPosition(Session& s, UserMessages& messages) {
   s.view.lineWidth = ReadLineWidth(s.paths);
   s.view.display = DisplayOptions{};
   p.beamGeneratorMark = 0;
-  ReadParametersFile(s.paths, s.model);
-  ReadTablesOrDefaults(s);
-  ReadWorldWindow(s);
+  ReadParametersFile(s.paths, s.model, &messages);
+  ReadTablesOrDefaults(s, messages);
+  ReadWorldWindow(s, &messages);
   if (!EchoFilePresent(s.paths)) {
     p.setTitle("");
     p.tolerance = kTolerance;

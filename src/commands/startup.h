@@ -27,9 +27,9 @@ int LoadPosition(Session& session, UserMessages& messages);
 // Clears the parameter words that a fresh load must not inherit.
 void ResetParameters(ModelTables& model);
 
-// Takes the world window from EXTENSIOR (x 0..50, y 0..30 when missing)
-// and lets the view choose its scale anew.
-void ReadWorldWindow(Session& session);
+// Takes the world window from EXTENSIOR (x 0..50, y 0..30 when missing or
+// refused) and lets the view choose its scale anew.
+void ReadWorldWindow(Session& session, UserMessages* messages = nullptr);
 
 // True when the position's echo file can be opened and has a modification
 // time; an empty file counts as present.

@@ -1,5 +1,6 @@
 #include "echo/echo_lines.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -61,6 +62,10 @@ int EchoLineStore::section(int n) const {
 
 int EchoLineStore::keywordLine(int section) const {
   return section >= 1 && section <= kEchoKeywordSlots ? keywordLine_[section] : 0;
+}
+
+bool EchoLineStore::holdsAnySection() const {
+  return std::any_of(keywordLine_.begin() + 1, keywordLine_.end(), [](int n) { return n != 0; });
 }
 
 int EchoLineStore::sectionLength(int section) const {

@@ -42,6 +42,8 @@ class EchoLineStore {
   int section(int n) const;
   // The first keyword line of a section, 0 when the file has none.
   int keywordLine(int section) const;
+  // True when at least one line is a section keyword.
+  bool holdsAnySection() const;
   // Lines from that keyword line up to the line before the next keyword,
   // the keyword line included; 0 when the section is missing.
   int sectionLength(int section) const;

@@ -13,7 +13,11 @@ namespace rerore {
 // the parabola from the store, rebuilds the model and writes ELEMENTS,
 // EXTENSIOR, NODES, LKNOTENR, CROSS, MATR and PARAMR. A section that is
 // missing counts 0 rows; a count above a table's places or above the lines
-// that follow is lowered without a message.
+// that follow is lowered without a message. A row with a number beyond the
+// float range is refused with "%s row %i: the number %s is too large; the
+// row is refused" (title "Error"): a material, section or node row stays
+// in place without values, an element or support row is left out, a
+// parabola row leaves the parabola as it was.
 void ParseEcho(Session& s, UserMessages& messages, const EchoLineStore& store);
 
 }  // namespace rerore

@@ -1,6 +1,7 @@
 #include "generators/continuous_beam.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "check/rebuild.h"
 #include "model/parse_number.h"
@@ -39,6 +40,17 @@ bool Increasing(const std::vector<float>& ends) {
   return true;
 }
 
+// The first span shorter than the distance at which the rebuild merges two
+// ends into one node (its element would have no length), or 0.
+int FirstShortSpan(const std::vector<float>& ends) {
+  float start = 0.0f;
+  for (size_t i = 0; i < ends.size(); ++i) {
+    if (ends[i] - start < kNodeMatchTolerance) return static_cast<int>(i) + 1;
+    start = ends[i];
+  }
+  return 0;
+}
+
 }  // namespace
 
 SpanTableCheck ValidateSpanTable(const std::vector<std::string>& cells, UserMessages& messages) {
@@ -49,15 +61,24 @@ SpanTableCheck ValidateSpanTable(const std::vector<std::string>& cells, UserMess
   }
   if (const int row = FirstEmptyRowBetween(cells)) {
     Refuse(messages, Format("Row %i is empty", row));
-    check.emptyRowBetween = true;
     return check;
   }
-  for (const std::string& cell : cells)
-    if (CellFilled(cell)) check.spanEnds.push_back(parseNumber(cell));
-  if (!Increasing(check.spanEnds)) {
+  for (const std::string& cell : cells) {
+    if (!CellFilled(cell)) continue;
+    const std::optional<float> end = parseFiniteNumber(cell);
+    if (!end) {
+      Refuse(messages, TooLargeNumberMessage(cell));
+      check.spanEnds.clear();
+      return check;
+    }
+    check.spanEnds.push_back(*end);
+  }
+  if (check.spanEnds.empty()) {
+    Refuse(messages, "No spans: enter the end of span 1");
+  } else if (!Increasing(check.spanEnds)) {
     Refuse(messages, "Coordinates of field ends must be increasing, x1 < x2 < x3 ...");
-  } else if (!check.spanEnds.empty() && check.spanEnds[0] < kMinFirstSpanEnd) {
-    Refuse(messages, "Zero length of field 1");
+  } else if (const int span = FirstShortSpan(check.spanEnds)) {
+    Refuse(messages, Format("Zero length of field %i", span));
   } else {
     check.accepted = true;
     return check;

@@ -20,15 +20,15 @@ namespace rerore {
 // The result of checking the span table.
 struct SpanTableCheck {
   bool accepted = false;
-  // Refused because a filled row follows an empty one. The dialog should
-  // stay open on this refusal so that nothing typed is lost.
-  bool emptyRowBetween = false;
   std::vector<float> spanEnds;  // x of the end of span 1, 2, ... when accepted
 };
 
-// Checks the span ends in row order and tells the first fault:
-// "Too many spans, max = %i", "Row %i is empty", "Coordinates of field
-// ends must be increasing, x1 < x2 < x3 ..." or "Zero length of field 1".
+// Checks the span ends in row order and tells the first fault: "Too many
+// spans, max = %i", "Row %i is empty", "The number %s is too large", "No
+// spans: enter the end of span 1", "Coordinates of field ends must be
+// increasing, x1 < x2 < x3 ..." or "Zero length of field %i" (a span
+// shorter than the distance at which two ends become one node). The
+// dialog stays open on every refusal, so that nothing typed is lost.
 SpanTableCheck ValidateSpanTable(const std::vector<std::string>& cells, UserMessages& messages);
 
 // The dialog's OK: checks the table, then stores the spans (span table,

@@ -1,7 +1,9 @@
 #include "generators/curve_generators.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
+#include <optional>
 
 #include "check/rebuild.h"
 #include "model/parse_number.h"
@@ -60,6 +62,65 @@ SineAndCosine SinCos(double angle) {
   }
 }
 
+void Refuse(UserMessages& messages, const std::string& text) {
+  messages.message(text, kGeneratorErrorTitle);
+}
+
+// The numbers of the fields, or nothing after "The number %s is too large"
+// for the first that does not fit a float.
+std::optional<std::vector<float>> FieldNumbers(const std::vector<const std::string*>& fields,
+                                               UserMessages& messages) {
+  std::vector<float> values;
+  for (const std::string* text : fields) {
+    const std::optional<float> value = parseFiniteNumber(*text);
+    if (!value) {
+      Refuse(messages, TooLargeNumberMessage(*text));
+      return std::nullopt;
+    }
+    values.push_back(*value);
+  }
+  return values;
+}
+
+// Points closer than the distance at which the rebuild merges two ends
+// into one node would give elements without length.
+bool ElementsLongEnough(const std::vector<GeneratedPoint>& points, UserMessages& messages) {
+  for (size_t i = 1; i < points.size(); ++i) {
+    const GeneratedPoint& a = points[i - 1];
+    const GeneratedPoint& b = points[i];
+    if (SingleDistance(a.x, a.y, b.x, b.y) >= kNodeMatchTolerance) continue;
+    Refuse(messages, Format("The elements would be shorter than %.2f m",
+                            static_cast<double>(kNodeMatchTolerance)));
+    return false;
+  }
+  return true;
+}
+
+// Everything that keeps the arc from being a frame, told in the order the
+// fields stand in the dialog.
+bool ArcAllowed(const ArcInput& arc, const ArcFieldTexts& fields, UserMessages& messages) {
+  if (!SegmentCountAllowed(arc.segments, messages)) return false;
+  if (!(arc.radius > 0.0f)) {
+    Refuse(messages, "The radius must be positive");
+    return false;
+  }
+  if (2.0 * arc.radius > FLT_MAX) {  // the diameter must stay a float
+    Refuse(messages, TooLargeNumberMessage(fields.radius));
+    return false;
+  }
+  const double sweep = std::fabs(static_cast<double>(arc.angleLeft) - arc.angleRight);
+  if (sweep == 0.0) {
+    Refuse(messages, "The angles on the left and on the right must differ");
+    return false;
+  }
+  if (sweep > kFullCircleDegrees) {  // the segments would lie on each other
+    Refuse(messages, "The arc cannot span more than 360 degrees");
+    return false;
+  }
+  return ElementsLongEnough(ArcPoints(arc.segments, arc.radius, arc.angleLeft, arc.angleRight),
+                            messages);
+}
+
 // The steps both curved members end with.
 void FinishCurvedMember(Session& session, UserMessages& messages,
                         const std::vector<GeneratedPoint>& points) {
@@ -83,9 +144,11 @@ ArcFieldTexts LoadArcDialogTexts(const PositionPaths& paths) {
 }
 
 ViewFollowUp ArcDialogOk(Session& session, UserMessages& messages, const ArcFieldTexts& fields) {
-  const ArcInput arc{parseNumber(fields.radius), parseNumber(fields.angleLeft),
-                     parseNumber(fields.angleRight), parseInteger(fields.segments)};
-  if (!SegmentCountAllowed(arc.segments, messages)) return ViewFollowUp::None;
+  const auto values =
+      FieldNumbers({&fields.radius, &fields.angleLeft, &fields.angleRight}, messages);
+  if (!values) return ViewFollowUp::None;
+  const ArcInput arc{(*values)[0], (*values)[1], (*values)[2], parseInteger(fields.segments)};
+  if (!ArcAllowed(arc, fields, messages)) return ViewFollowUp::None;
   WriteArcFile(session.paths, arc);
   GenerateArc(session, messages, arc.segments, arc.radius, arc.angleLeft, arc.angleRight);
   session.model.params.arcMark = 1;
@@ -123,15 +186,21 @@ ParabolaFieldTexts ParabolaDialogTexts(const ParabolaParameters& parabola) {
 
 ViewFollowUp ParabolaDialogOk(Session& session, UserMessages& messages,
                               const ParabolaFieldTexts& fields) {
-  const int n = WholePart(parseNumber(fields.elements));
-  if (!SegmentCountAllowed(n, messages)) return ViewFollowUp::None;
-  // A base line of zero length has no parabola over it: the points would
-  // not be numbers.
-  if (std::fabs(parseNumber(fields.span)) < kMinFirstSpanEnd) {
-    messages.message("Zero length of base line", kGeneratorErrorTitle);
+  const auto values = FieldNumbers({&fields.span, &fields.rise, &fields.elements}, messages);
+  if (!values) return ViewFollowUp::None;
+  const ParabolaParameters parabola{(*values)[0], (*values)[1], WholePart((*values)[2])};
+  if (!SegmentCountAllowed(parabola.elements, messages)) return ViewFollowUp::None;
+  // Over a base line of no length, or without height, no parabola stands.
+  if (!(parabola.span > 0.0f)) {
+    Refuse(messages, "The length of the base line must be positive");
     return ViewFollowUp::None;
   }
-  session.model.parabola = {parseNumber(fields.span), parseNumber(fields.rise), n};
+  if (!(parabola.rise > 0.0f)) {
+    Refuse(messages, "The height must be positive");
+    return ViewFollowUp::None;
+  }
+  if (!ElementsLongEnough(ParabolaPoints(parabola), messages)) return ViewFollowUp::None;
+  session.model.parabola = parabola;
   GenerateParabola(session, messages);
   return ViewFollowUp::ResetAndOpenElements;
 }
@@ -145,7 +214,8 @@ std::vector<GeneratedPoint> ParabolaPoints(const ParabolaParameters& parabola) {
   const double factor = 4.0 * parabola.rise / span;
   for (int k = 1; k <= n + 1; ++k) {
     const float x = static_cast<float>(k - 1) * step;
-    const float shape = x - x * x / span;
+    // In double: x * x of a long base line would leave the float range.
+    const double shape = x - static_cast<double>(x) * x / span;
     points.push_back({x, static_cast<float>(shape * factor)});
   }
   return points;

@@ -2,11 +2,14 @@
 // curved member of straight segments, a circular arc around the origin or
 // a parabola over the x axis. Neither sets supports.
 //
-// The dialogs pass their field texts as typed; the OK functions read them,
-// refuse a segment count outside 1 .. 100 with "Number of elements %i,
-// allowed 1 to %i" in a box titled "Error" (nothing changed then), the
-// parabola also a base line of zero length ("Zero length of base line"), and
-// generate otherwise.
+// The dialogs pass their field texts as typed; the OK functions read them
+// and refuse, in a box titled "Error" and with nothing changed, every input
+// that gives no frame: a number beyond the float range ("The number %s is
+// too large"), a segment count outside 1 .. 100 ("Number of elements %i,
+// allowed 1 to %i"), a radius that is not positive ("The radius must be
+// positive"), equal angles, an arc over more than 360 degrees, a base line
+// or height that is not positive, and elements shorter than the distance
+// at which two ends become one node. Otherwise they generate.
 #pragma once
 
 #include <string>

@@ -40,7 +40,10 @@ struct FrameLayout {
 // texts is left out, and a complete row after one left out is refused with
 // "Row %i is empty". Refusals ("Too many floors, max = %i", "Too many piers
 // %i, max = %i", "2 piers and more make a frame", "Too many elements, max =
-// %i", the latter also for the elements really made) are shown in a box
+// %i", the latter also for the elements really made, "The number %s is too
+// large" for a value beyond the float range or a frame that would leave
+// it, "Row %i: floor height and spacing must be at least 0.05 m") are
+// shown in a box
 // titled "Error", set generationError and return false: the dialog stays
 // open and nothing changes. Otherwise stores the storeys (floor table,
 // floorCount, RAHMENDAT), clears generationError and returns true.

@@ -1,6 +1,8 @@
 // The storey table of the frame dialog and the input hub's steps after it.
 #include <algorithm>
+#include <cfloat>
 #include <cstring>
+#include <optional>
 
 #include "check/rebuild.h"
 #include "generators/frame_generator.h"
@@ -20,11 +22,33 @@ RowState Refuse(UserMessages& messages, const std::string& text) {
   return RowState::Refused;
 }
 
+// A number of a storey row, refused when it does not fit a float.
+std::optional<float> FloorNumber(const std::string& text, UserMessages& messages) {
+  const std::optional<float> value = parseFiniteNumber(text);
+  if (!value) messages.message(TooLargeNumberMessage(text), kGeneratorErrorTitle);
+  return value;
+}
+
+// Heights and spacings below the distance at which the rebuild merges two
+// ends into one node would give elements without length; a row of columns
+// wider than the float range has no end point.
+RowState CheckStoreyShape(const FloorRowTexts& row, int r, const FloorEntry& entry,
+                          UserMessages& messages) {
+  if (entry.height < kNodeMatchTolerance || entry.spacing < kNodeMatchTolerance)
+    return Refuse(messages, Format("Row %i: floor height and spacing must be at least %.2f m", r,
+                                   static_cast<double>(kNodeMatchTolerance)));
+  if (static_cast<double>(entry.columns - 1) * entry.spacing > FLT_MAX)
+    return Refuse(messages, TooLargeNumberMessage(row.spacing));
+  return RowState::Complete;
+}
+
 // One storey row, its texts read and checked in the dialog's order.
 RowState ReadFloorRow(const FloorRowTexts& row, int r, FloorEntry& entry, UserMessages& messages) {
   entry.floor = r;
   if (!CellFilled(row.height)) return RowState::LeftOut;
-  entry.height = parseNumber(row.height);
+  const std::optional<float> height = FloorNumber(row.height, messages);
+  if (!height) return RowState::Refused;
+  entry.height = *height;
   if (r > kMaxFloors) return Refuse(messages, Format("Too many floors, max = %i", kMaxFloors));
   if (!CellFilled(row.columns)) return RowState::LeftOut;
   entry.columns = parseInteger(row.columns);
@@ -32,8 +56,10 @@ RowState ReadFloorRow(const FloorRowTexts& row, int r, FloorEntry& entry, UserMe
     return Refuse(messages, Format("Too many piers %i, max = %i", r, kMaxColumnsPerFloor));
   if (entry.columns < kMinColumnsPerFloor) return Refuse(messages, "2 piers and more make a frame");
   if (!CellFilled(row.spacing)) return RowState::LeftOut;
-  entry.spacing = parseNumber(row.spacing);
-  return RowState::Complete;
+  const std::optional<float> spacing = FloorNumber(row.spacing, messages);
+  if (!spacing) return RowState::Refused;
+  entry.spacing = *spacing;
+  return CheckStoreyShape(row, r, entry, messages);
 }
 
 // Reads the rows into `table`; returns the number of storeys, or kRefused
@@ -43,6 +69,7 @@ int ReadFloorRows(const std::vector<FloorRowTexts>& rows, FloorTable& table,
   int count = 0;
   int estimate = 0;
   int firstLeftOut = 0;
+  double top = 0.0;  // the elevation of the last storey, which must stay a float
   const int rowCount = std::min(static_cast<int>(rows.size()), kFloorTableRows);
   for (int r = 1; r <= rowCount; ++r) {
     const RowState state = ReadFloorRow(rows[r - 1], r, table[r], messages);
@@ -53,6 +80,11 @@ int ReadFloorRows(const std::vector<FloorRowTexts>& rows, FloorTable& table,
     }
     if (firstLeftOut) {
       Refuse(messages, Format("Row %i is empty", firstLeftOut));
+      return kRefused;
+    }
+    top += table[r].height;
+    if (top > FLT_MAX) {
+      Refuse(messages, TooLargeNumberMessage(rows[r - 1].height));
       return kRefused;
     }
     estimate += 2 * table[r].columns - 1;

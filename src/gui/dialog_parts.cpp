@@ -11,6 +11,7 @@
 
 #include "gui/message_boxes.h"
 #include "model/file_io.h"
+#include "model/parse_number.h"
 
 namespace rerore {
 
@@ -32,6 +33,13 @@ QHBoxLayout* OkStopRow(QDialog* dialog) {
   row->addWidget(ok);
   row->addWidget(stop);
   return row;
+}
+
+std::optional<float> FieldNumber(const QLineEdit* field, UserMessages& messages) {
+  const std::string text = ToAnsi(field->text());
+  const std::optional<float> value = parseFiniteNumber(text);
+  if (!value) messages.message(TooLargeNumberMessage(text), "Error");
+  return value;
 }
 
 QLineEdit* OneFieldDialog(QDialog* dialog, const QString& label, const QString& text) {

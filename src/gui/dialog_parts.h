@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "model/user_messages.h"
+
 class QDialog;
 class QHBoxLayout;
 class QLineEdit;
@@ -16,6 +18,11 @@ namespace rerore {
 
 // "&OK" and "&Stop" in a row, OK the default button.
 QHBoxLayout* OkStopRow(QDialog* dialog);
+
+// The number of a field for its dialog's OK; nothing, after "The number %s
+// is too large" (title "Error"), when it does not fit a float. The dialog
+// then stays open with the field as typed.
+std::optional<float> FieldNumber(const QLineEdit* field, UserMessages& messages);
 
 // A labelled field over "&OK" and "&Stop"; the field has the focus with
 // its text selected, so that typing replaces it.

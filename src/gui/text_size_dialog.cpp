@@ -1,14 +1,15 @@
 #include "gui/text_size_dialog.h"
 
 #include <QLineEdit>
+#include <optional>
 
 #include "gui/dialog_parts.h"
 #include "gui/message_boxes.h"
-#include "model/parse_number.h"
 
 namespace rerore {
 
-TextSizeDialog::TextSizeDialog(float textScale, QWidget* parent) : QDialog(parent) {
+TextSizeDialog::TextSizeDialog(float textScale, UserMessages& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages), textScale_(textScale) {
   setWindowTitle(tr("Font"));
   size_ = OneFieldDialog(this, tr("Size"),
                          QString::fromLatin1(Format("%.2f", double(textScale)).c_str()));
@@ -19,6 +20,11 @@ TextSizeDialog::TextSizeDialog(float textScale, QWidget* parent) : QDialog(paren
 
 // A comma counts as a point; the number ends where the text stops being
 // one (at a second point or comma too).
-float TextSizeDialog::textScale() const { return parseNumber(ToAnsi(size_->text())); }
+void TextSizeDialog::accept() {
+  const std::optional<float> scale = FieldNumber(size_, messages_);
+  if (!scale) return;
+  textScale_ = *scale;
+  QDialog::accept();
+}
 
 }  // namespace rerore

@@ -41,7 +41,6 @@ inline constexpr int kMaxColumnsPerFloor = 50;
 inline constexpr int kMinColumnsPerFloor = 2;  // one column alone makes no frame
 inline constexpr int kMaxColumnPositions = 2 * kMaxColumnsPerFloor;  // one level, two storeys
 inline constexpr float kColumnMergeTolerance = 0.05f;   // column lines closer than this are one
-inline constexpr float kMinFirstSpanEnd = 1.0e-5f;      // the beam starts at x = 0
 inline constexpr int kMaxCurveSegments = kMaxElements;  // arc and parabola
 inline constexpr float kDefaultArcRadius = 10.0f;
 inline constexpr float kDefaultArcAngleLeft = 180.0f;

@@ -1,6 +1,7 @@
 #include "model/model_tables.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstring>
 
@@ -89,6 +90,14 @@ void ComputeElementGeometry(ElementRecord& e, bool angleFlag) {
   e.angle = static_cast<float>(angle);
 }
 
+bool ElementGeometryFits(const ElementRecord& e) {
+  ElementRecord copy = e;
+  ComputeElementGeometry(copy, true);
+  for (float v : {copy.dx, copy.dz, copy.length, copy.axis[0], copy.axis[1], copy.angle})
+    if (!std::isfinite(v)) return false;
+  return true;
+}
+
 SectionValues SectionValuesOf(const ModelTables& model, const ElementRecord& e) {
   SectionValues v;
   if (e.material >= 1 && e.material <= kMaxMaterials)
@@ -104,8 +113,14 @@ void UpdateStiffnessProducts(ModelTables& model, ElementRecord& e) {
   if (e.material == 0) e.material = 1;
   if (e.crossSection == 0) e.crossSection = 1;
   const SectionValues v = SectionValuesOf(model, e);
-  e.ea = v.modulus * v.area;
-  e.ei = v.modulus * v.inertia;
+  // The product of two floats is exact in double; rounded, it is the float
+  // product whenever that is finite.
+  const auto product = [](float a, float b) {
+    const double exact = static_cast<double>(a) * b;
+    return std::isfinite(exact) && std::fabs(exact) <= FLT_MAX ? static_cast<float>(exact) : 0.0f;
+  };
+  e.ea = product(v.modulus, v.area);
+  e.ei = product(v.modulus, v.inertia);
 }
 
 float RigidStiffness(const ModelTables& model) {

@@ -53,6 +53,10 @@ void SetElementRight(ElementRecord& e, float x, float y);
 // dx, dz, length, axis and angle from the end points.
 void ComputeElementGeometry(ElementRecord& e, bool angleFlag);
 
+// False when ends so far apart that their distance leaves the float range
+// would give the element an infinite or undefined dx, dz, length or axis.
+bool ElementGeometryFits(const ElementRecord& e);
+
 struct SectionValues {
   float modulus = 0.0f;
   float area = 0.0f;
@@ -64,7 +68,8 @@ struct SectionValues {
 SectionValues SectionValuesOf(const ModelTables& model, const ElementRecord& e);
 
 // Replaces a material or section number 0 by 1, then sets ea and ei from
-// the referenced rows.
+// the referenced rows; a product beyond the float range is stored as 0 (no
+// usable stiffness; the check refuses such an element).
 void UpdateStiffnessProducts(ModelTables& model, ElementRecord& e);
 
 // Largest modulus times largest area; an empty table contributes 0.

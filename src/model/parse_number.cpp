@@ -1,11 +1,13 @@
 #include "model/parse_number.h"
 
+#include <cfloat>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <string>
 
 #include "model/constants.h"
+#include "model/user_messages.h"
 
 namespace rerore {
 
@@ -38,9 +40,10 @@ size_t NumberPrefix(const std::string& s) {
   return i;
 }
 
-}  // namespace
-
-float parseNumber(std::string_view text) {
+// The number of the text in double precision; nothing when it holds none.
+// An exponent beyond the double range gives zero (negative exponent) or
+// infinity, like the C library.
+std::optional<double> ReadNumber(std::string_view text) {
   std::string s(text.substr(0, kParseNumberChars));
   for (char& c : s)
     if (c == ',') c = '.';
@@ -48,20 +51,38 @@ float parseNumber(std::string_view text) {
   while (start < s.size() && IsBlank(s[start])) ++start;
   s.erase(0, start);
   const size_t length = NumberPrefix(s);
-  if (length == 0) return 0.0f;
+  if (length == 0) return std::nullopt;
   // from_chars takes no leading plus sign.
   const size_t skip = s[0] == '+' ? 1 : 0;
   double value = 0.0;
   const auto result = std::from_chars(s.data() + skip, s.data() + length, value);
   if (result.ec == std::errc::result_out_of_range) {
-    // Like the C library: a negative exponent underflows to zero, a
-    // positive one overflows to infinity.
     const bool negative = s[0] == '-';
     const size_t e = s.find_first_of("eE");
-    if (e < length && s[e + 1] == '-') return negative ? -0.0f : 0.0f;
-    return negative ? -HUGE_VALF : HUGE_VALF;
+    if (e < length && s[e + 1] == '-') return negative ? -0.0 : 0.0;
+    return negative ? -HUGE_VAL : HUGE_VAL;
   }
-  return static_cast<float>(value);
+  return value;
+}
+
+}  // namespace
+
+float parseNumber(std::string_view text) {
+  const std::optional<double> value = ReadNumber(text);
+  if (!value) return 0.0f;
+  if (std::fabs(*value) > FLT_MAX) return *value < 0.0 ? -HUGE_VALF : HUGE_VALF;
+  return static_cast<float>(*value);
+}
+
+std::optional<float> parseFiniteNumber(std::string_view text) {
+  const std::optional<double> value = ReadNumber(text);
+  if (!value) return 0.0f;
+  if (std::fabs(*value) > FLT_MAX) return std::nullopt;
+  return static_cast<float>(*value);
+}
+
+std::string TooLargeNumberMessage(std::string_view text) {
+  return Format("The number %s is too large", std::string(text).c_str());
 }
 
 int parseInteger(std::string_view text) {

@@ -1,10 +1,50 @@
 #include "model/position_files.h"
 
+#include "model/finite_records.h"
+
 namespace rerore {
 
-bool ReadElementsFile(const PositionPaths& paths, ModelTables& model) {
+namespace {
+
+void SayRefused(UserMessages* messages, const char* stem, int row) {
+  if (messages == nullptr) return;
+  messages->message(Format("%s row %i: a number is not finite; the row is refused", stem, row),
+                    "Error");
+}
+
+// Rows 1..count without the refused ones, which the rows after them
+// replace; returns the new count.
+template <class Record, size_t N>
+int16_t LeaveOutRefusedRows(std::array<Record, N>& table, int16_t count, const char* stem,
+                            UserMessages* messages) {
+  int kept = 0;
+  for (int row = 1; row <= count; ++row) {
+    if (!NumbersFinite(table[row])) {
+      SayRefused(messages, stem, row);
+      continue;
+    }
+    if (++kept != row) table[kept] = table[row];
+  }
+  return static_cast<int16_t>(kept);
+}
+
+// Rows 1..count, the refused ones without their values.
+template <class Record, size_t N>
+void EmptyRefusedRows(std::array<Record, N>& table, int16_t count, const char* stem,
+                      UserMessages* messages) {
+  for (int row = 1; row <= count; ++row) {
+    if (NumbersFinite(table[row])) continue;
+    SayRefused(messages, stem, row);
+    ClearNumbers(table[row]);
+  }
+}
+
+}  // namespace
+
+bool ReadElementsFile(const PositionPaths& paths, ModelTables& model, UserMessages* messages) {
   const auto count = ReadTable(paths.file("ELEMENTS"), model.params.elementCount, model.elements);
-  if (count) model.params.elementCount = *count;
+  if (count)
+    model.params.elementCount = LeaveOutRefusedRows(model.elements, *count, "ELEMENTS", messages);
   return count.has_value();
 }
 
@@ -21,10 +61,12 @@ bool WriteElementsZeroingRunTime(const PositionPaths& paths, ModelTables& model)
   return WriteTable(paths.file("ELEMENTS"), model.params.elementCount, model.elements);
 }
 
-bool ReadNodesFile(const PositionPaths& paths, ModelTables& model) {
+bool ReadNodesFile(const PositionPaths& paths, ModelTables& model, UserMessages* messages) {
   const auto count = ReadTable(paths.file("NODES"), model.params.nodeCount, model.nodes);
-  if (count) model.params.nodeCount = *count;
-  return count.has_value();
+  if (!count) return false;
+  model.params.nodeCount = *count;
+  EmptyRefusedRows(model.nodes, *count, "NODES", messages);
+  return true;
 }
 
 bool WriteNodesFile(const PositionPaths& paths, const ModelTables& model) {
@@ -37,9 +79,10 @@ bool WriteNodesNumbering(const PositionPaths& paths, ModelTables& model) {
   return WriteNodesFile(paths, model);
 }
 
-bool ReadSupportsFile(const PositionPaths& paths, ModelTables& model) {
+bool ReadSupportsFile(const PositionPaths& paths, ModelTables& model, UserMessages* messages) {
   const auto count = ReadTable(paths.file("LKNOTENR"), model.params.supportCount, model.supports);
-  if (count) model.params.supportCount = *count;
+  if (count)
+    model.params.supportCount = LeaveOutRefusedRows(model.supports, *count, "LKNOTENR", messages);
   return count.has_value();
 }
 
@@ -47,31 +90,37 @@ bool WriteSupportsFile(const PositionPaths& paths, const ModelTables& model) {
   return WriteTable(paths.file("LKNOTENR"), model.params.supportCount, model.supports);
 }
 
-bool ReadCrossSectionsFile(const PositionPaths& paths, ModelTables& model) {
+bool ReadCrossSectionsFile(const PositionPaths& paths, ModelTables& model, UserMessages* messages) {
   const auto count =
       ReadTable(paths.file("CROSS"), model.params.crossSectionCount, model.crossSections);
-  if (count) model.params.crossSectionCount = *count;
-  return count.has_value();
+  if (!count) return false;
+  model.params.crossSectionCount = *count;
+  EmptyRefusedRows(model.crossSections, *count, "CROSS", messages);
+  return true;
 }
 
 bool WriteCrossSectionsFile(const PositionPaths& paths, const ModelTables& model) {
   return WriteTable(paths.file("CROSS"), model.params.crossSectionCount, model.crossSections);
 }
 
-bool ReadMaterialsFile(const PositionPaths& paths, ModelTables& model) {
+bool ReadMaterialsFile(const PositionPaths& paths, ModelTables& model, UserMessages* messages) {
   const auto count = ReadTable(paths.file("MATR"), model.params.materialCount, model.materials);
-  if (count) model.params.materialCount = *count;
-  return count.has_value();
+  if (!count) return false;
+  model.params.materialCount = *count;
+  EmptyRefusedRows(model.materials, *count, "MATR", messages);
+  return true;
 }
 
 bool WriteMaterialsFile(const PositionPaths& paths, const ModelTables& model) {
   return WriteTable(paths.file("MATR"), model.params.materialCount, model.materials);
 }
 
-bool ReadParametersFile(const PositionPaths& paths, ModelTables& model) {
+bool ReadParametersFile(const PositionPaths& paths, ModelTables& model, UserMessages* messages) {
   const auto data = ReadFilePrefix(paths.file("PARAMR"), sizeof(ModelParameters));
   if (!data) return false;
   BinaryIn(*data).get(model.params);
+  if (!KeepParameterNumbersFinite(model.params) && messages != nullptr)
+    messages->message("PARAMR: a number is not finite; the start value is taken", "Error");
   return true;
 }
 
@@ -102,12 +151,17 @@ bool WriteGraphicsMarkerFile(const PositionPaths& paths) {
   return out.save(paths.file("GRAFIKGO"));
 }
 
-bool ReadExtentFile(const PositionPaths& paths, DrawingExtents& extents) {
+bool ReadExtentFile(const PositionPaths& paths, DrawingExtents& extents, UserMessages* messages) {
   const auto data = ReadFilePrefix(paths.file("EXTENSIOR"), 4 * sizeof(float));
   if (!data) return false;
   float values[4] = {extents.xmin, extents.ymin, extents.xmax, extents.ymax};
   BinaryIn(*data).getBytes(values, sizeof values);
-  extents = DrawingExtents{values[0], values[1], values[2], values[3]};
+  const DrawingExtents read{values[0], values[1], values[2], values[3]};
+  if (!NumbersFinite(read)) {
+    SayRefused(messages, "EXTENSIOR", 1);
+    return false;
+  }
+  extents = read;
   return true;
 }
 
@@ -149,7 +203,7 @@ void WriteFilesListIfMissing(const PositionPaths& paths) {
 bool ReadSpanFile(const PositionPaths& paths, ModelTables& model,
                   std::array<SpanEntry, kSpanTableRows + 1>& spans) {
   const auto count = ReadTable(paths.file("DLT"), model.params.spanCount, spans);
-  if (count) model.params.spanCount = *count;
+  if (count) model.params.spanCount = LeaveOutRefusedRows(spans, *count, "DLT", nullptr);
   return count.has_value();
 }
 
@@ -161,7 +215,7 @@ bool WriteSpanFile(const PositionPaths& paths, const ModelTables& model,
 bool ReadFloorFile(const PositionPaths& paths, ModelTables& model,
                    std::array<FloorEntry, kFloorTableRows + 1>& floors) {
   const auto count = ReadTable(paths.file("RAHMENDAT"), model.params.floorCount, floors);
-  if (count) model.params.floorCount = *count;
+  if (count) model.params.floorCount = LeaveOutRefusedRows(floors, *count, "RAHMENDAT", nullptr);
   return count.has_value();
 }
 
@@ -175,6 +229,7 @@ std::optional<ArcInput> ReadArcFile(const PositionPaths& paths) {
   if (!data) return std::nullopt;
   ArcInput arc{kDefaultArcRadius, kDefaultArcAngleLeft, kDefaultArcAngleRight, kDefaultArcSegments};
   BinaryIn(*data).get(arc);
+  if (!NumbersFinite(arc)) return std::nullopt;
   return arc;
 }
 

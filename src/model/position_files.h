@@ -13,6 +13,7 @@
 #include "model/file_io.h"
 #include "model/model_tables.h"
 #include "model/position_paths.h"
+#include "model/user_messages.h"
 #include "model/view_settings.h"
 
 namespace rerore {
@@ -44,29 +45,44 @@ bool WriteTable(const std::string& path, int16_t count, const std::array<Record,
   return out.save(path);
 }
 
+// The readers refuse a row that holds a number that is not finite (an
+// infinity or a NaN): an element, support, span or storey row is left out
+// and the rows after it move up; a node, material or section row, which
+// others refer to by its position, stays without values. With `messages`,
+// each refusal says "%s row %i: a number is not finite; the row is
+// refused" (the file's stem, title "Error").
+
 // ELEMENTS
-bool ReadElementsFile(const PositionPaths& paths, ModelTables& model);
+bool ReadElementsFile(const PositionPaths& paths, ModelTables& model,
+                      UserMessages* messages = nullptr);
 // The full writer: material or section 0 becomes 1, ea and ei recomputed.
 bool WriteElementsFile(const PositionPaths& paths, ModelTables& model);
 // The node numbering's writer: the run-time words are zeroed first.
 bool WriteElementsZeroingRunTime(const PositionPaths& paths, ModelTables& model);
 
 // NODES
-bool ReadNodesFile(const PositionPaths& paths, ModelTables& model);
+bool ReadNodesFile(const PositionPaths& paths, ModelTables& model,
+                   UserMessages* messages = nullptr);
 bool WriteNodesFile(const PositionPaths& paths, const ModelTables& model);
 // The node numbering's writer: at most 200 nodes, y refreshed from z.
 bool WriteNodesNumbering(const PositionPaths& paths, ModelTables& model);
 
 // LKNOTENR, CROSS, MATR
-bool ReadSupportsFile(const PositionPaths& paths, ModelTables& model);
+bool ReadSupportsFile(const PositionPaths& paths, ModelTables& model,
+                      UserMessages* messages = nullptr);
 bool WriteSupportsFile(const PositionPaths& paths, const ModelTables& model);
-bool ReadCrossSectionsFile(const PositionPaths& paths, ModelTables& model);
+bool ReadCrossSectionsFile(const PositionPaths& paths, ModelTables& model,
+                           UserMessages* messages = nullptr);
 bool WriteCrossSectionsFile(const PositionPaths& paths, const ModelTables& model);
-bool ReadMaterialsFile(const PositionPaths& paths, ModelTables& model);
+bool ReadMaterialsFile(const PositionPaths& paths, ModelTables& model,
+                       UserMessages* messages = nullptr);
 bool WriteMaterialsFile(const PositionPaths& paths, const ModelTables& model);
 
-// PARAMR: the parameter block, no header.
-bool ReadParametersFile(const PositionPaths& paths, ModelTables& model);
+// PARAMR: the parameter block, no header. A number of the block that does
+// not fit a float gets its start value ("PARAMR: a number is not finite;
+// the start value is taken").
+bool ReadParametersFile(const PositionPaths& paths, ModelTables& model,
+                        UserMessages* messages = nullptr);
 bool WriteParametersFile(const PositionPaths& paths, const ModelTables& model);
 
 // DOFSK: equationCount equation records, no header.
@@ -77,9 +93,11 @@ bool WriteGeometryFile(const PositionPaths& paths, int32_t value);
 bool GeometryFileExists(const PositionPaths& paths);
 bool WriteGraphicsMarkerFile(const PositionPaths& paths);
 
-// EXTENSIOR: xmin, ymin, xmax, ymax. Reading fills what the file holds.
-// EXTENSIOPOLESR has the same layout.
-bool ReadExtentFile(const PositionPaths& paths, DrawingExtents& extents);
+// EXTENSIOR: xmin, ymin, xmax, ymax. Reading fills what the file holds;
+// an extent with a number that is not finite is refused (false, the
+// extents unchanged). EXTENSIOPOLESR has the same layout.
+bool ReadExtentFile(const PositionPaths& paths, DrawingExtents& extents,
+                    UserMessages* messages = nullptr);
 bool WriteExtentFile(const PositionPaths& paths, const DrawingExtents& extents,
                      const char* stem = "EXTENSIOR");
 // The extent of all element end points (upward y); +-1e20 with no elements.
@@ -99,6 +117,7 @@ bool ReadFloorFile(const PositionPaths& paths, ModelTables& model,
                    std::array<FloorEntry, kFloorTableRows + 1>& floors);
 bool WriteFloorFile(const PositionPaths& paths, const ModelTables& model,
                     const std::array<FloorEntry, kFloorTableRows + 1>& floors);
+// Nothing when BOGEN cannot be read or holds a number that is not finite.
 std::optional<ArcInput> ReadArcFile(const PositionPaths& paths);
 bool WriteArcFile(const PositionPaths& paths, const ArcInput& arc);
 

@@ -53,14 +53,8 @@ void ContinuousBeamDialog::onOk() {
   std::vector<std::string> cells;
   for (int row = 1; row < grid_->rowCount(); ++row)
     cells.push_back(grid_->getItemText(row, kSpanColumn).toStdString());
-  const SpanTableCheck check = ValidateSpanTable(cells, messages_);
-  if (check.emptyRowBetween) return;
-  if (!check.accepted) {
-    reject();
-    return;
-  }
-  ContinuousBeamOk(session_, messages_, cells);
-  accept();
+  // A refused table stays open, so that nothing typed is lost.
+  if (ContinuousBeamOk(session_, messages_, cells) != ViewFollowUp::None) accept();
 }
 
 }  // namespace rerore

@@ -32,6 +32,11 @@ FieldsDialog::FieldsDialog(const QString& title, const std::vector<QString>& lab
   layout->addLayout(buttons);
 }
 
+void FieldsDialog::accept() {
+  if (okAction_ && !okAction_()) return;
+  QDialog::accept();
+}
+
 std::string FieldsDialog::text(int index) const { return ToAnsi(field(index)->text()); }
 
 }  // namespace rerore

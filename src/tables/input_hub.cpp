@@ -156,18 +156,27 @@ void InputHub::frame() {
 
 void InputHub::elements() { emit elementsTableRequested(); }
 
+// The generator runs on the dialog's OK, which stays open when it refuses.
 void InputHub::arc() {
   ArcDialog dialog(LoadArcDialogTexts(session_.paths), this);
+  ViewFollowUp followUp = ViewFollowUp::None;
+  dialog.setOkAction([&] {
+    followUp = ArcDialogOk(session_, messages_, dialog.texts());
+    return followUp != ViewFollowUp::None;
+  });
   if (dialog.exec() != QDialog::Accepted) return;
-  const ViewFollowUp followUp = ArcDialogOk(session_, messages_, dialog.texts());
   emit modelEdited("Arc");
   if (followUp == ViewFollowUp::ElementsTableEnded) emit arcGenerated();
 }
 
 void InputHub::parabola() {
   ParabolaDialog dialog(ParabolaDialogTexts(session_.model.parabola), this);
+  ViewFollowUp followUp = ViewFollowUp::None;
+  dialog.setOkAction([&] {
+    followUp = ParabolaDialogOk(session_, messages_, dialog.texts());
+    return followUp != ViewFollowUp::None;
+  });
   if (dialog.exec() != QDialog::Accepted) return;
-  const ViewFollowUp followUp = ParabolaDialogOk(session_, messages_, dialog.texts());
   emit modelEdited("Parabola");
   if (followUp != ViewFollowUp::ResetAndOpenElements) return;
   session_.view.resetZoomRequested = true;

@@ -6,10 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 
 #include "commands/node_table.h"
+#include "gui/dialog_parts.h"
 #include "gui/message_boxes.h"
-#include "model/parse_number.h"
 #include "tables/table_editor.h"
 #include "tables/table_setup.h"
 
@@ -106,7 +107,9 @@ bool NodesDialog::eventFilter(QObject* watched, QEvent* event) {
 // that it can be copied into the table.
 void NodesDialog::findFactor() {
   const float rigid = session_.model.params.rigidStiffness;
-  const auto k = SupportFactorFor(parseNumber(ToAnsi(target_->text())), rigid);
+  const std::optional<float> target = FieldNumber(target_, messages_);
+  if (!target) return;
+  const auto k = SupportFactorFor(*target, rigid);
   if (!k) {
     messages_.message("Base stiffness is 0: enter materials and cross sections first", "Error");
     return;

@@ -1,5 +1,7 @@
 // The Return key of the table editor: copy from above when the cell is
 // empty, one cell on, and the completion of the particular table.
+#include <cmath>
+
 #include "commands/concrete_modulus.h"
 #include "commands/element_table.h"
 #include "commands/material_table.h"
@@ -16,6 +18,10 @@ constexpr int kBeamEndColumn = 1;
 constexpr float kInertiaDivisor = 12.0f;
 
 float CellValue(const QString& text) { return parseNumber(text.toStdString()); }
+
+// A completion beyond the float range is written as the number it is, not
+// as "INF": OK then names it as too large.
+double Completed(float single, double exact) { return std::isfinite(single) ? single : exact; }
 
 }  // namespace
 
@@ -78,8 +84,9 @@ void TableEditor::completeSection(int row, int) {
   if (lastColumn() < kSectionInertiaColumn) return;
   const float b = CellValue(cell(row, kSectionWidthColumn).text);
   const float h = CellValue(cell(row, kSectionHeightColumn).text);
-  const float area = b * h;
-  const float inertia = b * h * h * h / kInertiaDivisor;
+  const double area = Completed(b * h, static_cast<double>(b) * h);
+  const double inertia = Completed(b * h * h * h / kInertiaDivisor,
+                                   static_cast<double>(b) * h * h * h / kInertiaDivisor);
   setCompletedText(row, kSectionAreaColumn, QString::fromStdString(Format("%.4E", area)));
   setCompletedText(row, kSectionInertiaColumn, QString::fromStdString(Format("%.4E", inertia)));
   moveFocus(row, kSectionInertiaColumn);
@@ -111,7 +118,7 @@ bool TableEditor::completeElement(int row, int column) {
 void TableEditor::completeContinuousBeam(int row) {
   if (row >= lastRow()) return;
   const float first = CellValue(cell(firstRow(), kBeamEndColumn).text);
-  const float end = static_cast<float>(row + 1) * first;
+  const double end = Completed(static_cast<float>(row + 1) * first, (row + 1.0) * first);
   setCompletedText(row + 1, kBeamEndColumn, QString::fromStdString(Format("%.2f", end)));
   moveFocus(row + 1, kBeamEndColumn);
 }

@@ -95,7 +95,7 @@ void FrameView::toggleSetAside() {
 }
 
 void FrameView::showFontDialog() {
-  TextSizeDialog dialog(session_.view.textScale, this);
+  TextSizeDialog dialog(session_.view.textScale, messages(), this);
   // The new size shows at the next paint; the command itself draws nothing.
   if (dialog.exec() == QDialog::Accepted) session_.view.textScale = dialog.textScale();
 }

@@ -202,7 +202,7 @@ void FrameView::showHint(bool shown) {
 
 void FrameView::askGrid() {
   const GridSettings& grid = session_.view.grid;
-  GridDialog dialog(grid.meshWidth, grid.snapRadius, this);
+  GridDialog dialog(grid.meshWidth, grid.snapRadius, messages(), this);
   const bool accepted = dialog.exec() == QDialog::Accepted;
   perform(input_.gridDialogClosed(accepted, dialog.meshWidth(), dialog.snapRadius()));
 }

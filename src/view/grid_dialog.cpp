@@ -5,15 +5,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
+#include "gui/dialog_parts.h"
 #include "model/constants.h"
-#include "model/parse_number.h"
 #include "model/user_messages.h"
 
 namespace rerore {
 
-GridDialog::GridDialog(float meshWidth, float snapRadius, QWidget* parent)
+GridDialog::GridDialog(float meshWidth, float snapRadius, UserMessages& messages, QWidget* parent)
     : QDialog(parent),
+      messages_(messages),
       mesh_(new QLineEdit(this)),
       snap_(new QLineEdit(this)),
       meshWidth_(meshWidth),
@@ -54,10 +56,15 @@ void GridDialog::showValues(float meshWidth, float snapRadius) {
   snap_->setText(QString::fromStdString(Format("%.2lf", double(snapRadius))));
 }
 
-// The fields are taken as they are: no range check.
+// The fields are taken as they are, but a number too large for a float
+// keeps the dialog open.
 void GridDialog::accept() {
-  meshWidth_ = parseNumber(mesh_->text().toStdString());
-  snapRadius_ = parseNumber(snap_->text().toStdString());
+  const std::optional<float> mesh = FieldNumber(mesh_, messages_);
+  if (!mesh) return;
+  const std::optional<float> snap = FieldNumber(snap_, messages_);
+  if (!snap) return;
+  meshWidth_ = *mesh;
+  snapRadius_ = *snap;
   QDialog::accept();
 }
 

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "model/user_messages.h"
+
 class QLineEdit;
 
 namespace rerore {
@@ -10,7 +12,7 @@ namespace rerore {
 class GridDialog : public QDialog {
   Q_OBJECT
  public:
-  GridDialog(float meshWidth, float snapRadius, QWidget* parent = nullptr);
+  GridDialog(float meshWidth, float snapRadius, UserMessages& messages, QWidget* parent = nullptr);
 
   // The values of the fields after OK (a text that is no number gives 0).
   float meshWidth() const { return meshWidth_; }
@@ -25,6 +27,7 @@ class GridDialog : public QDialog {
  private:
   void showValues(float meshWidth, float snapRadius);
 
+  UserMessages& messages_;
   QLineEdit* mesh_;
   QLineEdit* snap_;
   float meshWidth_;

@@ -73,5 +73,14 @@ TEST_F(SolverTest, ZeroFirstPivotIsSwappedOnceAndEveryColumnReusesTheSwap) {
   EXPECT_NEAR(2.0 * b[2] + 8.0 * b[3], 3.0, 1e-12);
 }
 
+TEST_F(SolverTest, PivotThatIsNotANumberIsNoUsablePivot) {
+  StiffnessMatrix k(2);
+  k(1, 1) = std::nan("");
+  k(2, 2) = 1.0;
+  PivotRecord pivots;
+  double b[3] = {0.0, 1.0, 0.0};
+  EXPECT_EQ(Factorise(k, pivots, b), 1);
+}
+
 }  // namespace
 }  // namespace rerore

@@ -168,16 +168,50 @@ TEST_F(StructureCheckTest, ModelsTheCheckCannotTakeAreRefused) {
   }
 }
 
-TEST_F(StructureCheckTest, EmptyFrameGetsBothWarningsAndIsSound) {
+// Values no bar can have, and values whose products leave the number range,
+// are refused; none of them may be taken for a sound frame.
+TEST_F(StructureCheckTest, StiffnessThatIsNotFiniteOrNotPositiveIsRefused) {
+  const std::string stiffness =
+      std::string(kApplicationTitle) + ": Error in the stiffness of element 1. Check E, A and I";
+  const std::string matrix = std::string("Error: ") + kNotFiniteMatrixText;
+  const float inf = HUGE_VALF;
+  const struct {
+    float modulus, area, inertia, xb;
+    std::string message;
+  } cases[] = {
+      {1.0e4f, -0.15f, 1.0f, 4.0f, stiffness},     // a negative area
+      {-1.0e4f, -100.0f, -1.0f, 4.0f, stiffness},  // signs that cancel in EA and EI
+      {-inf, 100.0f, 1.0f, 4.0f, stiffness},
+      {1.0e4f, 100.0f, inf, 4.0f, stiffness},
+      {1.0e4f, 100.0f, std::nanf(""), 4.0f, stiffness},
+      {1.0e30f, 0.1f, 1.0e10f, 4.0f, stiffness},  // E I does not fit the element's record
+      {3.0e38f, 100.0f, 1.0f, 4.0f, stiffness},   // and E A neither
+      {1.0e4f, 100.0f, 1.0f, 3.0e38f, matrix},    // the end points are not a length
+  };
+  for (const auto& c : cases) {
+    model.params.elementCount = 0;
+    Add(-c.xb, 0.0f, c.xb, 0.0f);
+    model.materials[1].modulus = c.modulus;
+    model.crossSections[1].area = c.area;
+    model.crossSections[1].inertia = c.inertia;
+    WriteCrossSectionsFile(session.paths, model);
+    Rebuild();
+    Support(1, 1.0f, 1.0f, 1.0f);
+    MakeStaleResults();
+    messages.messages.clear();
+    EXPECT_EQ(Check(), CheckOutcome::refused()) << c.message;
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+    ExpectNoResults();
+  }
+}
+
+TEST_F(StructureCheckTest, FrameWithoutElementsIsRefused) {
   Rebuild();
-  EXPECT_EQ(Check(), CheckOutcome::sound());
-  EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Error: Frame can roll sideways!",
-                                                        "Error: Frame is not anchored at the "
-                                                        "ground!"}));
-  EXPECT_EQ(File("FLEXDIA"), "");
-  EXPECT_EQ(Plain("FLEXMAX.TXT"),
-            "Entries on the diagonal of the inverse (= flexibility matrix) from max --> "
-            "min\r\n\r\n");
+  EXPECT_EQ(Check(), CheckOutcome::refused());
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::string>{"Error: No elements: there is nothing to check."});
+  EXPECT_FALSE(test::Exists(session.paths.file("FLEXDIA")));
+  EXPECT_FALSE(test::Exists(session.paths.plainFile("FLEXMAX.TXT")));
 }
 
 // Largest first, of equal values the higher equation; a hinge rotation

@@ -132,6 +132,13 @@ TEST(CliGenerate, RefusedInputExitsWith5AndWrongArgumentsWith1) {
   result = examples.run("generate frame", "011", "3:1:5");
   EXPECT_EQ(result.status, 5);
   EXPECT_EQ(result.err, "Error: 2 piers and more make a frame\n");
+  result = examples.run("generate arc", "011", "abc 180 0 48");
+  EXPECT_EQ(result.status, 5);
+  EXPECT_EQ(result.err, "Error: The radius must be positive\n");
+  result = examples.run("generate beam", "011", "5 1e39");
+  EXPECT_EQ(result.status, 5);
+  EXPECT_EQ(result.err, "Error: The number 1e39 is too large\n");
+  EXPECT_FALSE(Exists(examples.file("011", "ELEMENTS.011")));
   for (const auto& [kind, values] : {std::pair{"circle", "1"}, {"arc", "10 180 0"}, {"beam", ""}}) {
     result = examples.run("generate " + std::string(kind), "011", values);
     EXPECT_EQ(result.status, 1) << kind;
@@ -172,6 +179,15 @@ TEST(CliCheckAndStore, ResultAndExitStatusForSoundSingularAndRefusedFrames) {
               std::string::npos)
         << command;
     EXPECT_EQ(examples.number("003", "GEOMETRY.003"), 0) << command;
+
+    std::filesystem::create_directories(examples.data / "SDIR005");
+    result = examples.run(command, "005");  // no elements
+    EXPECT_EQ(result.status, 3) << command;
+    EXPECT_EQ(result.out, "checkResult -1\n") << command;
+    EXPECT_NE(result.err.find("Error: No elements: there is nothing to check.\n"),
+              std::string::npos)
+        << command << result.err;
+    EXPECT_NE(examples.number("005", "GEOMETRY.005"), 1) << command;
     examples.expectNoTemporaryFiles("001");
     examples.expectNoTemporaryFiles("003");
   }

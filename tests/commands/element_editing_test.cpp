@@ -1,5 +1,5 @@
 // The hinge command: a toggle near an end, a split elsewhere, and the
-// split refused on a full element table.
+// split refused on a full element table; the delete of an element.
 #include "commands/element_editing.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +48,20 @@ TEST_F(HingeCommand, ASplitOfAFullElementTableIsRefused) {
   EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Too many elements, max = 100"});
   EXPECT_EQ(session.model.params.elementCount, 100);
   EXPECT_EQ(0, std::memcmp(&before, &Element(50), sizeof before));
+}
+
+TEST_F(HingeCommand, DeletingAnElementDropsTheSupportsOfItsLostNodes) {
+  ModelTables& model = session.model;
+  for (int k = 0; k < 3; ++k) test::AddElement(model, k * 4.0f, 0, k * 4.0f + 4, 0);
+  RebuildModel(session, messages);
+  model.params.supportCount = 2;
+  model.supports[1].node = 1;
+  model.supports[2].node = 4;  // the far end of element 3
+  DeleteElement(session, messages, 3);
+  ASSERT_EQ(model.params.nodeCount, 3);
+  ASSERT_EQ(model.params.supportCount, 1);
+  EXPECT_EQ(model.supports[1].node, 1);
+  EXPECT_EQ(test::At<int16_t>(test::ReadFile(session.paths.file("LKNOTENR")), 0), 1);
 }
 
 }  // namespace

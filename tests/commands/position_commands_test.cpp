@@ -197,6 +197,16 @@ TEST_F(PositionCommands, EchoEditReloadsOnlyAnEditedFile) {
   EXPECT_TRUE(FinishEchoEdit(s, messages, edit, true));
   EXPECT_EQ(s.model.elements[2].xb, 7.0f);
   EXPECT_TRUE(messages.messages.empty());
+
+  // Text without any section holds no frame: nothing is loaded.
+  const std::string elements = ReadFile(s.paths.file("ELEMENTS"));
+  test::WriteFile(edit.path, "garbage text");
+  fs::last_write_time(edit.path, edit.writtenAt + std::chrono::seconds(2));
+  EXPECT_FALSE(FinishEchoEdit(s, messages, edit, true));
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::string>{"Error: The echo text holds no frame; nothing was loaded."});
+  EXPECT_EQ(s.model.params.elementCount, 2);
+  EXPECT_EQ(ReadFile(s.paths.file("ELEMENTS")), elements);
 }
 
 }  // namespace

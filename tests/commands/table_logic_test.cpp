@@ -90,6 +90,12 @@ TEST(DefaultModulus, FollowsTheMaterialsInputAndKeepsAModulusAlreadySet) {
 
 class TableLogic : public test::PositionTest {
  protected:
+  // The default material and section that start-up gives a fresh position.
+  void SetUp() override {
+    PositionTest::SetUp();
+    SetDefaultMaterial(session.model);
+    SetDefaultCrossSection(session.model);
+  }
   // Rows of space-separated cells from column 1 on; "-" is an empty cell.
   static CellTable Cells(int rows, int columns, std::initializer_list<const char*> texts) {
     CellTable cells(rows, columns);
@@ -131,6 +137,20 @@ class TableLogic : public test::PositionTest {
     for (int column = kNodeUColumn; column <= kNodePhiColumn; ++column) in >> cells.at(row, column);
   }
   std::string file(const std::string& name) const { return session.paths.file(name); }
+  // OK of the materials (M), sections (S), elements (E) or nodes (N) table.
+  bool Accept(char table, std::initializer_list<const char*> texts) {
+    switch (table) {
+      case 'M':
+        return AcceptMaterialTable(session, Materials(texts), messages);
+      case 'S':
+        return AcceptSectionTable(session, Cells(kSectionTableRows, kSectionTableColumns, texts),
+                                  messages);
+      case 'E':
+        return AcceptElementTable(session, Elements(texts), messages);
+      default:
+        return AcceptNodeTable(session, Cells(kNodeTableRows, kNodeTableColumns, texts), messages);
+    }
+  }
 };
 
 TEST_F(TableLogic, FilledRowAfterAnIncompleteOneIsRefusedWithoutChanges) {
@@ -149,6 +169,44 @@ TEST_F(TableLogic, FilledRowAfterAnIncompleteOneIsRefusedWithoutChanges) {
     EXPECT_FALSE(test::Exists(file(name))) << name;
   EXPECT_EQ(std::memcmp(&before.params, &session.model.params, sizeof before.params), 0);
   EXPECT_EQ(session.model.materials[2].number, before.materials[2].number);
+}
+
+// What no frame can have is refused on OK with its row, the dialog stays
+// open on it, and neither the model nor a file changes.
+TEST_F(TableLogic, MeaninglessValuesAreRefusedNamingTheirRow) {
+  const struct {
+    char table;  // Materials, Sections, Elements, Nodes
+    std::initializer_list<const char*> texts;
+    const char* message;
+  } cases[] = {
+      {'M', {"1 3E7", "2 -2.1E8"}, "Row 2: the modulus must be positive"},
+      {'M', {"1 0"}, "Row 1: the modulus must be positive"},
+      {'M', {"1 -5E99"}, "The number -5E99 is too large"},
+      {'S', {"0.2 0.4 -0.15 1E-3"}, "Row 1: the section values must be positive"},
+      {'S', {"0.2 0.4 8E-2 1E-3", "0 .4 1 1"}, "Row 2: the section values must be positive"},
+      {'S', {"0.2 0.4 8E-2 3.0E+50"}, "The number 3.0E+50 is too large"},
+      {'E', {"0 0 4 0 1 1 1 1 0 0", "4 0 8 0 2 1 1 1 0 0"}, "Row 2: material 2 does not exist"},
+      {'E', {"0 0 4 0 1 0 1 1 0 0"}, "Row 1: cross section 0 does not exist"},
+      {'E', {"0 0 1E39 0 1 1 1 1 0 0"}, "The number 1E39 is too large"},
+      // Each end fits a float, the length between them does not.
+      {'E', {"-3E38 0 3.1E38 0 1 1 1 1 0 0"}, "The number 3.1E38 is too large"},
+      {'N', {"0 0 1 1 1", "4 0 0 1E40 0"}, "The number 1E40 is too large"},
+  };
+  const ModelTables before = session.model;
+  for (const auto& c : cases) {
+    messages.messages.clear();
+    EXPECT_FALSE(Accept(c.table, c.texts)) << c.message;
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{std::string("Error: ") + c.message});
+  }
+  const ModelTables& after = session.model;
+  EXPECT_EQ(std::memcmp(&before.params, &after.params, sizeof before.params), 0);
+  EXPECT_EQ(std::memcmp(&before.materials, &after.materials, sizeof before.materials), 0);
+  EXPECT_EQ(std::memcmp(&before.crossSections, &after.crossSections, sizeof before.crossSections),
+            0);
+  EXPECT_EQ(std::memcmp(&before.elements, &after.elements, sizeof before.elements), 0);
+  EXPECT_EQ(std::memcmp(&before.nodes, &after.nodes, sizeof before.nodes), 0);
+  for (const char* name : {"MATR", "CROSS", "ELEMENTS", "NODES", "LKNOTENR", "GEOMETRY"})
+    EXPECT_FALSE(test::Exists(file(name))) << name;
 }
 
 TEST_F(TableLogic, MaterialRowsBecomeTheFileAndShowAgainWhenReopened) {

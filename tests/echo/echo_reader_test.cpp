@@ -46,14 +46,15 @@ void ExpectSameRows(const std::array<Record, N>& read, const std::array<Record, 
   for (int r = 1; r <= rows; ++r) EXPECT_EQ(Carried(read[r]), Carried(written[r])) << "row " << r;
 }
 
-Session LoadFromText(const std::string& dataPath, const std::string& text) {
+Session LoadFromText(const std::string& dataPath, const std::string& text,
+                     test::RecordingMessages* messages = nullptr) {
   Session t;
   test::UsePosition(t, dataPath, "007");
   std::filesystem::create_directories(t.paths.positionDirectory);
   EchoLineStore store;
   store.fill(text);
-  test::RecordingMessages messages;
-  ParseEcho(t, messages, store);
+  test::RecordingMessages ignored;
+  ParseEcho(t, messages ? *messages : ignored, store);
   return t;
 }
 
@@ -134,24 +135,70 @@ TEST(EchoReader, CountsAboveTheLimitsAndBeyondTheLines) {
   EXPECT_EQ(m.elements[100].xb, 100.0f);
 }
 
-// At start-up, an echo file without any stored line leaves the model as
-// the binary files hold it and rewrites no table file.
-TEST(EchoReader, StartUpWithAnEmptyEchoFileKeepsTheBinaryModel) {
+// No infinity reaches the model: a row with a number beyond the float range
+// is refused; rows that others refer to by their number stay without values.
+TEST(EchoReader, RowsWithNumbersBeyondTheFloatRangeAreRefused) {
   TempDir data;
-  test::SettingsHome home;
-  Session s;
-  test::MakeCantileverFrame(s, data.path(), "007");
-  WriteEcho(s, s.paths.echoFile());
-  const std::string elements = ReadFile(s.paths.file("ELEMENTS"));
-  test::WriteFile(s.paths.echoFile(), "; nothing but a comment\r\n");
-  test::WriteFile(s.paths.file("ELEMENTS"), elements.substr(0, 2 + sizeof(ElementRecord)));
-  Session loaded;
   test::RecordingMessages messages;
-  ASSERT_EQ(StartProgram(loaded, messages, ".007 @" + data.path()), StartResult::Started);
-  EXPECT_EQ(Values(loaded.model.elements[1].yb, loaded.model.elements[2].yb), Values(4, 0));
-  EXPECT_EQ(ReadFile(loaded.paths.file("ELEMENTS")).size(), 2 + sizeof(ElementRecord));
-  EXPECT_EQ(loaded.paths.geometryPresent, 1);  // loading wrote GEOMETRY 0
-  EXPECT_TRUE(messages.messages.empty());
+  const std::string huge = "1" + std::string(39, '0');  // a decimal field takes no exponent
+  const std::string far = "3" + std::string(38, '0');   // fits, twice it does not
+  const std::vector<std::string> sections = {
+      "MATERIAL\n2\n1 3E7 0\n2 " + huge + " 0",
+      "CROSSECTIONS\n1\n1 0.2 0.4 8E-2 1E50",
+      "ELEMENTS\n4\n1 0 0 0 4 0 0 1 1 1 1\n2 0 4 " + huge + " 4 0 0 1 1 1 1",
+      "3 -" + far + " 4 " + far + " 4 0 0 1 1 1 1\n4 0 4 6 4 0 0 1 1 1 1",
+      "NODES\n3\n1 0 0 1 1 1\n2 0 4 0 0 9E99\n3 6 4 0 0 0",
+      "SUPPORTS\n2\n1 1 1 1\n2 " + huge + " 0 0",
+      "PARABOLA\n1E39 2 4"};
+  std::string text;
+  for (const std::string& lines : sections) text += lines + "\n";
+  const Session t = LoadFromText(data.path(), text, &messages);
+  const auto refusal = [](const char* section, int row, const std::string& number) {
+    return Format("Error: %s row %i: the number %s is too large; the row is refused", section, row,
+                  number.c_str());
+  };
+  EXPECT_EQ(messages.texts(), (std::vector<std::string>{
+                                  refusal("MATERIAL", 2, huge), refusal("CROSSECTIONS", 1, "1E50"),
+                                  refusal("ELEMENTS", 2, huge), refusal("ELEMENTS", 3, "-" + far),
+                                  refusal("NODES", 2, "9E99"), refusal("SUPPORTS", 2, huge),
+                                  refusal("PARABOLA", 1, "1E39")}));
+  const ModelTables& m = t.model;
+  EXPECT_EQ(Counts(m), Values(2, 1, 2, 3, 1));
+  EXPECT_EQ(Carried(m.materials[2]), Values(2, 0, 0));
+  EXPECT_EQ(Carried(m.crossSections[1]), Values(1, 0, 0, 0, 0));
+  EXPECT_EQ(Values(m.elements[2].xa, m.elements[2].ya, m.elements[2].xb), Values(0, 4, 6));
+  EXPECT_EQ(Values(m.nodes[2].y, m.nodes[2].supportPhi, m.nodes[1].supportPhi), Values(4, 0, 1));
+  EXPECT_EQ(m.parabola.elements, 0);
+}
+
+// At start-up, an echo file without any section is refused: the model
+// stays as the binary files hold it and no file is written.
+TEST(EchoReader, StartUpWithAnEchoFileWithoutSectionsKeepsTheBinaryModel) {
+  for (const char* text : {"garbage text\r\n", "; nothing but a comment\r\n", "TITEL\r\n"}) {
+    TempDir data;
+    test::SettingsHome home;
+    Session s;
+    test::MakeCantileverFrame(s, data.path(), "007");
+    WriteEcho(s, s.paths.echoFile());
+    const std::string elements = ReadFile(s.paths.file("ELEMENTS"));
+    test::WriteFile(s.paths.echoFile(), text);
+    test::WriteFile(s.paths.file("ELEMENTS"), elements.substr(0, 2 + sizeof(ElementRecord)));
+    std::vector<std::string> before;
+    for (const char* name : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "PARAMR"})
+      before.push_back(ReadFile(s.paths.file(name)));
+    Session loaded;
+    test::RecordingMessages messages;
+    ASSERT_EQ(StartProgram(loaded, messages, ".007 @" + data.path()), StartResult::Started);
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"Error: The echo text holds no frame; nothing was loaded."});
+    EXPECT_EQ(Values(loaded.model.elements[1].yb, loaded.model.elements[2].yb), Values(4, 0));
+    std::vector<std::string> after;
+    for (const char* name : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "PARAMR"})
+      after.push_back(ReadFile(s.paths.file(name)));
+    EXPECT_TRUE(after == before) << text;  // the table files stay as they were
+    EXPECT_EQ(ReadFile(s.paths.echoFile()), text);
+    EXPECT_FALSE(test::Exists(s.paths.file("GEOMETRY")));
+  }
 }
 
 }  // namespace

@@ -93,11 +93,47 @@ TEST_F(CurveGenerators, SegmentCountsOutsideTheTableAreRefused) {
     ExpectRefusal(text);
     EXPECT_TRUE(test::TakeSnapshot(session) == before) << count;
   }
-  for (const std::string span : {"0", "", "abc"}) {
-    EXPECT_EQ(ParabolaDialogOk(session, messages, {span, "2", "4"}), ViewFollowUp::None);
-    ExpectRefusal("Zero length of base line");
-    EXPECT_TRUE(test::TakeSnapshot(session) == before) << span;
+}
+
+// Whatever the fields hold, a refused input changes nothing; only what
+// gives a frame of elements with length is generated.
+TEST_F(CurveGenerators, InputsThatGiveNoFrameAreRefused) {
+  ASSERT_EQ(ParabolaDialogOk(session, messages, {"10", "2", "4"}),
+            ViewFollowUp::ResetAndOpenElements);
+  const std::string before = test::TakeSnapshot(session);
+  const std::pair<ArcFieldTexts, std::string> arcs[] = {
+      {{"abc", "180", "0", "48"}, "The radius must be positive"},
+      {{"0", "180", "0", "48"}, "The radius must be positive"},
+      {{"-5", "180", "0", "48"}, "The radius must be positive"},
+      {{"1e39", "180", "0", "48"}, "The number 1e39 is too large"},
+      {{"2e38", "180", "0", "48"}, "The number 2e38 is too large"},  // its diameter
+      {{"10", "1E40", "0", "48"}, "The number 1E40 is too large"},
+      {{"10", "90", "90", "4"}, "The angles on the left and on the right must differ"},
+      {{"10", "0", "720", "48"}, "The arc cannot span more than 360 degrees"},
+      {{"0.1", "180", "0", "48"}, "The elements would be shorter than 0.05 m"},
+  };
+  for (const auto& [fields, text] : arcs) {
+    EXPECT_EQ(ArcDialogOk(session, messages, fields), ViewFollowUp::None) << text;
+    ExpectRefusal(text);
   }
+  const std::pair<ParabolaFieldTexts, std::string> parabolas[] = {
+      {{"0", "2", "4"}, "The length of the base line must be positive"},
+      {{"abc", "2", "4"}, "The length of the base line must be positive"},
+      {{"-10", "2", "4"}, "The length of the base line must be positive"},
+      {{"10", "0", "4"}, "The height must be positive"},
+      {{"10", "-2", "4"}, "The height must be positive"},
+      {{"10", "1e39", "4"}, "The number 1e39 is too large"},
+      {{"1", "0.2", "40"}, "The elements would be shorter than 0.05 m"},
+  };
+  for (const auto& [fields, text] : parabolas) {
+    EXPECT_EQ(ParabolaDialogOk(session, messages, fields), ViewFollowUp::None) << text;
+    ExpectRefusal(text);
+  }
+  EXPECT_TRUE(test::TakeSnapshot(session) == before);
+  // A base line so long that x * x leaves the float range still has its points.
+  for (const GeneratedPoint& p : ParabolaPoints({1.0e30f, 1.0f, 4}))
+    EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << p.x;
+  EXPECT_NEAR(ParabolaPoints({1.0e30f, 1.0f, 4})[2].y, 1.0f, kNear);
 }
 
 }  // namespace

@@ -83,6 +83,13 @@ TEST_F(FrameGenerator, RefusedTablesKeepTheDialogOpenAndChangeNothing) {
       {wide, "Too many elements, max = 100"},
       {grids, "Too many elements, max = 100"},
       {{{"3", "2", "5"}, {"3", "2", ""}, {"3", "2", "5"}}, "Row 2 is empty"},
+      {{{"1e39", "2", "5"}}, "The number 1e39 is too large"},
+      {{{"3", "2", "5"}, {"3", "2", "0"}},
+       "Row 2: floor height and spacing must be at least 0.05 m"},
+      {{{"0", "2", "5"}}, "Row 1: floor height and spacing must be at least 0.05 m"},
+      {{{"-3", "2", "5"}}, "Row 1: floor height and spacing must be at least 0.05 m"},
+      {{{"3", "50", "1e37"}}, "The number 1e37 is too large"},  // 49 spacings wide
+      {{{"2e38", "2", "5"}, {"2e38", "2", "5"}}, "The number 2e38 is too large"},
   };
   const std::string before = test::TakeSnapshot(session);
   for (const auto& [rows, text] : refusals) {

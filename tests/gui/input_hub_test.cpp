@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <cstring>
 
 #include "app/input_dialogs.h"
+#include "generators/continuous_beam.h"
 #include "gui/command_ids.h"
 #include "gui/title_dialog.h"
 #include "gui_helpers.h"
@@ -108,9 +110,7 @@ TEST_F(InputHubTest, EscapeClosesTheHubAndDialogInputOpensItAgain) {
 }
 
 TEST_F(InputHubTest, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {
-  session.model.params.elementCount = 1;
-  SetElementLeft(session.model.elements[1], 2, 1);
-  SetElementRight(session.model.elements[1], 6, 1);
+  test::AddElement(session.model, 2, 1, 6, 1);
   test::Click(*hub(), "&Elements");
   QApplication::processEvents();
   ElementsDialog* table = wiring->elementsTable();
@@ -166,6 +166,48 @@ TEST_F(InputHubTest, ArcFromTheHubToTheDrawnFrame) {
   QApplication::processEvents();
   EXPECT_EQ(session.model.params.elementCount, 48);
   for (int k : {1, 12, 36, 48}) EXPECT_TRUE(ElementDrawn(k)) << "element " << k;
+}
+
+// A refused generator keeps its dialog open with what was typed; Stop then
+// leaves the frame as it was.
+TEST_F(InputHubTest, RefusedGeneratorsKeepTheirDialogsOpenAndTheFrame) {
+  ASSERT_EQ(ContinuousBeamOk(session, messages, {"6"}), ViewFollowUp::Redraw);
+  const ElementRecord before = session.model.elements[1];
+  Use<ArcDialog>("Arc", [](ArcDialog* dialog) {
+    dialog->field(0)->setText("abc");
+    test::Click(*dialog, "OK");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->field(0)->text(), "abc");
+    test::Click(*dialog, "Stop");
+  });
+  Use<ParabolaDialog>("Parabola", [](ParabolaDialog* dialog) {
+    for (int i = 0; i < 3; ++i) dialog->field(i)->setText(i == 1 ? "0" : "10");
+    test::Click(*dialog, "OK");
+    EXPECT_TRUE(dialog->isVisible());
+    test::Click(*dialog, "Stop");
+  });
+  Use<ContinuousBeamDialog>("Continuous Beam", [](ContinuousBeamDialog* dialog) {
+    dialog->grid()->setItemText(1, 1, "0");
+    dialog->onOk();
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->reject();
+  });
+  const QString huge = "1" + QString(39, '0');  // the column takes no exponent
+  Use<FrameGeneratorDialog>("Frame", [&huge](FrameGeneratorDialog* dialog) {
+    dialog->grid()->editCell(1, 1);
+    test::Type(*dialog->grid(), huge + "\r2\r5");
+    dialog->onOk();
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->reject();
+  });
+  EXPECT_EQ(messages.texts(),
+            (std::vector<std::string>{
+                "Error: The radius must be positive", "Error: The height must be positive",
+                "Error: Zero length of field 1",
+                "Error: The number " + huge.toStdString() + " is too large"}));
+  ASSERT_EQ(session.model.params.elementCount, 1);
+  EXPECT_EQ(std::memcmp(&before, &session.model.elements[1], sizeof before), 0);
+  EXPECT_FALSE(test::Exists(session.paths.file("BOGEN")));
 }
 
 TEST_F(InputHubTest, ParabolaFromTheHubOpensItsElementsInTheTable) {

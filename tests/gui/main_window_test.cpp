@@ -299,6 +299,19 @@ TEST_F(Window, NewWithoutSavingRenamesTheWindow) {
   EXPECT_EQ(frame->windowTitle(), "Position NEW* ");
 }
 
+// A position without elements has nothing to check: Store says so and the
+// window stays, without GEOMETRY 1.
+TEST_F(Window, StoreOfAFrameWithoutElementsIsRefusedAndTheWindowStays) {
+  fs::create_directories(data / "SDIR005");
+  open("005");
+  frame->runCommand(kCmdStore);
+  QApplication::processEvents();
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::string>{"Error: No elements: there is nothing to check."});
+  EXPECT_EQ(quit->count(), 0);
+  EXPECT_NE(test::ReadFile(data / "SDIR005/GEOMETRY.005"), test::kGeometryOne);
+}
+
 // The example frame is sound: Store ends the program with GEOMETRY 1.
 TEST_F(Window, StoreOfAnUnnamedPositionAsksForItsNameThenEndsOnASoundFrame) {
   open();

@@ -32,6 +32,12 @@ namespace {
 
 class DialogTest : public test::PositionTest {
  protected:
+  // The default material and section that start-up gives a fresh position.
+  void SetUp() override {
+    PositionTest::SetUp();
+    SetDefaultMaterial(session.model);
+    SetDefaultCrossSection(session.model);
+  }
   // Shows the dialog and waits for the editor it opens by itself.
   static void Open(TableDialog& dialog) {
     test::ShowActive(dialog);
@@ -97,6 +103,36 @@ TEST_F(DialogTest, SectionWidthAndHeightCompleteAreaAndInertia) {
   EXPECT_FLOAT_EQ(session.model.crossSections[2].inertia, 1.0667e-3f);
 }
 
+TEST_F(DialogTest, SectionValuesNoBarCanHaveKeepTheTableOpen) {
+  CrossSectionsDialog dialog(session, messages);
+  Open(dialog);
+  dialog.grid()->editCell(1, 4);
+  test::Type("1e39\r");
+  test::Click(dialog, "OK");
+  EXPECT_TRUE(dialog.isVisible());
+  // A and I of a huge rectangle are written as the numbers they are.
+  const QString huge = "1" + QString(20, '0');
+  dialog.grid()->editCell(1, 1);
+  test::Type(huge + "\r" + huge + "\r");
+  EXPECT_EQ(test::RowText(*dialog.grid(), 1), huge + "|" + huge + "|1.0000E+40|8.3333E+78");
+  test::Click(dialog, "OK");
+  EXPECT_TRUE(dialog.isVisible());
+  dialog.grid()->editCell(1, 1);
+  test::Type("0.2\r0.4\r1e-3\r");
+  dialog.grid()->editCell(1, 3);
+  test::Type("-0,15\r");
+  test::Click(dialog, "OK");
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(messages.texts(),
+            (std::vector<std::string>{"Error: The number 1E39 is too large",
+                                      "Error: The number 1.0000E+40 is too large",
+                                      "Error: Row 1: the section values must be positive"}));
+  EXPECT_EQ(session.model.crossSections[1].area, 0.08f);
+  EXPECT_FALSE(test::Exists(session.paths.file("CROSS")));
+  test::Click(dialog, "Stop");
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
 class NodeDialog : public DialogTest {
  protected:
   void SetUp() override {
@@ -132,6 +168,12 @@ TEST_F(NodeDialog, TargetValueToolFindsTheFactorOrSaysWhyNot) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(QApplication::focusWidget(), dialog.factorField());
     EXPECT_EQ(dialog.factorField()->selectedText(), "0.03968");
+    dialog.targetField()->setFocus();
+    dialog.targetField()->setText("1e39");
+    test::Type("\r");
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: The number 1e39 is too large"});
+    EXPECT_EQ(dialog.factorField()->text(), "0.03968");
+    messages.messages.clear();
   }
   session.model.params.crossSectionCount = 0;
   NodesDialog dialog(session, messages);
@@ -179,6 +221,15 @@ TEST_F(NodeDialog, RowLabelMarksTheNodeAndTypedFactorsBecomeSupportRows) {
 
 class ElementDialogTest : public DialogTest {
  protected:
+  // Two materials and two sections for the rows to refer to.
+  void SetUp() override {
+    DialogTest::SetUp();
+    ModelTables& model = session.model;
+    model.materials[2] = model.materials[1];
+    model.crossSections[2] = model.crossSections[1];
+    model.params.materialCount = 2;
+    model.params.crossSectionCount = 2;
+  }
   // Accepts rows through the table logic, as a former OK left them.
   void Accepted(std::vector<std::string> rows) {
     CellTable cells(kElementTableRows, kElementTableColumns);
@@ -263,6 +314,18 @@ TEST_F(ElementDialogTest, IncompleteRowBeforeAFilledOneKeepsTheTableOpen) {
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0].text, "Row 1 is incomplete");
   EXPECT_EQ(dialog->grid()->getItemText(1, 3), "4");
+}
+
+TEST_F(ElementDialogTest, MaterialWithoutARowKeepsTheTableOpen) {
+  auto dialog = Open();
+  test::Type("0\r0\r4\r0\r");
+  dialog->grid()->finishEditing();
+  dialog->grid()->setItemText(1, 5, "3");
+  test::Click(*dialog, "&OK");
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_TRUE(ends.empty());
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Row 1: material 3 does not exist"});
+  EXPECT_EQ(session.model.params.elementCount, 0);
 }
 
 TEST_F(ElementDialogTest, ListFileButtonsCarryTheTable) {

@@ -193,10 +193,14 @@ TEST_F(DrawingView, TheGridDialogTakesCommaNumbersAndHasDefaults) {
       if (b->text() == "Default") b->click();
     EXPECT_EQ(dialog->meshField()->text(), "2.00");
     EXPECT_EQ(dialog->snapField()->text(), "0.15");
+    dialog->meshField()->setText("1e39");
+    dialog->accept();
+    EXPECT_TRUE(dialog->isVisible());
     dialog->meshField()->setText("1,5");
     dialog->accept();
   });
   view->runCommand(kCmdGrid);
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: The number 1e39 is too large"});
   EXPECT_EQ(session.view.grid.meshWidth, 1.5f);
   EXPECT_EQ(session.view.grid.snapRadius, 0.15f);
   view->runCommand(kCmdGrid);  // off again
@@ -260,10 +264,14 @@ TEST_F(DrawingView, FontTakesADecimalCommaAndTitleSixtyCharacters) {
   session.view.textScale = 1.25f;
   OnNextDialog<TextSizeDialog>([](TextSizeDialog* dialog) {
     EXPECT_EQ(dialog->sizeField()->selectedText(), "1.25");
-    QTest::keyClicks(dialog->sizeField(), "1,5");
+    QTest::keyClicks(dialog->sizeField(), "4e38");
+    dialog->accept();
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->sizeField()->setText("1,5");
     dialog->accept();
   });
   view->runCommand(kCmdFont);
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: The number 4e38 is too large"});
   EXPECT_FLOAT_EQ(session.view.textScale, 1.5f);
   OnNextDialog<TextSizeDialog>([](TextSizeDialog* dialog) {
     dialog->sizeField()->setText("3");

@@ -35,6 +35,15 @@ TEST(ParseNumber, CommaExponentBlanksFirstForeignCharacterAnd119Characters) {
   for (const auto& [text, value] : cases) EXPECT_EQ(parseNumber(text), value) << '"' << text << '"';
 }
 
+TEST(ParseFiniteNumber, RefusesWhatDoesNotFitAFloat) {
+  for (const char* text : {"1e39", "-4e38", "3.5E38", "1e400", "-1e99999"})
+    EXPECT_FALSE(parseFiniteNumber(text).has_value()) << text;
+  const std::pair<const char*, float> kept[] = {
+      {"3.4e38", 3.4e38f}, {"-3.4e38", -3.4e38f}, {"1e-50", 0.0f}, {"abc", 0.0f}, {"2,5", 2.5f}};
+  for (const auto& [text, value] : kept) EXPECT_EQ(parseFiniteNumber(text), value) << text;
+  EXPECT_EQ(TooLargeNumberMessage("1E39"), "The number 1E39 is too large");
+}
+
 TEST(ParseInteger, LeadingDigitsCount) {
   const std::pair<const char*, int> cases[] = {
       {" 42abc", 42}, {"-3", -3}, {"x1", 0}, {"", 0}, {"6.7", 6}};

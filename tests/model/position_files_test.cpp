@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "support/test_support.h"
@@ -85,6 +86,11 @@ TEST_F(PositionFiles, ElementsWritersRefreshTheStiffnessOrZeroTheRunTimeWords) {
   EXPECT_EQ(At<uint32_t>(bytes, base + 0), 0xDEADBEEF);  // kept by the full writer
   EXPECT_FLOAT_EQ(At<float>(bytes, base + 140), 3.0e7f * 0.08f);
   EXPECT_FLOAT_EQ(At<float>(bytes, base + 144), 3.0e7f * 0.0010666667f);
+
+  model.crossSections[1].area = 10.0f;
+  model.materials[1].modulus = 3.0e38f;  // E A beyond the float range: no usable product
+  ASSERT_TRUE(WriteElementsFile(paths, model));
+  EXPECT_EQ(At<float>(ReadFile(paths.file("ELEMENTS")), base + 140), 0.0f);
 
   ASSERT_TRUE(WriteElementsZeroingRunTime(paths, model));
   EXPECT_EQ(At<uint32_t>(ReadFile(paths.file("ELEMENTS")), base + 0), 0u);
@@ -175,6 +181,77 @@ TEST_F(PositionFiles, ExtentParametersAndSmallFiles) {
   ASSERT_TRUE(WriteArcFile(paths, ArcInput{12.0f, 150.0f, 30.0f, 8}));
   EXPECT_EQ(ReadFile(paths.file("BOGEN")).size(), 16u);
   EXPECT_EQ(ReadArcFile(paths)->angleRight, 30.0f);
+}
+
+// No infinity or NaN of a file reaches the model: elements and supports
+// lose the row, the rows others refer to by position keep it without values.
+TEST_F(PositionFiles, RowsWithNumbersThatAreNotFiniteAreRefused) {
+  const float inf = HUGE_VALF;
+  ModelParameters& p = model.params;
+  p.elementCount = 3;
+  for (int k = 1; k <= 3; ++k) {
+    model.elements[k] = test::MakeElement(k, 0, k + 1.0f, 0);
+    model.elements[k].material = 2;  // the writer takes E A and E I from the rows
+    model.elements[k].crossSection = 2;
+  }
+  model.elements[2].xb = std::nanf("");
+  p.supportCount = 2;
+  model.supports[1].factorU = inf;
+  model.supports[2].node = 7;
+  p.materialCount = 2;
+  model.materials[1] = {};
+  model.materials[1].number = 1;
+  model.materials[1].modulus = -inf;
+  model.materials[2].modulus = 3.0e7f;
+  p.crossSectionCount = 1;
+  model.crossSections[1].number = 1;
+  model.crossSections[1].area = 0.08f;
+  model.crossSections[1].inertia = inf;
+  p.nodeCount = 2;
+  model.nodes[2].x = 4.0f;
+  model.nodes[2].supportU = std::nanf("");
+  model.nodes[2].supportedU = 1;
+  p.defaultModulus = 1.0e300;  // no float can hold it
+  p.rigidStiffness = std::nanf("");
+  ASSERT_TRUE(WriteElementsFile(paths, model) && WriteSupportsFile(paths, model) &&
+              WriteMaterialsFile(paths, model) && WriteCrossSectionsFile(paths, model) &&
+              WriteNodesFile(paths, model) && WriteParametersFile(paths, model) &&
+              WriteExtentFile(paths, {0.0f, 0.0f, inf, 1.0f}) &&
+              WriteArcFile(paths, ArcInput{inf, 180.0f, 0.0f, 4}));
+
+  test::RecordingMessages messages;
+  ModelTables& back = other.model;
+  ASSERT_TRUE(ReadParametersFile(paths, back, &messages));
+  ASSERT_TRUE(
+      ReadElementsFile(paths, back, &messages) && ReadSupportsFile(paths, back, &messages) &&
+      ReadMaterialsFile(paths, back, &messages) && ReadCrossSectionsFile(paths, back, &messages) &&
+      ReadNodesFile(paths, back, &messages));
+  DrawingExtents extents;
+  EXPECT_FALSE(ReadExtentFile(paths, extents, &messages));
+  EXPECT_FALSE(ReadArcFile(paths).has_value());
+  const char* const refused = "a number is not finite; the row is refused";
+  EXPECT_EQ(
+      messages.texts(),
+      (std::vector<std::string>{
+          "Error: PARAMR: a number is not finite; the start value is taken",
+          Format("Error: ELEMENTS row 2: %s", refused),
+          Format("Error: LKNOTENR row 1: %s", refused), Format("Error: MATR row 1: %s", refused),
+          Format("Error: CROSS row 1: %s", refused), Format("Error: NODES row 2: %s", refused),
+          Format("Error: EXTENSIOR row 1: %s", refused)}));
+  EXPECT_EQ(back.params.defaultModulus, 26700000.0);
+  EXPECT_EQ(back.params.rigidStiffness, 0.0f);
+  ASSERT_EQ(back.params.elementCount, 2);
+  EXPECT_EQ(back.elements[2].xb, 4.0f);  // the third row moved up
+  ASSERT_EQ(back.params.supportCount, 1);
+  EXPECT_EQ(back.supports[1].node, 7);
+  EXPECT_EQ(std::vector<float>({back.materials[1].modulus, back.materials[2].modulus}),
+            std::vector<float>({0.0f, 3.0e7f}));
+  EXPECT_EQ(back.materials[1].number, 1);
+  EXPECT_EQ(back.crossSections[1].area, 0.0f);
+  EXPECT_EQ(std::vector<float>({back.nodes[2].x, back.nodes[2].supportU}),
+            std::vector<float>({0.0f, 0.0f}));
+  EXPECT_EQ(back.nodes[2].supportedU, 0);
+  EXPECT_EQ(extents.xmax, DrawingExtents{}.xmax);
 }
 
 TEST_F(PositionFiles, FilesListIsCreatedOnceAndNeverRewritten) {
