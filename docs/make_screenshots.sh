@@ -1,8 +1,8 @@
 #!/bin/sh
 # Makes the pictures of docs/: the example positions rendered by
 # rerore-cli, and the real window under Xvfb (a portal frame, and the
-# hinged portal after Store, which shows its mechanism, and the Edit menu
-# after a delete).
+# hinged portal after Store, which shows its mechanism, the live check
+# while a brace is drawn, and the Edit menu after a delete).
 # Run from the repository root after building into build/.
 set -e
 root=$(pwd)
@@ -31,13 +31,24 @@ window() {
 }
 window .001 "true" window-portal.png
 # Store finds the mechanism ("Singularity in row 14"); Return closes the
-# message, the wheel makes the displacements smaller.
+# message.
 window .003 "python3 '$root/docs/xinput.py' key ctrl+s; sleep 2; \
-  python3 '$root/docs/xinput.py' key Return; sleep 1; \
-  python3 '$root/docs/xinput.py' wheel down 3" window-mechanism.png
+  python3 '$root/docs/xinput.py' key Return" window-mechanism.png
+# The live check while a brace is drawn across the hinged portal: its
+# verdict in the status bar, the mechanism in light colours; then the
+# brace closed on node 3: "Sound".
+window .003 "python3 '$root/docs/xinput.py' click 114 31; sleep 1; \
+  python3 '$root/docs/xinput.py' click 212 744; sleep 1; \
+  python3 '$root/docs/xinput.py' move 1000 250; sleep 0.5; \
+  python3 '$root/docs/xinput.py' move 1020 240" live-check.png
+window .003 "python3 '$root/docs/xinput.py' click 114 31; sleep 1; \
+  python3 '$root/docs/xinput.py' click 212 744; sleep 1; \
+  python3 '$root/docs/xinput.py' click 1207 81; sleep 1; \
+  python3 '$root/docs/xinput.py' click 114 31; sleep 1; \
+  python3 '$root/docs/xinput.py' move 700 600" live-check-sound.png
 # The element editor's Delete on the right column (element 3), the question
 # confirmed with Return, then the Edit menu opened: "Undo Delete element 3".
-window .001 "python3 '$root/docs/xinput.py' click 1137 500; sleep 1.5; \
+window .001 "python3 '$root/docs/xinput.py' click 1207 300; sleep 1.5; \
   python3 '$root/docs/xinput.py' click 699 474; sleep 1.5; \
   python3 '$root/docs/xinput.py' key Return; sleep 1.5; \
   python3 '$root/docs/xinput.py' click 76 8" edit-menu.png

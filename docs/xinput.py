@@ -2,7 +2,7 @@
 """Sends keys, pointer moves and wheel turns to the X display, for the
 screenshots of the window under Xvfb (no window manager, no xdotool).
 
-  xinput.py move X Y | key ctrl+s | wheel up|down N | click X Y [left|right]
+  xinput.py move X Y | key ctrl+s | wheel up|down N [shift|ctrl|alt] | click X Y [left|right]
 """
 import ctypes
 import sys
@@ -40,13 +40,17 @@ def key(combination):
         xtst.XTestFakeKeyEvent(display, code, 0, 0)
 
 
-def wheel(direction, turns):
+def wheel(direction, turns, modifier=None):
     button = 4 if direction == "up" else 5
+    if modifier:
+        xtst.XTestFakeKeyEvent(display, keycode(modifier), 1, 0)
     for _ in range(turns):
         xtst.XTestFakeButtonEvent(display, button, 1, 0)
         xtst.XTestFakeButtonEvent(display, button, 0, 0)
         x11.XFlush(display)
         time.sleep(0.2)
+    if modifier:
+        xtst.XTestFakeKeyEvent(display, keycode(modifier), 0, 0)
 
 
 command = sys.argv[1]
@@ -55,7 +59,7 @@ if command == "move":
 elif command == "key":
     key(sys.argv[2])
 elif command == "wheel":
-    wheel(sys.argv[2], int(sys.argv[3]))
+    wheel(sys.argv[2], int(sys.argv[3]), sys.argv[4] if len(sys.argv) > 4 else None)
 elif command == "click":
     button = 3 if len(sys.argv) > 4 and sys.argv[4] == "right" else 1
     xtst.XTestFakeMotionEvent(display, -1, int(sys.argv[2]), int(sys.argv[3]), 0)

@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
   Save(elements, out, "elements");
   ElementEditor editor(session.model.elements[5], 5);
   Save(editor, out, "element-editor");
-  DeleteElementQuestion verify;
+  DeleteElementQuestion verify(5);
   Save(verify, out, "delete-question");
   NodesDialog nodes(session, messages);
   nodes.targetField()->setText("1.0E+06");

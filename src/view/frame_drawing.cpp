@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "check/mechanism.h"
@@ -39,6 +40,7 @@ bool FrameDrawing::drawAll(UserMessages& messages) {
   if (display.tidyTextWanted && !display.tidyTextSuppressed) display.tidyText = true;
   boxes_.clear();
   poleLabelBoxes_.clear();
+  symbols_.clear();
   if (!prepareMapping(messages)) return false;
   painter_.save();
   painter_.setRenderHint(QPainter::Antialiasing, true);
@@ -68,14 +70,31 @@ bool FrameDrawing::drawAll(UserMessages& messages) {
 }
 
 bool FrameDrawing::prepareMapping(UserMessages& messages) {
-  const std::optional<WorldRect> rectangle =
-      mapping_.paintRectangle(session_.model.params.tolerance);
+  std::optional<WorldRect> rectangle = mapping_.paintRectangle(session_.model.params.tolerance);
   if (!rectangle) return false;
   // The poles widen the extents; this paint still fits the rectangle taken
-  // before, the next one fits the widened extents.
-  if (session_.check.mechanismShown()) WritePolesExtent(session_);
+  // before, the next one fits the widened extents. The displaced shape, as
+  // it first shows, is fitted in as well, so that the whole motion is in
+  // the picture; a larger amplitude chosen later may leave it.
+  if (session_.check.mechanismShown()) {
+    WritePolesExtent(session_);
+    if (!mapping_.zoomed()) includeDisplacedShape(*rectangle);
+  }
   mapping_.fit(*rectangle, messages);
   return true;
+}
+
+void FrameDrawing::includeDisplacedShape(WorldRect& r) const {
+  const ModelTables& model = session_.model;
+  const CheckResults& check = session_.check;
+  for (const DisplacedElement& d : DisplacedShape(model, check, ModeScale(model, check))) {
+    for (const WorldPoint& p : {d.movedA, d.movedB}) {
+      r.x1 = std::min(r.x1, p.x);
+      r.y1 = std::min(r.y1, p.y);
+      r.x2 = std::max(r.x2, p.x);
+      r.y2 = std::max(r.y2, p.y);
+    }
+  }
 }
 
 double FrameDrawing::pixelsPerUnit() const { return std::fabs(mapping_.transform().scaleX()); }

@@ -63,6 +63,7 @@ class FrameDrawing {
  private:
   // Fits the mapping to this paint; false when there is nothing to draw.
   bool prepareMapping(UserMessages& messages);
+  void includeDisplacedShape(WorldRect& r) const;
   // The current pen and brush reach the painter only when they changed:
   // setting them for every stroke costs more than the stroke.
   void selectPen(int index);
@@ -106,6 +107,8 @@ class FrameDrawing {
   FrameExtras extras_;
   TextBoxList boxes_;
   std::vector<DeviceRect> poleLabelBoxes_;
+  // The origin symbol and the dimension texts, which pole labels avoid.
+  std::vector<DeviceRect> symbols_;
   QPen pen_;
   QBrush brush_;
   bool penDirty_ = true;

@@ -69,9 +69,11 @@ void FrameDrawing::drawMechanism(const ModelTables& model, const CheckResults& c
     const Pole& pole = check.poleTable[i];
     if (!(live && pole.atInfinity)) mechanismDot({pole.x, pole.y}, dot, live, dots);
   }
-  // The labels go where they cover no dot and no label drawn before.
+  // The labels go where they cover no dot, no label drawn before and
+  // neither the origin symbol nor a dimension.
   std::vector<DeviceRect> taken = boxes_.drawn();
   taken.insert(taken.end(), dots.begin(), dots.end());
+  taken.insert(taken.end(), symbols_.begin(), symbols_.end());
   const int dotPixels = static_cast<int>(std::lround(toPixels(dot)));
   for (int i = 1; i <= ElementRows(model); ++i) {
     if (labels[i].empty()) continue;
