@@ -136,9 +136,10 @@ void FrameDrawing::circle(WorldPoint centre, int32_t radius) {
   usePenAndBrush();
   // Small circles come out as well without smoothing, and the painter has a
   // fast way for them then.
+  const bool smooth = painter_.testRenderHint(QPainter::Antialiasing);
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.drawEllipse(c, r, r);
-  painter_.setRenderHint(QPainter::Antialiasing, true);
+  painter_.setRenderHint(QPainter::Antialiasing, smooth);
 }
 
 void FrameDrawing::redDot(WorldPoint centre, int32_t radius) {

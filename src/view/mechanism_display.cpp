@@ -5,6 +5,8 @@
 // infinity (which have no place of their own).
 #include <QFontMetrics>
 #include <QPainter>
+#include <array>
+#include <set>
 
 #include "gui/message_boxes.h"
 #include "view/core/label_placement.h"
@@ -54,8 +56,11 @@ void FrameDrawing::drawMechanism(const ModelTables& model, const CheckResults& c
   if (live) shapePen.setColor(kLightGreen);
   selectPen(shapePen);
   const double amplitude = session_.view.mechanismAmplitude * ModeScale(model, check);
+  // Every element at a node would draw the node's arrow again, over itself.
+  std::set<std::array<float, 4>> arrows;
   for (const DisplacedElement& d : DisplacedShape(model, check, amplitude)) {
     for (const auto& [from, to] : {std::pair{d.a, d.movedA}, std::pair{d.b, d.movedB}}) {
+      if (!arrows.insert({from.x, from.y, to.x, to.y}).second) continue;
       const auto arrow = Arrow(from, to);
       drawLine(arrow[0].a, arrow[0].b);
       plainLine(arrow[1].a, arrow[1].b);  // the head without end marks
