@@ -3,10 +3,11 @@
 # Xvfb, grid on, and takes a picture after each step (docs/input-*.png).
 # Run from the repository root after building into build/.
 #
-# The position shows -1..9 m by -1..6 m. On the 1280 x 800 screen the
-# window puts x = -1 m at pixel 168 and y = -1 m at pixel 742, 94.4 pixels
-# to the metre (read off the dimension lines of the empty drawing); the
-# grid (2 m, snap radius 0.15 m = 14 pixels) forgives a pixel or two.
+# The position shows -1..9 m by -1..6 m. On the 1280 x 800 screen, with
+# the input hub docked on the left, the window puts x = 0 at pixel 331 and
+# y = 0 at pixel 649, 94.6 pixels to the metre (read off the grid lines of
+# the empty drawing); the grid (2 m, snap radius 0.15 m = 14 pixels)
+# forgives a pixel or two.
 set -e
 root=$(pwd)
 work=$(mktemp -d)
@@ -22,10 +23,10 @@ xvfb-run -a -s "-screen 0 1280x800x24" sh -c "
   shot() { sleep 1; import -window root '$root/docs/input-'\$1'.png'; }
   \$x click 138 31; shot 1-grid-dialog          # Grid: the dialog with its defaults
   \$x key Return; sleep 1
-  \$x click 114 31; \$x move 262 648; shot 2-graphical-input
-  \$x click 262 648; \$x move 275 330; shot 3-rubber-line
-  \$x click 262 270; \$x click 829 270; \$x move 790 560; shot 4-beam
-  \$x click 829 648; \$x click 829 648 right; sleep 0.5; \$x key Escape
+  \$x click 114 31; \$x move 331 649; shot 2-graphical-input
+  \$x click 331 649; \$x move 343 329; shot 3-rubber-line
+  \$x click 331 271; \$x click 899 271; \$x move 861 561; shot 4-beam
+  \$x click 899 649; \$x click 899 649 right; sleep 0.5; \$x key Escape
   \$x move 560 480; shot 5-portal
   \$x key Escape; \$x move 560 470; shot 6-input-off
   \$x key Escape; \$x move 560 460; shot 7-grid-off
