@@ -218,18 +218,6 @@ TEST(Navigation, ZoomStopsAtItsLimitsAndEscapeFitsAgain) {
   m.expectDevice(0, 0, 50, 525);
 }
 
-// A drag of the picture by (dx, dy) pixels moves every world point by as
-// many pixels.
-TEST(Navigation, PanMovesThePictureWithThePointer) {
-  Mapped m;
-  m.paint(0, 0, 10, 5);
-  ASSERT_TRUE(m.mapping.panBy(90, -45));  // 90 px per metre: 1 m right, 0.5 m up
-  m.mapping.fit(*m.mapping.paintRectangle(kTolerance), m.messages);
-  m.expectDevice(0, 0, 140, 480);
-  m.expectDevice(10, 5, 1040, 30);
-  EXPECT_FALSE(m.mapping.panBy(0, 0));
-}
-
 struct WheelFixture : ::testing::Test {
   test::SettingsHome home;
   test::TempDir data;

@@ -161,6 +161,10 @@ TEST_F(ViewWindow, TheInputHubIsDockedBesideTheDrawing) {
   dock->close();
   QTRY_COMPARE(frame->inputDialogs()->hub(), nullptr);
   EXPECT_FALSE(dock->isVisible());
+  frame->runCommand(kCmdDialogInput);  // opens it again, in its dock
+  ASSERT_NE(frame->inputDialogs()->hub(), nullptr);
+  EXPECT_TRUE(dock->isVisible());
+  EXPECT_TRUE(dock->isAncestorOf(frame->inputDialogs()->hub()));
 }
 
 // On the hinged portal the pole of the beam lies at infinity, its dot where
