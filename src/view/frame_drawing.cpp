@@ -105,6 +105,9 @@ void FrameDrawing::selectPen(int index) { selectPen(ViewPen(index, pixelsPerUnit
 
 void FrameDrawing::selectPen(const QPen& pen) {
   pen_ = pen;
+  // On paper the widths are the page's pixels: a print preview, which
+  // shows the page scaled down, must scale them with it.
+  if (target_.printing && pen_.widthF() > 0.0) pen_.setCosmetic(false);
   penDirty_ = true;
 }
 
