@@ -3,31 +3,65 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
-#include <fstream>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace rerore {
+
+namespace {
+
+// The innermost watch of this thread; each one links to the one it hides.
+thread_local FileWriteWatch* innermostWatch = nullptr;
+
+}  // namespace
+
+void RecordFailedWrite(const std::string& path) {
+  for (FileWriteWatch* watch = innermostWatch; watch; watch = watch->outer_)
+    if (std::find(watch->failed_.begin(), watch->failed_.end(), path) == watch->failed_.end())
+      watch->failed_.push_back(path);
+}
+
+FileWriteWatch::FileWriteWatch() : outer_(innermostWatch) { innermostWatch = this; }
+
+FileWriteWatch::~FileWriteWatch() { innermostWatch = outer_; }
+
+std::string FileWriteWatch::firstFailureIn(const std::string& directory) const {
+  for (const std::string& path : failed_)
+    if (path.compare(0, directory.size(), directory) == 0) return path;
+  return "";
+}
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   return WriteFileAtomically(path, std::vector<std::string_view>{bytes});
 }
 
 bool WriteFileAtomically(const std::string& path, const std::vector<std::string_view>& pieces) {
-  const std::string temporary = path + ".~tmp";
+  const std::string temporary = path + std::string(kTemporaryFileSuffix);
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) return false;
+  if (!file) {
+    RecordFailedWrite(path);
+    return false;
+  }
   bool written = true;
   for (std::string_view bytes : pieces)
     written = written && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   const bool closed = std::fclose(file) == 0;
   if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
     std::remove(temporary.c_str());
+    RecordFailedWrite(path);
     return false;
   }
   return true;
 }
 
+bool IsRegularFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
 std::optional<std::string> ReadFilePrefix(const std::string& path, size_t maxBytes) {
+  if (!IsRegularFile(path)) return std::nullopt;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return std::nullopt;
   std::string data;
@@ -43,6 +77,7 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, size_t maxByt
 }
 
 bool FileReadable(const std::string& path) {
+  if (!IsRegularFile(path)) return false;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return false;
   std::fclose(file);
@@ -57,6 +92,17 @@ bool AppendToFile(const std::string& path, std::string_view bytes) {
 }
 
 void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
+
+void RemoveTemporaryFiles(const std::string& directory) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  std::vector<fs::path> stale;
+  for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error))
+    if (it->path().filename().string().ends_with(kTemporaryFileSuffix) &&
+        it->is_regular_file(error))
+      stale.push_back(it->path());
+  for (const fs::path& path : stale) fs::remove(path, error);
+}
 
 void TextOut::print(const char* format, ...) {
   char small[512];
