@@ -30,6 +30,9 @@ void LoadOldData(Session& s, UserMessages& messages, int mode) {
   Trace("\nG10 LoadOldData\n");
   const std::string name = ChooseEchoName(s.paths, mode);
   Trace("\nG10 DatenLaden " + name + "\n");
+  // GEOMETRY goes to 0 before the text rewrites any table: a run killed in
+  // between must not leave 1 beside tables the check has not seen.
+  WriteGeometryFile(s.paths, kGeometryUnchecked);
   ResetParameters(s.model);
   ReadParametersFile(s.paths, s.model);
   EchoLineStore store;
@@ -40,7 +43,6 @@ void LoadOldData(Session& s, UserMessages& messages, int mode) {
   s.model.params.inputState52 = s.model.params.geometryEntered;
   ReadWorldWindow(s);
   store.clear();
-  WriteGeometryFile(s.paths, 0);
 }
 
 }  // namespace rerore

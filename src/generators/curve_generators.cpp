@@ -35,7 +35,6 @@ void FinishCurvedMember(Session& session, UserMessages& messages,
   RebuildModel(session, messages);
   WriteElementsFile(session.paths, model);
   model.params.inputState52 = 1;
-  WriteGeometryFile(session.paths, 1);
   WriteGeneratedExtent(session);
 }
 
@@ -53,6 +52,7 @@ ViewFollowUp ArcDialogOk(Session& session, UserMessages& messages, const ArcFiel
   const ArcInput arc{parseNumber(fields.radius), parseNumber(fields.angleLeft),
                      parseNumber(fields.angleRight), parseInteger(fields.segments)};
   if (!SegmentCountAllowed(arc.segments, messages)) return ViewFollowUp::None;
+  PrepareGeneratorFiles(session);
   WriteArcFile(session.paths, arc);
   GenerateArc(session, messages, arc.segments, arc.radius, arc.angleLeft, arc.angleRight);
   session.model.params.arcMark = 1;
@@ -99,6 +99,7 @@ ViewFollowUp ParabolaDialogOk(Session& session, UserMessages& messages,
     return ViewFollowUp::None;
   }
   session.model.parabola = {parseNumber(fields.span), parseNumber(fields.rise), n};
+  PrepareGeneratorFiles(session);
   GenerateParabola(session, messages);
   return ViewFollowUp::ResetAndOpenElements;
 }
