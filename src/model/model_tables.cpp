@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace rerore {
 
@@ -100,12 +101,24 @@ SectionValues SectionValuesOf(const ModelTables& model, const ElementRecord& e) 
   return v;
 }
 
+namespace {
+
+// Two large finite values can multiply beyond the float range; the product
+// is then held at the largest float, since an infinite one would reach
+// ELEMENTS, PARAMR and D1.TXT.
+float ProductInFloatRange(float a, float b) {
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  return static_cast<float>(std::clamp(double{a} * b, -kLargest, kLargest));
+}
+
+}  // namespace
+
 void UpdateStiffnessProducts(ModelTables& model, ElementRecord& e) {
   if (e.material == 0) e.material = 1;
   if (e.crossSection == 0) e.crossSection = 1;
   const SectionValues v = SectionValuesOf(model, e);
-  e.ea = v.modulus * v.area;
-  e.ei = v.modulus * v.inertia;
+  e.ea = ProductInFloatRange(v.modulus, v.area);
+  e.ei = ProductInFloatRange(v.modulus, v.inertia);
 }
 
 float RigidStiffness(const ModelTables& model) {
@@ -115,7 +128,8 @@ float RigidStiffness(const ModelTables& model) {
   float maxArea = 0.0f;
   for (int i = 1; i <= CrossSectionRows(model); ++i)
     maxArea = std::max(maxArea, model.crossSections[i].area);
-  return maxModulus * maxArea;
+  // A spring of the largest float is as rigid as the files can say.
+  return ProductInFloatRange(maxModulus, maxArea);
 }
 
 uint32_t ChangeSum(const ModelParameters& params) {
