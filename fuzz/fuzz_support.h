@@ -32,14 +32,15 @@ inline std::filesystem::path& ScratchBase() {
 }
 
 // A fresh data directory below the temporary folder (ending with '/'), and
-// a settings home inside it so that no settings file of the user is read.
-// It is removed again when the fuzzer exits.
+// a settings home inside it so that no settings file of the user is read
+// and none is written to the current directory. It is removed again when
+// the fuzzer exits.
 inline std::string ScratchDataPath(const char* target) {
   namespace fs = std::filesystem;
   fs::path& base = ScratchBase();
   base = fs::temp_directory_path() / (std::string(target) + "-" + std::to_string(getpid()));
   fs::remove_all(base);
-  fs::create_directories(base / "home");
+  fs::create_directories(base / "home" / "VELTRANIX");
   setenv("XDG_DATA_HOME", (base / "home").c_str(), 1);
   std::atexit([] {
     std::error_code error;

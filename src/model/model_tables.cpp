@@ -101,17 +101,10 @@ SectionValues SectionValuesOf(const ModelTables& model, const ElementRecord& e) 
   return v;
 }
 
-namespace {
-
-// Two large finite values can multiply beyond the float range; the product
-// is then held at the largest float, since an infinite one would reach
-// ELEMENTS, PARAMR and D1.TXT.
 float ProductInFloatRange(float a, float b) {
   constexpr double kLargest = std::numeric_limits<float>::max();
   return static_cast<float>(std::clamp(double{a} * b, -kLargest, kLargest));
 }
-
-}  // namespace
 
 void UpdateStiffnessProducts(ModelTables& model, ElementRecord& e) {
   if (e.material == 0) e.material = 1;
