@@ -85,6 +85,9 @@ bool FileReadable(const std::string& path) {
 }
 
 bool AppendToFile(const std::string& path, std::string_view bytes) {
+  // A FIFO in place of the file would hold the program until someone reads.
+  std::error_code error;
+  if (std::filesystem::exists(path, error) && !IsRegularFile(path)) return false;
   std::FILE* file = std::fopen(path.c_str(), "ab");
   if (!file) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();

@@ -29,6 +29,7 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, size_t maxByt
 // it could wait forever.
 bool FileReadable(const std::string& path);
 bool IsRegularFile(const std::string& path);
+// Appends to a regular file, made when missing; anything else is skipped.
 bool AppendToFile(const std::string& path, std::string_view bytes);
 void RemoveFile(const std::string& path);
 // Removes the temporary files that a killed run left in a directory.

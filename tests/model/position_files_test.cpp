@@ -1,6 +1,9 @@
 #include "model/position_files.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -237,13 +240,21 @@ TEST_F(PositionFiles, ATableWriteWithdrawsGeometryOneFirst) {
 }
 
 // A directory (or a FIFO: see the command-line tests) where a file is
-// expected counts as missing.
-TEST_F(PositionFiles, OnlyRegularFilesAreRead) {
+// expected counts as missing; nothing is appended to a FIFO (the trace),
+// even while a reader would take it.
+TEST_F(PositionFiles, OnlyRegularFilesAreReadOrAppendedTo) {
   std::filesystem::create_directory(paths.file("NODES"));
   model.params.nodeCount = 3;
   EXPECT_FALSE(ReadNodesFile(paths, model));
   EXPECT_FALSE(FileReadable(paths.file("NODES")));
   EXPECT_EQ(model.params.nodeCount, 3);
+
+  const std::string fifo = data / "trace";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  EXPECT_FALSE(AppendToFile(fifo, "G10\n"));
+  close(reader);
+  EXPECT_TRUE(AppendToFile(data / "log", "G10\n"));
 }
 
 }  // namespace
