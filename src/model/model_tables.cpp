@@ -1,9 +1,9 @@
 #include "model/model_tables.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 namespace rerore {
 
@@ -101,17 +101,12 @@ SectionValues SectionValuesOf(const ModelTables& model, const ElementRecord& e) 
   return v;
 }
 
-float ProductInFloatRange(float a, float b) {
-  constexpr double kLargest = std::numeric_limits<float>::max();
-  return static_cast<float>(std::clamp(double{a} * b, -kLargest, kLargest));
-}
-
 void UpdateStiffnessProducts(ModelTables& model, ElementRecord& e) {
   if (e.material == 0) e.material = 1;
   if (e.crossSection == 0) e.crossSection = 1;
   const SectionValues v = SectionValuesOf(model, e);
-  e.ea = ProductInFloatRange(v.modulus, v.area);
-  e.ei = ProductInFloatRange(v.modulus, v.inertia);
+  e.ea = v.modulus * v.area;
+  e.ei = v.modulus * v.inertia;
 }
 
 float RigidStiffness(const ModelTables& model) {
@@ -130,6 +125,10 @@ uint32_t ChangeSum(const ModelParameters& params) {
   const uint8_t* b = params.bytes();
   for (size_t i = 1; i < sizeof(ModelParameters); ++i) sum += b[i];
   return sum;
+}
+
+float ProductInFloatRange(float a, float b) {
+  return static_cast<float>(std::clamp(double{a} * b, double{-FLT_MAX}, double{FLT_MAX}));
 }
 
 }  // namespace rerore
