@@ -74,14 +74,17 @@ bool EchoFilePresent(const PositionPaths& paths) {
 }
 
 StartResult StartProgram(Session& s, UserMessages& messages, const std::string& commandLine) {
-  const CommandLine line = ParseCommandLine(commandLine);
+  return StartProgram(s, messages, ParseCommandLine(commandLine));
+}
+
+StartResult StartProgram(Session& s, UserMessages& messages, const CommandLine& line) {
   if (!line.valid) {
     messages.message(kMissingInputText, kMissingInputTitle);
     return StartResult::MissingInput;
   }
   s.paths.resetGeometry = line.resetGeometry ? 1 : 0;
-  s.paths.extension = line.extension.substr(0, kExtensionBufferSize - 1);
-  s.paths.dataPath = line.dataPath.substr(0, kPathBufferSize - 1);
+  s.paths.extension = line.extension;
+  s.paths.dataPath = line.dataPath;
   if (LoadPosition(s, messages) == 0) return StartResult::NotWritable;
   s.view.resetZoomRequested = true;
   return StartResult::Started;
@@ -90,8 +93,17 @@ StartResult StartProgram(Session& s, UserMessages& messages, const std::string& 
 int LoadPosition(Session& s, UserMessages& messages) {
   ModelParameters& p = s.model.params;
   const std::string name = WithoutDot(s.paths.extension);
+  s.paths.dataPath = WithTrailingSeparator(s.paths.dataPath);
   BuildPositionPaths(s.paths, name);
+  if (const std::string tooLong = PathTooLong(s.paths); !tooLong.empty()) {
+    messages.message(Format(kPathTooLongText, tooLong.c_str()), "Error");
+    return 0;
+  }
   if (!DataPathWritable(s.paths, messages)) return 0;
+  // The program works on this position: its folder is where the default
+  // tables below and every later change go.
+  EnsurePositionDirectory(s.paths);
+  RemoveTemporaryFiles(s.paths.positionDirectory);
   UsePositionName(s.paths, name);
   SetStartDefaults(s);
   if (s.paths.resetGeometry == 1) WriteGeometryFile(s.paths, 0);
