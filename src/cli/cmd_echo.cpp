@@ -42,7 +42,7 @@ int RunEcho(const Arguments& arguments) {
                                    error);
   if (!FinishEchoEdit(session, messages, edit, true)) return kExitRejected;
   // As after the window's Echo and End: the next start loads this frame.
-  EndProgram(session);
+  EndProgram(session, messages);
   return 0;
 }
 

@@ -84,7 +84,7 @@ int RunGenerate(const Arguments& arguments) {
   if (const int status = StartFromArguments(session, messages, start)) return status;
   const Arguments values(arguments.begin() + 1 + kStartArguments, arguments.end());
   if (generator->run(session, messages, values) == ViewFollowUp::None) return kExitRejected;
-  EndProgram(session);
+  EndProgram(session, messages);
   return 0;
 }
 
