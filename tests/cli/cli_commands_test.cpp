@@ -127,6 +127,7 @@ TEST(CliGenerate, GeneratedFramesAreStoredSoundOrAsMechanisms) {
 // generated over the portal of 001 is what the next start loads, not the
 // portal of the older echo file.
 TEST(CliGenerate, TheFolderIsMadeAndTheNextStartLoadsTheGeneratedFrame) {
+  SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;
   auto result = examples.run("generate beam", "008", "4 8");
   ASSERT_EQ(result.status, 0) << result.err;
@@ -245,6 +246,7 @@ TEST(CliStore, AnUnnamedPositionIsRefused) {
 // Store as takes every table along: the new position has the portal's two
 // sections, and its Store checks and keeps them.
 TEST(CliStoreAs, TheNewPositionHoldsEveryTableAndItsStoreIsSound) {
+  SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;
   auto result = examples.run("store-as", "001", "009");
   ASSERT_EQ(result.status, 0) << result.err;
@@ -258,6 +260,7 @@ TEST(CliStoreAs, TheNewPositionHoldsEveryTableAndItsStoreIsSound) {
 }
 
 TEST(CliEcho, TheEditedTextIsLoadedAndKeptForTheNextStart) {
+  SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;
   std::string text = ReadFile(examples.file("002", "ECHO_G.002.TXT"));
   text.replace(text.find("Continuous beam, three spans"), 28, "Edited beam");
@@ -276,6 +279,7 @@ TEST(CliEcho, TheEditedTextIsLoadedAndKeptForTheNextStart) {
 // end it gets one, an "@" or a blank inside it belongs to it, and a path
 // too long for the position files is refused rather than cut.
 TEST(CliPaths, TheDataPathIsTakenWholeOrRefused) {
+  SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;
   const std::string plain = examples.data.path().substr(0, examples.data.path().size() - 1);
   auto result = examples.cli("store .001 @" + plain);
@@ -300,6 +304,7 @@ TEST(CliPaths, TheDataPathIsTakenWholeOrRefused) {
 // What a killed run can leave is gone after the next start; a FIFO where a
 // position file belongs is taken as missing instead of waiting for it.
 TEST(CliLoad, StartUpRemovesLeftoversAndNeverWaitsOnAFifo) {
+  SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;
   WriteFile(examples.file("001", "ELEMENTS.001.~tmp"), "half a file");
   WriteFile(examples.data / "TEST", "");
@@ -310,7 +315,9 @@ TEST(CliLoad, StartUpRemovesLeftoversAndNeverWaitsOnAFifo) {
 
   for (const char* name : {"ECHO_G.001.TXT", "ELEMENTS.001"}) {
     std::filesystem::remove(examples.file("001", name));
+#ifndef _WIN32
     ASSERT_EQ(mkfifo(examples.file("001", name).c_str(), 0600), 0);
+#endif
   }
   result = RunCommand("XDG_DATA_HOME=" + examples.home.path() + " timeout 20 " + RERORE_CLI +
                       " load .001 @" + examples.data.path());
@@ -319,6 +326,7 @@ TEST(CliLoad, StartUpRemovesLeftoversAndNeverWaitsOnAFifo) {
 
 // A file that cannot be written makes any command fail with 6 and its name.
 TEST(CliEnd, AFileThatCannotBeWrittenEndsWith6) {
+  SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;
   std::filesystem::create_directories(examples.file("001", "PARAMR.001"));
   auto result = examples.run("end", "001");
