@@ -69,10 +69,14 @@ bool ElementsWithoutNodes(const ModelTables& model) {
 
 // The echo file as End leaves it.
 void WriteEchoOfFrame(Session& s, UserMessages& messages) {
-  if (ElementsWithoutNodes(s.model)) RebuildModel(s, messages);
+  if (ElementsWithoutNodes(s.model)) {
+    EnsurePositionDirectory(s.paths);
+    RebuildModel(s, messages);
+  }
   const ModelParameters& p = s.model.params;
-  if (p.materialCount >= 1 && p.elementCount >= 1 && p.nodeCount >= 1)
-    WriteEcho(s, s.paths.echoFile());
+  if (p.materialCount < 1 || p.elementCount < 1 || p.nodeCount < 1) return;
+  EnsurePositionDirectory(s.paths);
+  WriteEcho(s, s.paths.echoFile());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 #include <initializer_list>
+#include <system_error>
 #include <utility>
 
 #include "commands/load_old_data.h"
@@ -41,19 +42,24 @@ void SetStartDefaults(Session& s) {
   p.defaultModulus = kDefaultModulusParameter;
 }
 
+// The default section and material go into the position's files only when
+// the position has its folder already; a new position gets them with its
+// first write.
 void ReadTablesOrDefaults(Session& s, UserMessages& messages) {
+  std::error_code error;
+  const bool folder = std::filesystem::is_directory(NativePath(s.paths.positionDirectory), error);
   ReadElementsFile(s.paths, s.model, &messages);
   ReadNodesFile(s.paths, s.model, &messages);
   ReadSupportsFile(s.paths, s.model, &messages);
   if (!ReadCrossSectionsFile(s.paths, s.model, &messages)) {
     SetDefaultCrossSection(s.model);
     s.model.params.sectionDefaultOnly = kSectionDefaultOnly;
-    WriteCrossSectionsFile(s.paths, s.model);
+    if (folder) WriteCrossSectionsFile(s.paths, s.model);
   }
   if (!ReadMaterialsFile(s.paths, s.model, &messages)) {
     SetDefaultMaterial(s.model);
     s.model.params.defaultModulus = kDefaultModulusParameter;
-    WriteMaterialsFile(s.paths, s.model);
+    if (folder) WriteMaterialsFile(s.paths, s.model);
   }
 }
 
@@ -100,9 +106,9 @@ int LoadPosition(Session& s, UserMessages& messages) {
     return 0;
   }
   if (!DataPathWritable(s.paths, messages)) return 0;
-  // The program works on this position: its folder is where the default
-  // tables below and every later change go.
-  EnsurePositionDirectory(s.paths);
+  // A run killed while writing can have left temporary files behind. The
+  // folder itself is made by the first action that writes into it, so that
+  // a mistyped extension leaves nothing behind.
   RemoveTemporaryFiles(s.paths.positionDirectory);
   UsePositionName(s.paths, name);
   SetStartDefaults(s);

@@ -162,6 +162,10 @@ TEST(CliGenerate, RefusedInputExitsWith5AndWrongArgumentsWith1) {
     EXPECT_EQ(result.status, 1) << kind;
     EXPECT_NE(result.err.find("usage: rerore-cli generate"), std::string::npos) << kind;
   }
+  // In a position that has no folder yet, a refused generator leaves none.
+  result = examples.run("generate arc", "012", "0 180 0 10");
+  EXPECT_EQ(result.status, 5);
+  EXPECT_FALSE(Exists(examples.data / "SDIR012"));
 }
 
 // check and store print the same result and exit 0 (sound), 2 (singular)
