@@ -7,13 +7,14 @@ set -e
 build=$1
 corpus=$2
 runs=$3
-for entry in echo_reader:echo:8192 position_loader:position:16384; do
+# The Store target takes the packed positions of the loader's corpus.
+for entry in echo_reader:echo:8192 position_loader:position:16384 store:position:16384; do
   fuzzer=${entry%%:*}_fuzzer
   rest=${entry#*:}
   kind=${rest%%:*}
   maxlen=${rest##*:}
   seeds=$corpus/$kind
-  work=$build/replay-$kind
+  work=$build/replay-${entry%%:*}
   rm -rf "$work"
   mkdir -p "$work/corpus" "$work/artifacts"
   cp "$seeds"/* "$work/corpus/"

@@ -53,7 +53,10 @@ int ElementStiffness(const ModelTables& model, int k, ElementMatrix& matrix,
   // A negative E, A or I can still give positive products; neither they
   // nor an infinite value describe a bar. EA and EI must fit the float
   // fields of the element record as well.
-  const bool physical = FinitePositive(v.modulus) && FinitePositive(v.area) &&
+  // A row beyond its table's count is left over from an older table and no
+  // material or section of this frame.
+  const bool known = e.material <= MaterialRows(model) && e.crossSection <= CrossSectionRows(model);
+  const bool physical = known && FinitePositive(v.modulus) && FinitePositive(v.area) &&
                         FinitePositive(v.inertia) && ea <= FLT_MAX && ei <= FLT_MAX;
   if (!physical || ea < kMinStiffnessProduct || ei < kMinStiffnessProduct) {
     messages.message(Format("Error in the stiffness of element %i. Check E, A and I", k),

@@ -1,9 +1,11 @@
 // rerore-cli generate: the four generators with their values on the command
-// line, through the same checks and files as the dialogs' OK.
+// line, through the same checks and files as the dialogs' OK, then End, so
+// that the echo file holds the generated frame for the next start.
 #include <cstdio>
 #include <limits>
 
 #include "cli/commands.h"
+#include "commands/position_commands.h"
 #include "generators/continuous_beam.h"
 #include "generators/curve_generators.h"
 #include "generators/frame_generator.h"
@@ -81,7 +83,9 @@ int RunGenerate(const Arguments& arguments) {
   const Arguments start(arguments.begin() + 1, arguments.begin() + 1 + kStartArguments);
   if (const int status = StartFromArguments(session, messages, start)) return status;
   const Arguments values(arguments.begin() + 1 + kStartArguments, arguments.end());
-  return generator->run(session, messages, values) == ViewFollowUp::None ? kExitRejected : 0;
+  if (generator->run(session, messages, values) == ViewFollowUp::None) return kExitRejected;
+  EndProgram(session, messages);
+  return 0;
 }
 
 }  // namespace rerore

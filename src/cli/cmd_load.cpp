@@ -1,15 +1,11 @@
 #include "cli/commands.h"
 #include "commands/startup.h"
+#include "model/file_io.h"
 
 namespace rerore {
 
 int StartFromArguments(Session& session, CliMessages& messages, const Arguments& arguments) {
-  std::string commandLine;
-  for (const std::string& argument : arguments) {
-    if (!commandLine.empty()) commandLine += ' ';
-    commandLine += argument;
-  }
-  switch (StartProgram(session, messages, commandLine)) {
+  switch (StartProgram(session, messages, CommandLineFromArguments(arguments))) {
     case StartResult::Started:
       return 0;
     case StartResult::MissingInput:
@@ -18,6 +14,26 @@ int StartFromArguments(Session& session, CliMessages& messages, const Arguments&
       return kExitStartFailed;
   }
   return kExitUsage;
+}
+
+bool SplitStartAndValue(const Arguments& arguments, Arguments& start, std::string& value) {
+  constexpr size_t kStartArguments = 2;  // EXT @DATAPATH
+  if (arguments.size() != kStartArguments + 1) return false;
+  start.assign(arguments.begin(), arguments.begin() + kStartArguments);
+  value = arguments.back();
+  return true;
+}
+
+int RunReportingUnwrittenFiles(int (*command)(const Arguments&), const Arguments& arguments) {
+  const FileWriteWatch watch;
+  const int status = command(arguments);
+  if (watch.failedFiles().empty() || status == kExitUsage || status == kExitStartFailed)
+    return status;
+  CliMessages messages;
+  for (const std::string& path : watch.failedFiles())
+    messages.message(Format("The file %s cannot be stored!", path.c_str()), "Error",
+                     MessageIcon::Stop);
+  return kExitFileNotWritten;
 }
 
 int RunLoad(const Arguments& arguments) {

@@ -77,7 +77,7 @@ int WriteOutput(const RenderOptions& options, Session& session, UserMessages& me
   const QImage image = RenderFrameImage(options.width, options.height, session, mapping, messages);
   if (!image.save(QString::fromLocal8Bit(options.output.c_str()))) {
     messages.message("The file " + options.output + " cannot be stored!", "Error");
-    return kExitStartFailed;
+    return kExitFileNotWritten;
   }
   return 0;
 }

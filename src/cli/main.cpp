@@ -21,6 +21,10 @@ const Command kCommands[] = {
     {"store", rerore::RunStore,
      "store EXT @DATAPATH [@G]    start-up, then Store: check the frame"},
     {"end", rerore::RunEnd, "end EXT @DATAPATH [@G]      start-up, then End: the echo file"},
+    {"store-as", rerore::RunStoreAs,
+     "store-as EXT @DATAPATH NAME                   start-up, then Store as NAME"},
+    {"echo", rerore::RunEcho,
+     "echo EXT @DATAPATH FILE                       start-up, then Echo with FILE as the text"},
     {"generate", rerore::RunGenerate,
      "generate beam EXT @DATAPATH X1 X2 ...         continuous beam, span ends in m"},
     {"generate", rerore::RunGenerate,
@@ -40,8 +44,8 @@ void PrintUsage() {
   std::fprintf(stderr, "usage: rerore-cli COMMAND ...\n");
   for (const Command& command : kCommands) std::fprintf(stderr, "  rerore-cli %s\n", command.usage);
   std::fprintf(stderr,
-               "EXT is the position's extension (.001), DATAPATH the data directory ending with "
-               "a separator;\nthe position's files lie in DATAPATH/SDIR001/.\n");
+               "EXT is the position's extension (.001), DATAPATH the data directory (one "
+               "argument);\nthe position's files lie in DATAPATH/SDIR001/.\n");
 }
 
 }  // namespace
@@ -55,7 +59,8 @@ int main(int argc, char** argv) {
   for (const Command& command : kCommands) {
     if (std::strcmp(argv[1], command.name) != 0) continue;
     try {
-      return command.run(rerore::Arguments(argv + 2, argv + argc));
+      return rerore::RunReportingUnwrittenFiles(command.run,
+                                                rerore::Arguments(argv + 2, argv + argc));
     } catch (const rerore::ProgramExit& exit) {
       return exit.code;
     }

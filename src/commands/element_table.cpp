@@ -135,13 +135,16 @@ bool AcceptElementTable(Session& session, const CellTable& cells, UserMessages& 
     }
     if (ReadElementRow(cells, i, model.elements[i])) ++model.params.elementCount;
   }
+  // The frame changed: GEOMETRY says so before any table does; only a
+  // Store that finds the frame sound writes 1.
+  EnsurePositionDirectory(session.paths);
+  WriteGeometryFile(session.paths, kGeometryUnchecked);
   if (!tooMany) WriteModelExtent(session);
   RebuildModel(session, messages);
   model.params.geometryEntered = 1;
   model.params.inputState4 = 1;
   model.params.inputState52 = 1;
   if (model.params.elementCount == 0) ShowEmptyDrawing(session.view);
-  WriteGeometryFile(session.paths, 1);
   return true;
 }
 

@@ -38,6 +38,9 @@ bool LoadOldData(Session& s, UserMessages& messages, int mode) {
     messages.message(kNoFrameInEchoText, "Error");
     return false;
   }
+  // GEOMETRY goes to 0 before the text rewrites any table: a run killed in
+  // between must not leave 1 beside tables the check has not seen.
+  WriteGeometryFile(s.paths, kGeometryUnchecked);
   ResetParameters(s.model);
   ReadParametersFile(s.paths, s.model);
   ParseEcho(s, messages, store);
@@ -45,7 +48,6 @@ bool LoadOldData(Session& s, UserMessages& messages, int mode) {
   s.model.params.inputState52 = s.model.params.geometryEntered;
   ReadWorldWindow(s);
   store.clear();
-  WriteGeometryFile(s.paths, 0);
   return true;
 }
 

@@ -21,8 +21,6 @@ const std::string kUncheckedGeometry(sizeof(int32_t), '\0');
 // Only a regular file counts: anything else in its place reads as absent
 // and is never opened (a pipe would block).
 std::optional<std::string> ReadPositionFile(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   return ReadFilePrefix(path, std::numeric_limits<size_t>::max());
 }
 

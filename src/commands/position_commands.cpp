@@ -21,8 +21,15 @@ std::string TrimBlanks(const std::string& text) {
 }
 
 // Creates dataPath + "SDIR" + name; true when it is a directory afterwards.
+// A name that makes the position's path too long is refused.
 bool CreatePositionFolder(const PositionPaths& paths, const std::string& name,
                           UserMessages& messages) {
+  PositionPaths named = paths;
+  BuildPositionPaths(named, name);
+  if (const std::string tooLong = PathTooLong(named); !tooLong.empty()) {
+    messages.message(Format(kPathTooLongText, tooLong.c_str()), "Error");
+    return false;
+  }
   const std::string folder = paths.dataPath + "SDIR" + name;
   std::error_code error;
   fs::create_directory(NativePath(folder), error);
@@ -62,10 +69,14 @@ bool ElementsWithoutNodes(const ModelTables& model) {
 
 // The echo file as End leaves it.
 void WriteEchoOfFrame(Session& s, UserMessages& messages) {
-  if (ElementsWithoutNodes(s.model)) RebuildModel(s, messages);
+  if (ElementsWithoutNodes(s.model)) {
+    EnsurePositionDirectory(s.paths);
+    RebuildModel(s, messages);
+  }
   const ModelParameters& p = s.model.params;
-  if (p.materialCount >= 1 && p.elementCount >= 1 && p.nodeCount >= 1)
-    WriteEcho(s, s.paths.echoFile());
+  if (p.materialCount < 1 || p.elementCount < 1 || p.nodeCount < 1) return;
+  EnsurePositionDirectory(s.paths);
+  WriteEcho(s, s.paths.echoFile());
 }
 
 }  // namespace
@@ -86,6 +97,9 @@ bool StoreAs(Session& s, UserMessages& messages, const PositionNameRequest& askN
   MakePositionDirectory(s.paths);
   s.paths.geometryPresent = 0;
   WriteExtr(s.paths);
+  // The new position holds the frame on the screen at once: a rebuild, a
+  // table or a paint that reads its files then finds the user's tables.
+  WriteModelTables(s.paths, s.model);
   return true;
 }
 
@@ -109,6 +123,9 @@ CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameReq
   BuildPositionPaths(s.paths, kUnnamedPosition);
   WriteExtr(s.paths);
   s.paths.geometryPresent = 0;
+  // The frame on the screen becomes the content of NEW, on disk too.
+  EnsurePositionDirectory(s.paths);
+  WriteModelTables(s.paths, s.model);
   return CommandEnd::Stay;
 }
 

@@ -39,18 +39,23 @@ struct StoreOutcome {
   CheckOutcome check;
 };
 
-// Writes the derived files and the echo file, checks the frame and, when it
-// is sound, writes GEOMETRY = 1 and asks for the program's end. A position
-// without a name (".NEW") is named through Store as first.
+// Writes every table, the derived files and the echo file, checks the
+// frame and, when it is sound and every file of the position was written,
+// writes GEOMETRY = 1 and asks for the program's end; a file that could not
+// be written is named and the program stays. A position without a name
+// (".NEW") is named through Store as first.
 StoreOutcome Store(Session& s, UserMessages& messages, const PositionNameRequest& askName);
 
-// Names the position: creates its directory and switches the paths to it.
-// Returns false when the user stopped. Writes no data file.
+// Names the position: creates its directory, switches the paths to it and
+// writes every table of the model there (GEOMETRY 0 first). Returns false
+// when the user stopped; a name that cannot give a folder, or gives a path
+// too long, is refused with a message and asked for again.
 bool StoreAs(Session& s, UserMessages& messages, const PositionNameRequest& askName);
 
-// Makes the frame on the screen the content of the unnamed position NEW,
-// after asking whether to erase it or to save changes. On Stay the window
-// resets its drawing aids and input modes and shows "Position NEW".
+// Makes the frame on the screen the content of the unnamed position NEW
+// (its tables written to SDIRNEW), after asking whether to erase it or to
+// save changes. On Stay the window resets its drawing aids and input modes
+// and shows "Position NEW".
 // `changed` tells whether the frame differs from the stored one (the
 // window knows it from its undo history); without it the change sum of the
 // parameter block tells.

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 #include <initializer_list>
+#include <system_error>
 #include <utility>
 
 #include "commands/load_old_data.h"
@@ -41,19 +42,24 @@ void SetStartDefaults(Session& s) {
   p.defaultModulus = kDefaultModulusParameter;
 }
 
+// The default section and material go into the position's files only when
+// the position has its folder already; a new position gets them with its
+// first write.
 void ReadTablesOrDefaults(Session& s, UserMessages& messages) {
+  std::error_code error;
+  const bool folder = std::filesystem::is_directory(NativePath(s.paths.positionDirectory), error);
   ReadElementsFile(s.paths, s.model, &messages);
   ReadNodesFile(s.paths, s.model, &messages);
   ReadSupportsFile(s.paths, s.model, &messages);
   if (!ReadCrossSectionsFile(s.paths, s.model, &messages)) {
     SetDefaultCrossSection(s.model);
     s.model.params.sectionDefaultOnly = kSectionDefaultOnly;
-    WriteCrossSectionsFile(s.paths, s.model);
+    if (folder) WriteCrossSectionsFile(s.paths, s.model);
   }
   if (!ReadMaterialsFile(s.paths, s.model, &messages)) {
     SetDefaultMaterial(s.model);
     s.model.params.defaultModulus = kDefaultModulusParameter;
-    WriteMaterialsFile(s.paths, s.model);
+    if (folder) WriteMaterialsFile(s.paths, s.model);
   }
 }
 
@@ -74,14 +80,17 @@ bool EchoFilePresent(const PositionPaths& paths) {
 }
 
 StartResult StartProgram(Session& s, UserMessages& messages, const std::string& commandLine) {
-  const CommandLine line = ParseCommandLine(commandLine);
+  return StartProgram(s, messages, ParseCommandLine(commandLine));
+}
+
+StartResult StartProgram(Session& s, UserMessages& messages, const CommandLine& line) {
   if (!line.valid) {
     messages.message(kMissingInputText, kMissingInputTitle);
     return StartResult::MissingInput;
   }
   s.paths.resetGeometry = line.resetGeometry ? 1 : 0;
-  s.paths.extension = line.extension.substr(0, kExtensionBufferSize - 1);
-  s.paths.dataPath = line.dataPath.substr(0, kPathBufferSize - 1);
+  s.paths.extension = line.extension;
+  s.paths.dataPath = line.dataPath;
   if (LoadPosition(s, messages) == 0) return StartResult::NotWritable;
   s.view.resetZoomRequested = true;
   return StartResult::Started;
@@ -90,8 +99,17 @@ StartResult StartProgram(Session& s, UserMessages& messages, const std::string& 
 int LoadPosition(Session& s, UserMessages& messages) {
   ModelParameters& p = s.model.params;
   const std::string name = WithoutDot(s.paths.extension);
+  s.paths.dataPath = WithTrailingSeparator(s.paths.dataPath);
   BuildPositionPaths(s.paths, name);
+  if (const std::string tooLong = PathTooLong(s.paths); !tooLong.empty()) {
+    messages.message(Format(kPathTooLongText, tooLong.c_str()), "Error");
+    return 0;
+  }
   if (!DataPathWritable(s.paths, messages)) return 0;
+  // A run killed while writing can have left temporary files behind. The
+  // folder itself is made by the first action that writes into it, so that
+  // a mistyped extension leaves nothing behind.
+  RemoveTemporaryFiles(s.paths.positionDirectory);
   UsePositionName(s.paths, name);
   SetStartDefaults(s);
   if (s.paths.resetGeometry == 1) WriteGeometryFile(s.paths, 0);

@@ -12,16 +12,21 @@ namespace rerore {
 enum class StartResult {
   Started,
   MissingInput,  // empty command line or no "@": the program does not start
-  NotWritable,   // the data directory cannot be written: the program ends
+  NotWritable,   // the data directory cannot be written or its path is too
+                 // long: the program ends
 };
 
 // The first start step: parses the command line, loads the position and
 // prepares the view's start state. Shows "Missing input" or the write-test
 // message itself.
 StartResult StartProgram(Session& session, UserMessages& messages, const std::string& commandLine);
+StartResult StartProgram(Session& session, UserMessages& messages, const CommandLine& line);
 
 // Loads everything the position holds. Returns 0 when the data directory
-// cannot be written (after its message), else 1.
+// cannot be written or the position's path is too long (after its
+// message), else 1. A data path without a separator at its end gets one.
+// The position directory is made when missing, and what a killed run left
+// in it (temporary files) is removed first.
 int LoadPosition(Session& session, UserMessages& messages);
 
 // Clears the parameter words that a fresh load must not inherit.

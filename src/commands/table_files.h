@@ -1,12 +1,6 @@
-// Small helpers the table logic shares.
+// Small helpers the table logic shares. The position directory is made
+// when a table dialog opens, so that its OK can write the table's file
+// (EnsurePositionDirectory, next to the position paths).
 #pragma once
 
 #include "model/position_paths.h"
-
-namespace rerore {
-
-// The position directory is made when a table dialog opens, so that its
-// OK can write the table's file.
-void EnsurePositionDirectory(const PositionPaths& paths);
-
-}  // namespace rerore

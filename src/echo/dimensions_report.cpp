@@ -76,8 +76,8 @@ void WriteMaterialsAndSections(TextOut& out, const ModelTables& model) {
   for (int i = 1; i <= CrossSectionRows(model); ++i) {
     const CrossSectionRecord& c = model.crossSections[i];
     if (materials == 1) {
-      const float ei = modulus * c.inertia;
-      const float ea = modulus * c.area;
+      const float ei = ProductInFloatRange(modulus, c.inertia);
+      const float ea = ProductInFloatRange(modulus, c.area);
       out.print(
           "%s %2i b = %4.2lf m  h = %4.2lf m  A = %4.2lE m2  I = %7.4lE m4  EI = %7.4lE kNm2  "
           "EA = %7.4lE kN\n",

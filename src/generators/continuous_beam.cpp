@@ -95,6 +95,7 @@ ViewFollowUp ContinuousBeamOk(Session& session, UserMessages& messages,
   const int count = static_cast<int>(check.spanEnds.size());
   for (int r = 1; r <= count; ++r) session.generators.spans[r] = {r, check.spanEnds[r - 1]};
   model.params.spanCount = static_cast<int16_t>(count);
+  PrepareGeneratorFiles(session);
   WriteSpanFile(session.paths, model, session.generators.spans);
   model.params.beamGeneratorMark = 1;
   model.params.verticalSign = kVerticalSign;
@@ -116,7 +117,6 @@ void GenerateContinuousBeam(Session& session, UserMessages& messages) {
   WriteElementsFile(session.paths, model);
   WriteGeneratedExtent(session);
   RebuildBeamModel(session, messages);
-  WriteGeometryFile(session.paths, 1);
   WriteElementsFile(session.paths, model);
 }
 

@@ -129,7 +129,6 @@ void FinishCurvedMember(Session& session, UserMessages& messages,
   RebuildModel(session, messages);
   WriteElementsFile(session.paths, model);
   model.params.inputState52 = 1;
-  WriteGeometryFile(session.paths, 1);
   WriteGeneratedExtent(session);
 }
 
@@ -149,6 +148,7 @@ ViewFollowUp ArcDialogOk(Session& session, UserMessages& messages, const ArcFiel
   if (!values) return ViewFollowUp::None;
   const ArcInput arc{(*values)[0], (*values)[1], (*values)[2], parseInteger(fields.segments)};
   if (!ArcAllowed(arc, fields, messages)) return ViewFollowUp::None;
+  PrepareGeneratorFiles(session);
   WriteArcFile(session.paths, arc);
   GenerateArc(session, messages, arc.segments, arc.radius, arc.angleLeft, arc.angleRight);
   session.model.params.arcMark = 1;
@@ -201,6 +201,7 @@ ViewFollowUp ParabolaDialogOk(Session& session, UserMessages& messages,
   }
   if (!ElementsLongEnough(ParabolaPoints(parabola), messages)) return ViewFollowUp::None;
   session.model.parabola = parabola;
+  PrepareGeneratorFiles(session);
   GenerateParabola(session, messages);
   return ViewFollowUp::ResetAndOpenElements;
 }

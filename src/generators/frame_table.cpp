@@ -114,6 +114,7 @@ bool AcceptFloorTable(Session& session, UserMessages& messages,
   }
   std::copy(table.begin(), table.begin() + count + 1, session.generators.floors.begin());
   model.params.floorCount = static_cast<int16_t>(count);
+  PrepareGeneratorFiles(session);
   WriteFloorFile(session.paths, model, session.generators.floors);
   model.generationError = 0;
   return true;

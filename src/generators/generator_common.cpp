@@ -26,6 +26,11 @@ void SetElementsThroughPoints(ModelTables& model, const std::vector<GeneratedPoi
   model.params.elementCount = static_cast<int16_t>(n < 0 ? 0 : std::min(n, kMaxElements));
 }
 
+void PrepareGeneratorFiles(Session& session) {
+  EnsurePositionDirectory(session.paths);
+  WriteGeometryFile(session.paths, kGeometryUnchecked);
+}
+
 void WriteGeneratedExtent(Session& session) {
   const DrawingExtents extents = ElementExtents(session.model);
   if (WriteExtentFile(session.paths, extents)) session.view.extents = extents;

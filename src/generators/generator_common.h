@@ -45,6 +45,11 @@ void SetElementsThroughPoints(ModelTables& model, const std::vector<GeneratedPoi
 // was written does the view take it as its world extent.
 void WriteGeneratedExtent(Session& session);
 
+// Before a generator writes its first file: the position directory is made
+// when missing, and GEOMETRY goes to 0, since only a Store that finds the
+// generated frame sound may write 1.
+void PrepareGeneratorFiles(Session& session);
+
 // True when a dialog cell holds any text.
 inline bool CellFilled(const std::string& text) { return !text.empty(); }
 

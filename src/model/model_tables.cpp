@@ -130,7 +130,8 @@ float RigidStiffness(const ModelTables& model) {
   float maxArea = 0.0f;
   for (int i = 1; i <= CrossSectionRows(model); ++i)
     maxArea = std::max(maxArea, model.crossSections[i].area);
-  return maxModulus * maxArea;
+  // A spring of the largest float is as rigid as the files can say.
+  return ProductInFloatRange(maxModulus, maxArea);
 }
 
 uint32_t ChangeSum(const ModelParameters& params) {
@@ -138,6 +139,10 @@ uint32_t ChangeSum(const ModelParameters& params) {
   const uint8_t* b = params.bytes();
   for (size_t i = 1; i < sizeof(ModelParameters); ++i) sum += b[i];
   return sum;
+}
+
+float ProductInFloatRange(float a, float b) {
+  return static_cast<float>(std::clamp(double{a} * b, double{-FLT_MAX}, double{FLT_MAX}));
 }
 
 }  // namespace rerore

@@ -75,6 +75,10 @@ void UpdateStiffnessProducts(ModelTables& model, ElementRecord& e);
 // Largest modulus times largest area; an empty table contributes 0.
 float RigidStiffness(const ModelTables& model);
 
+// a * b, held within the float range: two large finite values can multiply
+// beyond it, and an infinite product would reach the files.
+float ProductInFloatRange(float a, float b);
+
 // Sum of bytes 1..743 of the parameter block as unsigned bytes.
 uint32_t ChangeSum(const ModelParameters& params);
 

@@ -39,6 +39,14 @@ void EmptyRefusedRows(std::array<Record, N>& table, int16_t count, const char* s
   }
 }
 
+// A model table's file image, written after GEOMETRY has been withdrawn.
+template <class Record, size_t N>
+bool WriteModelTable(const PositionPaths& paths, const char* stem, int16_t count,
+                     const std::array<Record, N>& table) {
+  WithdrawGeometryMark(paths);
+  return WriteTable(paths.file(stem), count, table);
+}
+
 }  // namespace
 
 bool ReadElementsFile(const PositionPaths& paths, ModelTables& model, UserMessages* messages) {
@@ -50,7 +58,7 @@ bool ReadElementsFile(const PositionPaths& paths, ModelTables& model, UserMessag
 
 bool WriteElementsFile(const PositionPaths& paths, ModelTables& model) {
   for (int k = 1; k <= ElementRows(model); ++k) UpdateStiffnessProducts(model, model.elements[k]);
-  return WriteTable(paths.file("ELEMENTS"), model.params.elementCount, model.elements);
+  return WriteModelTable(paths, "ELEMENTS", model.params.elementCount, model.elements);
 }
 
 bool WriteElementsZeroingRunTime(const PositionPaths& paths, ModelTables& model) {
@@ -58,7 +66,7 @@ bool WriteElementsZeroingRunTime(const PositionPaths& paths, ModelTables& model)
     model.elements[k].runTime[0] = 0;
     model.elements[k].runTime[1] = 0;
   }
-  return WriteTable(paths.file("ELEMENTS"), model.params.elementCount, model.elements);
+  return WriteModelTable(paths, "ELEMENTS", model.params.elementCount, model.elements);
 }
 
 bool ReadNodesFile(const PositionPaths& paths, ModelTables& model, UserMessages* messages) {
@@ -70,7 +78,7 @@ bool ReadNodesFile(const PositionPaths& paths, ModelTables& model, UserMessages*
 }
 
 bool WriteNodesFile(const PositionPaths& paths, const ModelTables& model) {
-  return WriteTable(paths.file("NODES"), model.params.nodeCount, model.nodes);
+  return WriteModelTable(paths, "NODES", model.params.nodeCount, model.nodes);
 }
 
 bool WriteNodesNumbering(const PositionPaths& paths, ModelTables& model) {
@@ -87,7 +95,7 @@ bool ReadSupportsFile(const PositionPaths& paths, ModelTables& model, UserMessag
 }
 
 bool WriteSupportsFile(const PositionPaths& paths, const ModelTables& model) {
-  return WriteTable(paths.file("LKNOTENR"), model.params.supportCount, model.supports);
+  return WriteModelTable(paths, "LKNOTENR", model.params.supportCount, model.supports);
 }
 
 bool ReadCrossSectionsFile(const PositionPaths& paths, ModelTables& model, UserMessages* messages) {
@@ -100,7 +108,7 @@ bool ReadCrossSectionsFile(const PositionPaths& paths, ModelTables& model, UserM
 }
 
 bool WriteCrossSectionsFile(const PositionPaths& paths, const ModelTables& model) {
-  return WriteTable(paths.file("CROSS"), model.params.crossSectionCount, model.crossSections);
+  return WriteModelTable(paths, "CROSS", model.params.crossSectionCount, model.crossSections);
 }
 
 bool ReadMaterialsFile(const PositionPaths& paths, ModelTables& model, UserMessages* messages) {
@@ -112,7 +120,7 @@ bool ReadMaterialsFile(const PositionPaths& paths, ModelTables& model, UserMessa
 }
 
 bool WriteMaterialsFile(const PositionPaths& paths, const ModelTables& model) {
-  return WriteTable(paths.file("MATR"), model.params.materialCount, model.materials);
+  return WriteModelTable(paths, "MATR", model.params.materialCount, model.materials);
 }
 
 bool ReadParametersFile(const PositionPaths& paths, ModelTables& model, UserMessages* messages) {
@@ -124,14 +132,39 @@ bool ReadParametersFile(const PositionPaths& paths, ModelTables& model, UserMess
   return true;
 }
 
+namespace {
+
+// The parameter block as it goes to PARAMR: a count never promises more
+// rows than its table can hold, whatever a file read earlier said.
+ModelParameters ParametersWithTableCounts(const ModelParameters& params) {
+  ModelParameters p = params;
+  const auto clamp = [](int16_t& count, int capacity) {
+    count = static_cast<int16_t>(std::clamp<int>(count, 0, capacity));
+  };
+  clamp(p.materialCount, kMaxMaterials);
+  clamp(p.crossSectionCount, kMaxCrossSections);
+  clamp(p.elementCount, kMaxElements);
+  clamp(p.nodeCount, kMaxNodes);
+  clamp(p.supportCount, kMaxSupports);
+  clamp(p.spanCount, kSpanTableRows);
+  clamp(p.floorCount, kFloorTableRows);
+  clamp(p.equationCount, kMaxNumberedEquations);
+  clamp(p.equationCount2, kMaxNumberedEquations);
+  return p;
+}
+
+}  // namespace
+
 bool WriteParametersFile(const PositionPaths& paths, const ModelTables& model) {
+  WithdrawGeometryMark(paths);
   BinaryOut out;
-  out.put(model.params);
+  out.put(ParametersWithTableCounts(model.params));
   return out.save(paths.file("PARAMR"));
 }
 
 bool WriteDofFile(const PositionPaths& paths, const ModelTables& model) {
   const int n = std::clamp<int>(model.params.equationCount, 0, kMaxNumberedEquations);
+  WithdrawGeometryMark(paths);
   BinaryOut out;
   for (int i = 1; i <= n; ++i) out.put(model.dofs[i]);
   return out.save(paths.file("DOFSK"));
@@ -144,6 +177,14 @@ bool WriteGeometryFile(const PositionPaths& paths, int32_t value) {
 }
 
 bool GeometryFileExists(const PositionPaths& paths) { return FileReadable(paths.file("GEOMETRY")); }
+
+void WithdrawGeometryMark(const PositionPaths& paths) {
+  const auto data = ReadFilePrefix(paths.file("GEOMETRY"), sizeof(int32_t) + 1);
+  if (!data) return;
+  int32_t value = kGeometryChecked;
+  if (data->size() == sizeof value) BinaryIn(*data).get(value);
+  if (value != kGeometryUnchecked) WriteGeometryFile(paths, kGeometryUnchecked);
+}
 
 bool WriteGraphicsMarkerFile(const PositionPaths& paths) {
   BinaryOut out;
@@ -166,6 +207,7 @@ bool ReadExtentFile(const PositionPaths& paths, DrawingExtents& extents, UserMes
 }
 
 bool WriteExtentFile(const PositionPaths& paths, const DrawingExtents& extents, const char* stem) {
+  WithdrawGeometryMark(paths);
   BinaryOut out;
   out.put(extents.xmin);
   out.put(extents.ymin);
@@ -189,6 +231,17 @@ DrawingExtents ElementExtents(const ModelTables& model) {
     IncludePoint(e, el.xb, el.yb);
   }
   return e;
+}
+
+void WriteModelTables(const PositionPaths& paths, ModelTables& model) {
+  WriteGeometryFile(paths, kGeometryUnchecked);
+  WriteElementsFile(paths, model);
+  WriteNodesFile(paths, model);
+  WriteSupportsFile(paths, model);
+  WriteCrossSectionsFile(paths, model);
+  WriteMaterialsFile(paths, model);
+  WriteParametersFile(paths, model);
+  WriteExtentFile(paths, ElementExtents(model));
 }
 
 void WriteFilesListIfMissing(const PositionPaths& paths) {

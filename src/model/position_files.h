@@ -88,9 +88,17 @@ bool WriteParametersFile(const PositionPaths& paths, const ModelTables& model);
 // DOFSK: equationCount equation records, no header.
 bool WriteDofFile(const PositionPaths& paths, const ModelTables& model);
 
-// GEOMETRY and GRAFIKGO: one i32 each.
+// GEOMETRY and GRAFIKGO: one i32 each. GEOMETRY = 1 vouches that the
+// tables beside it are the ones a Store checked and found sound; 0 says
+// nothing about them.
+inline constexpr int32_t kGeometryUnchecked = 0;
+inline constexpr int32_t kGeometryChecked = 1;
 bool WriteGeometryFile(const PositionPaths& paths, int32_t value);
 bool GeometryFileExists(const PositionPaths& paths);
+// Every writer of a model table calls this first: a GEOMETRY other than 0
+// becomes 0 before the table changes, so that a run killed in the middle
+// can never leave GEOMETRY = 1 beside tables the check has not seen.
+void WithdrawGeometryMark(const PositionPaths& paths);
 bool WriteGraphicsMarkerFile(const PositionPaths& paths);
 
 // EXTENSIOR: xmin, ymin, xmax, ymax. Reading fills what the file holds;
@@ -104,6 +112,12 @@ bool WriteExtentFile(const PositionPaths& paths, const DrawingExtents& extents,
 DrawingExtents ElementExtents(const ModelTables& model);
 // Widens the extent to take in the point (x, y).
 void IncludePoint(DrawingExtents& extents, float x, float y);
+
+// GEOMETRY 0, then every table of the model from memory: ELEMENTS (the full
+// writer), NODES, LKNOTENR, CROSS, MATR, PARAMR and EXTENSIOR. What a
+// position holds is then what the user sees, also in a folder that held
+// nothing or another frame before.
+void WriteModelTables(const PositionPaths& paths, ModelTables& model);
 
 // FILES: created only when missing.
 void WriteFilesListIfMissing(const PositionPaths& paths);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/constants.h"
 #include "model/file_io.h"
 #include "model/native_path.h"
 #include "model/user_messages.h"
@@ -61,6 +62,37 @@ CommandLine ParseCommandLine(const std::string& text) {
   return line;
 }
 
+CommandLine CommandLineFromArguments(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  const auto marked = [](const std::string& argument) {
+    return !argument.empty() && argument[0] == '@';
+  };
+  if (arguments.size() < 2 || arguments.size() > 3 || !marked(arguments[1])) return line;
+  if (arguments.size() == 3 && !marked(arguments[2])) return line;
+  line.valid = true;
+  line.extension = arguments[0];
+  line.dataPath = arguments[1].substr(1);
+  if (arguments.size() == 3) {
+    line.flagToken = arguments[2].substr(1);
+    line.resetGeometry = !line.flagToken.empty() && line.flagToken[0] == 'G';
+  }
+  return line;
+}
+
+std::string WithTrailingSeparator(const std::string& dataPath) {
+  if (dataPath.empty() || dataPath.back() == '/' || dataPath.back() == '\\') return dataPath;
+  return dataPath + kNativeSeparator;
+}
+
+std::string PathTooLong(const PositionPaths& paths) {
+  constexpr size_t kLongest = kPathBufferSize - 1;  // the fields end with a NUL
+  if (paths.dataPath.size() > kLongest) return paths.dataPath;
+  if (paths.positionDirectory.size() > kLongest ||
+      paths.extension.size() > static_cast<size_t>(kExtensionBufferSize - 1))
+    return paths.positionDirectory;
+  return "";
+}
+
 std::string DefaultSettingsDirectory() {
 #ifdef _WIN32
   const char* appData = std::getenv("APPDATA");
@@ -101,6 +133,11 @@ void MakePositionDirectory(const PositionPaths& paths) {
     text.print("%s\n", paths.settingsDirectory.c_str());
     text.save(paths.plainFile("PathAppData"));
   }
+}
+
+void EnsurePositionDirectory(const PositionPaths& paths) {
+  std::error_code error;
+  fs::create_directories(NativePath(paths.positionDirectory), error);
 }
 
 std::string TraceFilePath() {

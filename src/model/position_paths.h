@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace rerore {
 
@@ -43,9 +44,24 @@ inline constexpr const char* kMissingInputText = "Command line: .POS @PathData\\
 inline constexpr const char* kMissingInputTitle = "Missing input";
 
 // The command line: the extension token, " @" and the data path, optionally
-// " @" and a flag token. The desktop program and the command-line tool both
-// pass their arguments joined by single blanks.
+// " @" and a flag token. The desktop program passes its arguments joined by
+// single blanks.
 CommandLine ParseCommandLine(const std::string& text);
+
+// The same from separate arguments, as the command-line tool gets them:
+// EXT, "@" + data path, optionally "@" + flag. The data path is the whole
+// second argument, so it may hold blanks and "@" of its own.
+CommandLine CommandLineFromArguments(const std::vector<std::string>& arguments);
+
+// A data path without a separator at its end gets one; an empty path (the
+// current directory) stays empty.
+std::string WithTrailingSeparator(const std::string& dataPath);
+
+inline constexpr const char* kPathTooLongText = "The path %s is too long";
+// The data path or position directory that does not fit the position
+// files' path fields, or an empty string when both fit. Such a path is
+// refused rather than cut, which would name another directory.
+std::string PathTooLong(const PositionPaths& paths);
 
 // The user's application-data folder + "VELTRANIX": the XDG data home on
 // this platform.
@@ -65,6 +81,10 @@ std::string SettingsFilePath(const PositionPaths& paths, const std::string& name
 // Creates the position directory and, when the settings file FHTEST exists,
 // records the settings directory in it (PathAppData).
 void MakePositionDirectory(const PositionPaths& paths);
+
+// Creates the position directory (and the data directory) when missing, so
+// that what is about to be written has its place.
+void EnsurePositionDirectory(const PositionPaths& paths);
 
 // Appends to the trace file; dropped silently when it cannot be opened.
 void Trace(const std::string& text);

@@ -205,6 +205,24 @@ TEST_F(StructureCheckTest, StiffnessThatIsNotFiniteOrNotPositiveIsRefused) {
   }
 }
 
+TEST_F(StructureCheckTest, RowsBeyondTheTablesCountsAreNoMaterialOrSection) {
+  Add(0.0f, 0.0f, 4.0f, 0.0f);
+  Rebuild();
+  Support(1, 1.0f, 1.0f, 1.0f);
+  // Rows 2 hold the values of an older, longer table.
+  model.materials[2] = model.materials[1];
+  model.crossSections[2] = model.crossSections[1];
+  for (const bool material : {true, false}) {
+    model.elements[1].material = material ? 2 : 1;
+    model.elements[1].crossSection = material ? 1 : 2;
+    messages.messages.clear();
+    EXPECT_EQ(Check(), CheckOutcome::refused()) << material;
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{std::string(kApplicationTitle) +
+                                                         ": Error in the stiffness of element 1. "
+                                                         "Check E, A and I"});
+  }
+}
+
 TEST_F(StructureCheckTest, FrameWithoutElementsIsRefused) {
   Rebuild();
   EXPECT_EQ(Check(), CheckOutcome::refused());

@@ -2,6 +2,7 @@
 // with a settings home of its own: its exit codes, what it prints and the
 // files it leaves.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdint>
 #include <cstring>
@@ -96,7 +97,7 @@ TEST(CliLoad, UnwritableDataDirectoryAndUsageErrors) {
 
 // Each frame in a fresh position of its own: arc and parabola set no
 // supports, so their nodes must not inherit those of an earlier frame.
-// GEOMETRY is removed after generating, so that only Store can write it.
+// Generating writes GEOMETRY 0: only Store writes 1.
 TEST(CliGenerate, GeneratedFramesAreStoredSoundOrAsMechanisms) {
   SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;
@@ -112,14 +113,31 @@ TEST(CliGenerate, GeneratedFramesAreStoredSoundOrAsMechanisms) {
     ASSERT_EQ(generated.status, 0) << kind << generated.err;
     const std::string x = "." + position;
     EXPECT_EQ(At<int16_t>(ReadFile(examples.file(position, "ELEMENTS" + x)), 0), elements) << kind;
-    std::filesystem::remove(examples.file(position, "GEOMETRY" + x));
+    EXPECT_EQ(examples.number(position, "GEOMETRY" + x), 0) << kind;
     const auto result = examples.run("store", position);
     EXPECT_EQ(result.status, status) << kind << result.err;
-    EXPECT_EQ(examples.number(position, "GEOMETRY" + x), status == 0 ? 1 : -1) << kind;
+    EXPECT_EQ(examples.number(position, "GEOMETRY" + x), status == 0 ? 1 : 0) << kind;
     EXPECT_EQ(result.out == "checkResult 0\n", status == 0) << kind << result.out;
   }
   EXPECT_EQ(At<int16_t>(ReadFile(examples.file("011", "DLT.011")), 0), 3);
   EXPECT_EQ(At<int16_t>(ReadFile(examples.file("012", "RAHMENDAT.012")), 0), 2);
+}
+
+// A frame generated in a position without a folder gets one; a frame
+// generated over the portal of 001 is what the next start loads, not the
+// portal of the older echo file.
+TEST(CliGenerate, TheFolderIsMadeAndTheNextStartLoadsTheGeneratedFrame) {
+  SKIP_WITHOUT_POSIX_SHELL();
+  ExampleData examples;
+  auto result = examples.run("generate beam", "008", "4 8");
+  ASSERT_EQ(result.status, 0) << result.err;
+  for (const char* name : {"ELEMENTS.008", "NODES.008", "EXTENSIOR.008", "ECHO_G.008.TXT"})
+    EXPECT_TRUE(Exists(examples.file("008", name))) << name;
+  result = examples.run("generate beam", "001", "4 8");
+  ASSERT_EQ(result.status, 0) << result.err;
+  result = examples.run("load", "001");
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(At<int16_t>(ReadFile(examples.file("001", "ELEMENTS.001")), 0), 2);
 }
 
 TEST(CliGenerate, RefusedInputExitsWith5AndWrongArgumentsWith1) {
@@ -144,6 +162,10 @@ TEST(CliGenerate, RefusedInputExitsWith5AndWrongArgumentsWith1) {
     EXPECT_EQ(result.status, 1) << kind;
     EXPECT_NE(result.err.find("usage: rerore-cli generate"), std::string::npos) << kind;
   }
+  // In a position that has no folder yet, a refused generator leaves none.
+  result = examples.run("generate arc", "012", "0 180 0 10");
+  EXPECT_EQ(result.status, 5);
+  EXPECT_FALSE(Exists(examples.data / "SDIR012"));
 }
 
 // check and store print the same result and exit 0 (sound), 2 (singular)
@@ -223,6 +245,104 @@ TEST(CliStore, AnUnnamedPositionIsRefused) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "Store: The position NEW has no name yet: Store as needs one.\n");
   EXPECT_FALSE(Exists(examples.file("NEW", "ECHO_G.NEW.TXT")));
+}
+
+// Store as takes every table along: the new position has the portal's two
+// sections, and its Store checks and keeps them.
+TEST(CliStoreAs, TheNewPositionHoldsEveryTableAndItsStoreIsSound) {
+  SKIP_WITHOUT_POSIX_SHELL();
+  ExampleData examples;
+  auto result = examples.run("store-as", "001", "009");
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(At<int16_t>(ReadFile(examples.file("009", "CROSS.009")), 0), 2);
+  EXPECT_EQ(At<int16_t>(ReadFile(examples.file("009", "LKNOTENR.009")), 0), 2);
+  result = examples.run("store", "009");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(examples.number("009", "GEOMETRY.009"), 1);
+  EXPECT_NE(ReadFile(examples.file("009", "ECHO_G.009.TXT")).find("CROSSECTIONS\r\n2\r\n"),
+            std::string::npos);
+}
+
+TEST(CliEcho, TheEditedTextIsLoadedAndKeptForTheNextStart) {
+  SKIP_WITHOUT_POSIX_SHELL();
+  ExampleData examples;
+  std::string text = ReadFile(examples.file("002", "ECHO_G.002.TXT"));
+  text.replace(text.find("Continuous beam, three spans"), 28, "Edited beam");
+  const std::string edited = examples.data / "edited.txt";
+  WriteFile(edited, text);
+  auto result = examples.run("echo", "002", edited);
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(ReadFile(examples.file("002", "ECHO_G.002.TXT")).substr(0, 20),
+            "TITEL\r\nEdited beam\r\n");
+  result = examples.run("echo", "002", examples.data / "none.txt");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "Attention: File " + examples.data / "none.txt" + " not found!\n");
+}
+
+// The data path is one argument, taken whole: without a separator at its
+// end it gets one, an "@" or a blank inside it belongs to it, and a path
+// too long for the position files is refused rather than cut.
+TEST(CliPaths, TheDataPathIsTakenWholeOrRefused) {
+  SKIP_WITHOUT_POSIX_SHELL();
+  ExampleData examples;
+  const std::string plain = examples.data.path().substr(0, examples.data.path().size() - 1);
+  auto result = examples.cli("store .001 @" + plain);
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(examples.number("001", "GEOMETRY.001"), 1);
+
+  const std::string odd = examples.data / "a @b c/";
+  std::filesystem::create_directories(odd + "SDIR002");
+  std::filesystem::copy(examples.file("002", "ECHO_G.002.TXT"), odd + "SDIR002/");
+  result = examples.cli("store .002 '@" + odd + "'");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(ReadFile(odd + "SDIR002/GEOMETRY.002"), kGeometryOne);
+
+  const std::string deep = examples.data / (std::string(240, 'd') + "/");
+  std::filesystem::create_directories(deep);
+  result = examples.cli("load .001 @" + deep);
+  EXPECT_EQ(result.status, 4);
+  EXPECT_EQ(result.err, "Error: The path " + deep + " is too long\n");
+  EXPECT_TRUE(ListDirectory(deep).empty());
+}
+
+// What a killed run can leave is gone after the next start; a FIFO where a
+// position file belongs is taken as missing instead of waiting for it.
+TEST(CliLoad, StartUpRemovesLeftoversAndNeverWaitsOnAFifo) {
+  SKIP_WITHOUT_POSIX_SHELL();
+  ExampleData examples;
+  WriteFile(examples.file("001", "ELEMENTS.001.~tmp"), "half a file");
+  WriteFile(examples.data / "TEST", "");
+  auto result = examples.run("load", "001");
+  EXPECT_EQ(result.status, 0) << result.err;
+  examples.expectNoTemporaryFiles("001");
+  EXPECT_FALSE(Exists(examples.data / "TEST"));
+
+  for (const char* name : {"ECHO_G.001.TXT", "ELEMENTS.001"}) {
+    std::filesystem::remove(examples.file("001", name));
+#ifndef _WIN32
+    ASSERT_EQ(mkfifo(examples.file("001", name).c_str(), 0600), 0);
+#endif
+  }
+  result = RunCommand("XDG_DATA_HOME=" + examples.home.path() + " timeout 20 " + RERORE_CLI +
+                      " load .001 @" + examples.data.path());
+  EXPECT_EQ(result.status, 0) << result.err;
+}
+
+// A file that cannot be written makes any command fail with 6 and its name.
+TEST(CliEnd, AFileThatCannotBeWrittenEndsWith6) {
+  SKIP_WITHOUT_POSIX_SHELL();
+  ExampleData examples;
+  std::filesystem::create_directories(examples.file("001", "PARAMR.001"));
+  auto result = examples.run("end", "001");
+  EXPECT_EQ(result.status, 6);
+  EXPECT_NE(result.err.find("Error: The file " + examples.file("001", "PARAMR.001") +
+                            " cannot be stored!\n"),
+            std::string::npos)
+      << result.err;
+  WriteFile(examples.data / "SDIR008", "a file where the folder belongs");
+  result = examples.run("generate beam", "008", "4 8");
+  EXPECT_EQ(result.status, 6);
+  EXPECT_NE(result.err.find("SDIR008/ELEMENTS.008 cannot be stored!\n"), std::string::npos);
 }
 
 TEST(CliEnd, RewritesTheEchoFileOfALoadedPosition) {

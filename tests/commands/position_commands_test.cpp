@@ -56,7 +56,8 @@ TEST_F(PositionCommands, NewAsksToEraseAnUnchangedFrameAndToSaveAChangedOne) {
   EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Stay);
   EXPECT_EQ(messages.texts().at(1), "New frame: New frame ? Erase screen?");
   ExpectAt("NEW", 0);
-  EXPECT_EQ(s.model.params.elementCount, 2);  // the frame stays on the screen
+  EXPECT_EQ(s.model.params.elementCount, 2);  // the frame stays on the screen, and in NEW
+  EXPECT_EQ(test::At<int16_t>(ReadFile(data / "SDIRNEW/ELEMENTS.NEW"), 0), 2);
   EXPECT_TRUE(names.prefills.empty());
 
   s.storedStateSum = ChangeSum(s.model.params) + 1;
@@ -71,7 +72,9 @@ TEST_F(PositionCommands, NewAsksToEraseAnUnchangedFrameAndToSaveAChangedOne) {
 }
 
 TEST_F(PositionCommands, StoreAsTrimsTheNameAndAsksAgainWhenTheFolderFails) {
-  test::UsePosition(s, data.path(), "001");
+  test::MakeCantileverFrame(s, data.path(), "001");
+  s.model.crossSections[2] = s.model.crossSections[1];
+  s.model.params.crossSectionCount = 2;
   s.paths.geometryPresent = 1;
   test::WriteFile(data / "SDIRBAD", "a file, not a folder");
   NameAnswers names{{"  BAD ", " 017  "}, {}};
@@ -80,7 +83,12 @@ TEST_F(PositionCommands, StoreAsTrimsTheNameAndAsksAgainWhenTheFolderFails) {
                                                        "SDIRBAD cannot be generated!"});
   EXPECT_EQ(names.prefills, (std::vector<std::string>{"001", "BAD"}));
   ExpectAt("017", 0);
-  EXPECT_TRUE(test::ListDirectory(data / "SDIR017").empty());  // no data file yet
+  // The new position holds every table at once, the second section too.
+  EXPECT_EQ(test::ListDirectory(data / "SDIR017"),
+            (std::vector<std::string>{"CROSS.017", "ELEMENTS.017", "EXTENSIOR.017", "GEOMETRY.017",
+                                      "LKNOTENR.017", "MATR.017", "NODES.017", "PARAMR.017"}));
+  EXPECT_EQ(test::At<int16_t>(ReadFile(data / "SDIR017/CROSS.017"), 0), 2);
+  EXPECT_EQ(ReadFile(data / "SDIR017/GEOMETRY.017"), test::kGeometryZero);
 
   NameAnswers stop{{"BAD"}, {}};  // Stop after a failure keeps the name that failed
   EXPECT_FALSE(StoreAs(s, messages, stop.request()));
@@ -107,6 +115,20 @@ TEST_F(PositionCommands, StoreNamesAnUnnamedPositionBeforeWritingAnything) {
   EXPECT_TRUE(test::Exists(data / "SDIRCANT/ECHO_G.CANT.TXT"));
   EXPECT_EQ(ReadFile(data / "SDIRCANT/GEOMETRY.CANT"), test::kGeometryOne);
   EXPECT_FALSE(test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT"));
+}
+
+// GEOMETRY = 1 vouches for every file beside it: a sound frame whose files
+// could not all be written keeps the program open, with GEOMETRY 0.
+TEST_F(PositionCommands, AStoreThatCannotWriteAFileStaysOpenWithoutGeometryOne) {
+  test::MakeCantileverFrame(s, data.path(), "007");
+  s.model.nodes[1].supportV = s.model.nodes[1].supportPhi = 1.0f;
+  fs::create_directories(s.paths.file("DOFSK"));  // a folder where the file belongs
+  const StoreOutcome outcome = Store(s, messages, {});
+  EXPECT_EQ(outcome.check, CheckOutcome::sound());
+  EXPECT_EQ(outcome.end, CommandEnd::Stay);
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: The file " + s.paths.file("DOFSK") +
+                                                       " cannot be stored!"});
+  EXPECT_EQ(ReadFile(s.paths.file("GEOMETRY")), test::kGeometryZero);
 }
 
 TEST_F(PositionCommands, OpenTakesTheNameAfterSdir) {

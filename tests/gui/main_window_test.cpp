@@ -312,6 +312,25 @@ TEST_F(Window, StoreOfAFrameWithoutElementsIsRefusedAndTheWindowStays) {
   EXPECT_NE(test::ReadFile(data / "SDIR005/GEOMETRY.005"), test::kGeometryOne);
 }
 
+// The portal's two cross sections go along to a position named by Store as
+// (GEOMETRY stays 0 until a Store), and its Store checks with them.
+TEST_F(Window, StoreAsTakesEveryTableToTheNewPosition) {
+  open();
+  OnNextDialog<StoreAsDialog>([](StoreAsDialog* dialog) {
+    QTest::keyClicks(dialog->nameField(), "043");
+    dialog->accept();
+  });
+  frame->action(kCmdStoreAs)->trigger();
+  EXPECT_EQ(session.paths.extension, ".043");
+  EXPECT_EQ(test::At<int16_t>(test::ReadFile(data / "SDIR043/CROSS.043"), 0), 2);
+  EXPECT_EQ(test::At<int16_t>(test::ReadFile(data / "SDIR043/MATR.043"), 0), 1);
+  EXPECT_EQ(test::ReadFile(data / "SDIR043/GEOMETRY.043"), test::kGeometryZero);
+  frame->runCommand(kCmdStore);
+  EXPECT_EQ(test::ReadFile(data / "SDIR043/GEOMETRY.043"), test::kGeometryOne);
+  EXPECT_EQ(test::At<int16_t>(test::ReadFile(data / "SDIR043/CROSS.043"), 0), 2);
+  EXPECT_EQ(quit->count(), 1);
+}
+
 // The example frame is sound: Store ends the program with GEOMETRY 1.
 TEST_F(Window, StoreOfAnUnnamedPositionAsksForItsNameThenEndsOnASoundFrame) {
   open();
@@ -327,6 +346,9 @@ TEST_F(Window, StoreOfAnUnnamedPositionAsksForItsNameThenEndsOnASoundFrame) {
   frame->runCommand(kCmdStore);
   EXPECT_EQ(session.paths.extension, ".042");
   EXPECT_EQ(test::ReadFile(data / "SDIR042/GEOMETRY.042"), test::kGeometryOne);
+  // Checked with the user's sections, not with the default one.
+  EXPECT_EQ(test::At<int16_t>(test::ReadFile(data / "SDIR042/CROSS.042"), 0), 2);
+  EXPECT_TRUE(test::Exists(data / "SDIR042/MATR.042"));
   ASSERT_EQ(quit->count(), 1);
   EXPECT_EQ((*quit)[0][0].toInt(), 0);
 }

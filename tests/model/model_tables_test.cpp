@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "support/test_support.h"
 
@@ -57,6 +58,9 @@ TEST(StiffnessProducts, ZeroReferencesBecomeOneAndRigidStiffnessTakesTheMaxima) 
   EXPECT_EQ(e.ea, 26700000.0f * 0.08f);
   EXPECT_EQ(e.ei, 26700000.0f * 0.0010666667f);
   EXPECT_EQ(RigidStiffness(model), 2.1e8f * 0.12f);
+  // A product beyond the float range stays the largest float, never infinite.
+  model.crossSections[1].area = 1.0e32f;
+  EXPECT_EQ(RigidStiffness(model), std::numeric_limits<float>::max());
   // A reference outside the table counts as no stiffness instead of reading past it.
   e.material = 999;
   UpdateStiffnessProducts(model, e);

@@ -1,9 +1,13 @@
 #include "model/position_files.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 
 #include "support/test_support.h"
 
@@ -263,15 +267,73 @@ TEST_F(PositionFiles, FilesListIsCreatedOnceAndNeverRewritten) {
   EXPECT_EQ(ReadFile(paths.plainFile("FILES")), "mine");
 }
 
-TEST_F(PositionFiles, WritesLeaveNoTemporaryFileBehind) {
+TEST_F(PositionFiles, WritesLeaveNoTemporaryFileBehindAndAWatchNamesTheFailedOnes) {
   WriteElementsFile(paths, model);
   WriteParametersFile(paths, model);
   EXPECT_EQ(test::ListDirectory(paths.positionDirectory),
             (std::vector<std::string>{"ELEMENTS.001", "PARAMR.001"}));
-  // A directory that does not exist: the write is skipped without a trace.
+  // A directory that does not exist: the write is skipped, silently unless
+  // a watch is alive; an outer watch hears what the inner one heard.
   PositionPaths missing = paths;
   missing.positionDirectory = data / "nowhere/";
   EXPECT_FALSE(WriteElementsFile(missing, model));
+  const FileWriteWatch outer;
+  {
+    const FileWriteWatch inner;
+    EXPECT_FALSE(WriteMaterialsFile(missing, model));
+    EXPECT_FALSE(WriteMaterialsFile(missing, model));
+    EXPECT_EQ(inner.failedFiles(), std::vector<std::string>{missing.file("MATR")});
+    EXPECT_EQ(inner.firstFailureIn(paths.positionDirectory), "");
+  }
+  EXPECT_TRUE(WriteMaterialsFile(paths, model));
+  EXPECT_EQ(outer.failedFiles(), std::vector<std::string>{missing.file("MATR")});
+}
+
+TEST_F(PositionFiles, ParametersNeverPromiseMoreRowsThanTheTablesHold) {
+  ModelParameters& p = model.params;
+  p.elementCount = p.nodeCount = p.supportCount = p.materialCount = 32767;
+  p.crossSectionCount = p.spanCount = p.floorCount = 32767;
+  p.setEquationCount(-4);
+  ASSERT_TRUE(WriteParametersFile(paths, model));
+  const std::string bytes = ReadFile(paths.file("PARAMR"));
+  const std::pair<size_t, int> counts[] = {{124, 20},  {126, 50},  {128, 100},
+                                           {130, 200}, {702, 100}, {698, 50},
+                                           {700, 100}, {38, 0},    {132, 0}};
+  for (const auto& [offset, count] : counts) EXPECT_EQ(At<int16_t>(bytes, offset), count) << offset;
+  EXPECT_EQ(p.elementCount, 32767);  // the model itself is left alone
+}
+
+TEST_F(PositionFiles, ATableWriteWithdrawsGeometryOneFirst) {
+  ASSERT_TRUE(WriteMaterialsFile(paths, model));
+  EXPECT_FALSE(test::Exists(paths.file("GEOMETRY")));  // nothing to withdraw
+  for (const auto& write : {WriteNodesFile, WriteSupportsFile, WriteCrossSectionsFile}) {
+    ASSERT_TRUE(WriteGeometryFile(paths, 1));
+    ASSERT_TRUE(write(paths, model));
+    EXPECT_EQ(ReadFile(paths.file("GEOMETRY")), test::kGeometryZero);
+  }
+  ASSERT_TRUE(WriteGeometryFile(paths, 1));
+  ASSERT_TRUE(WriteExtentFile(paths, ElementExtents(model)));
+  EXPECT_EQ(ReadFile(paths.file("GEOMETRY")), test::kGeometryZero);
+}
+
+// A directory (or a FIFO: see the command-line tests) where a file is
+// expected counts as missing; nothing is appended to a FIFO (the trace),
+// even while a reader would take it.
+TEST_F(PositionFiles, OnlyRegularFilesAreReadOrAppendedTo) {
+  std::filesystem::create_directory(paths.file("NODES"));
+  model.params.nodeCount = 3;
+  EXPECT_FALSE(ReadNodesFile(paths, model));
+  EXPECT_FALSE(FileReadable(paths.file("NODES")));
+  EXPECT_EQ(model.params.nodeCount, 3);
+
+#ifndef _WIN32  // Windows has no FIFO in the file system
+  const std::string fifo = data / "trace";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  EXPECT_FALSE(AppendToFile(fifo, "G10\n"));
+  close(reader);
+#endif
+  EXPECT_TRUE(AppendToFile(data / "log", "G10\n"));
 }
 
 }  // namespace

@@ -90,8 +90,9 @@ int AddElement(ModelTables& model, float xa, float ya, float xb, float yb);
 // phi (factor 0.5), its v factor set but not given.
 void MakeCantileverFrame(Session& s, const std::string& dataPath, const std::string& name);
 
-// GEOMETRY of a position whose frame was confirmed or stored sound.
+// GEOMETRY of a position stored sound, and of one changed since.
 inline const std::string kGeometryOne("\1\0\0\0", 4);
+inline const std::string kGeometryZero(4, '\0');
 
 // The value of type T at a byte offset of a file image.
 template <class T>

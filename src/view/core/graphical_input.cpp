@@ -163,6 +163,7 @@ void GraphicalInput::appendElement(const WorldPoint& end) {
   e.compression = 1;
   e.tension = 1;
   ComputeElementGeometry(e, params.angleFlag != 0);
+  EnsurePositionDirectory(session_.paths);  // a new position gets its folder now
   RebuildModel(session_, *messages_);
 }
 

@@ -1,0 +1,205 @@
+// Stores of the example positions killed at moments spread over the time
+// one Store takes. Whatever moment the kill hits, every file of the
+// position is whole (its content before the Store, or one the Store
+// writes, or gone where the Store removes it), GEOMETRY = 1 stands only
+// beside the tables a Store checked, and the next start-up leaves no
+// temporary file behind.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/test_support.h"
+
+extern char** environ;
+
+namespace rerore::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+using Files = std::map<std::string, std::string>;  // name -> content
+
+constexpr int kKills = 200;
+const char* const kPositions[] = {"001", "002", "003"};
+// The tables GEOMETRY vouches for.
+const char* const kTables[] = {"ELEMENTS", "NODES",     "LKNOTENR", "CROSS",
+                               "MATR",     "EXTENSIOR", "PARAMR",   "DOFSK"};
+
+// The regular files of a directory, by name.
+Files Snapshot(const std::string& directory) {
+  Files files;
+  for (const auto& entry : fs::directory_iterator(directory))
+    if (entry.is_regular_file()) files[entry.path().filename()] = ReadFile(entry.path());
+  return files;
+}
+
+bool IsTemporary(const std::string& name) { return name.ends_with(".~tmp"); }
+
+// One example position in a data directory of its own, and rerore-cli run
+// on it.
+class KilledStore {
+ public:
+  explicit KilledStore(const std::string& position)
+      : ext_("." + position), folder_(data_ / ("SDIR" + position + "/")) {
+    fs::create_directories(home_ / "VELTRANIX");
+    fs::create_directories(folder_);
+    fs::copy(std::string(RERORE_SOURCE_DIR) + "/examples/DATA/SDIR" + position + "/ECHO_G" + ext_ +
+                 ".TXT",
+             folder_);
+  }
+
+  const std::string& folder() const { return folder_; }
+  std::string file(const std::string& stem) const { return folder_ + stem + ext_; }
+
+  // Starts "rerore-cli COMMAND EXT @DATAPATH"; returns its process id.
+  pid_t start(const char* command, const std::vector<std::string>& extraEnvironment = {}) const {
+    std::vector<std::string> environment = {"XDG_DATA_HOME=" + home_.path()};
+    for (char** e = environ; *e; ++e)
+      if (!std::string(*e).starts_with("XDG_DATA_HOME=")) environment.push_back(*e);
+    environment.insert(environment.end(), extraEnvironment.begin(), extraEnvironment.end());
+    std::vector<char*> envp;
+    for (std::string& e : environment) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::string program = RERORE_CLI, name = command, dataPath = "@" + data_.path();
+    std::string ext = ext_;
+    char* argv[] = {program.data(), name.data(), ext.data(), dataPath.data(), nullptr};
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    EXPECT_EQ(posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv, envp.data()), 0);
+    posix_spawn_file_actions_destroy(&quiet);
+    return pid;
+  }
+  // Runs the command to its end; returns its exit status.
+  int run(const char* command, const std::vector<std::string>& extraEnvironment = {}) const {
+    int status = 0;
+    waitpid(start(command, extraEnvironment), &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  // The position folder and the data directory hold exactly `files`.
+  void restore(const Files& files) const {
+    for (const std::string& directory : {folder_, data_.path()})
+      for (const auto& entry : fs::directory_iterator(directory))
+        if (entry.is_regular_file()) fs::remove(entry.path());
+    for (const auto& [name, content] : files) WriteFile(folder_ + name, content);
+  }
+  std::vector<std::string> dataDirectoryFiles() const {
+    std::vector<std::string> names;
+    for (const auto& [name, content] : Snapshot(data_.path())) names.push_back(name);
+    return names;
+  }
+
+ private:
+  TempDir data_, home_;
+  std::string ext_, folder_;
+};
+
+std::string Tables(const Files& files, const std::string& ext) {
+  std::string tables;
+  for (const char* stem : kTables) {
+    const auto it = files.find(stem + ext);
+    tables += it == files.end() ? std::string("missing") : it->second;
+    tables += '\0';
+  }
+  return tables;
+}
+
+struct Tally {
+  int geometryOne = 0;
+  int temporaries = 0;
+  int changedFiles = 0;
+};
+
+void KillStores(const std::string& position, int kills, Tally& tally) {
+  SCOPED_TRACE(position);
+  KilledStore store(position);
+  const std::string ext = "." + position;
+  ASSERT_LE(store.run("store"), 2);  // a Store that went through: its tables checked
+  // The user edits the echo file: the next Store changes every table.
+  std::string echo = ReadFile(store.file("ECHO_G") + ".TXT");
+  const size_t modulus = echo.find("30000000.00");
+  ASSERT_NE(modulus, std::string::npos);
+  echo.replace(modulus, 11, "31000000.00");
+  WriteFile(store.file("ECHO_G") + ".TXT", echo);
+  const Files before = Snapshot(store.folder());
+
+  // Every version an uninterrupted Store writes, and how long it takes.
+  TempDir capture;
+  store.restore(before);
+  store.run("store", {"LD_PRELOAD=" RERORE_RENAME_CAPTURE, "RERORE_CAPTURE_DIR=" + capture.path()});
+  const Files after = Snapshot(store.folder());
+  std::map<std::string, std::set<std::string>> versions;
+  std::set<std::string> removed;
+  for (const auto& [name, content] : Snapshot(capture.path())) {
+    const std::string target = name.substr(0, name.find('#'));
+    if (name.ends_with("#removed"))
+      removed.insert(target);
+    else
+      versions[target].insert(content);
+  }
+  store.restore(before);
+  const auto started = Clock::now();
+  store.run("store");
+  const auto duration = Clock::now() - started;
+  ASSERT_EQ(Snapshot(store.folder()), after) << "a Store must write the same files every time";
+
+  for (int i = 0; i < kills; ++i) {
+    store.restore(before);
+    const pid_t pid = store.start("store");
+    std::this_thread::sleep_for(duration * (i + 0.5) / kills);
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+
+    const Files left = Snapshot(store.folder());
+    for (const auto& [name, content] : left) {
+      if (IsTemporary(name)) {
+        ++tally.temporaries;
+        continue;
+      }
+      const auto old = before.find(name);
+      const bool unchanged = old != before.end() && old->second == content;
+      tally.changedFiles += unchanged ? 0 : 1;
+      EXPECT_TRUE(unchanged || versions[name].count(content)) << name << " after kill " << i;
+    }
+    for (const auto& [name, content] : before)
+      EXPECT_TRUE(left.count(name) || removed.count(name)) << name << " after kill " << i;
+    if (left.count("GEOMETRY" + ext) && left.at("GEOMETRY" + ext) == kGeometryOne) {
+      ++tally.geometryOne;
+      const std::string tables = Tables(left, ext);
+      EXPECT_TRUE(tables == Tables(before, ext) || tables == Tables(after, ext))
+          << "GEOMETRY 1 beside tables no Store checked, kill " << i;
+    }
+
+    EXPECT_LE(store.run("load"), 0);
+    for (const auto& [name, content] : Snapshot(store.folder()))
+      EXPECT_FALSE(IsTemporary(name)) << name << " after kill " << i;
+    EXPECT_EQ(store.dataDirectoryFiles(), std::vector<std::string>{}) << "after kill " << i;
+  }
+}
+
+TEST(KilledStore, LeavesWholeFilesAndGeometryOneOnlyBesideCheckedTables) {
+  Tally tally;
+  const int positions = static_cast<int>(std::size(kPositions));
+  for (int p = 0; p < positions; ++p)
+    KillStores(kPositions[p], kKills / positions + (p < kKills % positions ? 1 : 0), tally);
+  // The kills must have hit the Store at work, not only before or after it.
+  EXPECT_GT(tally.changedFiles, 0);
+  std::printf("%d kills: %d left GEOMETRY 1, %d left a temporary file, %d files changed\n", kKills,
+              tally.geometryOne, tally.temporaries, tally.changedFiles);
+}
+
+}  // namespace
+}  // namespace rerore::test
