@@ -80,8 +80,7 @@ TEST_F(LiveCheckTest, ExamplePositionsGetStoresVerdict) {
   for (const char* name : {"001", "002", "003"}) {
     SCOPED_TRACE(name);
     test::TempDir data;
-    fs::copy(std::string(RERORE_SOURCE_DIR) + "/examples/DATA", data.path(),
-             fs::copy_options::recursive);
+    test::CopyExamples(data);
     Session s;
     test::RecordingMessages start;
     ASSERT_EQ(StartProgram(s, start, std::string(".") + name + " @" + data.path()),

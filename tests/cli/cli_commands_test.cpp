@@ -28,8 +28,7 @@ struct ExampleData {
   TempDir data;
   TempDir home;
   ExampleData() {
-    std::filesystem::copy(std::string(RERORE_SOURCE_DIR) + "/examples/DATA", data.path(),
-                          std::filesystem::copy_options::recursive);
+    test::CopyExamples(data);
     std::filesystem::create_directories(home / "VELTRANIX");  // EXTR goes there
   }
   // "rerore-cli ARGUMENTS" with this settings home.

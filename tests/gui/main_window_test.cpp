@@ -72,8 +72,7 @@ struct Window : ::testing::Test {
                        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
   }
   void open(const std::string& name = "001") {
-    fs::copy(std::string(RERORE_SOURCE_DIR) + "/examples/DATA", data.path(),
-             fs::copy_options::recursive);
+    test::CopyExamples(data);
     ASSERT_EQ(StartProgram(session, messages, "." + name + " @" + data.path()),
               StartResult::Started);
     frame = std::make_unique<MainWindow>(session);

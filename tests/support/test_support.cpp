@@ -147,6 +147,18 @@ std::vector<std::string> ListDirectory(const std::string& path) {
   return names;
 }
 
+void CopyExamples(const TempDir& data) {
+  const fs::path from = NativePath(std::string(RERORE_SOURCE_DIR) + "/examples/DATA");
+  const fs::path to = NativePath(data.path());
+  for (const auto& entry : fs::recursive_directory_iterator(from)) {
+    const fs::path target = to / fs::relative(entry.path(), from);
+    if (entry.is_directory())
+      fs::create_directories(target);
+    else
+      fs::copy_file(entry.path(), target);
+  }
+}
+
 CommandResult RunCommand(const std::string& command) {
   TempDir dir;
   const std::string out = dir / "out";

@@ -108,6 +108,10 @@ void WriteFile(const std::string& path, const std::string& bytes);
 bool Exists(const std::string& path);
 // The files a directory holds, sorted.
 std::vector<std::string> ListDirectory(const std::string& path);
+// The example data directory of the repository (SDIR001 ...) copied into
+// `data`, file by file: std::filesystem::copy of a whole tree copies
+// nothing under Wine.
+void CopyExamples(const TempDir& data);
 
 // Runs a command through the shell; returns its exit status and collects
 // stdout and stderr.

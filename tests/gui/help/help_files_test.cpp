@@ -71,8 +71,7 @@ struct HelpWindow : ::testing::Test {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString(home.dir().path()));
     ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(elsewhere.path())));
-    fs::copy(std::string(RERORE_SOURCE_DIR) + "/examples/DATA", data.path(),
-             fs::copy_options::recursive);
+    test::CopyExamples(data);
     ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
     frame = std::make_unique<MainWindow>(session);
     frame->view()->setMessages(messages);

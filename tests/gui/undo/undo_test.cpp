@@ -61,8 +61,7 @@ struct Undo : ::testing::Test {
     if (fresh)
       fs::create_directories(data / ("SDIR" + name));
     else
-      fs::copy(std::string(RERORE_SOURCE_DIR) + "/examples/DATA", data.path(),
-               fs::copy_options::recursive);
+      test::CopyExamples(data);
     ASSERT_EQ(StartProgram(session, messages, "." + name + " @" + data.path()),
               StartResult::Started);
     frame = std::make_unique<MainWindow>(session);

@@ -34,8 +34,7 @@ struct ViewWindow : ::testing::Test {
   void SetUp() override {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString(home.dir().path()));
-    std::filesystem::copy(std::string(RERORE_SOURCE_DIR) + "/examples/DATA", data.path(),
-                          std::filesystem::copy_options::recursive);
+    test::CopyExamples(data);
   }
   void TearDown() override {
     frame.reset();
