@@ -101,6 +101,7 @@ int LoadPosition(Session& s, UserMessages& messages) {
   const std::string name = WithoutDot(s.paths.extension);
   s.paths.dataPath = WithTrailingSeparator(s.paths.dataPath);
   BuildPositionPaths(s.paths, name);
+  MakeSettingsDirectory(s.paths);
   if (const std::string tooLong = PathTooLong(s.paths); !tooLong.empty()) {
     messages.message(Format(kPathTooLongText, tooLong.c_str()), "Error");
     return 0;

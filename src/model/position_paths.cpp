@@ -96,12 +96,14 @@ std::string PathTooLong(const PositionPaths& paths) {
 std::string DefaultSettingsDirectory() {
 #ifdef _WIN32
   const char* appData = std::getenv("APPDATA");
-  return std::string(appData ? appData : "") + "\\VELTRANIX";
+  if (!appData || !*appData) return "";
+  return std::string(appData) + "\\VELTRANIX";
 #else
   const char* dataHome = std::getenv("XDG_DATA_HOME");
   if (dataHome && *dataHome) return std::string(dataHome) + "/VELTRANIX";
   const char* home = std::getenv("HOME");
-  return std::string(home ? home : "") + "/.local/share/VELTRANIX";
+  if (!home || !*home) return "";
+  return std::string(home) + "/.local/share/VELTRANIX";
 #endif
 }
 
@@ -117,12 +119,22 @@ void BuildPositionPaths(PositionPaths& paths, const std::string& nameWithoutDot)
   paths.positionDirectory = paths.dataPath + "SDIR" + nameWithoutDot + paths.separator();
   paths.settingsDirectory = DefaultSettingsDirectory();
   paths.settingsDirectoryPresent =
-      fs::is_directory(NativePath(paths.settingsDirectory), error) ? 1 : 0;
+      !paths.settingsDirectory.empty() &&
+              fs::is_directory(NativePath(paths.settingsDirectory), error)
+          ? 1
+          : 0;
+}
+
+void MakeSettingsDirectory(PositionPaths& paths) {
+  if (paths.settingsDirectory.empty()) return;
+  std::error_code error;
+  fs::create_directories(NativePath(paths.settingsDirectory), error);
+  paths.settingsDirectoryPresent = fs::is_directory(NativePath(paths.settingsDirectory), error);
 }
 
 std::string SettingsFilePath(const PositionPaths& paths, const std::string& name) {
   if (paths.settingsDirectoryPresent == 1) return paths.settingsDirectory + kNativeSeparator + name;
-  return name;
+  return "";
 }
 
 void MakePositionDirectory(const PositionPaths& paths) {

@@ -64,7 +64,8 @@ inline constexpr const char* kPathTooLongText = "The path %s is too long";
 std::string PathTooLong(const PositionPaths& paths);
 
 // The user's application-data folder + "VELTRANIX": the XDG data home on
-// this platform.
+// this platform, %APPDATA% on Windows; empty when the environment names no
+// such folder.
 std::string DefaultSettingsDirectory();
 
 // Names the position: positionName = name, extension = "." + name.
@@ -74,8 +75,13 @@ void UsePositionName(PositionPaths& paths, const std::string& name);
 // settingsDirectoryPresent for the given name.
 void BuildPositionPaths(PositionPaths& paths, const std::string& nameWithoutDot);
 
-// A settings file: in the settings directory when it exists, else the bare
-// name relative to the current directory.
+// Creates the settings directory when it is missing (with the folders above
+// it) and sets settingsDirectoryPresent accordingly.
+void MakeSettingsDirectory(PositionPaths& paths);
+
+// A settings file in the settings directory; an empty path when there is no
+// settings directory: the settings are then neither read nor written, and
+// never land in whatever the current directory happens to be.
 std::string SettingsFilePath(const PositionPaths& paths, const std::string& name);
 
 // Creates the position directory and, when the settings file FHTEST exists,

@@ -30,7 +30,8 @@ std::vector<RecentPosition> ReadRecentPositions(const PositionPaths& paths) {
 bool WriteRecentPositions(const PositionPaths& paths, const std::vector<RecentPosition>& list) {
   TextOut out;
   for (const RecentPosition& p : list) out.print("%s\t%s\n", p.name.c_str(), p.dataPath.c_str());
-  return out.save(SettingsFilePath(paths, kRecentFile));
+  const std::string path = SettingsFilePath(paths, kRecentFile);
+  return !path.empty() && out.save(path);
 }
 
 void PutFirst(std::vector<RecentPosition>& list, const RecentPosition& position) {

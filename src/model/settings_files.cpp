@@ -17,7 +17,8 @@ int32_t ReadLineWidth(const PositionPaths& paths) {
 bool WriteLineWidth(const PositionPaths& paths, int32_t width) {
   BinaryOut out;
   out.put(width);
-  return out.save(SettingsFilePath(paths, "ZELTRDB"));
+  const std::string path = SettingsFilePath(paths, "ZELTRDB");
+  return !path.empty() && out.save(path);
 }
 
 SnapSettings ReadSnapSettings(const PositionPaths& paths) {
@@ -35,7 +36,8 @@ bool WriteExtr(const PositionPaths& paths) {
   std::strncpy(buffer, paths.extension.c_str(), sizeof buffer - 1);
   BinaryOut out;
   out.putBytes(buffer, sizeof buffer);
-  return out.save(SettingsFilePath(paths, "EXTR"));
+  const std::string path = SettingsFilePath(paths, "EXTR");
+  return !path.empty() && out.save(path);
 }
 
 bool SettingsFlagPresent(const PositionPaths& paths) {

@@ -209,5 +209,29 @@ TEST_F(Startup, SettingsFilesAreReadFromAndWrittenToTheSettingsDirectory) {
             session.paths.settingsDirectory + "\r\n");
 }
 
+// The settings go into their own folder, made when it is missing; where
+// it cannot be made they are not written at all, and never into the
+// current directory.
+TEST_F(Startup, AMissingSettingsDirectoryIsMadeAndTheCurrentDirectoryStaysEmpty) {
+  const std::string folder = home.dir() / "VELTRANIX";
+  std::filesystem::remove_all(NativePath(folder));
+  test::TempDir work;
+  const test::CurrentDirectory inWork(work.path());
+  ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
+  EXPECT_EQ(session.paths.settingsDirectoryPresent, 1);
+  EXPECT_TRUE(WriteExtr(session.paths));
+  EXPECT_EQ(ReadFile(settings("EXTR")).substr(0, 5), std::string(".001\0", 5));
+
+  std::filesystem::remove_all(NativePath(folder));
+  test::WriteFile(folder, "a file where the folder belongs");
+  ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
+  EXPECT_EQ(session.paths.settingsDirectoryPresent, 0);
+  EXPECT_FALSE(WriteExtr(session.paths));
+  EXPECT_FALSE(WriteLineWidth(session.paths, 4));
+  EXPECT_EQ(session.view.lineWidth, 1);
+  EXPECT_TRUE(test::ListDirectory(work.path()).empty());
+  EXPECT_TRUE(messages.messages.empty());
+}
+
 }  // namespace
 }  // namespace rerore

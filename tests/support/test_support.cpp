@@ -175,6 +175,15 @@ CommandResult RunCommand(const std::string& command) {
   return result;
 }
 
+CurrentDirectory::CurrentDirectory(const std::string& path) : saved_(fs::current_path()) {
+  fs::current_path(NativePath(path));
+}
+
+CurrentDirectory::~CurrentDirectory() {
+  std::error_code error;
+  fs::current_path(saved_, error);
+}
+
 SettingsHome::SettingsHome() {
   if (const char* value = std::getenv(kSettingsHomeVariable)) {
     saved_ = value;

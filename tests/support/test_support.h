@@ -122,6 +122,18 @@ struct CommandResult {
 };
 CommandResult RunCommand(const std::string& command);
 
+// Makes `path` the current directory for its lifetime.
+class CurrentDirectory {
+ public:
+  explicit CurrentDirectory(const std::string& path);
+  ~CurrentDirectory();
+  CurrentDirectory(const CurrentDirectory&) = delete;
+  CurrentDirectory& operator=(const CurrentDirectory&) = delete;
+
+ private:
+  std::filesystem::path saved_;
+};
+
 // Keeps the settings directory of the tests out of the user's home.
 class SettingsHome {
  public:
