@@ -20,7 +20,9 @@ bool RowsInOrder(const CellTable& cells, int first, int last, UserMessages& mess
   int gap = 0;
   for (int row = 1; row < cells.rows(); ++row) {
     if (gap != 0 && cells.rowHasText(row)) {
-      messages.message(Format("Row %i is incomplete", gap), "Error");
+      // A row left out altogether is not the same slip as a missing cell.
+      const char* text = cells.rowHasText(gap) ? "Row %i is incomplete" : "Row %i is empty";
+      messages.message(Format(text, gap), "Error");
       return false;
     }
     if (gap == 0 && !ColumnsFilled(cells, row, first, last)) gap = row;

@@ -38,8 +38,9 @@ bool ColumnsFilled(const CellTable& cells, int row, int first, int last);
 
 // Rows are meant to be filled from row 1 without gaps: a row that lacks one
 // of columns first..last while a later row holds text would be dropped or
-// shift the numbering. Then "Row %i is incomplete" (the first such row) in
-// a box titled "Error" and false; true when the rows are in order.
+// shift the numbering. Then "Row %i is incomplete" (the first such row;
+// "Row %i is empty" when it holds no text at all) in a box titled "Error"
+// and false; true when the rows are in order.
 bool RowsInOrder(const CellTable& cells, int first, int last, UserMessages& messages);
 
 // Every filled cell of columns first..last holds a number that fits a

@@ -31,7 +31,7 @@ struct ArcFieldTexts {
 struct ParabolaFieldTexts {
   std::string span;      // "Length of base line"
   std::string rise;      // "Height"
-  std::string elements;  // "Elements < 100", truncated to a whole number
+  std::string elements;  // "Elements (1 to 100)", truncated to a whole number
 };
 
 // Opening the arc dialog: the values of BOGEN, or the defaults 10, 180, 0

@@ -163,7 +163,7 @@ TEST_F(TableLogic, FilledRowAfterAnIncompleteOneIsRefusedWithoutChanges) {
   ASSERT_EQ(messages.messages.size(), 3u);
   EXPECT_EQ(messages.messages[0].text, "Row 2 is incomplete");
   EXPECT_EQ(messages.messages[0].title, "Error");
-  EXPECT_EQ(messages.messages[1].text, "Row 1 is incomplete");
+  EXPECT_EQ(messages.messages[1].text, "Row 1 is empty");  // left out altogether
   EXPECT_EQ(messages.messages[2].text, "Row 2 is incomplete");
   for (const char* name : {"MATR", "CROSS", "ELEMENTS", "GEOMETRY"})
     EXPECT_FALSE(test::Exists(file(name))) << name;
