@@ -119,6 +119,9 @@ CommandEnd NewPosition(Session& s, UserMessages& messages, const PositionNameReq
         MakePositionDirectory(s.paths);
     }
   }
+  // The frame stays, but no longer in the scale chosen for the loaded
+  // extents: without automatic scale the overall dimensions go too.
+  s.view.autoScale = false;
   UsePositionName(s.paths, kUnnamedPosition);
   BuildPositionPaths(s.paths, kUnnamedPosition);
   WriteExtr(s.paths);

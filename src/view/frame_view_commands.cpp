@@ -96,8 +96,10 @@ void FrameView::toggleSetAside() {
 
 void FrameView::showFontDialog() {
   TextSizeDialog dialog(session_.view.textScale, messages(), this);
-  // The new size shows at the next paint; the command itself draws nothing.
-  if (dialog.exec() == QDialog::Accepted) session_.view.textScale = dialog.textScale();
+  if (dialog.exec() != QDialog::Accepted) return;
+  session_.view.textScale = dialog.textScale();
+  // The cached picture holds the texts in their old size.
+  redraw();
 }
 
 void FrameView::showDimensions(int command) {

@@ -117,7 +117,6 @@ void FrameView::performOne(const InputAction& a) {
       redraw();
       break;
     case InputActionKind::DrawElement:
-    case InputActionKind::DrawMark:
       drawIntoFrame(a);
       break;
     case InputActionKind::OpenElementEditor:
@@ -166,18 +165,8 @@ void FrameView::drawIntoFrame(const InputAction& a) {
   if (frame_.isNull()) return;
   QPainter painter(&frame_);
   painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setBrush(Qt::NoBrush);
-  const int r = a.value;
-  if (a.kind == InputActionKind::DrawMark) {
-    painter.setPen(QPen(Qt::black, 0));
-    painter.drawEllipse(ToQt(a.from), r, r);
-  } else {
-    painter.setPen(QPen(Qt::black, kDrawnElementPen, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(ToQt(a.from), ToQt(a.to));
-    painter.setPen(QPen(Qt::black, 0));
-    painter.drawEllipse(ToQt(a.from), r, r);
-    painter.drawEllipse(ToQt(a.to), r, r);
-  }
+  painter.setPen(QPen(Qt::black, kDrawnElementPen, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(ToQt(a.from), ToQt(a.to));
   update();
 }
 
@@ -296,6 +285,13 @@ void FrameView::keyReleaseEvent(QKeyEvent* event) {
 
 void FrameView::paintInputOverlays(QPainter& painter) {
   const InputState& s = input_.state();
+  if (input_.showsStartMark()) {
+    // A dot like the end marks of the frame, never a circle like a hinge.
+    const int r = std::max(1, input_.markPixels() / 2);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(ToQt(s.rubberStart), r, r);
+  }
   painter.setBrush(Qt::NoBrush);
   if (input_.showsRectangle()) {
     painter.setPen(QPen(Qt::black, 0, Qt::DotLine));

@@ -291,6 +291,67 @@ TEST_F(DrawingView, FontTakesADecimalCommaAndTitleSixtyCharacters) {
   EXPECT_EQ(session.model.params.titleText(), std::string(60, 'T'));
 }
 
+// Dark pixels of the frame's picture in a device rectangle.
+int DarkPixels(const QImage& image, QRect area) {
+  int dark = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) dark += test::IsDark(image.pixel(x, y));
+  return dark;
+}
+
+TEST_F(DrawingView, TheFontDialogsSizeShowsAtOnce) {
+  addElement(1, 1, 9, 1);
+  view->redraw();
+  view->repaint();
+  const QImage before = view->framePicture().toImage();
+  OnNextDialog<TextSizeDialog>([](TextSizeDialog* dialog) {
+    dialog->sizeField()->setText("3");
+    dialog->accept();
+  });
+  view->runCommand(kCmdFont);
+  view->repaint();
+  const QImage after = view->framePicture().toImage();
+  // The labels, three times as high, darken more pixels; nothing else does.
+  EXPECT_GT(DarkPixels(after, after.rect()), DarkPixels(before, before.rect()) + 100);
+}
+
+// New leaves the frame on the screen, but without the automatic scale, and
+// so without the overall dimensions.
+TEST_F(DrawingView, NewDropsTheAutomaticScaleAndTheOverallDimensions) {
+  addElement(0, 0, 10, 0);
+  addElement(10, 0, 10, 5);
+  view->redraw();
+  view->repaint();
+  // Below the beam, between its left end and its number: the dimension line.
+  const QRect below(QPoint(at(1.5f, 0).x(), at(0, 0).y() + 6), QPoint(at(3.5f, 0).x(), 599));
+  EXPECT_GT(DarkPixels(view->framePicture().toImage(), below), 0);
+  messages.answers = {Answer::No};  // "Save changes?"
+  view->runCommand(kCmdNew);
+  view->repaint();
+  EXPECT_FALSE(session.view.autoScale);
+  EXPECT_EQ(session.paths.positionName, "NEW");
+  EXPECT_EQ(DarkPixels(view->framePicture().toImage(), below), 0);
+}
+
+// The mark of a chain's start goes with the chain: after a click the model
+// refuses, nothing of it stays on the screen.
+TEST_F(DrawingView, TheStartMarkGoesWithARefusedClick) {
+  for (int i = 0; i < kMaxElements; ++i) addElement(8, 4.5f, 9, 4.5f);
+  view->redraw();
+  view->runCommand(kCmdGraphicalInput);
+  const QPoint start = at(2, 2);
+  click(start);
+  const auto markShown = [&] {
+    view->hideCrossHair();
+    return test::Near(view->grab().toImage(), {start.x(), start.y()}, test::IsDark, 6);
+  };
+  EXPECT_TRUE(markShown());
+  click(at(4, 2));
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Too many elements, max = 100"});
+  EXPECT_EQ(elementCount(), kMaxElements);
+  EXPECT_FALSE(markShown());
+}
+
 TEST_F(DrawingView, TheEchoDialogWritesOnlyWhatWasEditedAndOnlyWhereItCan) {
   const std::string path = session.paths.temporaryEchoFile();
   const std::string original = "TITLE\r\nPortal\r\nMATERIAL\r\n1\r\n";

@@ -70,6 +70,11 @@ int GraphicalInput::markPixels() const {
   return std::max(1, static_cast<int>(std::lround(mapping_.markRadius() * scale)));
 }
 
+bool GraphicalInput::showsStartMark() const {
+  return session_.view.display.endMarks && state_.stage == ChainStage::Started &&
+         state_.resume == ChainResume::None && lineInput();
+}
+
 void GraphicalInput::setPrompt(InputActions& out, const char* text) {
   state_.promptText = text;
   out.push_back(Act(InputActionKind::PromptChanged));
@@ -103,7 +108,7 @@ InputActions GraphicalInput::leftButtonDown(DevicePoint p, MouseFlags) {
     state_.rubberStart = state_.rubberEnd = p;
     armRubber();
     if (windowMode()) state_.windowCorner = toWorld(p);
-    if (lineInput()) startChain(p, out);
+    if (lineInput()) startChain(p);
     out.push_back(Act(InputActionKind::Repaint));
   } else if (state_.mode == InputMode::Drawing) {
     continueChain(p, out);
@@ -111,12 +116,9 @@ InputActions GraphicalInput::leftButtonDown(DevicePoint p, MouseFlags) {
   return out;
 }
 
-void GraphicalInput::startChain(DevicePoint p, InputActions& out) {
+void GraphicalInput::startChain(DevicePoint p) {
   state_.stage = ChainStage::Started;
   const SnapResult snap = snapAt(p);
-  if (session_.view.display.endMarks)
-    out.push_back(
-        Act(InputActionKind::DrawMark, mapping_.worldToDevice(snap.beforeGrid), markPixels()));
   state_.startPoint = state_.cursorPoint = snap.point;
   state_.rubberStart = mapping_.worldToDevice(snap.point);
 }
@@ -136,7 +138,7 @@ void GraphicalInput::continueChain(DevicePoint p, InputActions& out) {
   if (lock == OrthogonalLock::Vertical) end.x = state_.startPoint.x;
   state_.rubberEnd = mapping_.worldToDevice(end);
   appendElement(end);
-  InputAction drawn = Act(InputActionKind::DrawElement, state_.rubberStart, markPixels());
+  InputAction drawn = Act(InputActionKind::DrawElement, state_.rubberStart);
   drawn.to = state_.rubberEnd;
   out.push_back(drawn);
   edited(out, Format("Draw element %i", session_.model.params.elementCount));

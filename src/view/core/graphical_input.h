@@ -26,8 +26,7 @@ namespace rerore {
 enum class InputActionKind {
   Repaint,            // overlays, prompt or modes changed
   RedrawFrame,        // the model or the mapping changed: draw the frame anew
-  DrawElement,        // a drawn element from `from` to `to`, circles of `value` px at its ends
-  DrawMark,           // a circle of `value` px around `from`
+  DrawElement,        // a drawn element from `from` to `to`
   OpenElementEditor,  // for element `value`
   OpenElementsTable,  // unless it is open already
   AskGrid,            // the grid dialog; answer with gridDialogClosed
@@ -152,6 +151,11 @@ class GraphicalInput {
   // The rubber line and the zoom rectangle as the overlays show them.
   bool showsRubberLine() const;
   bool showsRectangle() const { return state_.rubber == RubberBand::Rectangle; }
+  // With end marks on, the start of a chain that has no element yet is
+  // marked: at the rubber band's start, a dot of markPixels() radius. It
+  // goes with the chain (a refused click, the right button, Escape).
+  bool showsStartMark() const;
+  int markPixels() const;
 
   // Mouse events at device points.
   InputActions leftButtonDown(DevicePoint p, MouseFlags flags);
@@ -205,9 +209,8 @@ class GraphicalInput {
   void armRubber();
   WorldPoint toWorld(DevicePoint p);
   SnapResult snapAt(DevicePoint p);
-  int markPixels() const;
   void setPrompt(InputActions& out, const char* text);
-  void startChain(DevicePoint p, InputActions& out);
+  void startChain(DevicePoint p);
   void continueChain(DevicePoint p, InputActions& out);
   void appendElement(const WorldPoint& end);
   // Reports an edit of the model, named for the user.
