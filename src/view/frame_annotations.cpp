@@ -1,8 +1,11 @@
 // The origin symbol and the overall dimensions of the frame drawing. Their
-// sizes are device pixels, times the page's scale factor when printing.
+// sizes are device pixels, times the page's scale factor when printing, and
+// they are drawn in a hairline, so that zooming in leaves them thin. The
+// dimensions keep clear of the support symbols below and left of the frame.
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygonF>
+#include <cmath>
 
 #include "view/frame_drawing.h"
 #include "view/view_pens.h"
@@ -27,6 +30,9 @@ constexpr int kHeadHalfWidth = 3;
 constexpr int kExtensionInside = 3;
 constexpr int kExtensionOutside = 6;
 constexpr float kSmallestHeight = 0.1f;
+// The support symbols reach this many symbol sizes beyond their node.
+constexpr float kSymbolReach = 1.5f;
+constexpr int kClearOfSymbols = 8;  // pixels between a support symbol and a dimension
 
 // A filled arrowhead with its tip at `tip`, pointing along (ux, uy).
 void Head(QPainter& p, QPointF tip, double ux, double uy, int k) {
@@ -40,7 +46,8 @@ void Head(QPainter& p, QPointF tip, double ux, double uy, int k) {
 
 void FrameDrawing::drawOriginAndDimensions() {
   drawOrigin();
-  if (!session_.view.autoScale) return;
+  // An empty position has nothing to measure: its extents are the defaults.
+  if (!session_.view.autoScale || ElementRows(session_.model) == 0) return;
   drawWidthDimension(originScale());
   const DrawingExtents& e = session_.view.extents;
   if (e.ymax - e.ymin > kSmallestHeight) drawHeightDimension(originScale());
@@ -51,7 +58,7 @@ void FrameDrawing::drawOrigin() {
   const int k = originScale();
   const DevicePoint d = mapping_.toDevice(0.0f, 0.0f);
   const QPointF o(d.x, d.y);
-  painter_.setPen(pen_);
+  painter_.setPen(thinPen());
   painter_.setBrush(Qt::NoBrush);
   painter_.drawEllipse(o, kOriginRadius * k, kOriginRadius * k);
   painter_.drawLine(o, o + QPointF(kXArrowShaft * k, 0));
@@ -61,10 +68,18 @@ void FrameDrawing::drawOrigin() {
   painter_.drawLine(o, o - QPointF(0, kYArrowShaft * k));
   symbols_.push_back({d.x - kOriginRadius * k, d.y - kYArrowTip * k, d.x + kXArrowTip * k + 1,
                       d.y + kOriginRadius * k + 1});
+  keepClear(symbols_.back());
   painter_.drawPolygon(QPolygonF() << o + QPointF(-kArrowBase * k, -kYArrowShaft * k)
                                    << o + QPointF(kArrowBase * k, -kYArrowShaft * k)
                                    << o + QPointF(0, -kYArrowTip * k));
   painterStateChanged();
+}
+
+// How far the dimensions stand off the frame's extents: beyond the support
+// symbols and the node circles at its edges.
+double FrameDrawing::symbolClearance() const {
+  const double reach = std::max(kSymbolReach * symbolSize_, 0.03f) * mapping_.unitsPerMetre();
+  return toPixels(static_cast<int32_t>(reach)) + kClearOfSymbols * originScale();
 }
 
 // Sizes of the origin symbol and the dimensions are screen pixels; a page
@@ -87,6 +102,7 @@ void FrameDrawing::drawDimensionText(const QString& text, QPointF centre, bool u
                       static_cast<int32_t>(centre.y() + shown.top()),
                       static_cast<int32_t>(centre.x() + shown.right()) + 1,
                       static_cast<int32_t>(centre.y() + shown.bottom()) + 1});
+  keepClear(symbols_.back());
   painter_.translate(centre);
   if (upright) painter_.rotate(-90.0);
   painter_.fillRect(box, Qt::white);  // written on an opaque background
@@ -99,15 +115,17 @@ void FrameDrawing::drawWidthDimension(int k) {
   const DrawingExtents& e = session_.view.extents;
   const DevicePoint left = mapping_.toDevice(e.xmin, e.ymin);
   const DevicePoint right = mapping_.toDevice(e.xmax, e.ymin);
-  const double y = left.y + kWidthLineDrop * k;
+  // On whole pixels, so that the hairline is one crisp row.
+  const double y = left.y + std::round(std::max<double>(kWidthLineDrop * k, symbolClearance()));
   const double mid = mapping_.toDevice((e.xmin + e.xmax) / 2, e.ymin).x;
   const QString text = QString::fromLatin1(Format("%.2lf", double(e.xmax - e.xmin)).c_str());
   painter_.setFont(viewFont());
   const double half = painter_.fontMetrics().horizontalAdvance(text) / 2.0;
   drawDimensionText(text, QPointF(mid, y), false);
-  painter_.setPen(pen_);
+  painter_.setPen(thinPen());
   painter_.drawLine(QPointF(left.x, y), QPointF(mid - half - kTextGap * k, y));
   painter_.drawLine(QPointF(mid + half + kTextGap * k, y), QPointF(right.x, y));
+  layout_->addLine({double(left.x), y}, {double(right.x), y}, kHeadHalfWidth * k);
   Head(painter_, QPointF(left.x, y), -1.0, 0.0, k);
   Head(painter_, QPointF(right.x, y), 1.0, 0.0, k);
   for (const double x : {double(left.x), double(right.x)})
@@ -124,12 +142,14 @@ void FrameDrawing::drawHeightDimension(int k) {
   const double half = painter_.fontMetrics().horizontalAdvance(text) / 2.0;
   // The turned text keeps its gap to the frame with its lower edge; the
   // dimension line runs through its middle.
-  const double gap = (target_.printing ? kHeightLinePaper : kHeightLineScreen) * k;
-  const double x = bottom.x - gap - painter_.fontMetrics().height() / 2.0;
+  const double gap = std::max<double>((target_.printing ? kHeightLinePaper : kHeightLineScreen) * k,
+                                      symbolClearance());
+  const double x = bottom.x - std::round(gap + painter_.fontMetrics().height() / 2.0);
   drawDimensionText(text, QPointF(x, mid), true);
-  painter_.setPen(pen_);
+  painter_.setPen(thinPen());
   painter_.drawLine(QPointF(x, bottom.y), QPointF(x, mid + half + kTextGap * k));
   painter_.drawLine(QPointF(x, mid - half - kTextGap * k), QPointF(x, top.y));
+  layout_->addLine({x, double(bottom.y)}, {x, double(top.y)}, kHeadHalfWidth * k);
   Head(painter_, QPointF(x, bottom.y), 0.0, 1.0, k);
   Head(painter_, QPointF(x, top.y), 0.0, -1.0, k);
   for (const double y : {double(bottom.y), double(top.y)})

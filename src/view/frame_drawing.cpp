@@ -13,13 +13,12 @@ namespace rerore {
 
 namespace {
 
-constexpr int kEndMarkGrowth = 2;  // end circles are this much larger than the mark radius
+// End marks are dots of half the mark radius: far smaller than a hinge.
+constexpr double kEndMarkShare = 0.5;
 constexpr int kGridColumns = 150;
 constexpr int kGridRows = 100;
 constexpr int kGridLead = 4;          // the grid starts this many meshes left of and below 0
 constexpr float kGridReach = 100.0f;  // grid lines run from -100 m to +100 m
-constexpr double kTenthsPerDegree = 10.0;
-constexpr double kDegreesPerRadian = 57.295779513082323;
 
 QPointF Pixel(DevicePoint p) { return QPointF(p.x, p.y); }
 
@@ -38,10 +37,10 @@ FrameDrawing::FrameDrawing(QPainter& painter, Session& session, WorldMapping& ma
 bool FrameDrawing::drawAll(UserMessages& messages) {
   DisplayOptions& display = session_.view.display;
   if (display.tidyTextWanted && !display.tidyTextSuppressed) display.tidyText = true;
-  boxes_.clear();
-  poleLabelBoxes_.clear();
+  labels_ = {};
   symbols_.clear();
   if (!prepareMapping(messages)) return false;
+  layout_.emplace(DeviceRect{0, 0, mapping_.areaWidth(), mapping_.areaHeight()});
   painter_.save();
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -56,16 +55,17 @@ bool FrameDrawing::drawAll(UserMessages& messages) {
   if (display.auxLines) drawAuxLines();
   drawElements();
   drawSupports();
-  drawNodeLabels();
+  drawNodeCircles();
   drawHinges();
   drawRigidEnds();
+  drawFrameLabels();
   if (session_.check.mechanismShown())
     drawMechanism(session_.model, session_.check, false);
   else if (const LiveMechanism* live = extras_.liveMechanism)
     drawMechanism(live->model, live->mode, true);
   if (session_.view.markedPoint.set) drawMarkedPoint();
   painter_.restore();
-  boxes_.clear();
+  layout_.reset();
   return true;
 }
 
@@ -128,8 +128,17 @@ void FrameDrawing::plainLine(WorldPoint a, WorldPoint b) {
 }
 
 void FrameDrawing::circle(WorldPoint centre, int32_t radius) {
-  const double r = toPixels(radius);
-  const QPointF c = Pixel(mapping_.toDevice(centre.x, centre.y));
+  const DevicePoint d = mapping_.toDevice(centre.x, centre.y);
+  circlePixels({double(d.x), double(d.y)}, toPixels(radius));
+}
+
+PointF FrameDrawing::device(WorldPoint p) const {
+  const DevicePoint d = mapping_.toDevice(p.x, p.y);
+  return {double(d.x), double(d.y)};
+}
+
+void FrameDrawing::circlePixels(PointF centre, double r) {
+  const QPointF c(centre.x, centre.y);
   // Circles off the device cost their whole outline and show nothing (the
   // grid's end marks lie 100 m out).
   const double reach = r + pen_.widthF() + 1.0;
@@ -158,8 +167,29 @@ void FrameDrawing::redDot(WorldPoint centre, int32_t radius) {
 void FrameDrawing::drawLine(WorldPoint a, WorldPoint b) {
   plainLine(a, b);
   if (!endMarks_) return;
-  circle(a, mapping_.markRadius() + kEndMarkGrowth);
-  circle(b, mapping_.markRadius() + kEndMarkGrowth);
+  const QBrush brush = brush_;
+  selectBrush(QBrush(pen_.color()));
+  const double r = std::max(1.0, kEndMarkShare * toPixels(mapping_.markRadius()));
+  circlePixels(device(a), r);
+  circlePixels(device(b), r);
+  selectBrush(brush);
+}
+
+void FrameDrawing::keepClear(WorldPoint a, WorldPoint b) {
+  layout_->addLine(device(a), device(b), std::max(1.0, pen_.widthF() / 2) + 1.0);
+}
+
+void FrameDrawing::keepClear(WorldPoint centre, double radius) {
+  const PointF c = device(centre);
+  layout_->addObstacle(UprightBox(c.x - radius, c.y - radius, 2 * radius, 2 * radius));
+}
+
+void FrameDrawing::keepClear(const DeviceRect& r) { layout_->addObstacle(r); }
+
+QPen FrameDrawing::thinPen() const {
+  QPen pen(Qt::black, target_.printing ? originScale() : 0);
+  pen.setCosmetic(!target_.printing);
+  return pen;
 }
 
 double FrameDrawing::fontPixels() const {
@@ -171,33 +201,6 @@ QFont FrameDrawing::viewFont() const {
   QFont font("Arial");
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontPixels()))));
   return font;
-}
-
-void FrameDrawing::drawLabel(const std::string& text, float x, float y, double angle,
-                             bool lowered) {
-  const bool tidy = session_.view.display.tidyText;
-  if (tidy) angle = TidyAngle(angle);
-  const double tenths = std::trunc(angle * kDegreesPerRadian * kTenthsPerDegree);
-  if (fontPixels() < 1.0) return;
-  painter_.setFont(viewFont());
-  const QFontMetrics metrics = painter_.fontMetrics();
-  const QString qtext = FromAnsi(text);
-  const int32_t w =
-      static_cast<int32_t>(std::lround(metrics.horizontalAdvance(qtext) / pixelsPerUnit()));
-  const int32_t h = static_cast<int32_t>(std::lround(metrics.height() / pixelsPerUnit()));
-  const LogicalPoint at = mapping_.toLogical(x, y);
-  LogicalPoint ref{at.x - static_cast<int32_t>(w / 2.0 * std::cos(angle)),
-                   at.y - static_cast<int32_t>(w / 2.0 * std::sin(angle))};
-  if (lowered) ref.y -= h / 2;
-  const DevicePoint d1 = mapping_.logicalToDevice(ref);
-  const DevicePoint d2 = mapping_.logicalToDevice({ref.x + w, ref.y + h});
-  if (!boxes_.admit(d1.x, d1.y, d2.x, d2.y, tidy)) return;
-  painter_.save();
-  painter_.setPen(Qt::black);
-  painter_.translate(Pixel(d1));
-  painter_.rotate(-tenths / kTenthsPerDegree);
-  painter_.drawText(QPointF(0, metrics.ascent()), qtext);
-  painter_.restore();
 }
 
 void FrameDrawing::drawGrid() {
@@ -242,7 +245,7 @@ void FrameDrawing::drawElements() {
   for (int i = 1; i <= ElementRows(model); ++i) {
     const ElementRecord& e = model.elements[i];
     drawLine({e.xa, e.ya}, {e.xb, e.yb});
-    drawLabel(Format("%i", i), (e.xa + e.xb) / 2, (e.ya + e.yb) / 2, ElementLabelAngle(e));
+    keepClear({e.xa, e.ya}, {e.xb, e.yb});
   }
 }
 

@@ -1,8 +1,9 @@
 // The drawing of the whole frame from the model tables, the same for the
 // window, the printed page, a PDF and an image: the origin symbol and the
-// overall dimensions, the grid, the elements with their numbers, the
-// support symbols, the node labels and circles, the hinges, the rigid ends
-// at mixed-hinge nodes, the mechanism display and the marked point.
+// overall dimensions, the grid, the elements, the support symbols, the node
+// circles, the hinges, the rigid ends at mixed-hinge nodes, then the
+// element numbers and node labels in the space all that leaves free, the
+// mechanism display and the marked point.
 //
 // Everything is drawn in device pixels through the world mapping, so that a
 // world point lands on exactly the pixel the mapping gives for it.
@@ -11,6 +12,7 @@
 #include <QBrush>
 #include <QFont>
 #include <QPen>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,12 +20,26 @@
 #include "model/session.h"
 #include "model/user_messages.h"
 #include "view/core/frame_geometry.h"
-#include "view/core/text_box_list.h"
+#include "view/core/label_placement.h"
 #include "view/core/world_mapping.h"
 
 class QPainter;
 
 namespace rerore {
+
+// A label of the frame as it was drawn: its text, where it stands and the
+// point it names (a node, or the middle of an element).
+struct DrawnLabel {
+  std::string text;
+  LabelBox box;
+  PointF anchor;
+};
+
+// The labels of one picture.
+struct PictureLabels {
+  std::vector<DrawnLabel> frame;  // element numbers and node labels
+  std::vector<DeviceRect> poles;
+};
 
 struct DrawTarget {
   bool printing = false;
@@ -48,17 +64,13 @@ class FrameDrawing {
   // cannot be defined.
   bool drawAll(UserMessages& messages);
 
-  // A line in the current pen; with end marks on, a small circle in the
-  // current pen and brush around each end.
+  // A line in the current pen; with end marks on, a small dot in the
+  // pen's colour on each end (a rigid joint, never to be taken for the
+  // open circle of a hinge).
   void drawLine(WorldPoint a, WorldPoint b);
-  // A text whose top edge's middle lies on (x, y), turned by `angle`
-  // (radians, counter-clockwise as seen). Lowered: moved down by half its
-  // height. Left out when 200 labels are drawn, or with tidy labels when it
-  // would overlap an earlier one.
-  void drawLabel(const std::string& text, float x, float y, double angle, bool lowered = false);
 
-  // The device rectangles of the pole labels of the last drawAll.
-  const std::vector<DeviceRect>& poleLabelBoxes() const { return poleLabelBoxes_; }
+  // The labels of the last drawAll.
+  const PictureLabels& labels() const { return labels_; }
 
  private:
   // Fits the mapping to this paint; false when there is nothing to draw.
@@ -74,8 +86,17 @@ class FrameDrawing {
   double pixelsPerUnit() const;
   double toPixels(int32_t logical) const;
   void circle(WorldPoint centre, int32_t radius);
+  void circlePixels(PointF centre, double radius);
   void redDot(WorldPoint centre, int32_t radius);
   void plainLine(WorldPoint a, WorldPoint b);
+  PointF device(WorldPoint p) const;
+  // What no label may cover.
+  void keepClear(WorldPoint a, WorldPoint b);
+  void keepClear(WorldPoint centre, double radiusPixels);
+  void keepClear(const DeviceRect& r);
+  // The hairline of the dimensions and the origin symbol: one pixel on the
+  // screen at any zoom, the page's scale on paper.
+  QPen thinPen() const;
   // The height of the view font in device pixels; labels below one pixel
   // are left out.
   double fontPixels() const;
@@ -84,16 +105,21 @@ class FrameDrawing {
   void drawOriginAndDimensions();
   void drawOrigin();
   int originScale() const;
+  double symbolClearance() const;
   void drawWidthDimension(int k);
   void drawHeightDimension(int k);
   void drawDimensionText(const QString& text, QPointF centre, bool upright);
   void drawGrid();
   void drawElements();
   void drawSupports();
-  void drawNodeLabels();
+  void drawNodeCircles();
   void drawHinges();
   void drawRigidEnds();
   void drawAuxLines();
+  // The node labels, then the element numbers, each in the first free
+  // place beside what it names.
+  void drawFrameLabels();
+  void drawLabelAt(const std::string& text, const LabelPlace& place, PointF anchor, double angle);
   void drawMechanism(const ModelTables& model, const CheckResults& check, bool live);
   void mechanismDot(WorldPoint centre, int32_t radius, bool live, std::vector<DeviceRect>& dots);
   void poleLabel(const std::string& text, DevicePoint at, int dotPixels, bool live,
@@ -105,8 +131,8 @@ class FrameDrawing {
   WorldMapping& mapping_;
   DrawTarget target_;
   FrameExtras extras_;
-  TextBoxList boxes_;
-  std::vector<DeviceRect> poleLabelBoxes_;
+  std::optional<LabelLayout> layout_;
+  PictureLabels labels_;
   // The origin symbol and the dimension texts, which pole labels avoid.
   std::vector<DeviceRect> symbols_;
   QPen pen_;

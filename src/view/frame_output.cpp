@@ -8,22 +8,22 @@
 
 namespace rerore {
 
-std::vector<DeviceRect> DrawFrameOnScreen(QPaintDevice& device, int width, int height,
-                                          Session& session, WorldMapping& mapping,
-                                          UserMessages& messages, FrameExtras extras) {
+PictureLabels DrawFrameOnScreen(QPaintDevice& device, int width, int height, Session& session,
+                                WorldMapping& mapping, UserMessages& messages, FrameExtras extras) {
   QPainter painter(&device);
   painter.fillRect(0, 0, width, height, Qt::white);
   mapping.setDeviceArea(width, height, MappingTarget::Screen);
   FrameDrawing drawing(painter, session, mapping, {false, kScreenDpi}, extras);
   drawing.drawAll(messages);
-  return drawing.poleLabelBoxes();
+  return drawing.labels();
 }
 
 QImage RenderFrameImage(int width, int height, Session& session, WorldMapping& mapping,
-                        UserMessages& messages) {
+                        UserMessages& messages, PictureLabels* labels) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
-  DrawFrameOnScreen(image, width, height, session, mapping, messages);
+  PictureLabels drawn = DrawFrameOnScreen(image, width, height, session, mapping, messages);
+  if (labels) *labels = std::move(drawn);
   return image;
 }
 

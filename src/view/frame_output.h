@@ -18,12 +18,12 @@ namespace rerore {
 
 // Draws the frame on a white `device` of `width` x `height` pixels as the
 // window shows it. Throws ProgramExit when the world cannot be defined.
-// Returns the rectangles of the pole labels it drew.
-std::vector<DeviceRect> DrawFrameOnScreen(QPaintDevice& device, int width, int height,
-                                          Session& session, WorldMapping& mapping,
-                                          UserMessages& messages, FrameExtras extras = {});
+// Returns the labels it drew.
+PictureLabels DrawFrameOnScreen(QPaintDevice& device, int width, int height, Session& session,
+                                WorldMapping& mapping, UserMessages& messages,
+                                FrameExtras extras = {});
 QImage RenderFrameImage(int width, int height, Session& session, WorldMapping& mapping,
-                        UserMessages& messages);
+                        UserMessages& messages, PictureLabels* labels = nullptr);
 
 // One printed page: turned to landscape when the shown rectangle is wider
 // than high, with the page frame and header when they are on, and the frame

@@ -90,8 +90,7 @@ void FrameView::renderFrame() {
   FrameExtras extras;
   if (session_.view.display.liveCheck) extras.liveMechanism = liveMechanism_.get();
   guarded([&] {
-    poleLabelBoxes_ =
-        DrawFrameOnScreen(frame_, width(), height(), session_, mapping_, messages(), extras);
+    labels_ = DrawFrameOnScreen(frame_, width(), height(), session_, mapping_, messages(), extras);
   });
 }
 

@@ -25,8 +25,8 @@
 #include "gui/message_boxes.h"
 #include "model/session.h"
 #include "view/core/graphical_input.h"
-#include "view/core/text_box_list.h"
 #include "view/core/world_mapping.h"
+#include "view/frame_drawing.h"
 
 class QLabel;
 class QPrinter;
@@ -73,7 +73,9 @@ class FrameView : public QWidget {
   // A mechanism is on the screen: Store's, or the live check's.
   bool showsMechanism() const;
   // Where the pole labels of the picture went, in device pixels.
-  const std::vector<DeviceRect>& poleLabelBoxes() const { return poleLabelBoxes_; }
+  const std::vector<DeviceRect>& poleLabelBoxes() const { return labels_.poles; }
+  // The element numbers and node labels of the picture.
+  const std::vector<DrawnLabel>& frameLabels() const { return labels_.frame; }
 
   // Opens the position of a folder (after the question about unsaved
   // changes), as Open does with the folder chosen in its browser. False
@@ -221,7 +223,7 @@ class FrameView : public QWidget {
   std::optional<QPoint> hubPoint_;
   std::function<bool()> unsavedChanges_;
   std::shared_ptr<const LiveMechanism> liveMechanism_;
-  std::vector<DeviceRect> poleLabelBoxes_;
+  PictureLabels labels_;
 };
 
 }  // namespace rerore

@@ -76,7 +76,7 @@ void FrameDrawing::drawMechanism(const ModelTables& model, const CheckResults& c
   }
   // The labels go where they cover no dot, no label drawn before and
   // neither the origin symbol nor a dimension.
-  std::vector<DeviceRect> taken = boxes_.drawn();
+  std::vector<DeviceRect> taken = layout_->labelBounds();
   taken.insert(taken.end(), dots.begin(), dots.end());
   taken.insert(taken.end(), symbols_.begin(), symbols_.end());
   const int dotPixels = static_cast<int>(std::lround(toPixels(dot)));
@@ -100,8 +100,7 @@ void FrameDrawing::poleLabel(const std::string& text, DevicePoint at, int dotPix
   const DeviceRect area{0, 0, mapping_.areaWidth(), mapping_.areaHeight()};
   const DeviceRect r = PlaceBeside(at, dotPixels, width, height, taken, area);
   taken.push_back(r);
-  boxes_.admit(r.left, r.top, r.right, r.bottom, false);
-  poleLabelBoxes_.push_back(r);
+  labels_.poles.push_back(r);
   const QRectF box(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
   painter_.setPen(QPen(live ? kLightRed : kLabelFrame, 0));
   painter_.setBrush(Qt::white);

@@ -6,6 +6,9 @@
 #include <array>
 
 #include "check/rebuild.h"
+#include "check/structure_check.h"
+#include "commands/startup.h"
+#include "generators/curve_generators.h"
 #include "gui_helpers.h"
 #include "model/position_files.h"
 #include "support/test_support.h"
@@ -69,9 +72,11 @@ TEST_F(FrameFixture, ElementLinesAndSupportSymbolsLieWhereTheMappingPutsThem) {
   }
   EXPECT_TRUE(IsWhite(at(3.5f, 3.5f)));              // half a metre off the beam
   const float s = SymbolSize(session.view.extents);  // 0.06 m
-  // Clamped node 1: a grey square of half side s around the node; the
-  // white node circle of 3 cm covers its inner part.
+  // Clamped node 1: a grey square of half side s around the node, grey
+  // right up to the node: no pin circle makes it look hinged. Pinned node
+  // 4 has the white circle of 3 cm.
   EXPECT_TRUE(near(-0.8f * s, -0.8f * s, IsGrey));
+  EXPECT_TRUE(IsGrey(at(-0.01f, -0.01f)));
   EXPECT_TRUE(IsWhite(at(6.0f + 0.01f, -0.01f)));
   // Pinned node 4: the triangle's base line s below the node, no roller.
   EXPECT_TRUE(near(6.0f + 0.5f * s, -s, IsDark));
@@ -93,6 +98,32 @@ TEST_F(FrameFixture, ElementLinesAndSupportSymbolsLieWhereTheMappingPutsThem) {
   for (int x = from.x + 1; x < to.x; ++x) (IsDark(image.pixel(x, from.y)) ? drawn : gaps)++;
   EXPECT_GT(drawn, 0);
   EXPECT_GT(gaps, 0);
+}
+
+// The corners of a clamped portal show small dots where the end marks are,
+// nothing a hinge could be taken for; a hinge is an open circle with a
+// thick outline.
+TEST_F(FrameFixture, EndMarksAreDotsAndHingesOpenCirclesWithAThickOutline) {
+  session.view.display.endMarks = true;
+  render();
+  const DevicePoint corner = mapping.toDevice(6, 4);
+  EXPECT_TRUE(IsDark(image.pixel(corner.x - 1, corner.y + 1)));  // inside the dot
+  // Where a circle round the corner would pass, inside the frame: white.
+  for (int d = 4; d <= 16; ++d) EXPECT_TRUE(IsWhite(image.pixel(corner.x - d, corner.y + d))) << d;
+
+  session.model.elements[2].hingeRight = 1;
+  render();
+  const int r = static_cast<int>(3 * mapping.markRadius() * mapping.transform().scaleX());
+  const auto dark = [&](int dx, int dy) {
+    return IsDark(image.pixel(corner.x + dx, corner.y + dy));
+  };
+  // The outline two pixels wide round the corner, the inside white: the
+  // beam and the column stop at the circle.
+  int thick = 0;
+  for (int d = r - 2; d <= r + 2; ++d) thick += dark(-d, 0) ? 1 : 0;
+  EXPECT_GE(thick, 2);
+  EXPECT_TRUE(IsWhite(image.pixel(corner.x - r / 2, corner.y)));
+  EXPECT_TRUE(IsWhite(image.pixel(corner.x, corner.y + r / 2)));
 }
 
 TEST_F(FrameFixture, HingesTheMarkedPointAndTheGrid) {
@@ -142,6 +173,107 @@ TEST_F(FrameFixture, AMechanismShowsRedPoleDotsAndTheGreenShape) {
   // The displaced beam one metre to the right, in green.
   EXPECT_TRUE(near(4.0f, 4.0f, IsGreen));
   EXPECT_TRUE(near(6.8f, 4.0f, IsGreen));
+}
+
+// The dimensions stay a hairline however far the view is zoomed in, and an
+// empty position measures nothing.
+TEST_F(FrameFixture, DimensionLinesStayThinWhenZoomedAndAnEmptyFrameHasNone) {
+  render();
+  const DevicePoint bottomLeft = mapping.toDevice(0, 0);
+  // Four times larger, the frame's foot 60 pixels higher than before.
+  ASSERT_TRUE(mapping.zoomAbout({bottomLeft.x, bottomLeft.y + 20}, 4.0));
+  render();
+  // Down a column left of the text "6.00": every run of dark pixels (the
+  // dimension line) is at most one pixel high.
+  const DevicePoint from = mapping.toDevice(1.0f, 0.0f);
+  int lines = 0;
+  for (int y = from.y + 3; y < kHeight - 1; ++y) {
+    if (!IsDark(image.pixel(from.x, y))) continue;
+    ++lines;
+    EXPECT_FALSE(IsDark(image.pixel(from.x, y + 1))) << y;
+  }
+  EXPECT_EQ(lines, 1);
+
+  mapping.leaveZoom();
+  session.model.params.elementCount = 0;
+  session.model.params.nodeCount = 0;
+  WriteNodesFile(session.paths, session.model);
+  session.view.extents = {0, 0, 50, 30};  // the extents of a position without a frame
+  render();
+  // Nothing but the origin symbol: no dimension "50.00" or "30.00".
+  const DevicePoint o = mapping.toDevice(0, 0);
+  for (int y = 0; y < kHeight; y += 2)
+    for (int x = 0; x < kWidth; x += 2)
+      if (std::abs(x - o.x) > 60 || std::abs(y - o.y) > 50)
+        ASSERT_FALSE(IsDark(image.pixel(x, y))) << x << "," << y;
+}
+
+bool AnyOverlap(const PictureLabels& labels, std::string& which) {
+  const auto& f = labels.frame;
+  for (size_t i = 0; i < f.size(); ++i) {
+    for (size_t j = i + 1; j < f.size(); ++j)
+      if (Overlaps(f[i].box, f[j].box)) which = f[i].text + " on " + f[j].text;
+    for (const DeviceRect& pole : labels.poles)
+      if (Overlaps(f[i].box.bounds(), pole)) which = f[i].text + " on a pole label";
+  }
+  return !which.empty();
+}
+
+// Every node has its label "N k" naming its own point.
+void ExpectEveryNodeLabelled(const PictureLabels& labels, const ModelTables& model,
+                             const WorldMapping& mapping) {
+  for (int k = 1; k <= model.params.nodeCount; ++k) {
+    const std::string text = Format("N %i", k);
+    const auto found = std::find_if(labels.frame.begin(), labels.frame.end(),
+                                    [&text](const DrawnLabel& l) { return l.text == text; });
+    ASSERT_NE(found, labels.frame.end()) << text;
+    const DevicePoint node = mapping.toDevice(model.nodes[k].x, model.nodes[k].y);
+    EXPECT_EQ(found->anchor.x, node.x) << text;
+    EXPECT_EQ(found->anchor.y, node.y) << text;
+  }
+}
+
+// The parabola of 100 elements: 201 labels along a dense curve, none on
+// another, and the 101st node labelled too (the labels are not capped at
+// 200 any more).
+TEST(FrameLabels, NoLabelCoversAnotherOnTheHundredElementParabola) {
+  test::SettingsHome home;
+  test::TempDir data;
+  test::RecordingMessages messages;
+  Session session;
+  std::filesystem::create_directories(data / "SDIR050");
+  ASSERT_EQ(StartProgram(session, messages, ".050 @" + data.path()), StartResult::Started);
+  ASSERT_EQ(ParabolaDialogOk(session, messages, {"20", "5", "100"}),
+            ViewFollowUp::ResetAndOpenElements);
+  ASSERT_EQ(session.model.params.nodeCount, 101);
+  WorldMapping mapping(session.view);
+  PictureLabels labels;
+  RenderFrameImage(1600, 1000, session, mapping, messages, &labels);
+  EXPECT_EQ(labels.frame.size(), 201u);
+  std::string which;
+  EXPECT_FALSE(AnyOverlap(labels, which)) << which;
+  ExpectEveryNodeLabelled(labels, session.model, mapping);
+}
+
+// The hinged portal after Store's check: element numbers, node labels and
+// the labels of the poles, none on another.
+TEST(FrameLabels, NoLabelCoversAnotherOnTheHingedPortalWithItsPoles) {
+  test::SettingsHome home;
+  test::TempDir data;
+  test::RecordingMessages messages;
+  Session session;
+  test::CopyExamples(data);
+  ASSERT_EQ(StartProgram(session, messages, ".003 @" + data.path()), StartResult::Started);
+  RebuildModel(session, messages);
+  ASSERT_TRUE(CheckStructure(session, messages).isMechanism());
+  WorldMapping mapping(session.view);
+  PictureLabels labels;
+  RenderFrameImage(kWidth, kHeight, session, mapping, messages, &labels);
+  EXPECT_EQ(labels.frame.size(), 7u);  // 3 elements, 4 nodes
+  EXPECT_FALSE(labels.poles.empty());
+  std::string which;
+  EXPECT_FALSE(AnyOverlap(labels, which)) << which;
+  ExpectEveryNodeLabelled(labels, session.model, mapping);
 }
 
 }  // namespace

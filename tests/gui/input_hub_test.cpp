@@ -53,10 +53,11 @@ struct InputHubTest : test::ViewTest {
     return test::Near(view->framePicture().toImage(), view->mapping().toDevice(x, y), test::IsDark,
                       2);
   }
-  // The middle of element k, away from the node circles at its ends.
+  // A quarter along element k: away from the marks at its ends and from a
+  // number that may stand on its middle.
   bool ElementDrawn(int k) {
     const ElementRecord& e = session.model.elements[k];
-    return Drawn((e.xa + e.xb) / 2, (e.ya + e.yb) / 2);
+    return Drawn((3 * e.xa + e.xb) / 4, (3 * e.ya + e.yb) / 4);
   }
 };
 

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "support/test_support.h"
-#include "view/core/text_box_list.h"
 
 namespace rerore {
 namespace {
@@ -23,6 +22,28 @@ TEST(LabelAngles, ElementNumbersTurnAlongTheElementAndTidyOnesReadUpright) {
   EXPECT_NEAR(TidyAngle(-3 * kPi / 4), kPi / 4, 1e-12);
   EXPECT_DOUBLE_EQ(TidyAngle(-kPi / 2), -kPi / 2);
   EXPECT_DOUBLE_EQ(TidyAngle(kPi / 2), kPi / 2);
+}
+
+// A portal's top corner: the beam goes right, the column down; the most
+// room lies up and to the left, then between beam and column.
+TEST(LabelRoom, TheWidestGapBetweenTheElementsAtANodeComesFirst) {
+  ModelTables model;
+  model.elements[1] = MakeElement(0, 0, 0, 4);
+  model.elements[2] = MakeElement(0, 4, 6, 4);
+  model.elements[1].nodeRight = model.elements[2].nodeLeft = 2;
+  NodeRecord& corner = model.nodes[2];
+  corner.elementEnds = 2;
+  corner.nodeElements[1] = 1;
+  corner.nodeElements[2] = 2;
+  const std::vector<WorldPoint> ways = FreeDirections(model, 2);
+  ASSERT_EQ(ways.size(), 2u);
+  EXPECT_NEAR(ways[0].x, -std::sqrt(0.5), 1e-6);
+  EXPECT_NEAR(ways[0].y, std::sqrt(0.5), 1e-6);
+  EXPECT_NEAR(ways[1].x, std::sqrt(0.5), 1e-6);
+  EXPECT_NEAR(ways[1].y, -std::sqrt(0.5), 1e-6);
+  corner.elementEnds = 1;  // the column alone: straight up
+  EXPECT_NEAR(FreeDirections(model, 2).at(0).y, 1.0, 1e-6);
+  EXPECT_TRUE(FreeDirections(model, 1).empty());
 }
 
 struct SupportFixture : ::testing::Test {
@@ -179,17 +200,6 @@ TEST_F(Mechanism, CoincidingPolesShareOneLabel) {
   // A pure translation: every pole at infinity, no label at all.
   for (int i = 1; i <= 4; ++i) s.check.poleTable[i].atInfinity = 1;
   EXPECT_EQ(PoleLabels(s.model, s.check), std::vector<std::string>(5));
-}
-
-TEST(TextBoxes, TwoHundredLabelsAtMostAndOverlapsOnlyWhenTidy) {
-  TextBoxList boxes;
-  for (int i = 0; i < kMaxLabels; ++i) ASSERT_TRUE(boxes.admit(0, 0, 10, 10, false)) << i;
-  EXPECT_FALSE(boxes.admit(500, 500, 510, 510, false));
-  boxes.clear();
-  EXPECT_TRUE(boxes.admit(10, 20, 0, 0, true));  // corners in any order
-  EXPECT_FALSE(boxes.admit(5, 5, 15, 15, true));
-  EXPECT_TRUE(boxes.admit(10, 0, 20, 20, true));  // touching is no overlap
-  EXPECT_TRUE(boxes.admit(5, 5, 15, 15, false));
 }
 
 }  // namespace

@@ -65,6 +65,37 @@ void ClampedSquare(SupportSymbol& symbol, const ModelTables& model, const NodeRe
 
 }  // namespace
 
+std::vector<WorldPoint> FreeDirections(const ModelTables& model, int node) {
+  const NodeRecord& n = model.nodes[node];
+  std::vector<double> angles;
+  const int ends = std::clamp<int>(n.elementEnds, 0, kMaxEndsPerNode);
+  for (int j = 1; j <= ends; ++j) {
+    const int k = n.nodeElements[j];
+    if (k < 1 || k > kMaxElements) continue;
+    const ElementRecord& e = model.elements[k];
+    const bool left = e.nodeLeft == node;
+    const double dx = left ? e.xb - e.xa : e.xa - e.xb;
+    const double dy = left ? e.yb - e.ya : e.ya - e.yb;
+    if (dx != 0.0 || dy != 0.0) angles.push_back(std::atan2(dy, dx));
+  }
+  if (angles.empty()) return {};
+  std::sort(angles.begin(), angles.end());
+  constexpr double kTurn = 6.283185307179586;
+  std::vector<std::pair<double, double>> gaps;  // width, middle
+  for (size_t i = 0; i < angles.size(); ++i) {
+    const double from = angles[i];
+    const double to = i + 1 < angles.size() ? angles[i + 1] : angles.front() + kTurn;
+    gaps.push_back({to - from, from + (to - from) / 2});
+  }
+  std::stable_sort(gaps.begin(), gaps.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::vector<WorldPoint> ways;
+  for (size_t i = 0; i < gaps.size() && i < 2; ++i)
+    ways.push_back({static_cast<float>(std::cos(gaps[i].second)),
+                    static_cast<float>(std::sin(gaps[i].second))});
+  return ways;
+}
+
 double ElementLabelAngle(const ElementRecord& e) {
   const double dx = double(e.xb) - e.xa;
   const double dy = double(e.yb) - e.ya;

@@ -22,6 +22,11 @@ struct WorldLine {
 // pi/2 for (nearly) vertical ones, else the direction from end a to end b.
 double ElementLabelAngle(const ElementRecord& e);
 
+// Where the elements meeting at `node` leave the most room round it: unit
+// vectors to the middle of the widest gap between them, then of the next
+// widest; none for a node without elements.
+std::vector<WorldPoint> FreeDirections(const ModelTables& model, int node);
+
 // With tidy labels every text reads upright: angles beyond +-pi/2 turn by pi.
 double TidyAngle(double angle);
 
