@@ -1,6 +1,9 @@
 #include "app/input_dialogs.h"
 
 #include <QEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStyle>
 
 #include "gui/message_boxes.h"
 #include "tables/element_editor.h"
@@ -24,10 +27,26 @@ InputHub* InputDialogs::hub() const { return hub_; }
 
 ElementsDialog* InputDialogs::elementsTable() const { return elementsTable_; }
 
+QPoint HubStartPoint(const QWidget& window) {
+  const QRect outer = window.frameGeometry();
+  const QRect inner = window.geometry();
+  const int border = inner.left() - outer.left();
+  const int caption = inner.top() - outer.top() - border;
+  const auto* main = qobject_cast<const QMainWindow*>(&window);
+  const int menu = main && main->menuBar()->isVisible() ? main->menuBar()->height() : 0;
+  const int icon = window.style()->pixelMetric(QStyle::PM_LargeIconSize);
+  return outer.topLeft() + QPoint(border, caption + border + menu + icon);
+}
+
+// The hub opens at the point the context menu remembered, else where it
+// was closed last, else below the window's menu. In its dock it stays
+// docked unless the context menu chose a point: then it floats there.
 void InputDialogs::openHub() {
   if (hub_) return;
   const std::optional<QPoint> remembered = view_.hubPoint();
-  const QPoint position = remembered.value_or(hubPosition_.value_or(view_.mapToGlobal(QPoint())));
+  view_.forgetHubPoint();
+  const QPoint position =
+      remembered.value_or(hubPosition_.value_or(HubStartPoint(*view_.window())));
   QWidget* owner = hubDock_ ? static_cast<QWidget*>(hubDock_.data()) : &view_;
   hub_ = new InputHub(view_.session(), view_.messages(), position, owner);
   const auto queued = Qt::QueuedConnection;
@@ -42,8 +61,14 @@ void InputDialogs::openHub() {
   if (hubDock_) {
     hub_->setWindowFlags(Qt::Widget);
     hubDock_->setWidget(hub_);
-    if (hubDock_->isFloating() && remembered) hubDock_->move(*remembered);
+    if (remembered) hubDock_->setFloating(true);
     hubDock_->show();
+    // Placed once shown: showing a floating dock puts it where it was.
+    if (remembered)
+      hubDock_->move(*remembered);
+    else if (hubDock_->isFloating() && !hubDockPlaced_)
+      hubDock_->move(position);
+    hubDockPlaced_ = true;
   }
   hub_->show();
 }
@@ -81,8 +106,9 @@ void InputDialogs::openElementsTable() {
   elementsTable_->show();
 }
 
-void InputDialogs::refreshElementsTable() {
+void InputDialogs::refreshOpenDialogs() {
   if (elementsTable_ && elementsTable_->isVisible()) elementsTable_->showModelRows();
+  if (hub_) hub_->refreshButtons();
 }
 
 void InputDialogs::elementsTableEnded(bool accepted) {

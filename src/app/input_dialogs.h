@@ -25,8 +25,9 @@ class InputDialogs : public QObject {
   InputDialogs(FrameView& view, QObject* parent);
   InputHub* hub() const;
   ElementsDialog* elementsTable() const;
-  // An open elements table shows the model's rows anew.
-  void refreshElementsTable();
+  // An open elements table shows the model's rows anew, an open hub its
+  // number.
+  void refreshOpenDialogs();
   // The hub opens in this dock beside the drawing, instead of as a window
   // of its own; closing the dock closes the hub.
   void setHubDock(QDockWidget* dock);
@@ -54,6 +55,13 @@ class InputDialogs : public QObject {
   QPointer<QDockWidget> hubDock_;
   // Where the hub stood when it was closed last.
   std::optional<QPoint> hubPosition_;
+  // A floating dock keeps its own place once it had one.
+  bool hubDockPlaced_ = false;
 };
+
+// Where the hub opens when nothing else says where: below the window's
+// caption, menu and an icon's height, inside its left frame (the places
+// the system's metrics give).
+QPoint HubStartPoint(const QWidget& window);
 
 }  // namespace rerore

@@ -363,7 +363,7 @@ void MainWindow::wireHistory() {
 
 void MainWindow::showChangedModel() {
   view_->redraw();
-  inputDialogs_->refreshElementsTable();
+  inputDialogs_->refreshOpenDialogs();
   refreshTitle();
   liveChecker_->check(session_);
 }

@@ -2,11 +2,13 @@
 
 #include <QBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
 #include "generators/curve_generators.h"
 #include "generators/frame_generator.h"
+#include "gui/message_boxes.h"
 #include "tables/arc_dialog.h"
 #include "tables/continuous_beam_dialog.h"
 #include "tables/cross_sections_dialog.h"
@@ -78,6 +80,17 @@ InputHub::InputHub(Session& session, UserMessages& messages, std::optional<QPoin
     layout->addWidget(button);
     buttons_.push_back(button);
   }
+  auto* caption = new QLabel(tr("E new material (kN/m\u00b2)"), this);
+  number_ = new QLabel(this);
+  number_->setObjectName("hubNumber");
+  number_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  for (QLabel* label : {caption, number_}) {
+    label->setWhatsThis(
+        tr("<b>E new</b>: the E-modulus in kN/m\u00b2 that a new material row starts with: the "
+           "modulus of material 1 once the materials table was entered, else the program's "
+           "default."));
+    layout->addWidget(label);
+  }
   layout->addStretch();  // in a tall dock the buttons stay together at the top
   adjustSize();
   move(position.value_or(parent ? parent->mapToGlobal(kDefaultHubPosition) : kDefaultHubPosition));
@@ -97,6 +110,7 @@ void InputHub::refreshButtons() {
   const QIcon done = style()->standardIcon(QStyle::SP_DialogApplyButton);
   const bool entered[] = {titleAskedFor_, materialsEntered_, sectionsEntered_};
   for (size_t i = 0; i < std::size(entered); ++i) buttons_[i]->setIcon(entered[i] ? done : QIcon());
+  number_->setText(FromAnsi(Format("%.2f", session_.model.params.defaultModulus)));
 }
 
 void InputHub::keyPressEvent(QKeyEvent* event) {

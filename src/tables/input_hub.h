@@ -12,6 +12,7 @@
 #include "model/session.h"
 #include "model/user_messages.h"
 
+class QLabel;
 class QPushButton;
 
 namespace rerore {
@@ -24,6 +25,8 @@ class InputHub : public QDialog {
            QWidget* parent = nullptr);
 
   QPushButton* button(const QString& label) const;
+  // The hub's number: the E-modulus a new material starts with ("%.2f").
+  QLabel* numberField() const { return number_; }
   bool materialsEntered() const { return materialsEntered_; }
   bool sectionsEntered() const { return sectionsEntered_; }
   bool titleAskedFor() const { return titleAskedFor_; }
@@ -40,8 +43,9 @@ class InputHub : public QDialog {
   void supports();
 
  public slots:
-  // Shows the marks of the inputs that were entered; also after an input
-  // finished elsewhere (the title, the elements table).
+  // Shows the marks of the inputs that were entered and the number; also
+  // after an input finished elsewhere (the title, the elements table) and
+  // after every change of the model.
   void refreshButtons();
 
  signals:
@@ -68,6 +72,7 @@ class InputHub : public QDialog {
   Session& session_;
   UserMessages& messages_;
   std::vector<QPushButton*> buttons_;
+  QLabel* number_;
   bool materialsEntered_ = false;
   bool sectionsEntered_ = false;
   bool titleAskedFor_ = false;

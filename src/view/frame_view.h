@@ -97,8 +97,9 @@ class FrameView : public QWidget {
   // The input hint shown while Graphical input is on (null before).
   QLabel* inputHint() const { return hint_; }
   // Where the context menu was opened last outside the input modes, in
-  // screen coordinates: the input hub opens there next.
+  // screen coordinates: the input hub opens there next, once.
   std::optional<QPoint> hubPoint() const { return hubPoint_; }
+  void forgetHubPoint() { hubPoint_.reset(); }
 
   // Ends whatever the mouse was doing: no rubber band, no cross-hair, no
   // prompt.

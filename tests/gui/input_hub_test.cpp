@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTest>
 #include <cstring>
 
@@ -108,6 +110,45 @@ TEST_F(InputHubTest, EscapeClosesTheHubAndDialogInputOpensItAgain) {
   ASSERT_NE(hub(), nullptr);
   view->runCommand(kCmdDialogInput);  // only one hub at a time
   EXPECT_EQ(view->findChildren<InputHub*>().size(), 1);
+}
+
+// The hub's number is the modulus a new material starts with; the
+// materials table's OK takes material 1's.
+TEST_F(InputHubTest, ShowsTheModulusOfANewMaterialAsItsNumber) {
+  ASSERT_NE(hub()->numberField(), nullptr);
+  EXPECT_TRUE(hub()->numberField()->isVisible());
+  EXPECT_EQ(hub()->numberField()->text(), "26700000.00");
+  Use<MaterialsDialog>("&Material", [](MaterialsDialog* dialog) {
+    dialog->grid()->setItemText(1, 2, "3.1E7");
+    test::Click(*dialog, "&OK");
+  });
+  EXPECT_EQ(hub()->numberField()->text(), "31000000.00");
+}
+
+// Without a place of its own the hub opens below the window's caption and
+// menu, not on the drawing's top-left corner; once moved or placed by the
+// context menu it opens there.
+TEST_F(InputHubTest, OpensWhereItWasClosedOrWhereTheContextMenuWasOpened) {
+  EXPECT_EQ(hub()->pos(), HubStartPoint(*view));
+  EXPECT_GE(hub()->pos().y(),
+            view->mapToGlobal(QPoint()).y() + view->style()->pixelMetric(QStyle::PM_LargeIconSize));
+  const auto reopen = [this] {
+    QTest::keyClick(hub(), Qt::Key_Escape);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    ASSERT_EQ(hub(), nullptr);
+    view->runCommand(kCmdDialogInput);
+    ASSERT_NE(hub(), nullptr);
+  };
+  const QPoint moved = hub()->pos() + QPoint(150, 80);
+  hub()->move(moved);
+  reopen();
+  EXPECT_EQ(hub()->pos(), moved);
+  const QPoint p(400, 300);
+  QTest::mouseClick(view.get(), Qt::RightButton, {}, p);
+  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+  reopen();
+  EXPECT_EQ(hub()->pos(), view->mapToGlobal(p));
 }
 
 TEST_F(InputHubTest, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -128,6 +129,35 @@ TEST_F(Window, TheHubOpensAfterTheFirstPaintAndEscapeFromTheGridOpensTheElements
   QTest::keyClick(view(), Qt::Key_Escape);
   EXPECT_EQ(input.elementsTable(), nullptr);  // not before the view has handled the key
   QTRY_VERIFY(input.elementsTable() != nullptr);
+}
+
+// The docked hub opens docked again; a point chosen with the context menu
+// floats it there, and a floating hub opens where it was closed.
+TEST_F(Window, TheHubStaysDockedUnlessTheContextMenuChoseItsPlace) {
+  open();
+  QDockWidget* dock = frame->hubDock();
+  QTRY_VERIFY(frame->inputDialogs()->hub() != nullptr);
+  const auto reopen = [&] {
+    dock->close();
+    QTRY_COMPARE(frame->inputDialogs()->hub(), nullptr);
+    frame->runCommand(kCmdDialogInput);
+    ASSERT_NE(frame->inputDialogs()->hub(), nullptr);
+    EXPECT_TRUE(dock->isVisible());
+  };
+  reopen();
+  EXPECT_FALSE(dock->isFloating());
+  const QPoint p(300, 200);
+  const QPoint chosen = view()->mapToGlobal(p);  // the drawing widens once the hub floats
+  QTest::mouseClick(view(), Qt::RightButton, {}, p);
+  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+  reopen();
+  EXPECT_TRUE(dock->isFloating());
+  EXPECT_EQ(dock->pos(), chosen);
+  dock->move(dock->pos() + QPoint(25, 35));
+  const QPoint moved = dock->pos();
+  reopen();
+  EXPECT_TRUE(dock->isFloating());
+  EXPECT_EQ(dock->pos(), moved);
 }
 
 TEST_F(Window, TheToolbarHasItsButtonsWithTheirTipsAndHiddenOnesStayHidden) {
