@@ -42,6 +42,9 @@ inline constexpr int kCmdRefreshToggle = 32893;
 inline constexpr int kCmdRefreshToggleAlias = 32890;
 inline constexpr int kCmdUnlockInput = 32845;
 inline constexpr int kCmdLockInput = 32846;
+// A frame from a DXF drawing, and the frame into one.
+inline constexpr int kCmdImportDxf = 32950;
+inline constexpr int kCmdExportDxf = 32951;
 // Undo and redo of the edits of the model.
 inline constexpr int kCmdEditUndo = 57643;
 inline constexpr int kCmdEditRedo = 57644;
