@@ -1,7 +1,7 @@
-// A frame from DXF drawings written by another library (tests/dxf/fixtures,
-// made by make_fixtures.py with ezdxf): the layer, the unit, the move to the
-// origin, merged and left-out ends, the refusals, and what the import does
-// to the model and the position's files.
+// A frame from DXF drawings (tests/dxf/fixtures: most written by ezdxf
+// through make_fixtures.py, one by hand, one by the program's own export):
+// the layer, the unit, the move to the origin, merged and left-out ends,
+// the refusals, and what the import does to the model and the files.
 #include "dxf/dxf_import.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +105,30 @@ TEST(DxfDrawing, EndsCloserThanTheNodeToleranceMergeFartherOnesStay) {
   EXPECT_EQ(ImportSummary(plan),
             "3 elements from 5 segments (m, the drawing's unit); 1 end merged; 1 segment of zero "
             "length left out; 1 duplicate segment left out");
+}
+
+// A drawing written by hand as small programs write them (no header, no
+// tables), and one the program's own export (dxflib) wrote of the hinged
+// portal of the examples.
+TEST(DxfDrawing, DrawingsOfOtherWriters) {
+  const DxfDrawing byHand = ReadFixture("hand-written-r12.dxf");
+  EXPECT_FALSE(byHand.unit.has_value());
+  const DxfImportPlan plan = Plan(byHand, "0");
+  const Ends frame = {{0, 0, 0, 3.5f}, {0, 3.5f, 5, 3.5f}, {5, 3.5f, 5, 0}};
+  EXPECT_EQ(EndsOf(plan), frame);
+  EXPECT_EQ(plan.skipped, (std::map<std::string, int>{{"CIRCLE", 1}}));
+
+  const DxfDrawing exported = ReadFixture("hinged-portal-export.dxf");
+  EXPECT_EQ(exported.unit, DrawingUnit::Metre);
+  std::vector<std::string> layers;
+  for (const DrawingLayer& layer : exported.layers)
+    layers.push_back(Format("%s %i", layer.name.c_str(), layer.segments));
+  EXPECT_EQ(layers, (std::vector<std::string>{"ELEMENTS 3", "ELEMENT-NUMBERS 0", "NODE-NUMBERS 0",
+                                              "SUPPORTS 0", "HINGES 0", "DIMENSIONS 0"}));
+  const Ends portal = {{0, 0, 0, 4}, {0, 4, 6, 4}, {6, 4, 6, 0}};
+  EXPECT_EQ(EndsOf(Plan(exported, "")), portal);
+  EXPECT_EQ(Plan(exported, "").skipped,
+            (std::map<std::string, int>{{"CIRCLE", 2}, {"INSERT", 4}, {"TEXT", 7}}));
 }
 
 TEST(DxfDrawing, ChosenUnitAndTheFloatRange) {

@@ -7,7 +7,11 @@ run this script:
     /usr/bin/python3 tests/dxf/make_fixtures.py
 
 It also writes examples/drawings/hall-frame.dxf, the drawing the README and
-the manual import.
+the manual import. Two fixtures come from other writers: hand-written-r12.dxf
+was written by hand (no header, no tables, as small programs write DXF), and
+hinged-portal-export.dxf by the program's own export (dxflib):
+
+    build/rerore-cli export-dxf .003 @COPY-OF-examples/DATA/ tests/dxf/fixtures/hinged-portal-export.dxf
 """
 import os
 
