@@ -3,7 +3,7 @@
 #   cmake -DSOURCE_DIR=<repo>/src -P check_layers.cmake
 #
 # The layers, lowest first:
-#   model  <-  check, echo, generators  <-  commands and view/core (Qt-free)
+#   model  <-  check, echo, generators, dxf  <-  commands and view/core (Qt-free)
 #          <-  gui  <-  view, tables  <-  app, cli
 # A folder may include itself and the folders listed for it.
 
@@ -11,14 +11,15 @@ set(allowed_model "model")
 set(allowed_check "model;check")
 set(allowed_echo "model;check;echo")
 set(allowed_generators "model;check;generators")
-set(allowed_commands "model;check;echo;generators;commands")
-set(allowed_view_core "model;check;echo;generators;commands;view/core")
-set(allowed_gui "model;check;echo;generators;commands;view/core;gui")
-set(allowed_view "model;check;echo;generators;commands;gui;view;view/core")
-set(allowed_tables "model;check;echo;generators;commands;view/core;gui;tables")
-set(allowed_app "model;check;echo;generators;commands;gui;view;view/core;tables;app")
-set(allowed_cli "model;check;echo;generators;commands;gui;view;view/core;cli")
-set(qt_free "model;check;echo;generators;commands;view/core")
+set(allowed_dxf "model;check;generators;dxf")
+set(allowed_commands "model;check;echo;generators;dxf;commands")
+set(allowed_view_core "model;check;echo;generators;dxf;commands;view/core")
+set(allowed_gui "model;check;echo;generators;dxf;commands;view/core;gui")
+set(allowed_view "model;check;echo;generators;dxf;commands;gui;view;view/core")
+set(allowed_tables "model;check;echo;generators;dxf;commands;view/core;gui;tables")
+set(allowed_app "model;check;echo;generators;dxf;commands;gui;view;view/core;tables;app")
+set(allowed_cli "model;check;echo;generators;dxf;commands;gui;view;view/core;cli")
+set(qt_free "model;check;echo;generators;dxf;commands;view/core")
 
 cmake_minimum_required(VERSION 3.25)
 

@@ -2,7 +2,7 @@
 """Sends keys, pointer moves and wheel turns to the X display, for the
 screenshots of the window under Xvfb (no window manager, no xdotool).
 
-  xinput.py move X Y | key ctrl+s | wheel up|down N [shift|ctrl|alt] | click X Y [left|right]
+  xinput.py move X Y | key ctrl+s | wheel up|down N [shift|ctrl|alt] | click X Y [left|right] | type TEXT
 """
 import ctypes
 import sys
@@ -40,6 +40,22 @@ def key(combination):
         xtst.XTestFakeKeyEvent(display, code, 0, 0)
 
 
+# Characters of file names that are no key names of their own.
+CHARACTERS = {"/": "slash", ".": "period", "-": "minus", "_": "shift+underscore", " ": "space"}
+
+
+def type_text(text):
+    for c in text:
+        if c in CHARACTERS:
+            key(CHARACTERS[c])
+        elif c.isupper():
+            key("shift+" + c.lower())
+        else:
+            key(c)
+        x11.XFlush(display)
+        time.sleep(0.02)
+
+
 def wheel(direction, turns, modifier=None):
     button = 4 if direction == "up" else 5
     if modifier:
@@ -58,6 +74,8 @@ if command == "move":
     xtst.XTestFakeMotionEvent(display, -1, int(sys.argv[2]), int(sys.argv[3]), 0)
 elif command == "key":
     key(sys.argv[2])
+elif command == "type":
+    type_text(sys.argv[2])
 elif command == "wheel":
     wheel(sys.argv[2], int(sys.argv[3]), sys.argv[4] if len(sys.argv) > 4 else None)
 elif command == "click":

@@ -8,8 +8,11 @@ build=$1
 corpus=$2
 runs=$3
 # The Store target takes the packed positions of the loader's corpus.
-for entry in echo_reader:echo:8192 position_loader:position:16384 store:position:16384; do
+for entry in echo_reader:echo:8192 position_loader:position:16384 store:position:16384 \
+  dxf_reader:dxf:32768; do
   fuzzer=${entry%%:*}_fuzzer
+  # The DXF target is built only where the build has DXF.
+  if [ "$fuzzer" = dxf_reader_fuzzer ] && [ ! -x "$build/$fuzzer" ]; then continue; fi
   rest=${entry#*:}
   kind=${rest%%:*}
   maxlen=${rest##*:}

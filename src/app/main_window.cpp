@@ -27,6 +27,9 @@
 #include "gui/message_boxes.h"
 #include "tables/input_hub.h"
 #include "view/frame_view.h"
+#ifdef RERORE_WITH_DXF
+#include "app/dxf_commands.h"
+#endif
 
 namespace rerore {
 
@@ -150,6 +153,11 @@ void MainWindow::createMenus() {
   position->addAction(makeAction(kCmdStore, "S&tore\tCtrl+S", QKeySequence("Ctrl+S")));
   position->addAction(makeAction(kCmdStoreAs, "Store &as..."));
   position->addSeparator();
+#ifdef RERORE_WITH_DXF
+  position->addAction(makeAction(kCmdImportDxf, "&Import DXF..."));
+  position->addAction(makeAction(kCmdExportDxf, "E&xport DXF..."));
+  position->addSeparator();
+#endif
   position->addAction(makeAction(kCmdPrint, "&Print...\tCtrl+P", QKeySequence("Ctrl+P")));
   position->addAction(makeAction(kCmdPrintPreview, "Print pre&view..."));
   position->addAction(
@@ -344,6 +352,9 @@ void MainWindow::wireHistory() {
   EditHistory* h = history_;
   connect(view_, &FrameView::modelEdited, h, &EditHistory::record);
   connect(inputDialogs_, &InputDialogs::modelEdited, h, &EditHistory::record);
+#ifdef RERORE_WITH_DXF
+  connect(new DxfCommands(*view_, this), &DxfCommands::modelEdited, h, &EditHistory::record);
+#endif
   // Commands that change the model without being an edit of it (Store,
   // Dialog Input's defaults, ...) leave a state that the next step starts
   // from.

@@ -56,6 +56,16 @@ int RunEcho(const Arguments& arguments);
 // Start-up, model rebuild and structural check; prints "checkResult N".
 int RunCheck(const Arguments& arguments);
 
+inline constexpr const char* kImportDxfUsage =
+    "import-dxf EXT @DATAPATH FILE.dxf [--layer NAME] [--unit m|cm|mm] [--keep-origin] "
+    "[--append]\n"
+    "                             the frame from the lines of a DXF drawing";
+inline constexpr const char* kExportDxfUsage =
+    "export-dxf EXT @DATAPATH OUT.dxf              the frame as a DXF drawing";
+// Without DXF in the build both say so and exit with kExitUsage.
+int RunImportDxf(const Arguments& arguments);
+int RunExportDxf(const Arguments& arguments);
+
 #ifdef RERORE_WITH_RENDER
 inline constexpr const char* kRenderUsage =
     "render EXT @DATAPATH OUT.png|OUT.pdf [--size WxH] [--check]\n"

@@ -35,6 +35,8 @@ const Command kCommands[] = {
      "generate parabola EXT @DATAPATH L F N         base length, height, elements"},
     {"check", rerore::RunCheck,
      "check EXT @DATAPATH                           rebuild and check the frame"},
+    {"import-dxf", rerore::RunImportDxf, rerore::kImportDxfUsage},
+    {"export-dxf", rerore::RunExportDxf, rerore::kExportDxfUsage},
 #ifdef RERORE_WITH_RENDER
     {"render", rerore::RunRender, rerore::kRenderUsage},
 #endif

@@ -49,6 +49,9 @@ inline constexpr int kCmdFitFrame = 32952;
 inline constexpr int kCmdLiveCheck = 32953;
 // The positions opened last, first the latest: kCmdRecentPosition + 0..7.
 inline constexpr int kCmdRecentPosition = 32960;
+// A frame from a DXF drawing, and the frame into one.
+inline constexpr int kCmdImportDxf = 32970;
+inline constexpr int kCmdExportDxf = 32971;
 // Undo and redo of the edits of the model.
 inline constexpr int kCmdEditUndo = 57643;
 inline constexpr int kCmdEditRedo = 57644;

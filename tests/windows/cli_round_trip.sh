@@ -135,6 +135,13 @@ fi
 ls -l "$appdata_unix/VELTRANIX"
 rm -rf "$appdata_unix/VELTRANIX"
 
+# DXF is not built into the Windows program: its DXF commands say so.
+"$wine" "$windows_cli" import-dxf .001 "@$windows_data" drawing.dxf >"$work/out" 2>"$work/err"
+status=$?
+if [ "$status" -ne 1 ] || ! grep -q "DXF import and export are not built into this program" "$work/err"; then
+  fail "import-dxf on Windows: status $status, $(cat "$work/err")"
+fi
+
 printf '%s\n' "$compared files compared, $texts text files checked for CR LF, $failures failures"
 printf '%s\n' "data path on Windows: $windows_data; settings: $appdata\\VELTRANIX"
 cat "$work/win.log"

@@ -1,0 +1,151 @@
+// The frame into a DXF drawing: read back it gives the same elements, its
+// layers hold the numbers, supports, hinges and dimensions, and a DXF
+// library other than the one that wrote it opens it without errors.
+#include "dxf/dxf_export.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "check/rebuild.h"
+#include "dxf/dxf_import.h"
+#include "model/position_files.h"
+#include "support/test_support.h"
+
+namespace rerore {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A hinged portal with a sloped strut and ends that no float holds
+// exactly: node 1 clamped, node 4 on a pin, element 2 hinged at its right
+// end.
+struct FrameToDxf : test::PositionTest {
+  void SetUp() override {
+    test::PositionTest::SetUp();
+    ModelTables& m = session.model;
+    SetDefaultMaterial(m);
+    SetDefaultCrossSection(m);
+    m.params.elementCount = 0;
+    test::AddElement(m, 0.1f, 0.2f, 0.1f, 4.3f);
+    test::AddElement(m, 0.1f, 4.3f, 6.7f, 4.3f);
+    test::AddElement(m, 6.7f, 4.3f, 6.7f, 0.2f);
+    test::AddElement(m, 0.1f, 0.2f, 3.33f, 4.3f);
+    m.elements[2].hingeRight = 1;
+    RebuildModel(session, messages);
+    m.nodes[1].supportedU = m.nodes[1].supportedV = m.nodes[1].supportedPhi = 1;
+    m.nodes[4].supportedU = m.nodes[4].supportedV = 1;
+  }
+  int count(const DrawingLayer& layer, const char* entity) const {
+    const auto found = layer.skipped.find(entity);
+    return found == layer.skipped.end() ? 0 : found->second;
+  }
+};
+
+TEST_F(FrameToDxf, ReadBackItGivesTheSameElementsInTheSameOrder) {
+  const std::optional<DxfDrawing> drawing = ParseDxfDrawing(FrameDxf(session.model));
+  ASSERT_TRUE(drawing);
+  EXPECT_EQ(drawing->unit, DrawingUnit::Metre);
+  // Everything but the elements' lines is a block, a circle or a text, which
+  // no import takes: every layer gives the frame.
+  const DxfImportPlan plan = PlanDxfImport(*drawing, {"", DrawingUnit::Millimetre, false},
+                                           ImportMode::Replace, ModelTables{});
+  ASSERT_EQ(plan.refusal, "");
+  ASSERT_EQ(plan.elements.size(), 4u);
+  for (int k = 1; k <= 4; ++k) {
+    const ElementRecord& e = session.model.elements[k];
+    const ImportedElement& read = plan.elements[k - 1];
+    EXPECT_NEAR(read.xa, e.xa, 1e-6) << k;
+    EXPECT_NEAR(read.ya, e.ya, 1e-6) << k;
+    EXPECT_NEAR(read.xb, e.xb, 1e-6) << k;
+    EXPECT_NEAR(read.yb, e.yb, 1e-6) << k;
+  }
+  // Moved to the origin, the corner (0.1, 0.2) is (0, 0).
+  const DxfImportPlan moved = PlanDxfImport(*drawing, {}, ImportMode::Replace, ModelTables{});
+  EXPECT_NEAR(moved.elements[1].xb, 6.6f, 1e-6);
+  EXPECT_NEAR(moved.elements[1].yb, 4.1f, 1e-6);
+}
+
+TEST_F(FrameToDxf, EachKindOfThingHasItsLayer) {
+  const std::string bytes = FrameDxf(session.model);
+  EXPECT_NE(bytes.find("$ACADVER\r\n  1\r\nAC1015\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("$INSUNITS\r\n 70\r\n6\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\n 10\r\n6.7\r\n"), std::string::npos);  // 6.7, not 6.699999809
+  const std::optional<DxfDrawing> drawing = ParseDxfDrawing(bytes);
+  ASSERT_TRUE(drawing);
+  const DrawingLayer& elements = drawing->layers[FindLayer(*drawing, "ELEMENTS")];
+  EXPECT_EQ(elements.segments, 4);
+  EXPECT_EQ(count(drawing->layers[FindLayer(*drawing, "ELEMENT-NUMBERS")], "TEXT"), 4);
+  EXPECT_EQ(count(drawing->layers[FindLayer(*drawing, "NODE-NUMBERS")], "TEXT"), 5);
+  EXPECT_EQ(count(drawing->layers[FindLayer(*drawing, "SUPPORTS")], "INSERT"), 2);
+  EXPECT_EQ(count(drawing->layers[FindLayer(*drawing, "HINGES")], "CIRCLE"), 1);
+  EXPECT_EQ(count(drawing->layers[FindLayer(*drawing, "DIMENSIONS")], "INSERT"), 2);
+  EXPECT_NE(bytes.find("SUPPORT-CLAMPED"), std::string::npos);
+  EXPECT_NE(bytes.find("SUPPORT-PINNED"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\n  1\r\n6.60\r\n"), std::string::npos);  // the overall width
+  EXPECT_NE(bytes.find("\r\n  1\r\n4.10\r\n"), std::string::npos);  // and height
+}
+
+TEST_F(FrameToDxf, WrittenWholeOrNotAtAll) {
+  const std::string path = data / "portal.dxf";
+  ASSERT_EQ(ExportDxfFile(session, messages, path), DxfExport::Written);
+  EXPECT_EQ(test::ReadFile(path), FrameDxf(session.model));
+  EXPECT_EQ(test::ListDirectory(data.path()), (std::vector<std::string>{"SDIR001", "portal.dxf"}));
+  EXPECT_EQ(ExportDxfFile(session, messages, data / "missing/portal.dxf"), DxfExport::NotWritten);
+  session.model.params.elementCount = 0;
+  EXPECT_EQ(ExportDxfFile(session, messages, path), DxfExport::NoElements);
+  EXPECT_EQ(messages.texts(),
+            (std::vector<std::string>{"Error: No elements: there is nothing to export."}));
+}
+
+// Elements only drawn have no nodes yet: the export numbers them first.
+TEST_F(FrameToDxf, ElementsWithoutNodesGetThemFirst) {
+  test::AddElement(session.model, 6.7f, 4.3f, 9.0f, 4.3f);
+  ASSERT_EQ(session.model.elements[5].nodeLeft, 0);
+  ASSERT_EQ(ExportDxfFile(session, messages, data / "portal.dxf"), DxfExport::Written);
+  EXPECT_EQ(session.model.params.nodeCount, 6);
+  const std::optional<DxfDrawing> drawing = ReadDxfDrawing(data / "portal.dxf");
+  ASSERT_TRUE(drawing);
+  EXPECT_EQ(count(drawing->layers[FindLayer(*drawing, "NODE-NUMBERS")], "TEXT"), 6);
+}
+
+// The python3 that has ezdxf (Debian's python3-ezdxf), or an empty string.
+std::string PythonWithEzdxf() {
+  for (const char* python : {"/usr/bin/python3", "python3"})
+    if (test::RunCommand(std::string(python) + " -c \"import ezdxf\"").status == 0) return python;
+  return "";
+}
+
+// ezdxf reads the drawing and audits it: no error, and after its repairs
+// the model space still holds everything that was written.
+TEST_F(FrameToDxf, AnotherDxfLibraryOpensItWithoutErrors) {
+  const std::string python = PythonWithEzdxf();
+  if (python.empty()) GTEST_SKIP() << "python3-ezdxf is not installed: no independent DXF reader";
+  const std::string path = data / "portal.dxf";
+  ASSERT_EQ(ExportDxfFile(session, messages, path), DxfExport::Written);
+  const std::string script = data / "audit.py";
+  test::WriteFile(script,
+                  "import sys, collections, ezdxf\n"
+                  "doc = ezdxf.readfile(sys.argv[1])\n"
+                  "auditor = doc.audit()\n"
+                  "for e in auditor.errors: print('error', e.code, e.message)\n"
+                  "print(doc.dxfversion, doc.header['$INSUNITS'])\n"
+                  "c = collections.Counter(e.dxftype() + ' ' + e.dxf.layer for e in "
+                  "doc.modelspace())\n"
+                  "for k in sorted(c): print(k, c[k])\n");
+  const test::CommandResult audit = test::RunCommand(python + " " + script + " " + path);
+  ASSERT_EQ(audit.status, 0) << audit.err;
+  EXPECT_EQ(audit.out,
+            "AC1015 6\n"
+            "CIRCLE HINGES 1\n"
+            "INSERT DIMENSIONS 2\n"
+            "INSERT SUPPORTS 2\n"
+            "LINE ELEMENTS 4\n"
+            "TEXT ELEMENT-NUMBERS 4\n"
+            "TEXT NODE-NUMBERS 5\n");
+}
+
+}  // namespace
+}  // namespace rerore
