@@ -204,8 +204,9 @@ TEST_F(FrameFixture, DimensionLinesStayThinWhenZoomedAndAnEmptyFrameHasNone) {
   const DevicePoint o = mapping.toDevice(0, 0);
   for (int y = 0; y < kHeight; y += 2)
     for (int x = 0; x < kWidth; x += 2)
-      if (std::abs(x - o.x) > 60 || std::abs(y - o.y) > 50)
+      if (std::abs(x - o.x) > 60 || std::abs(y - o.y) > 50) {
         ASSERT_FALSE(IsDark(image.pixel(x, y))) << x << "," << y;
+      }
 }
 
 bool AnyOverlap(const PictureLabels& labels, std::string& which) {

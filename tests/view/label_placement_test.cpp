@@ -25,7 +25,9 @@ TEST(LabelPlacement, CrowdedDotsGetLabelsThatCoverNothing) {
   for (const DevicePoint& d : dots) taken.push_back(PlaceBeside(d, 6, 60, 14, taken, kArea));
   for (size_t i = dotCount; i < taken.size(); ++i)
     for (size_t j = 0; j < taken.size(); ++j)
-      if (i != j) EXPECT_FALSE(Overlaps(taken[i], taken[j])) << i << " on " << j;
+      if (i != j) {
+        EXPECT_FALSE(Overlaps(taken[i], taken[j])) << i << " on " << j;
+      }
 }
 
 TEST(LabelPlacement, StaysInsideThePictureAtItsEdge) {

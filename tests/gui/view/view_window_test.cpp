@@ -66,7 +66,9 @@ TEST_F(ViewWindow, EveryModeAndSwitchIsInTheViewMenuAndOnTheToolbar) {
     frame->action(id)->trigger();
     EXPECT_NE(state(), before) << id;
     for (QAction* a : frame->standardToolBar()->actions())
-      if (a->data() == id) EXPECT_EQ(a->isChecked(), state()) << id;
+      if (a->data() == id) {
+        EXPECT_EQ(a->isChecked(), state()) << id;
+      }
     frame->action(id)->trigger();
     EXPECT_EQ(state(), before) << id;
   }
