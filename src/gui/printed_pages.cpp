@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kHeadingRows = 2;  // the heading's line and the space under its rule
 constexpr int kFooterRows = 2;
+constexpr int kTextPointSize = 10;
 
 }  // namespace
 
@@ -53,6 +54,8 @@ void DrawPageFooter(QPainter& painter, const QRect& page, int pageNumber, int pa
 
 void PrintTextPages(QPainter& painter, const QRect& page, const QStringList& lines, QFont font,
                     const std::function<void()>& newPage) {
+  // A font given in pixels would be tiny on a printer's fine raster.
+  if (font.pointSizeF() <= 0) font.setPointSize(kTextPointSize);
   int widest = 0;
   for (const QString& line : lines)
     widest = std::max(widest, QFontMetrics(font, painter.device()).horizontalAdvance(line));

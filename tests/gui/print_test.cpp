@@ -17,11 +17,13 @@ namespace {
 
 using test::OnNextDialog;
 
-// The text of a PDF with the position of every word (pdftotext -bbox).
-std::string PdfWords(const std::string& pdf) {
-  const test::CommandResult result = test::RunCommand("pdftotext -bbox '" + pdf + "' -");
+bool HavePdfToText() { return !test::RunCommand("command -v pdftotext").out.empty(); }
+
+// The text of a PDF; with -bbox every word with its place in points.
+QString PdfText(const std::string& pdf, const std::string& option) {
+  const test::CommandResult result = test::RunCommand("pdftotext " + option + " '" + pdf + "' -");
   EXPECT_EQ(result.status, 0) << result.err;
-  return result.out;
+  return QString::fromStdString(result.out);
 }
 
 // The print dialog answers with a PDF file, as a user who prints to a file.
@@ -33,14 +35,13 @@ void PrintToPdfNext(const std::string& pdf) {
   });
 }
 
-struct Printing : ::testing::Test {
+struct PrintedPages : ::testing::Test {
   test::SettingsHome home;
   test::TempDir data;
   Session session;
   test::RecordingMessages messages;
 
   void SetUp() override {
-    if (test::RunCommand("command -v pdftotext").out.empty()) GTEST_SKIP() << "no pdftotext";
     test::CopyExamples(data);
     ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
   }
@@ -53,7 +54,7 @@ int FirstDark(const QImage& image, QPoint from, QPoint step) {
   return -1;
 }
 
-TEST_F(Printing, PageHeaderIsCentredBetweenTheFrameSides) {
+TEST_F(PrintedPages, PageHeaderIsCentredBetweenTheFrameSides) {
   session.view.display.pageBorder = true;
   session.model.params.setTitle("Portal of the depot hall, axis B");
   struct Paper {
@@ -86,7 +87,8 @@ TEST_F(Printing, PageHeaderIsCentredBetweenTheFrameSides) {
   }
 }
 
-TEST_F(Printing, TableHasItsHeadingInsideMargins) {
+TEST_F(PrintedPages, TableHasItsHeadingInsideMargins) {
+  if (!HavePdfToText()) GTEST_SKIP() << "no pdftotext";
   const std::string pdf = data / "elements.pdf";
   const QString before = QDate::currentDate().toString(Qt::ISODate);
   {
@@ -96,7 +98,7 @@ TEST_F(Printing, TableHasItsHeadingInsideMargins) {
     test::Click(dialog, "Print");
   }
   const QString after = QDate::currentDate().toString(Qt::ISODate);
-  const QString words = QString::fromStdString(PdfWords(pdf));
+  const QString words = PdfText(pdf, "-bbox");
   for (const QString word : {"Pos.", "001", "elements", "Page"})
     EXPECT_TRUE(words.contains(">" + word + "<")) << word.toStdString();
   EXPECT_TRUE(words.contains(">" + before + "<") || words.contains(">" + after + "<"));
@@ -109,7 +111,8 @@ TEST_F(Printing, TableHasItsHeadingInsideMargins) {
   EXPECT_LT(at.captured(1).toDouble(), 60.0);
 }
 
-TEST_F(Printing, ReportDialogPrintsTheReportPageByPage) {
+TEST_F(PrintedPages, ReportDialogPrintsTheReportPageByPage) {
+  if (!HavePdfToText()) GTEST_SKIP() << "no pdftotext";
   QString report = " Frame Analysis 001\r\n";
   for (int line = 1; line <= 150; ++line) report += QString(" line %1\r\n").arg(line);
   test::WriteFile(data / "SDIR001/D1.TXT", report.toStdString());
@@ -120,9 +123,7 @@ TEST_F(Printing, ReportDialogPrintsTheReportPageByPage) {
     dialog->reject();
   });
   ReportViewer(session.paths, messages).exec();
-  const test::CommandResult text = test::RunCommand("pdftotext -layout '" + pdf + "' -");
-  ASSERT_EQ(text.status, 0) << text.err;
-  const QString printed = QString::fromStdString(text.out);
+  const QString printed = PdfText(pdf, "-layout");
   EXPECT_TRUE(printed.contains("Frame Analysis 001"));
   EXPECT_TRUE(printed.contains("line 150"));
   QStringList footers, expected;
