@@ -15,6 +15,12 @@ cli="$root/build/rerore-cli"
 "$cli" render .002 @"$work/DATA/" docs/beam.png --size 1200x750
 "$cli" render .003 @"$work/DATA/" docs/mechanism.png --size 1200x750 --check || true
 "$cli" render .001 @"$work/DATA/" docs/portal.pdf
+# The "after" halves of docs/before-after/ (the "before" halves were made
+# by the program before its drawing was reworked) and the printed page.
+"$cli" render .001 @"$work/DATA/" docs/before-after/portal-after.png
+"$cli" generate parabola .050 @"$work/DATA/" 20 5 100
+"$cli" render .050 @"$work/DATA/" docs/before-after/parabola-after.png
+pdftoppm -png -r 100 -singlefile docs/portal.pdf docs/before-after/portal-printed
 
 # One run of the program in a fresh X server; $2 is what to do before the
 # picture is taken.

@@ -2,10 +2,16 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QTextEdit>
 
 #include "gui/dialog_parts.h"
 #include "gui/message_boxes.h"
+#include "gui/printed_pages.h"
 #include "model/file_io.h"
 
 namespace rerore {
@@ -28,9 +34,16 @@ ReportViewer::ReportViewer(const PositionPaths& paths, UserMessages& messages, Q
       tr("<b>Dimensions report</b> D1.TXT: the title, the materials, the cross sections, the "
          "elements with their lengths and stiffnesses, the nodes and the stiffness of the "
          "supports, as the last Store or End wrote them."));
+  auto* print = new QPushButton(tr("&Print"), this);
+  auto* preview = new QPushButton(tr("Pre&view"), this);
+  connect(print, &QPushButton::clicked, this, &ReportViewer::print);
+  connect(preview, &QPushButton::clicked, this, &ReportViewer::printPreview);
+  QHBoxLayout* buttons = OkStopRow(this);
+  buttons->insertWidget(0, preview);
+  buttons->insertWidget(0, print);
   layout->addWidget(text_, 0, 0, 1, 2);
   layout->addWidget(new QLabel(tr("For your\ninformation"), this), 1, 0);
-  layout->addLayout(OkStopRow(this), 1, 1);
+  layout->addLayout(buttons, 1, 1);
   UseButtonFont(this);
   resize(kReportSize);
 }
@@ -46,6 +59,30 @@ int ReportViewer::exec() {
   text_->setPlainText(TextFileForEditing(*bytes));
   setWindowTitle(FromAnsi(path));
   return QDialog::exec();
+}
+
+void ReportViewer::print() {
+  QPrinter printer(QPrinter::HighResolution);
+  UseDocumentMargins(printer);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() == QDialog::Accepted) printReport(printer);
+}
+
+void ReportViewer::printPreview() {
+  QPrinter printer(QPrinter::HighResolution);
+  UseDocumentMargins(printer);
+  QPrintPreviewDialog preview(&printer, this);
+  preview.setWindowTitle(tr("Print preview"));
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [this](QPrinter* target) { printReport(*target); });
+  preview.exec();
+}
+
+void ReportViewer::printReport(QPrinter& printer) {
+  QPainter painter(&printer);
+  if (!painter.isActive()) return;
+  PrintTextPages(painter, QRect(0, 0, printer.width(), printer.height()),
+                 text_->toPlainText().split('\n'), ReportFont(), [&printer] { printer.newPage(); });
 }
 
 }  // namespace rerore

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "gui/message_boxes.h"
+#include "gui/printed_pages.h"
 #include "tables/table_editor.h"
 
 namespace rerore {
@@ -58,10 +59,16 @@ void TableDialog::arrangeBesideTable(QLayout* above, const std::vector<QPushButt
 }
 
 void TableDialog::printTable() {
-  QPrinter printer;
+  QPrinter printer(QPrinter::HighResolution);
+  UseDocumentMargins(printer);
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
+  printTableOn(printer);
+}
+
+void TableDialog::printTableOn(QPrinter& printer) {
   grid_->setPrintRowLimit(grid_->firstEmptyRowLimit());
+  grid_->setPrintHeading(TableHeading(session_.paths.positionName, windowTitle()));
   grid_->print(printer);
 }
 

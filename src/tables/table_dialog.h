@@ -13,6 +13,7 @@
 
 class QAbstractButton;
 class QLayout;
+class QPrinter;
 class QPushButton;
 class QToolButton;
 
@@ -54,7 +55,10 @@ class TableDialog : public QDialog {
                           int visibleRows);
   // A button that runs `slot` on a click.
   QPushButton* button(const QString& text, const std::function<void()>& action);
+  // The print dialog, with the document margins preset, then the table
+  // under its heading.
   void printTable();
+  void printTableOn(QPrinter& printer);
   void saveTableList(const QString& suggestedName);
   void loadTableList(const QString& suggestedName, const QString& filter);
   QToolButton* makeListButton(bool save);

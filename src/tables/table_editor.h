@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "commands/cell_table.h"
+#include "gui/printed_pages.h"
 #include "tables/cell_filter.h"
 #include "tables/table_cell.h"
 
@@ -99,6 +100,8 @@ class TableEditor : public QAbstractScrollArea {
 
   // Printing: rows 0..printRowLimit - 1 that exist, page by page.
   void setPrintRowLimit(int limit) { printRowLimit_ = limit; }
+  // The heading over every printed page (none when empty).
+  void setPrintHeading(const PageHeading& heading) { printHeading_ = heading; }
   int printRowLimit() const { return printRowLimit_; }
   // One more than the first data row whose column 1 is empty.
   int firstEmptyRowLimit() const;
@@ -218,6 +221,7 @@ class TableEditor : public QAbstractScrollArea {
   int ownLastConcreteClass_ = 0;
   int* lastConcreteClass_ = &ownLastConcreteClass_;
   int printRowLimit_ = 0;
+  PageHeading printHeading_;
   CellEditor* editor_;
   CellTip* titleTip_;
   UserMessages* messages_ = nullptr;

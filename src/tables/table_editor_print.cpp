@@ -1,10 +1,10 @@
 // Printing the table: the rows up to the dialog's limit, page by page,
-// in "Times New Roman" with the footer "Page %d of %d".
+// in "Times New Roman" under the dialog's heading and over the footer
+// "Page %d of %d".
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
 
-#include "model/user_messages.h"
 #include "tables/table_editor.h"
 
 namespace rerore {
@@ -27,6 +27,8 @@ int TableEditor::firstEmptyRowLimit() const {
 void TableEditor::print(QPrinter& printer) {
   QPainter painter(&printer);
   if (!painter.isActive()) return;
+  // The painter's origin is the corner of the printable area inside the
+  // margins.
   printPages(painter, QRect(0, 0, printer.width(), printer.height()),
              [&printer] { printer.newPage(); });
 }
@@ -38,7 +40,8 @@ void TableEditor::printPages(QPainter& painter, const QRect& page,
   const QFontMetrics metrics(font, painter.device());
   const int rowHeight = static_cast<int>(metrics.height() * kRowSpacing);
   const int printed = std::clamp(printRowLimit_ > 0 ? printRowLimit_ : rows_, 0, rows_);
-  const int perPage = std::max(1, page.height() / rowHeight - kFooterRows);
+  const int heading = PageHeadingHeight(printHeading_, rowHeight);
+  const int perPage = std::max(1, (page.height() - heading) / rowHeight - kFooterRows);
   const int pages = std::max(1, (printed + perPage - 1) / perPage);
 
   // Screen widths scaled to the paper, and narrowed when they do not fit.
@@ -49,11 +52,13 @@ void TableEditor::printPages(QPainter& painter, const QRect& page,
 
   for (int p = 0; p < pages; ++p) {
     if (p > 0) newPage();
+    DrawPageHeading(painter, page, printHeading_, rowHeight);
+    const int top = page.top() + heading;
     for (int i = 0; i < perPage && p * perPage + i < printed; ++i) {
       const int row = p * perPage + i;
       double x = page.left();
       for (int c = 0; c < columns_; ++c) {
-        const QRect rect(static_cast<int>(x), page.top() + i * rowHeight,
+        const QRect rect(static_cast<int>(x), top + i * rowHeight,
                          static_cast<int>(getColumnWidth(c) * scale), rowHeight);
         painter.drawRect(rect);
         painter.drawText(rect.adjusted(kTextPadding, 0, -kTextPadding, 0),
@@ -61,9 +66,7 @@ void TableEditor::printPages(QPainter& painter, const QRect& page,
         x += getColumnWidth(c) * scale;
       }
     }
-    const QRect footer(page.left(), page.bottom() - rowHeight, page.width(), rowHeight);
-    painter.drawText(footer, Qt::AlignCenter,
-                     QString::fromStdString(Format("Page %d of %d", p + 1, pages)));
+    DrawPageFooter(painter, page, p + 1, pages, rowHeight);
   }
 }
 

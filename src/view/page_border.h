@@ -1,5 +1,6 @@
 // The border and header of a printed page: a border inside the page's
-// margins, a rule under the header and the header "Pos. <name>  <title>".
+// margins, a rule under the header and the header "Pos. <name>  <title>"
+// centred between the frame's sides.
 #pragma once
 
 #include <string>
