@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -46,6 +47,14 @@ class CheckFixture : public PositionTest {
     model.nodes[node].supportU = u;
     model.nodes[node].supportV = v;
     model.nodes[node].supportPhi = phi;
+  }
+  // Elements {xa, ya, xb, yb, hinge left, hinge right}, rebuilt, then the
+  // supports {node, u, v, phi}.
+  void Frame(std::initializer_list<std::array<float, 6>> bars,
+             std::initializer_list<std::array<float, 4>> held = {}) {
+    for (const auto& b : bars) Add(b[0], b[1], b[2], b[3], int16_t(b[4]), int16_t(b[5]));
+    Rebuild();
+    for (const auto& h : held) Support(static_cast<int>(h[0]), h[1], h[2], h[3]);
   }
   void Rebuild() { RebuildModel(session, messages); }
   CheckOutcome Check() { return CheckStructure(session, messages); }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "check_fixture.h"
 
 namespace rerore {
@@ -15,10 +17,7 @@ class EquationNamesTest : public test::CheckFixture {
 // A portal with the beam hinged at both ends: the posts' heads carry a
 // rotation of their own besides the beam's hinged ends.
 TEST_F(EquationNamesTest, HingedPortalNamesNodesAndHingedEnds) {
-  Add(0.0f, 0.0f, 0.0f, 4.0f);
-  Add(0.0f, 4.0f, 6.0f, 4.0f, 1, 1);
-  Add(6.0f, 4.0f, 6.0f, 0.0f);
-  Rebuild();
+  Frame({{0, 0, 0, 4}, {0, 4, 6, 4, 1, 1}, {6, 4, 6, 0}});
   ASSERT_EQ(Equations(), 14);
   EXPECT_EQ(Name(1), "the horizontal displacement u of node 1");
   EXPECT_EQ(Name(5), "the vertical displacement v of node 2");
@@ -28,9 +27,7 @@ TEST_F(EquationNamesTest, HingedPortalNamesNodesAndHingedEnds) {
   EXPECT_EQ(Name(10), "the rotation of the right end of element 2 at node 3");
   EXPECT_EQ(Name(11), "the rotation of node 3");
   const EquationMeaning last = MeaningOfEquation(model, 14);
-  EXPECT_EQ(last.node, 4);
-  EXPECT_EQ(last.kind, kDofPhi);
-  EXPECT_EQ(last.element, 0);
+  EXPECT_EQ(std::tuple(last.node, last.kind, last.element), std::tuple(4, kDofPhi, 0));
   // The status bar's short form of the same.
   EXPECT_EQ(ShortMotion(model, 1), "node 1 can move in u");
   EXPECT_EQ(ShortMotion(model, 5), "node 2 can move in v");
@@ -46,8 +43,7 @@ TEST_F(EquationNamesTest, HingedPortalNamesNodesAndHingedEnds) {
 // A free end that is hinged has only the element's own rotation, and the
 // message names the element end, not the node.
 TEST_F(EquationNamesTest, LoneHingedEndIsNamedByItsElement) {
-  Add(0.0f, 0.0f, 5.0f, 0.0f, 0, 1);
-  Rebuild();
+  Frame({{0, 0, 5, 0, 0, 1}});
   EXPECT_EQ(SingularityExplanation(model, 6),
             "Equation 6 is the rotation of the right end of element 1 at node 2: the frame can "
             "move there.");

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <functional>
 #include <map>
 
 #include "check_fixture.h"
@@ -12,8 +11,6 @@
 
 namespace rerore {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Every file of a directory with its bytes.
 std::map<std::string, std::string> Snapshot(const std::string& directory) {
@@ -43,12 +40,10 @@ void ExpectLiveAgreesWithStore(Session& s) {
   RebuildModel(s, store);
   const CheckOutcome outcome = CheckStructure(s, store);
   EXPECT_EQ(live->outcome, outcome);
-  const std::vector<std::string> texts = store.texts();
-  const auto said = [&texts](const std::string& text) {
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
-  };
-  EXPECT_EQ(live->warnings.rollsSideways, said("Error: Frame can roll sideways!"));
-  EXPECT_EQ(live->warnings.notAnchored, said("Error: Frame is not anchored at the ground!"));
+  const std::vector<std::string> t = store.texts();
+  const auto said = [&t](const std::string& text) { return std::count(t.begin(), t.end(), text); };
+  EXPECT_EQ(live->warnings.rollsSideways, said("Error: Frame can roll sideways!") > 0);
+  EXPECT_EQ(live->warnings.notAnchored, said("Error: Frame is not anchored at the ground!") > 0);
   if (outcome.isRefused()) {
     ASSERT_FALSE(store.messages.empty());
     EXPECT_EQ(live->refusal, store.messages.back().text);
@@ -58,10 +53,8 @@ void ExpectLiveAgreesWithStore(Session& s) {
   for (int i = 1; i <= s.model.params.equationCount; ++i)
     EXPECT_EQ(mode.kinematicVector[i], s.check.kinematicVector[i]) << "equation " << i;
   for (int k = 1; k <= s.model.params.elementCount; ++k) {
-    EXPECT_EQ(mode.poleTable[k].atInfinity, s.check.poleTable[k].atInfinity) << "element " << k;
-    if (mode.poleTable[k].atInfinity) continue;
-    EXPECT_EQ(mode.poleTable[k].x, s.check.poleTable[k].x) << "element " << k;
-    EXPECT_EQ(mode.poleTable[k].y, s.check.poleTable[k].y) << "element " << k;
+    const Pole &a = mode.poleTable[k], &b = s.check.poleTable[k];
+    EXPECT_TRUE(a.atInfinity == b.atInfinity && (a.atInfinity || (a.x == b.x && a.y == b.y))) << k;
   }
 }
 
@@ -90,66 +83,37 @@ TEST_F(LiveCheckTest, ExamplePositionsGetStoresVerdict) {
 }
 
 TEST_F(LiveCheckTest, VerdictsOfSoundAndMovingFramesAgreeWithStore) {
-  struct Frame {
+  const struct {
     const char* verdict;
-    std::function<void()> make;
-  };
-  const Frame frames[] = {
-      {"Sound",
-       [this] {
-         Add(0, 0, 4, 0);
-         Rebuild();
-         Support(1, 1, 1, 1);
-       }},
-      // A column pinned at its foot falls over about it; the solver finds
-      // the head's rotation last of the moving unknowns.
-      {"Mechanism: node 2 can rotate",
-       [this] {
-         Add(0, 0, 0, 4);
-         Rebuild();
-         Support(1, 1, 1, 0);
-       }},
+    std::vector<std::array<float, 6>> bars;  // rebuilt only when supported
+    std::vector<std::array<float, 4>> held;
+    float modulus = 1.0e4f;
+  } frames[] = {
+      {"Sound", {{0, 0, 4, 0}}, {{1, 1, 1, 1}}},
+      // A pinned column falls over; the solver finds the head's rotation last.
+      {"Mechanism: node 2 can rotate", {{0, 0, 0, 4}}, {{1, 1, 1, 0}}},
       // The hinged portal sways; the solver stops at the free foot rotation.
       {"Mechanism: node 4 can rotate",
-       [this] {
-         Add(0, 0, 0, 4);
-         Add(0, 4, 6, 4, 1, 1);
-         Add(6, 4, 6, 0);
-         Rebuild();
-         Support(1, 1, 1, 0);
-         Support(4, 1, 1, 0);
-       }},
+       {{0, 0, 0, 4}, {0, 4, 6, 4, 1, 1}, {6, 4, 6, 0}},
+       {{1, 1, 1, 0}, {4, 1, 1, 0}}},
       // Three hinges in a line: the middle one sinks.
       {"Mechanism: node 3 can rotate",
-       [this] {
-         Add(0, 0, 3, 0, 0, 1);
-         Add(3, 0, 6, 0, 1, 0);
-         Rebuild();
-         Support(1, 1, 1, 0);
-         Support(3, 1, 1, 0);
-       }},
-      {"Can roll sideways",
-       [this] {
-         Add(0, 0, 6, 0);
-         Rebuild();
-         Support(1, 0, 1, 0);
-         Support(2, 0, 1, 0);
-       }},
-      {"Not anchored", [this] { Add(0, 0, 6, 0); }},
-      {"Not checked: Error in the stiffness of element 1. Check E, A and I",
-       [this] {
-         Add(0, 0, 6, 0);
-         model.materials[1].modulus = 0.0f;
-       }},
-      {"No elements", [] {}},
+       {{0, 0, 3, 0, 0, 1}, {3, 0, 6, 0, 1, 0}},
+       {{1, 1, 1, 0}, {3, 1, 1, 0}}},
+      {"Can roll sideways", {{0, 0, 6, 0}}, {{1, 0, 1, 0}, {2, 0, 1, 0}}},
+      {"Not anchored", {{0, 0, 6, 0}}, {}},
+      {"Not checked: Error in the stiffness of element 1. Check E, A and I", {{0, 0, 6, 0}}, {}, 0},
+      {"No elements", {}, {}},
   };
-  for (const Frame& frame : frames) {
-    SCOPED_TRACE(frame.verdict);
+  for (const auto& f : frames) {
+    SCOPED_TRACE(f.verdict);
     model = ModelTables{};
     SetDefaultMaterial(model);
-    model.materials[1].modulus = 1.0e4f;
-    frame.make();
-    EXPECT_EQ(Verdict(), frame.verdict);
+    model.materials[1].modulus = f.modulus;
+    for (const auto& b : f.bars) Add(b[0], b[1], b[2], b[3], int16_t(b[4]), int16_t(b[5]));
+    if (!f.held.empty()) Rebuild();
+    for (const auto& h : f.held) Support(static_cast<int>(h[0]), h[1], h[2], h[3]);
+    EXPECT_EQ(Verdict(), f.verdict);
     ExpectLiveAgreesWithStore(session);
   }
 }
@@ -157,10 +121,7 @@ TEST_F(LiveCheckTest, VerdictsOfSoundAndMovingFramesAgreeWithStore) {
 // The numbering the live check works on is the rebuild's, also when the
 // model on the screen has not been rebuilt since the last change.
 TEST_F(LiveCheckTest, NumbersItsCopyAsTheRebuildWouldAndUsesTheSectionsOfCross) {
-  Add(0, 0, 0, 4);
-  Add(0, 4, 6, 4, 0, 1);
-  Rebuild();
-  Support(1, 1, 1, 1);
+  Frame({{0, 0, 0, 4}, {0, 4, 6, 4, 0, 1}}, {{1, 1, 1, 1}});
   Add(6, 4, 6, 0);  // drawn, not yet rebuilt: its foot has no support
   EXPECT_EQ(Verdict(), "Mechanism: node 4 can rotate");
   ExpectLiveAgreesWithStore(session);
@@ -192,8 +153,7 @@ TEST_F(LiveCheckTest, LargestFramesAreCheckedAndBeyondTheLimitRefused) {
 }
 
 TEST_F(LiveCheckTest, ACancelledRunGivesNoVerdict) {
-  Add(0, 0, 4, 0);
-  Rebuild();
+  Frame({{0, 0, 4, 0}});
   int asked = 0;
   const auto cancelled = [&asked] { return ++asked >= 2; };
   EXPECT_FALSE(RunLiveCheck(PrepareLiveCheck(session), cancelled).has_value());

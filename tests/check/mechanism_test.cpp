@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
+#include <tuple>
 
 #include "check_fixture.h"
 #include "plain_reference.h"
@@ -20,19 +22,13 @@ class MechanismTest : public test::CheckFixture {
   }
   void ExpectPole(int element, float x, float y) const {
     const Pole& p = session.check.poleTable[element];
-    EXPECT_EQ(p.atInfinity, 0) << element;
-    EXPECT_NEAR(p.x, x, 1e-4) << element;
-    EXPECT_NEAR(p.y, y, 1e-4) << element;
+    EXPECT_TRUE(!p.atInfinity && std::fabs(p.x - x) < 1e-4 && std::fabs(p.y - y) < 1e-4)
+        << element << ": " << p.atInfinity << " " << p.x << " " << p.y;
   }
   // A post from (0, 0) up to (0, h), a link hinged at both ends on to (x, h)
   // and a post down to (foot, 0); both feet pinned.
   void PostsAndHingedLink(float h, float x, float foot) {
-    Add(0.0f, 0.0f, 0.0f, h);
-    Add(0.0f, h, x, h, 1, 1);
-    Add(x, h, foot, 0.0f);
-    Rebuild();
-    Support(1, 1.0f, 1.0f, 0.0f);
-    Support(4, 1.0f, 1.0f, 0.0f);
+    Frame({{0, 0, 0, h}, {0, h, x, h, 1, 1}, {x, h, foot, 0}}, {{1, 1, 1, 0}, {4, 1, 1, 0}});
   }
   bool HasLine(const std::string& line) const {
     return Plain("MATH_UKINEMATIC.TXT").find(line + "\r\n") != std::string::npos;
@@ -40,10 +36,7 @@ class MechanismTest : public test::CheckFixture {
 };
 
 TEST_F(MechanismTest, SimplySupportedBeamIsNoMechanism) {
-  Add(0.0f, 0.0f, 5.0f, 0.0f);
-  Rebuild();
-  Support(1, 1.0f, 1.0f, 0.0f);
-  Support(2, 0.0f, 1.0f, 0.0f);
+  Frame({{0, 0, 5, 0}}, {{1, 1, 1, 0}, {2, 0, 1, 0}});
   Analyse();
   EXPECT_FALSE(test::Exists(session.paths.plainFile("MATH_UKINEMATIC.TXT")));
   EXPECT_EQ(session.check.kinematicVector[1], -99.0);
@@ -51,16 +44,11 @@ TEST_F(MechanismTest, SimplySupportedBeamIsNoMechanism) {
 }
 
 TEST_F(MechanismTest, BeamOnTwoRollersOnlyTranslates) {
-  Add(0.0f, 0.0f, 3.0f, 0.0f);
-  Add(3.0f, 0.0f, 6.0f, 0.0f);
-  Rebuild();
-  Support(1, 0.0f, 1.0f, 0.0f);
-  Support(3, 0.0f, 1.0f, 0.0f);
+  Frame({{0, 0, 3, 0}, {3, 0, 6, 0}}, {{1, 0, 1, 0}, {3, 0, 1, 0}});
   Analyse();
-  for (int e = 1; e <= 2; ++e) {
-    EXPECT_EQ(session.check.poleTable[e].atInfinity, 1);
-    EXPECT_EQ(session.check.poleTable[e].x, -7.0f);  // keeps its old point
-  }
+  for (int e = 1; e <= 2; ++e)  // at infinity, the old point kept
+    EXPECT_EQ(std::tuple(session.check.poleTable[e].atInfinity, session.check.poleTable[e].x),
+              std::tuple(1, -7.0f));
   // The elimination meets the zero pivot at node 3's u; every u moves by 1.
   EXPECT_EQ(Plain("MATH_UKINEMATIC.TXT")
                 .find("First eigenvector, from column 7 in the echelon matrix, entries are "
@@ -70,27 +58,25 @@ TEST_F(MechanismTest, BeamOnTwoRollersOnlyTranslates) {
     EXPECT_NEAR(session.check.kinematicVector[model.nodes[node].dofU], 1.0, 1e-9);
     EXPECT_NEAR(session.check.kinematicVector[model.nodes[node].dofV], 0.0, 1e-9);
   }
-  EXPECT_TRUE(
-      HasLine("Element does not rotate, pole lies on a line normal to the element at infinity"));
-  EXPECT_TRUE(HasLine("Number of nodes = 3 Number of elements = 2  Number of equations = 9\r\n"));
+  for (const char* line :
+       {"Element does not rotate, pole lies on a line normal to the element at infinity",
+        "Number of nodes = 3 Number of elements = 2  Number of equations = 9\r\n"})
+    EXPECT_TRUE(HasLine(line)) << line;
 }
 
 TEST_F(MechanismTest, PinnedColumnTurnsAboutItsFootWhicheverEndItIs) {
-  Add(0.0f, 0.0f, 0.0f, 3.0f);  // foot = left end, node 1
-  Add(5.0f, 3.0f, 5.0f, 0.0f);  // foot = right end, node 4
-  Rebuild();
-  Support(1, 1.0f, 1.0f, 0.0f);
-  Support(4, 1.0f, 1.0f, 0.0f);
-  Support(3, 1.0f, 0.0f, 0.0f);  // the second column held at its head
+  // Feet: the left end of 1 (node 1), the right end of 2 (node 4); 2 held at its head.
+  Frame({{0, 0, 0, 3}, {5, 3, 5, 0}}, {{1, 1, 1, 0}, {4, 1, 1, 0}, {3, 1, 0, 0}});
   Analyse();
   ExpectPole(1, 0.0f, 0.0f);
-  EXPECT_TRUE(HasLine("---> Pole at left node x = 0.00 y = 0.00"));
-  EXPECT_TRUE(HasLine("Element 1  Node L = 1  Node R = 2"));
-  EXPECT_TRUE(HasLine("Right dof u = 4 dof v = 5 dof phi = 6 "));
-  EXPECT_TRUE(HasLine(" 4   -3.00"));  // the head moves 3 m against +x per unit turn
+  // The head moves 3 m against +x per unit turn.
+  for (const char* line :
+       {"---> Pole at left node x = 0.00 y = 0.00", " 4   -3.00",
+        "Element 1  Node L = 1  Node R = 2", "Right dof u = 4 dof v = 5 dof phi = 6 "})
+    EXPECT_TRUE(HasLine(line)) << line;
 
-  Support(1, 1.0f, 1.0f, 1.0f);  // now only the second one can turn
-  Support(3, 0.0f, 0.0f, 0.0f);
+  Support(1, 1, 1, 1);  // now only the second one can turn
+  Support(3, 0, 0, 0);
   Analyse();
   ExpectPole(2, 5.0f, 0.0f);
   EXPECT_TRUE(HasLine("---> Pole at right node x = 5.00 y = 0.00"));

@@ -17,18 +17,13 @@ class ElementStiffnessTest : public test::CheckFixture {
 };
 
 TEST_F(ElementStiffnessTest, HorizontalAndVerticalBarsHaveTheBeamCoefficients) {
-  const ElementMatrix h = Matrix(Add(0.0f, 0.0f, 4.0f, 0.0f));  // L = 4, EA 1e6, EI 1e4
-  EXPECT_DOUBLE_EQ(h[1][1], 250000.0);                          // EA / L
-  EXPECT_DOUBLE_EQ(h[2][2], 1875.0);                            // 12 EI / L^3
-  EXPECT_DOUBLE_EQ(h[2][3], -3750.0);                           // -6 EI / L^2
-  EXPECT_DOUBLE_EQ(h[3][3], 10000.0);                           // 4 EI / L
-  EXPECT_DOUBLE_EQ(h[3][6], 5000.0);                            // 2 EI / L
-  EXPECT_EQ(h[1][2], 0.0);
-  const ElementMatrix v = Matrix(Add(0.0f, 0.0f, 0.0f, 4.0f));  // upwards: s = 1
-  EXPECT_DOUBLE_EQ(v[1][1], 1875.0);
-  EXPECT_DOUBLE_EQ(v[2][2], 250000.0);
-  EXPECT_DOUBLE_EQ(v[1][3], -3750.0);
-  EXPECT_EQ(v[2][3], 0.0);
+  // L = 4, EA 1e6, EI 1e4: EA / L, 12 EI / L^3, -6 EI / L^2, 4 EI / L, 2 EI / L.
+  const ElementMatrix h = Matrix(Add(0, 0, 4, 0));
+  EXPECT_EQ((std::vector<double>{h[1][1], h[2][2], h[2][3], h[3][3], h[3][6], h[1][2]}),
+            (std::vector<double>{250000, 1875, -3750, 10000, 5000, 0}));
+  const ElementMatrix v = Matrix(Add(0, 0, 0, 4));  // upwards: s = 1
+  EXPECT_EQ((std::vector<double>{v[1][1], v[2][2], v[1][3], v[2][3]}),
+            (std::vector<double>{1875, 250000, -3750, 0}));
   for (int i = 1; i <= 6; ++i)
     for (int j = 1; j <= 6; ++j) EXPECT_EQ(v[i][j], v[j][i]);
 }
@@ -49,10 +44,7 @@ TEST_F(ElementStiffnessTest, RigidMotionsOfAnInclinedBarNeedNoForce) {
 }
 
 TEST_F(ElementStiffnessTest, AssemblyAddsSharedNodesAndStopsAtAnElementWithoutStiffness) {
-  Add(0.0f, 0.0f, 4.0f, 0.0f);
-  Add(4.0f, 0.0f, 4.0f, 4.0f);
-  Add(4.0f, 4.0f, 8.0f, 4.0f);
-  Rebuild();
+  Frame({{0, 0, 4, 0}, {4, 0, 4, 4}, {4, 4, 8, 4}});
   StiffnessMatrix k(Equations());
   ASSERT_EQ(AssembleElements(model, k, messages), 1);
   // Node 2 (equations 4..6): the beam's right end and the post's foot.
@@ -76,9 +68,7 @@ class AssembleAndCheckTest : public test::CheckFixture {
   // A beam of two elements on the ground: nodes 1, 2, 3, equations 1..9.
   void SetUp() override {
     CheckFixture::SetUp();
-    Add(0.0f, 0.0f, 3.0f, 0.0f, 0, 1);
-    Add(3.0f, 0.0f, 6.0f, 0.0f, 1, 0);
-    Rebuild();
+    Frame({{0, 0, 3, 0, 0, 1}, {3, 0, 6, 0, 1, 0}});
   }
   int Run() {
     k = StiffnessMatrix(Equations());
@@ -88,9 +78,9 @@ class AssembleAndCheckTest : public test::CheckFixture {
 };
 
 TEST_F(AssembleAndCheckTest, SupportFactorsScaleTheRigidSpringOnTheDiagonal) {
-  Support(1, 1.0f, 1.0f, 0.0f);
-  Support(2, 0.0f, 0.0f, 1.0f);  // both ends hinged at node 2: two rotations
-  Support(3, 0.0f, 0.5f, 0.25f);
+  Support(1, 1, 1, 0);
+  Support(2, 0, 0, 1);  // both ends hinged at node 2: two rotations
+  Support(3, 0, 0.5f, 0.25f);
   StiffnessMatrix bare(Equations());
   ASSERT_EQ(AssembleElements(model, bare, messages), 1);
   ASSERT_EQ(Run(), 1);

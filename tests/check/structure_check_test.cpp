@@ -32,9 +32,7 @@ class StructureCheckTest : public test::CheckFixture {
 };
 
 TEST_F(StructureCheckTest, CantileverTipFlexibilityIsTheBeamFormulaPlusTheSpringsAndItsListings) {
-  Add(0.0f, 0.0f, 4.0f, 0.0f);  // clamped at node 1 by springs of 1.0e6
-  Rebuild();
-  Support(1, 1.0f, 1.0f, 1.0f);
+  Frame({{0, 0, 4, 0}}, {{1, 1, 1, 1}});  // clamped at node 1 by springs of 1.0e6
   ASSERT_EQ(Check(), CheckOutcome::sound());
   // L^3 / (3 EI), plus the settlement 1/k and the rotation's share L^2/k.
   const double expected = 64.0 / 3.0e4 + 17.0 / 1.0e6;
@@ -56,11 +54,7 @@ TEST_F(StructureCheckTest, CantileverTipFlexibilityIsTheBeamFormulaPlusTheSpring
 }
 
 TEST_F(StructureCheckTest, SimplySupportedBeamOnSpringsAtMidSpan) {
-  Add(0.0f, 0.0f, 3.0f, 0.0f);
-  Add(3.0f, 0.0f, 6.0f, 0.0f);
-  Rebuild();
-  Support(1, 1.0f, 0.01f, 0.0f);
-  Support(3, 0.0f, 0.01f, 0.0f);
+  Frame({{0, 0, 3, 0}, {3, 0, 6, 0}}, {{1, 1, 0.01f, 0}, {3, 0, 0.01f, 0}});
   ASSERT_EQ(Check(), CheckOutcome::sound());
   const int v = model.nodes[2].dofV;
   // L^3 / (48 EI), and each spring carries half the load: the mid point
@@ -70,15 +64,8 @@ TEST_F(StructureCheckTest, SimplySupportedBeamOnSpringsAtMidSpan) {
 }
 
 TEST_F(StructureCheckTest, FlexibilityIsSymmetricAndInvertsTheMatrix) {
-  Add(0.0f, 0.0f, 0.0f, 3.0f);
-  Add(0.0f, 3.0f, 5.0f, 4.0f, 1, 0);
-  Add(5.0f, 4.0f, 10.0f, 3.0f, 0, 1);
-  Add(10.0f, 3.0f, 10.0f, 0.0f);
-  Add(5.0f, 4.0f, 5.0f, 0.0f, 1, 0);
-  Rebuild();
-  Support(1, 1.0f, 1.0f, 1.0f);
-  Support(5, 1.0f, 1.0f, 0.0f);
-  Support(6, 0.5f, 1.0f, 0.0f);
+  Frame({{0, 0, 0, 3}, {0, 3, 5, 4, 1, 0}, {5, 4, 10, 3, 0, 1}, {10, 3, 10, 0}, {5, 4, 5, 0, 1, 0}},
+        {{1, 1, 1, 1}, {5, 1, 1, 0}, {6, 0.5f, 1, 0}});
   ASSERT_EQ(Check(), CheckOutcome::sound());
   const int n = Equations();
   const std::vector<double> k = ValuesOf<double>(File("MATRIXP"));
@@ -94,11 +81,7 @@ TEST_F(StructureCheckTest, FlexibilityIsSymmetricAndInvertsTheMatrix) {
 }
 
 TEST_F(StructureCheckTest, MatrixFilesHoldTheMatrixItsFactorsAndTheFlexibilities) {
-  Add(0.0f, 0.0f, 4.0f, 0.0f);
-  Add(4.0f, 0.0f, 4.0f, -3.0f, 1, 0);
-  Rebuild();
-  Support(1, 1.0f, 1.0f, 0.0f);
-  Support(3, 1.0f, 1.0f, 0.0f);
+  Frame({{0, 0, 4, 0}, {4, 0, 4, -3, 1, 0}}, {{1, 1, 1, 0}, {3, 1, 1, 0}});
   ASSERT_EQ(Check(), CheckOutcome::sound());
   const int n = Equations();
   const std::vector<double> rows = ValuesOf<double>(File("MATRIX"));
@@ -126,9 +109,7 @@ TEST_F(StructureCheckTest, MatrixFilesHoldTheMatrixItsFactorsAndTheFlexibilities
 }
 
 TEST_F(StructureCheckTest, MechanismIsSingularAndLeavesNoResults) {
-  Add(0.0f, 0.0f, 0.0f, 3.0f);
-  Rebuild();
-  Support(1, 1.0f, 1.0f, 0.0f);
+  Frame({{0, 0, 0, 3}}, {{1, 1, 1, 0}});
   MakeStaleResults();
   EXPECT_EQ(Check(), CheckOutcome::mechanismAt(6));
   EXPECT_EQ(session.check.outcome, CheckOutcome::mechanismAt(6));
@@ -152,7 +133,8 @@ TEST_F(StructureCheckTest, ModelsTheCheckCannotTakeAreRefused) {
       {11, 0, 1.0e4f, "Error: Too many elements at node 1, max = 10"},
       {1, 601, 1.0e4f, "Error: Too many equations 601, max = 600"},
       {1, 0, 0.0f,
-       std::string(kApplicationTitle) + ": Error in the stiffness of element 1. Check E, A and I"}};
+       std::string(kApplicationTitle) + ": Error in the stiffness of element 1. Check E, A and I"},
+      {0, 0, 1.0e4f, "Error: No elements: there is nothing to check."}};
   for (const auto& c : cases) {
     model.params.elementCount = static_cast<int16_t>(c.elements);
     if (c.equations > 0) model.params.setEquationCount(static_cast<int16_t>(c.equations));
@@ -206,9 +188,7 @@ TEST_F(StructureCheckTest, StiffnessThatIsNotFiniteOrNotPositiveIsRefused) {
 }
 
 TEST_F(StructureCheckTest, RowsBeyondTheTablesCountsAreNoMaterialOrSection) {
-  Add(0.0f, 0.0f, 4.0f, 0.0f);
-  Rebuild();
-  Support(1, 1.0f, 1.0f, 1.0f);
+  Frame({{0, 0, 4, 0}}, {{1, 1, 1, 1}});
   // Rows 2 hold the values of an older, longer table.
   model.materials[2] = model.materials[1];
   model.crossSections[2] = model.crossSections[1];
@@ -223,22 +203,11 @@ TEST_F(StructureCheckTest, RowsBeyondTheTablesCountsAreNoMaterialOrSection) {
   }
 }
 
-TEST_F(StructureCheckTest, FrameWithoutElementsIsRefused) {
-  Rebuild();
-  EXPECT_EQ(Check(), CheckOutcome::refused());
-  EXPECT_EQ(messages.texts(),
-            std::vector<std::string>{"Error: No elements: there is nothing to check."});
-  EXPECT_FALSE(test::Exists(session.paths.file("FLEXDIA")));
-  EXPECT_FALSE(test::Exists(session.paths.plainFile("FLEXMAX.TXT")));
-}
-
 // Largest first, of equal values the higher equation; a hinge rotation
 // repeats the label and node of the line before.
 TEST_F(StructureCheckTest, FlexibilityRankingNamesEachNodeAHingeRotationRepeatsTheLineBefore) {
   // Node 2 joins a hinged and a rigid end: u 4, v 5, phi 6 (hinged end), 7.
-  Add(0.0f, 0.0f, 3.0f, 0.0f, 0, 1);
-  Add(3.0f, 0.0f, 6.0f, 0.0f);
-  Rebuild();
+  Frame({{0, 0, 3, 0, 0, 1}, {3, 0, 6, 0}});
   ASSERT_EQ(model.nodes[2].dofPhi[2], 7);
   std::vector<float> values(11);
   for (int e = 1; e <= 10; ++e) values[e] = 0.001f * e;

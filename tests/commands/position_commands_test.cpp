@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "model/file_io.h"
 #include "model/settings_files.h"
@@ -33,10 +34,10 @@ class PositionCommands : public ::testing::Test {
   std::string Extr() const { return ReadFile(home.dir() / "VELTRANIX/EXTR").c_str(); }
   // The session is at position `name`, and EXTR says so.
   void ExpectAt(const std::string& name, int geometryPresent) const {
-    EXPECT_EQ(s.paths.extension, "." + name);
-    EXPECT_EQ(s.paths.positionName, name);
-    EXPECT_EQ(s.paths.positionDirectory, data.path() + "SDIR" + name + test::kSeparator);
-    EXPECT_EQ(s.paths.geometryPresent, geometryPresent);
+    EXPECT_EQ(std::tie(s.paths.extension, s.paths.positionName, s.paths.positionDirectory,
+                       s.paths.geometryPresent),
+              std::tuple("." + name, name, data.path() + "SDIR" + name + test::kSeparator,
+                         geometryPresent));
     EXPECT_EQ(Extr(), "." + name);
   }
   test::SettingsHome home;
@@ -109,9 +110,8 @@ TEST_F(PositionCommands, StoreNamesAnUnnamedPositionBeforeWritingAnything) {
     return std::optional<std::string>("CANT");
   });
   EXPECT_FALSE(echoBeforeNaming);
-  EXPECT_EQ(outcome.check, CheckOutcome::sound());  // a clamped cantilever
-  EXPECT_EQ(outcome.end, CommandEnd::Quit);
-  EXPECT_EQ(s.paths.extension, ".CANT");
+  EXPECT_EQ(std::tuple(outcome.check, outcome.end, s.paths.extension),  // a clamped cantilever
+            std::tuple(CheckOutcome::sound(), CommandEnd::Quit, ".CANT"));
   EXPECT_TRUE(test::Exists(data / "SDIRCANT/ECHO_G.CANT.TXT"));
   EXPECT_EQ(ReadFile(data / "SDIRCANT/GEOMETRY.CANT"), test::kGeometryOne);
   EXPECT_FALSE(test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT"));
@@ -124,8 +124,8 @@ TEST_F(PositionCommands, AStoreThatCannotWriteAFileStaysOpenWithoutGeometryOne) 
   s.model.nodes[1].supportV = s.model.nodes[1].supportPhi = 1.0f;
   fs::create_directories(s.paths.file("DOFSK"));  // a folder where the file belongs
   const StoreOutcome outcome = Store(s, messages, {});
-  EXPECT_EQ(outcome.check, CheckOutcome::sound());
-  EXPECT_EQ(outcome.end, CommandEnd::Stay);
+  EXPECT_EQ(std::tuple(outcome.check, outcome.end),
+            std::tuple(CheckOutcome::sound(), CommandEnd::Stay));
   EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: The file " + s.paths.file("DOFSK") +
                                                        " cannot be stored!"});
   EXPECT_EQ(ReadFile(s.paths.file("GEOMETRY")), test::kGeometryZero);
@@ -145,10 +145,9 @@ TEST_F(PositionCommands, OpenTakesTheNameAfterSdir) {
 
   EXPECT_TRUE(OpenPosition(s, messages, data.path() + "SDIR007/"));
   ExpectAt("007", 1);
-  EXPECT_EQ(s.model.params.elementCount, 2);
-  EXPECT_EQ(s.model.params.titleText(), "Position 007");
-  EXPECT_TRUE(s.view.resetZoomRequested);
-  EXPECT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(std::tuple(s.model.params.elementCount, s.model.params.titleText(),
+                       s.view.resetZoomRequested, messages.messages.size()),
+            std::tuple(2, "Position 007", true, 1u));
 }
 
 // Elements without nodes were drawn since the last rebuild: End gives them
@@ -206,8 +205,8 @@ TEST_F(PositionCommands, EchoEditReloadsOnlyAnEditedFile) {
   const uint32_t unnamed = ChangeSum(s.model.params);
   const EchoEdit edit = BeginEchoEdit(s);
   EXPECT_EQ(edit.path, data.path() + "SDIR007" + test::kSeparator + "ECHO_G.TMP.TXT");
-  EXPECT_EQ(s.storedStateSum, unnamed);
-  EXPECT_EQ(s.model.params.titleText(), "Position 007");
+  EXPECT_EQ(std::tuple(s.storedStateSum, s.model.params.titleText()),
+            std::tuple(unnamed, "Position 007"));
   EXPECT_FALSE(FinishEchoEdit(s, messages, edit, true));  // OK without editing
 
   std::string text = ReadFile(edit.path);
@@ -216,9 +215,8 @@ TEST_F(PositionCommands, EchoEditReloadsOnlyAnEditedFile) {
   fs::last_write_time(edit.path, edit.writtenAt + std::chrono::seconds(1));
   EXPECT_FALSE(FinishEchoEdit(s, messages, edit, false));  // Cancel
   EXPECT_EQ(s.model.elements[2].xb, 6.0f);
-  EXPECT_TRUE(FinishEchoEdit(s, messages, edit, true));
+  EXPECT_TRUE(FinishEchoEdit(s, messages, edit, true) && messages.messages.empty());
   EXPECT_EQ(s.model.elements[2].xb, 7.0f);
-  EXPECT_TRUE(messages.messages.empty());
 
   // Text without any section holds no frame: nothing is loaded.
   const std::string elements = ReadFile(s.paths.file("ELEMENTS"));
@@ -227,8 +225,8 @@ TEST_F(PositionCommands, EchoEditReloadsOnlyAnEditedFile) {
   EXPECT_FALSE(FinishEchoEdit(s, messages, edit, true));
   EXPECT_EQ(messages.texts(),
             std::vector<std::string>{"Error: The echo text holds no frame; nothing was loaded."});
-  EXPECT_EQ(s.model.params.elementCount, 2);
-  EXPECT_EQ(ReadFile(s.paths.file("ELEMENTS")), elements);
+  EXPECT_EQ(std::tuple(s.model.params.elementCount, ReadFile(s.paths.file("ELEMENTS"))),
+            std::tuple(2, elements));
 }
 
 }  // namespace

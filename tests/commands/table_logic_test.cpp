@@ -68,24 +68,23 @@ TEST(DefaultModulus, FollowsTheMaterialsInputAndKeepsAModulusAlreadySet) {
     std::memset(p.bytes() + 110, 0x7F, 2);
     ApplyDefaultModulus(p);
     EXPECT_EQ(p.defaultModulus, flag != 0 ? 3.0e7 : 2.49e7);
-    EXPECT_EQ(At<int32_t>(p, 108), 20);  // a 32-bit word over two 16-bit fields
-    EXPECT_EQ(At<int16_t>(p, 68), -1);
-    EXPECT_EQ(At<int16_t>(p, 112), 0);
+    // At 108 a 32-bit word over two 16-bit fields.
+    EXPECT_EQ((std::vector<int>{At<int32_t>(p, 108), At<int16_t>(p, 68), At<int16_t>(p, 112)}),
+              (std::vector<int>{20, -1, 0}));
   }
   ModelParameters plain{};
   ApplyDefaultModulus(plain);
   EXPECT_EQ(plain.defaultModulus, 3.0e7);
-  EXPECT_EQ(At<int16_t>(plain, 68), 25);
-  EXPECT_EQ(At<int16_t>(plain, 108), -1);
-  EXPECT_EQ(At<int16_t>(plain, 112), 1);
+  EXPECT_EQ(
+      (std::vector<int>{At<int16_t>(plain, 68), At<int16_t>(plain, 108), At<int16_t>(plain, 112)}),
+      (std::vector<int>{25, -1, 1}));
 
   ModelParameters set{};
   set.defaultModulus = 2.67e7;
   set.displayState68 = 3;
   ApplyDefaultModulus(set);
-  EXPECT_EQ(set.defaultModulus, 2.67e7);
-  EXPECT_EQ(set.displayState68, 3);
-  EXPECT_EQ(set.defaultModulusSet, 0);
+  EXPECT_EQ(std::tuple(set.defaultModulus, set.displayState68, set.defaultModulusSet),
+            std::tuple(2.67e7, 3, 0));
 }
 
 class TableLogic : public test::PositionTest {
@@ -139,46 +138,27 @@ class TableLogic : public test::PositionTest {
   std::string file(const std::string& name) const { return session.paths.file(name); }
   // OK of the materials (M), sections (S), elements (E) or nodes (N) table.
   bool Accept(char table, std::initializer_list<const char*> texts) {
-    switch (table) {
-      case 'M':
-        return AcceptMaterialTable(session, Materials(texts), messages);
-      case 'S':
-        return AcceptSectionTable(session, Cells(kSectionTableRows, kSectionTableColumns, texts),
-                                  messages);
-      case 'E':
-        return AcceptElementTable(session, Elements(texts), messages);
-      default:
-        return AcceptNodeTable(session, Cells(kNodeTableRows, kNodeTableColumns, texts), messages);
-    }
+    if (table == 'M') return AcceptMaterialTable(session, Materials(texts), messages);
+    if (table == 'E') return AcceptElementTable(session, Elements(texts), messages);
+    if (table == 'S')
+      return AcceptSectionTable(session, Cells(kSectionTableRows, kSectionTableColumns, texts),
+                                messages);
+    return AcceptNodeTable(session, Cells(kNodeTableRows, kNodeTableColumns, texts), messages);
   }
 };
 
-TEST_F(TableLogic, FilledRowAfterAnIncompleteOneIsRefusedWithoutChanges) {
-  const ModelTables before = session.model;
-  EXPECT_FALSE(AcceptMaterialTable(session, Materials({"1 3E7", "2", "3 2E8"}), messages));
-  EXPECT_FALSE(AcceptSectionTable(
-      session, Cells(kSectionTableRows, kSectionTableColumns, {"-", "-", "0.2"}), messages));
-  EXPECT_FALSE(AcceptElementTable(
-      session, Elements({"0 0 4 0 1 1 1 1 0 0", "4 0 4 3", "4 3 0 3 1 1 1 1 0 0"}), messages));
-  ASSERT_EQ(messages.messages.size(), 3u);
-  EXPECT_EQ(messages.messages[0].text, "Row 2 is incomplete");
-  EXPECT_EQ(messages.messages[0].title, "Error");
-  EXPECT_EQ(messages.messages[1].text, "Row 1 is empty");  // left out altogether
-  EXPECT_EQ(messages.messages[2].text, "Row 2 is incomplete");
-  for (const char* name : {"MATR", "CROSS", "ELEMENTS", "GEOMETRY"})
-    EXPECT_FALSE(test::Exists(file(name))) << name;
-  EXPECT_EQ(std::memcmp(&before.params, &session.model.params, sizeof before.params), 0);
-  EXPECT_EQ(session.model.materials[2].number, before.materials[2].number);
-}
-
-// What no frame can have is refused on OK with its row, the dialog stays
-// open on it, and neither the model nor a file changes.
+// Incomplete rows before filled ones and what no frame can have are
+// refused on OK with their row, the dialog stays open on it, and neither
+// the model nor a file changes.
 TEST_F(TableLogic, MeaninglessValuesAreRefusedNamingTheirRow) {
   const struct {
     char table;  // Materials, Sections, Elements, Nodes
     std::initializer_list<const char*> texts;
     const char* message;
   } cases[] = {
+      {'M', {"1 3E7", "2", "3 2E8"}, "Row 2 is incomplete"},
+      {'S', {"-", "-", "0.2"}, "Row 1 is empty"},  // left out altogether
+      {'E', {"0 0 4 0 1 1 1 1 0 0", "4 0 4 3", "4 3 0 3 1 1 1 1 0 0"}, "Row 2 is incomplete"},
       {'M', {"1 3E7", "2 -2.1E8"}, "Row 2: the modulus must be positive"},
       {'M', {"1 0"}, "Row 1: the modulus must be positive"},
       {'M', {"1 -5E99"}, "The number -5E99 is too large"},
@@ -198,13 +178,7 @@ TEST_F(TableLogic, MeaninglessValuesAreRefusedNamingTheirRow) {
     EXPECT_FALSE(Accept(c.table, c.texts)) << c.message;
     EXPECT_EQ(messages.texts(), std::vector<std::string>{std::string("Error: ") + c.message});
   }
-  const ModelTables& after = session.model;
-  EXPECT_EQ(std::memcmp(&before.params, &after.params, sizeof before.params), 0);
-  EXPECT_EQ(std::memcmp(&before.materials, &after.materials, sizeof before.materials), 0);
-  EXPECT_EQ(std::memcmp(&before.crossSections, &after.crossSections, sizeof before.crossSections),
-            0);
-  EXPECT_EQ(std::memcmp(&before.elements, &after.elements, sizeof before.elements), 0);
-  EXPECT_EQ(std::memcmp(&before.nodes, &after.nodes, sizeof before.nodes), 0);
+  EXPECT_EQ(std::memcmp(&before, &session.model, sizeof before), 0);
   for (const char* name : {"MATR", "CROSS", "ELEMENTS", "NODES", "LKNOTENR", "GEOMETRY"})
     EXPECT_FALSE(test::Exists(file(name))) << name;
 }
@@ -215,10 +189,10 @@ TEST_F(TableLogic, MaterialRowsBecomeTheFileAndShowAgainWhenReopened) {
   ASSERT_TRUE(
       AcceptMaterialTable(session, Materials({"C30/37 2.830E+07", "2 2.1E8", "7"}), messages));
   const ModelTables& model = session.model;
-  EXPECT_EQ(model.params.materialCount, 2);
-  EXPECT_EQ(model.materials[1].number, 0);  // a class designation is no number
-  EXPECT_EQ(model.materials[2].number, 2);
-  EXPECT_EQ(model.materials[3].number, 7);
+  // A class designation is no number.
+  EXPECT_EQ((std::vector<int>{model.params.materialCount, model.materials[1].number,
+                              model.materials[2].number, model.materials[3].number}),
+            (std::vector<int>{2, 0, 2, 7}));
   EXPECT_EQ(model.params.defaultModulus, 28300000.0);
   EXPECT_TRUE(messages.messages.empty());
 
@@ -228,9 +202,8 @@ TEST_F(TableLogic, MaterialRowsBecomeTheFileAndShowAgainWhenReopened) {
   OpenMaterialTable(again);
   CellTable shown(kMaterialTableRows, kMaterialTableColumns);
   FillMaterialTable(again.model, shown);
-  EXPECT_EQ(shown.at(1, 1), "0");
-  EXPECT_EQ(shown.at(1, 2), "2.830E+07");
-  EXPECT_EQ(shown.at(2, 2), "2.100E+08");
+  EXPECT_EQ(std::tuple(shown.at(1, 1), shown.at(1, 2), shown.at(2, 2)),
+            std::tuple("0", "2.830E+07", "2.100E+08"));
   EXPECT_TRUE(shown.empty(3, 1));
 }
 
@@ -241,8 +214,7 @@ TEST_F(TableLogic, RowsBeyondTheCapacityAreRefused) {
     materials.at(row, 2) = "3E7";
   }
   EXPECT_FALSE(AcceptMaterialTable(session, materials, messages));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text, "Too many materials, max = 20");
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Too many materials, max = 20"});
   EXPECT_FALSE(test::Exists(file("MATR")));
 
   // Elements beyond 100 are dropped with a message, and the extent is not written.
@@ -273,18 +245,15 @@ TEST_F(TableLogic, OneElementRowGivesTwoNodesAndTheGeometryFiles) {
   ASSERT_TRUE(AcceptElementTable(session, Elements({"0 0 5 0 1 1 1 1 0 0", "5 0 5 3"}), messages));
   const ModelTables& model = session.model;
   ASSERT_EQ(model.params.elementCount, 1);
-  EXPECT_FLOAT_EQ(model.elements[1].length, 5.0f);
-  EXPECT_FLOAT_EQ(model.elements[2].zb, -3.0f);
-  EXPECT_EQ(model.params.nodeCount, 2);
-  EXPECT_EQ(model.params.geometryEntered, 1);
-  EXPECT_EQ(model.params.inputState4, 1);
-  EXPECT_EQ(model.params.inputState52, 1);
+  EXPECT_EQ(std::tuple(model.elements[1].length, model.elements[2].zb), std::tuple(5.0f, -3.0f));
+  EXPECT_EQ((std::vector<int>{model.params.nodeCount, model.params.geometryEntered,
+                              model.params.inputState4, model.params.inputState52}),
+            (std::vector<int>{2, 1, 1, 1}));
   EXPECT_FALSE(session.check.outcome);  // the mechanism is no longer shown
   EXPECT_EQ(test::ReadFile(file("GEOMETRY")), test::kGeometryZero);  // only Store writes 1
   EXPECT_EQ(test::ReadFile(file("ELEMENTS")).size(), 2 + sizeof(ElementRecord));
   DrawingExtents extents{};
-  ASSERT_TRUE(ReadExtentFile(session.paths, extents));
-  EXPECT_FLOAT_EQ(extents.xmax, 5.0f);
+  EXPECT_TRUE(ReadExtentFile(session.paths, extents) && extents.xmax == 5.0f);
   EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -294,8 +263,7 @@ TEST_F(TableLogic, EmptyElementsTableLeavesTheEmptyDrawing) {
   const DrawingExtents& e = session.view.extents;
   EXPECT_EQ(std::vector<float>({e.xmin, e.ymin, e.xmax, e.ymax}),
             std::vector<float>({-3.0f, -2.0f, 47.0f, 28.0f}));
-  EXPECT_FALSE(session.view.autoScale);
-  EXPECT_EQ(session.view.unitsPerMetre, 100);
+  EXPECT_EQ(std::tuple(session.view.autoScale, session.view.unitsPerMetre), std::tuple(false, 100));
   EXPECT_TRUE(test::Exists(file("GEOMETRY")));
 }
 
@@ -305,8 +273,7 @@ TEST_F(TableLogic, UntouchedCoordinatesKeepTheirFullPrecision) {
   model.nodes[2].x = 2.504321f;
   WriteNodesFile(session.paths, model);
   ASSERT_TRUE(AcceptNodeTable(session, nodes, messages));
-  EXPECT_EQ(model.nodes[2].x, 2.504321f);
-  EXPECT_EQ(model.nodes[2].z, -0.0f);
+  EXPECT_EQ(std::tuple(model.nodes[2].x, model.nodes[2].z), std::tuple(2.504321f, -0.0f));
 
   test::AddElement(model, 0.0f, 0.0f, 9.807853f, 1.950903f);
   CellTable shown(kElementTableRows, kElementTableColumns);
@@ -325,15 +292,13 @@ TEST_F(TableLogic, NodeFactorsBecomeSupportRowsAfreshOnEachOk) {
   cells.at(3, 3) = "-0.5";
   ASSERT_TRUE(AcceptNodeTable(session, cells, messages));
   const ModelTables& model = session.model;
-  EXPECT_EQ(model.params.nodeCount, 3);
-  ASSERT_EQ(model.params.supportCount, 3);
-  const SupportRecord& second = model.supports[2];
+  ASSERT_EQ(std::tuple(model.params.nodeCount, model.params.supportCount), std::tuple(3, 3));
+  const SupportRecord &second = model.supports[2], &third = model.supports[3];
   EXPECT_EQ(std::tuple(second.node, second.givenU, second.givenV, second.givenPhi),
             std::tuple(2, 0, 1, 0));
-  EXPECT_EQ(model.supports[3].node, 3);
-  EXPECT_FLOAT_EQ(model.supports[3].factorU, 0.5f);  // the sign goes
-  EXPECT_EQ(model.nodes[3].supportedU, 1);
-
+  // The sign goes.
+  EXPECT_EQ(std::tuple(third.node, third.factorU, model.nodes[3].supportedU),
+            std::tuple(3, 0.5f, 1));
   EXPECT_EQ(test::ReadFile(file("LKNOTENR")).size(), 2 + 3 * sizeof(SupportRecord));
 
   // All factors 0 make no support; no row stays from the former OK.
@@ -345,8 +310,7 @@ TEST_F(TableLogic, NodeFactorsBecomeSupportRowsAfreshOnEachOk) {
   ASSERT_EQ(model.params.supportCount, 1);
   EXPECT_EQ(std::tuple(model.supports[1].node, model.supports[1].givenU, model.supports[1].givenV),
             std::tuple(2, 1, 0));
-  EXPECT_EQ(model.nodes[2].supportedV, 0);
-  EXPECT_EQ(model.nodes[3].supportedU, 0);
+  EXPECT_EQ(std::tuple(model.nodes[2].supportedV, model.nodes[3].supportedU), std::tuple(0, 0));
 }
 
 TEST_F(TableLogic, MoreSupportedNodesThanSupportRowsAreRefused) {
@@ -357,9 +321,7 @@ TEST_F(TableLogic, MoreSupportedNodesThanSupportRowsAreRefused) {
   CellTable cells = ShownNodes();
   const std::string before = test::ReadFile(file("NODES"));
   EXPECT_FALSE(AcceptNodeTable(session, cells, messages));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text, "Too many supports, max = 100");
-  EXPECT_EQ(messages.messages[0].title, "Error");
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Too many supports, max = 100"});
   EXPECT_EQ(test::ReadFile(file("NODES")), before);
   EXPECT_FALSE(test::Exists(file("LKNOTENR")));
   cells.at(kMaxSupports + 1, 4) = "0";  // one support fewer is accepted

@@ -47,7 +47,7 @@ Files Snapshot(const std::string& directory) {
 bool IsTemporary(const std::string& name) { return name.ends_with(".~tmp"); }
 
 // One example position in a data directory of its own, and rerore-cli run
-// on it.
+// on it with a settings home of its own.
 class KilledStore {
  public:
   explicit KilledStore(const std::string& position)
@@ -57,36 +57,29 @@ class KilledStore {
     fs::copy(std::string(RERORE_SOURCE_DIR) + "/examples/DATA/SDIR" + position + "/ECHO_G" + ext_ +
                  ".TXT",
              folder_);
+    setenv("XDG_DATA_HOME", home_.path().c_str(), 1);
   }
 
   const std::string& folder() const { return folder_; }
   std::string file(const std::string& stem) const { return folder_ + stem + ext_; }
 
-  // Starts "rerore-cli COMMAND EXT @DATAPATH"; returns its process id.
-  pid_t start(const char* command, const std::vector<std::string>& extraEnvironment = {}) const {
-    std::vector<std::string> environment = {"XDG_DATA_HOME=" + home_.path()};
-    for (char** e = environ; *e; ++e)
-      if (!std::string(*e).starts_with("XDG_DATA_HOME=")) environment.push_back(*e);
-    environment.insert(environment.end(), extraEnvironment.begin(), extraEnvironment.end());
-    std::vector<char*> envp;
-    for (std::string& e : environment) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    std::string program = RERORE_CLI, name = command, dataPath = "@" + data_.path();
-    std::string ext = ext_;
+  // Starts "rerore-cli COMMAND EXT @DATAPATH" quietly; returns its process id.
+  pid_t start(const char* command) const {
+    std::string program = RERORE_CLI, name = command, ext = ext_, dataPath = "@" + data_.path();
     char* argv[] = {program.data(), name.data(), ext.data(), dataPath.data(), nullptr};
     posix_spawn_file_actions_t quiet;
     posix_spawn_file_actions_init(&quiet);
     posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = -1;
-    EXPECT_EQ(posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv, envp.data()), 0);
+    EXPECT_EQ(posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv, environ), 0);
     posix_spawn_file_actions_destroy(&quiet);
     return pid;
   }
   // Runs the command to its end; returns its exit status.
-  int run(const char* command, const std::vector<std::string>& extraEnvironment = {}) const {
+  int run(const char* command) const {
     int status = 0;
-    waitpid(start(command, extraEnvironment), &status, 0);
+    waitpid(start(command), &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
   // The position folder and the data directory hold exactly `files`.
@@ -96,11 +89,7 @@ class KilledStore {
         if (entry.is_regular_file()) fs::remove(entry.path());
     for (const auto& [name, content] : files) WriteFile(folder_ + name, content);
   }
-  std::vector<std::string> dataDirectoryFiles() const {
-    std::vector<std::string> names;
-    for (const auto& [name, content] : Snapshot(data_.path())) names.push_back(name);
-    return names;
-  }
+  bool dataDirectoryEmpty() const { return Snapshot(data_.path()).empty(); }
 
  private:
   TempDir data_, home_;
@@ -109,11 +98,8 @@ class KilledStore {
 
 std::string Tables(const Files& files, const std::string& ext) {
   std::string tables;
-  for (const char* stem : kTables) {
-    const auto it = files.find(stem + ext);
-    tables += it == files.end() ? std::string("missing") : it->second;
-    tables += '\0';
-  }
+  for (const char* stem : kTables)
+    tables += (files.count(stem + ext) ? files.at(stem + ext) : "missing") + '\0';
   return tables;
 }
 
@@ -139,7 +125,10 @@ void KillStores(const std::string& position, int kills, Tally& tally) {
   // Every version an uninterrupted Store writes, and how long it takes.
   TempDir capture;
   store.restore(before);
-  store.run("store", {"LD_PRELOAD=" RERORE_RENAME_CAPTURE, "RERORE_CAPTURE_DIR=" + capture.path()});
+  setenv("LD_PRELOAD", RERORE_RENAME_CAPTURE, 1);
+  setenv("RERORE_CAPTURE_DIR", capture.path().c_str(), 1);
+  store.run("store");
+  unsetenv("LD_PRELOAD");
   const Files after = Snapshot(store.folder());
   std::map<std::string, std::set<std::string>> versions;
   std::set<std::string> removed;
@@ -186,7 +175,7 @@ void KillStores(const std::string& position, int kills, Tally& tally) {
     EXPECT_LE(store.run("load"), 0);
     for (const auto& [name, content] : Snapshot(store.folder()))
       EXPECT_FALSE(IsTemporary(name)) << name << " after kill " << i;
-    EXPECT_EQ(store.dataDirectoryFiles(), std::vector<std::string>{}) << "after kill " << i;
+    EXPECT_TRUE(store.dataDirectoryEmpty()) << "after kill " << i;
   }
 }
 

@@ -183,19 +183,20 @@ TEST(EchoReader, StartUpWithAnEchoFileWithoutSectionsKeepsTheBinaryModel) {
     const std::string elements = ReadFile(s.paths.file("ELEMENTS"));
     test::WriteFile(s.paths.echoFile(), text);
     test::WriteFile(s.paths.file("ELEMENTS"), elements.substr(0, 2 + sizeof(ElementRecord)));
-    std::vector<std::string> before;
-    for (const char* name : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "PARAMR"})
-      before.push_back(ReadFile(s.paths.file(name)));
+    const auto tables = [&s] {
+      std::string bytes;
+      for (const char* name : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "PARAMR"})
+        bytes += ReadFile(s.paths.file(name)) + '|';
+      return bytes;
+    };
+    const std::string before = tables();
     Session loaded;
     test::RecordingMessages messages;
     ASSERT_EQ(StartProgram(loaded, messages, ".007 @" + data.path()), StartResult::Started);
     EXPECT_EQ(messages.texts(),
               std::vector<std::string>{"Error: The echo text holds no frame; nothing was loaded."});
     EXPECT_EQ(Values(loaded.model.elements[1].yb, loaded.model.elements[2].yb), Values(4, 0));
-    std::vector<std::string> after;
-    for (const char* name : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "PARAMR"})
-      after.push_back(ReadFile(s.paths.file(name)));
-    EXPECT_TRUE(after == before) << text;  // the table files stay as they were
+    EXPECT_TRUE(tables() == before) << text;  // the table files stay as they were
     EXPECT_EQ(ReadFile(s.paths.echoFile()), text);
     EXPECT_FALSE(test::Exists(s.paths.file("GEOMETRY")));
   }

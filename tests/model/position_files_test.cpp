@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 
 #include "support/test_support.h"
 
@@ -52,23 +53,18 @@ TEST_F(PositionFiles, TableFilesAreTheCountAndTheRecordsAndReadBack) {
   FillTwoRows(model.crossSections, 4);
   ASSERT_TRUE(WriteNodesFile(paths, model) && WriteSupportsFile(paths, model) &&
               WriteMaterialsFile(paths, model) && WriteCrossSectionsFile(paths, model));
-  const struct {
-    const char* stem;
-    size_t recordSize;
-  } files[] = {{"NODES", 204}, {"LKNOTENR", 32}, {"MATR", 112}, {"CROSS", 140}};
-  for (const auto& f : files) {
-    const std::string bytes = ReadFile(paths.file(f.stem));
-    EXPECT_EQ(bytes.size(), 2 + 2 * f.recordSize) << f.stem;
-    EXPECT_EQ(At<int16_t>(bytes, 0), 2) << f.stem;
+  for (const auto& [stem, size] :
+       {std::pair{"NODES", 204}, {"LKNOTENR", 32}, {"MATR", 112}, {"CROSS", 140}}) {
+    const std::string bytes = ReadFile(paths.file(stem));
+    EXPECT_EQ(std::tuple(bytes.size(), At<int16_t>(bytes, 0)), std::tuple(2 + 2 * size, 2)) << stem;
   }
   ModelTables& back = other.model;
   ASSERT_TRUE(ReadNodesFile(paths, back) && ReadSupportsFile(paths, back) &&
               ReadMaterialsFile(paths, back) && ReadCrossSectionsFile(paths, back));
   EXPECT_EQ(0, std::memcmp(&back.params, &model.params, sizeof model.params));  // the counts
-  EXPECT_TRUE(SameTwoRows(back.nodes, model.nodes));
-  EXPECT_TRUE(SameTwoRows(back.supports, model.supports));
-  EXPECT_TRUE(SameTwoRows(back.materials, model.materials));
-  EXPECT_TRUE(SameTwoRows(back.crossSections, model.crossSections));
+  EXPECT_TRUE(SameTwoRows(back.nodes, model.nodes) && SameTwoRows(back.supports, model.supports) &&
+              SameTwoRows(back.materials, model.materials) &&
+              SameTwoRows(back.crossSections, model.crossSections));
 }
 
 TEST_F(PositionFiles, ElementsWritersRefreshTheStiffnessOrZeroTheRunTimeWords) {
@@ -83,11 +79,10 @@ TEST_F(PositionFiles, ElementsWritersRefreshTheStiffnessOrZeroTheRunTimeWords) {
   ASSERT_TRUE(WriteElementsFile(paths, model));
   const std::string bytes = ReadFile(paths.file("ELEMENTS"));
   ASSERT_EQ(bytes.size(), 2u + 2 * 148);
-  const size_t base = 2 + 148;
-  EXPECT_EQ(At<float>(bytes, base + 20), 1.5f);
-  EXPECT_EQ(At<float>(bytes, base + 24), -2.5f);  // z = -y
-  EXPECT_EQ(At<int16_t>(bytes, base + 112), 1);
-  EXPECT_EQ(At<uint32_t>(bytes, base + 0), 0xDEADBEEF);  // kept by the full writer
+  const size_t base = 2 + 148;  // z = -y; material 0 written as 1; run time kept by the full writer
+  EXPECT_EQ(std::tuple(At<float>(bytes, base + 20), At<float>(bytes, base + 24),
+                       At<int16_t>(bytes, base + 112), At<uint32_t>(bytes, base + 0)),
+            std::tuple(1.5f, -2.5f, 1, 0xDEADBEEF));
   EXPECT_FLOAT_EQ(At<float>(bytes, base + 140), 3.0e7f * 0.08f);
   EXPECT_FLOAT_EQ(At<float>(bytes, base + 144), 3.0e7f * 0.0010666667f);
 
@@ -108,11 +103,10 @@ TEST_F(PositionFiles, NodeNumberingWriterRefreshesYAndNeverWritesMoreThan200Node
   model.nodes[1].z = -2.0f;
   model.nodes[1].y = 7.0f;
   ASSERT_TRUE(WriteNodesNumbering(paths, model));
-  EXPECT_EQ(model.params.nodeCount, 200);
   const std::string bytes = ReadFile(paths.file("NODES"));
-  EXPECT_EQ(At<int16_t>(bytes, 0), 200);
-  EXPECT_EQ(bytes.size(), 2u + 200 * 204);
-  EXPECT_EQ(At<float>(bytes, 2 + 16), 2.0f);
+  EXPECT_EQ(std::tuple(model.params.nodeCount, At<int16_t>(bytes, 0), bytes.size(),
+                       At<float>(bytes, 2 + 16)),
+            std::tuple(200, 200, 2u + 200 * 204, 2.0f));
 }
 
 TEST_F(PositionFiles, HugeNegativeAndTruncatedCountsNeverReadPastTheTable) {
@@ -121,10 +115,10 @@ TEST_F(PositionFiles, HugeNegativeAndTruncatedCountsNeverReadPastTheTable) {
   const int16_t huge = 32767;
   std::memcpy(bytes.data(), &huge, 2);
   WriteFile(paths.file("ELEMENTS"), bytes);
-  ASSERT_TRUE(ReadElementsFile(paths, model));
-  EXPECT_EQ(model.params.elementCount, 100);
-  EXPECT_EQ(model.elements[3].runTime[0], 0x11111111u);
-  EXPECT_EQ(model.elements[4].runTime[0], 0u);  // beyond the file: left as it was
+  ASSERT_TRUE(ReadElementsFile(paths, model));  // beyond the file: left as it was
+  EXPECT_EQ(std::tuple(model.params.elementCount, model.elements[3].runTime[0],
+                       model.elements[4].runTime[0]),
+            std::tuple(100, 0x11111111u, 0u));
 
   const int16_t negative = -5;
   std::memcpy(bytes.data(), &negative, 2);
@@ -136,9 +130,9 @@ TEST_F(PositionFiles, HugeNegativeAndTruncatedCountsNeverReadPastTheTable) {
   model.supports[1].factorPhi = 9.0f;
   WriteFile(paths.file("LKNOTENR"), std::string("\1\0\7", 3) + std::string(9, '\0'));
   ASSERT_TRUE(ReadSupportsFile(paths, model));
-  EXPECT_EQ(model.params.supportCount, 1);
-  EXPECT_EQ(model.supports[1].node, 7);
-  EXPECT_EQ(model.supports[1].factorPhi, 9.0f);
+  EXPECT_EQ(
+      std::tuple(model.params.supportCount, model.supports[1].node, model.supports[1].factorPhi),
+      std::tuple(1, 7, 9.0f));
 
   // An empty file keeps the count it found; a missing file is reported.
   model.params.nodeCount = 3;
@@ -152,9 +146,8 @@ TEST_F(PositionFiles, HugeNegativeAndTruncatedCountsNeverReadPastTheTable) {
 TEST_F(PositionFiles, ExtentParametersAndSmallFiles) {
   ASSERT_TRUE(WriteExtentFile(paths, ElementExtents(model)));  // no elements
   std::string bytes = ReadFile(paths.file("EXTENSIOR"));
-  ASSERT_EQ(bytes.size(), 16u);
-  EXPECT_EQ(At<float>(bytes, 4), 1.0e20f);
-  EXPECT_EQ(At<float>(bytes, 8), -1.0e20f);
+  EXPECT_EQ(std::tuple(bytes.size(), At<float>(bytes, 4), At<float>(bytes, 8)),
+            std::tuple(16u, 1.0e20f, -1.0e20f));
   model.params.elementCount = 2;
   SetElementRight(model.elements[1], 0.0f, 3.0f);
   SetElementLeft(model.elements[2], 5.0f, -1.0f);
@@ -166,9 +159,8 @@ TEST_F(PositionFiles, ExtentParametersAndSmallFiles) {
   model.params.nodeCount = 12;
   ASSERT_TRUE(WriteParametersFile(paths, model));
   bytes = ReadFile(paths.file("PARAMR"));
-  ASSERT_EQ(bytes.size(), 744u);
-  EXPECT_EQ(At<int16_t>(bytes, 130), 12);
-  EXPECT_EQ(bytes.substr(136, 7), std::string("Hall 3\0", 7));
+  EXPECT_EQ(std::tuple(bytes.size(), At<int16_t>(bytes, 130), bytes.substr(136, 7)),
+            std::tuple(744u, 12, std::string("Hall 3\0", 7)));
 
   ASSERT_TRUE(WriteGeometryFile(paths, 1) && WriteGraphicsMarkerFile(paths));
   EXPECT_EQ(ReadFile(paths.file("GEOMETRY")), test::kGeometryOne);
@@ -178,8 +170,7 @@ TEST_F(PositionFiles, ExtentParametersAndSmallFiles) {
   model.dofs[2] = {1, 2, 2};
   ASSERT_TRUE(WriteDofFile(paths, model));
   bytes = ReadFile(paths.file("DOFSK"));
-  ASSERT_EQ(bytes.size(), 24u);
-  EXPECT_EQ(At<int32_t>(bytes, 12 + 8), 2);
+  EXPECT_EQ(std::tuple(bytes.size(), At<int32_t>(bytes, 12 + 8)), std::tuple(24u, 2));
 
   EXPECT_FALSE(ReadArcFile(paths).has_value());
   ASSERT_TRUE(WriteArcFile(paths, ArcInput{12.0f, 150.0f, 30.0f, 8}));
@@ -242,20 +233,18 @@ TEST_F(PositionFiles, RowsWithNumbersThatAreNotFiniteAreRefused) {
           Format("Error: LKNOTENR row 1: %s", refused), Format("Error: MATR row 1: %s", refused),
           Format("Error: CROSS row 1: %s", refused), Format("Error: NODES row 2: %s", refused),
           Format("Error: EXTENSIOR row 1: %s", refused)}));
-  EXPECT_EQ(back.params.defaultModulus, 26700000.0);
-  EXPECT_EQ(back.params.rigidStiffness, 0.0f);
-  ASSERT_EQ(back.params.elementCount, 2);
-  EXPECT_EQ(back.elements[2].xb, 4.0f);  // the third row moved up
-  ASSERT_EQ(back.params.supportCount, 1);
-  EXPECT_EQ(back.supports[1].node, 7);
-  EXPECT_EQ(std::vector<float>({back.materials[1].modulus, back.materials[2].modulus}),
-            std::vector<float>({0.0f, 3.0e7f}));
-  EXPECT_EQ(back.materials[1].number, 1);
-  EXPECT_EQ(back.crossSections[1].area, 0.0f);
-  EXPECT_EQ(std::vector<float>({back.nodes[2].x, back.nodes[2].supportU}),
-            std::vector<float>({0.0f, 0.0f}));
-  EXPECT_EQ(back.nodes[2].supportedU, 0);
-  EXPECT_EQ(extents.xmax, DrawingExtents{}.xmax);
+  EXPECT_EQ(std::tuple(back.params.defaultModulus, back.params.rigidStiffness),
+            std::tuple(26700000.0, 0.0f));
+  // The third element row moved up; the refused material row keeps its number.
+  EXPECT_EQ(std::tuple(back.params.elementCount, back.elements[2].xb, back.params.supportCount,
+                       back.supports[1].node),
+            std::tuple(2, 4.0f, 1, 7));
+  EXPECT_EQ(
+      std::vector<float>({back.materials[1].modulus, back.materials[2].modulus,
+                          back.crossSections[1].area, back.nodes[2].x, back.nodes[2].supportU}),
+      std::vector<float>({0.0f, 3.0e7f, 0.0f, 0.0f, 0.0f}));
+  EXPECT_EQ(std::tuple(back.materials[1].number, back.nodes[2].supportedU, extents.xmax),
+            std::tuple(1, 0, DrawingExtents{}.xmax));
 }
 
 TEST_F(PositionFiles, FilesListIsCreatedOnceAndNeverRewritten) {
