@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/toolbar_icons.h"
 #include "gui/message_boxes.h"
 
 namespace rerore {
@@ -18,12 +19,27 @@ namespace rerore {
 namespace {
 
 constexpr int kCommandRole = Qt::UserRole;
+// The lists' least sizes, in characters and lines of the dialog's font.
+constexpr int kListLines = 16;
+constexpr int kNameListChars = 32;
+constexpr int kToolbarListChars = 16;
 
-QListWidget* MakeList(QWidget* parent, const QString& tip, const QString& whatsThis) {
+QListWidget* MakeList(QWidget* parent, int chars, const QString& tip, const QString& whatsThis) {
   auto* list = new QListWidget(parent);
+  list->setIconSize(QSize(kButtonWidth, kButtonHeight));
+  const QFontMetrics metrics = list->fontMetrics();
+  list->setMinimumSize(metrics.averageCharWidth() * chars, metrics.lineSpacing() * kListLines);
   list->setToolTip(tip);
   list->setWhatsThis(whatsThis);
   return list;
+}
+
+// Names without a picture line up with those that have one.
+QIcon OrBlank(const QIcon& icon) {
+  if (!icon.isNull()) return icon;
+  QPixmap blank(kButtonWidth, kButtonHeight);
+  blank.fill(Qt::transparent);
+  return QIcon(blank);
 }
 
 QPushButton* MakeButton(QBoxLayout* column, const QString& text, const QString& tip,
@@ -55,10 +71,10 @@ ToolbarCustomizeDialog::ToolbarCustomizeDialog(ToolbarLayout layout, QList<Comma
     return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
   });
   createButtons(createLists());
-  new QListWidgetItem(tr("(Separator)"), commands_);
+  new QListWidgetItem(OrBlank(QIcon()), tr("(Separator)"), commands_);
   commands_->item(0)->setData(kCommandRole, kSeparatorButton);
   for (const CommandEntry& command : known_)
-    new QListWidgetItem(command.icon, command.name, commands_);
+    new QListWidgetItem(OrBlank(command.icon), command.name, commands_);
   for (int row = 1; row < commands_->count(); ++row)
     commands_->item(row)->setData(kCommandRole, known_[row - 1].id);
   commands_->setCurrentRow(0);
@@ -70,14 +86,14 @@ ToolbarCustomizeDialog::ToolbarCustomizeDialog(ToolbarLayout layout, QList<Comma
 }
 
 QGridLayout* ToolbarCustomizeDialog::createLists() {
-  toolbars_ = MakeList(this, tr("The toolbars of the window"),
+  toolbars_ = MakeList(this, kToolbarListChars, tr("The toolbars of the window"),
                        tr("<b>Toolbars</b>: the toolbar \"Standard\" and the toolbars you made. "
                           "Choose one to see and change its buttons on the right."));
-  commands_ = MakeList(this, tr("Every command a button can carry"),
+  commands_ = MakeList(this, kNameListChars, tr("Every command a button can carry"),
                        tr("<b>Commands</b>: every command of the program, also those without a "
                           "menu item, by name. <b>Add &gt;</b> or a double click puts the chosen "
                           "one on the toolbar, after the chosen button."));
-  buttons_ = MakeList(this, tr("The buttons of the chosen toolbar, from the left"),
+  buttons_ = MakeList(this, kNameListChars, tr("The buttons of the chosen toolbar, from the left"),
                       tr("<b>Buttons</b>: the buttons of the chosen toolbar in their order from "
                          "the left (from the top when it stands upright)."));
   auto* grid = new QGridLayout(this);
@@ -174,7 +190,7 @@ void ToolbarCustomizeDialog::showButtons(int row) {
   buttons_->clear();
   if (const ToolbarSetup* toolbar = chosenToolbar()) {
     for (int id : toolbar->commands) {
-      auto* item = new QListWidgetItem(iconOf(id), nameOf(id), buttons_);
+      auto* item = new QListWidgetItem(OrBlank(iconOf(id)), nameOf(id), buttons_);
       item->setData(kCommandRole, id);
     }
   }
