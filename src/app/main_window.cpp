@@ -9,16 +9,12 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
-#include <QToolBar>
-#include <QToolButton>
 #include <QWhatsThis>
 
 #include "app/about_dialog.h"
 #include "app/application_look.h"
 #include "app/edit_history.h"
 #include "app/input_dialogs.h"
-#include "app/toolbar_customize_dialog.h"
-#include "app/toolbar_icons.h"
 #include "app/window_help.h"
 #include "commands/position_commands.h"
 #include "gui/command_ids.h"
@@ -38,35 +34,6 @@ namespace {
 constexpr int kToolbarBand = 50;  // the top of the client area holds the toolbar
 constexpr int kRightBorder = 40;
 constexpr int kStatusNoteTime = 10000;  // milliseconds
-
-struct ButtonRow {
-  int id;
-  const char* tip;  // status text, "\n", tool tip
-};
-
-const ButtonRow kButtons[] = {
-    {kCmdStore, "Store.\nStore"},
-    {kCmdPrint, "Print\nPrint"},
-    {kCmdDimensions, "\nDimensions"},
-    {kCmdCopyToClipboard, "\nCopy to Clipboard"},
-    {kCmdGraphicalInput, "Graphical input\nGraphical input with the mouse"},
-    {kCmdGrid, "Grid\nGrid (Drawing Tool)"},
-    {kCmdHinge, "Hinge\nAdd a hinge by a click"},
-    {kCmdZoom, "Zoom window\nZoom to a dragged window"},
-    {kCmdAuxLines, "Aux. lines\nLines through every node"},
-    {kCmdEndMarks, "End marks\nCircles at the ends of the elements"},
-    {kCmdTidyText, "Overlap-free labels\nLabels upright, none over another"},
-    {kCmdRedraw, "Redraw\nDraw the frame anew"},
-    {kCmdLiveCheck, "Live check\nShow the mechanism the live check finds"},
-    {kCmdEditUndo, "Undo the last change\nUndo"},
-    {kCmdEditRedo, "Redo the change undone last\nRedo"},
-};
-
-// Buttons that show a state of the view by their pressed look.
-bool ShowsState(int id) {
-  return id == kCmdGraphicalInput || id == kCmdGrid || id == kCmdHinge || id == kCmdZoom ||
-         id == kCmdAuxLines || id == kCmdEndMarks || id == kCmdTidyText || id == kCmdLiveCheck;
-}
 
 bool IsRecentPosition(int id) {
   return id >= kCmdRecentPosition && id < kCmdRecentPosition + kRecentPositions;
@@ -104,7 +71,7 @@ MainWindow::MainWindow(Session& session) : session_(session) {
   setDockNestingEnabled(true);
   createHubDock();
   createMenus();
-  createToolBar();
+  createToolBars();
   createStatusBar();
   createAccelerators();
   wireHistory();
@@ -132,9 +99,13 @@ MainWindow::MainWindow(Session& session) : session_(session) {
   updateCommandStates();
 }
 
+MainWindow::~MainWindow() { saveWindowLayout(); }
+
 QAction* MainWindow::makeAction(int id, const QString& text, const QKeySequence& key) {
   auto* action = new QAction(text, this);
   action->setData(id);
+  // The first text a command gets is its name in the toolbar customization.
+  if (!text.isEmpty()) names_.emplace(id, text.section('\t', 0, 0).remove('&'));
   if (!key.isEmpty()) action->setShortcut(key);
   connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
   actions_.emplace(id, action);
@@ -295,36 +266,6 @@ void MainWindow::createHelpMenu() {
   help->addAction(makeAction(kCmdAbout, "&About RERORE"));
 }
 
-void MainWindow::createToolBar() {
-  toolbar_ = addToolBar(tr("Standard"));
-  toolbar_->setObjectName("Standard");
-  toolbar_->setIconSize(QSize(kButtonWidth, kButtonHeight));
-  for (const ButtonRow& row : kButtons) {
-    const QStringList tip = QString::fromLatin1(row.tip).split('\n');
-    QAction* button = makeAction(row.id, tip.value(1));
-    button->setIcon(ToolbarIcon(row.id));
-    button->setStatusTip(tip.value(0));
-    button->setToolTip(tip.value(1));
-    button->setWhatsThis(ToolbarWhatsThis(row.id));
-    button->setCheckable(ShowsState(row.id));
-    toolbar_->addAction(button);
-  }
-  toolbar_->addSeparator();
-  QAction* customize = toolbar_->addAction(tr("Anpassen..."));
-  customize->setIconText(customize->text());  // the button keeps its dots
-  customize->setToolTip(tr("Choose the buttons of the toolbar"));
-  customize->setWhatsThis(
-      tr("<b>Anpassen...</b>: choose which buttons the toolbar shows; the choice is kept "
-         "for the next start."));
-  connect(customize, &QAction::triggered, this, &MainWindow::customizeToolBar);
-  RestoreToolbarButtons(toolbar_);
-}
-
-void MainWindow::customizeToolBar() {
-  ToolbarCustomizeDialog dialog(toolbar_, this);
-  dialog.exec();
-}
-
 void MainWindow::createStatusBar() {
   for (int i = 0; i < kStatusPanes; ++i) {
     panes_[i] = new QLabel(this);
@@ -447,8 +388,10 @@ void MainWindow::updateCommandStates() {
 bool MainWindow::commandEnabled(int id) const {
   if (id == kCmdEditUndo) return history_->stack().canUndo();
   if (id == kCmdEditRedo) return history_->stack().canRedo();
-  return view_->serves(id) || WindowServes(id);
+  return serves(id);
 }
+
+bool MainWindow::serves(int id) const { return view_->serves(id) || WindowServes(id); }
 
 void MainWindow::showCoordinates(int logicalX, int logicalY) {
   const double units = session_.view.unitsPerMetre;

@@ -1,14 +1,17 @@
-// The main window: the menu bar, the toolbar "Standard", the status bar
-// with its panes and the view, and the input dialogs wired to the view.
-// Every command goes to the view first; the window serves the help, the
-// looks and the toolbar customization itself. Closing the window runs the
-// End command instead of closing it.
+// The main window: the menu bar, the toolbar "Standard" and the user's own
+// toolbars, the status bar with its panes and the view, and the input
+// dialogs wired to the view. Every command goes to the view first; the
+// window serves the help, the looks and the toolbar customization itself.
+// Closing the window runs the End command instead of closing it. The
+// toolbars and where they stand are kept in the settings for the next start.
 #pragma once
 
 #include <QMainWindow>
 #include <map>
 #include <vector>
 
+#include "app/toolbar_customize_dialog.h"
+#include "app/toolbar_layout.h"
 #include "model/recent_positions.h"
 #include "model/session.h"
 
@@ -36,6 +39,7 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   explicit MainWindow(Session& session);
+  ~MainWindow() override;
   FrameView* view() const { return view_; }
   InputDialogs* inputDialogs() const { return inputDialogs_; }
   EditHistory* history() const { return history_; }
@@ -44,6 +48,11 @@ class MainWindow : public QMainWindow {
   // The positions of the Position menu's list, the latest first.
   const std::vector<RecentPosition>& recentPositions() const { return recent_; }
   QToolBar* standardToolBar() const { return toolbar_; }
+  // A toolbar of the user by its object name; null when there is none.
+  QToolBar* userToolBar(const QString& objectName) const;
+  const ToolbarLayout& toolbarLayout() const { return toolbarLayout_; }
+  // Every command a toolbar button can carry, with its name and picture.
+  QList<CommandEntry> commandCatalogue() const;
   // The menu item or button of command `id` (the first made for it).
   QAction* action(int id) const;
   QLabel* pane(int index) const { return panes_[index]; }
@@ -77,12 +86,25 @@ class MainWindow : public QMainWindow {
   void createHelpMenu();
   void createRecentList(QMenu* menu);
   void createHubDock();
-  void createToolBar();
+  void createToolBars();
+  // Builds the toolbars as `layout` says: toolbars it no longer holds go,
+  // new ones come, and each gets its buttons anew.
+  void applyToolbarLayout(const ToolbarLayout& layout);
+  void fillToolBar(QToolBar* toolbar, const QList<int>& commands);
+  QToolBar* makeUserToolBar(const ToolbarSetup& setup);
+  QAction* makeButton(int id);
+  QIcon buttonIcon(int id) const;
+  QString commandName(int id) const;
+  // Takes an action of a button away from the command table.
+  void dropAction(QAction* action);
+  void restoreWindowLayout();
+  void saveWindowLayout();
   void createStatusBar();
   void createAccelerators();
   void wireHistory();
   void serveWindowCommands(int id);
   bool commandEnabled(int id) const;
+  bool serves(int id) const;
   // Undo and Redo name the step they would undo or redo.
   void refreshEditActions();
   // "Position NAME ", with "*" after the name while the frame differs from
@@ -97,7 +119,6 @@ class MainWindow : public QMainWindow {
   void refreshRecentList();
   void openRecent(int index);
   void applyPointerRule(QPoint viewPoint);
-  void customizeToolBar();
 
   Session& session_;
   FrameView* view_;
@@ -106,6 +127,10 @@ class MainWindow : public QMainWindow {
   LiveChecker* liveChecker_;
   QDockWidget* hubDock_ = nullptr;
   QToolBar* toolbar_ = nullptr;
+  QAction* customizeGap_ = nullptr;  // the standard toolbar's buttons end before it
+  std::map<QString, QToolBar*> userToolbars_;
+  ToolbarLayout toolbarLayout_;
+  std::map<int, QString> names_;  // the commands' names, from their first text
   std::vector<RecentPosition> recent_;
   std::vector<QAction*> recentActions_;
   QAction* recentSeparator_ = nullptr;

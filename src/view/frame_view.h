@@ -59,6 +59,11 @@ class FrameView : public QWidget {
   // button and menu item.
   bool runCommand(int id);
   bool serves(int id) const { return commands_.count(id) != 0; }
+  std::vector<int> commandIds() const {
+    std::vector<int> ids;
+    for (const auto& [id, command] : commands_) ids.push_back(id);
+    return ids;
+  }
   std::optional<bool> commandChecked(int id) const;
   void setCommand(int id, CommandHandler handler, CommandState state = {});
 

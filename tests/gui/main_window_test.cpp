@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -24,14 +23,12 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTest>
-#include <QToolBar>
 #include <cstring>
 #include <filesystem>
 
 #include "app/application_look.h"
 #include "app/edit_history.h"
 #include "app/input_dialogs.h"
-#include "app/toolbar_customize_dialog.h"
 #include "commands/startup.h"
 #include "gui/command_ids.h"
 #include "gui/echo_editor.h"
@@ -172,42 +169,6 @@ TEST_F(Window, TheHubStaysDockedUnlessTheContextMenuChoseItsPlace) {
   reopen();
   EXPECT_TRUE(dock->isFloating());
   EXPECT_EQ(dock->pos(), moved);
-}
-
-TEST_F(Window, TheToolbarHasItsButtonsWithTheirTipsAndHiddenOnesStayHidden) {
-  open();
-  QToolBar* bar = frame->standardToolBar();
-  EXPECT_EQ(bar->windowTitle(), "Standard");
-  QStringList tips;
-  QStringList statusTips;
-  for (QAction* a : bar->actions()) {
-    if (!a->data().isValid()) continue;
-    tips << a->toolTip();
-    statusTips << a->statusTip();
-    EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
-  }
-  EXPECT_EQ(tips, QStringList({"Store", "Print", "Dimensions", "Copy to Clipboard",
-                               "Graphical input with the mouse", "Grid (Drawing Tool)",
-                               "Add a hinge by a click", "Zoom to a dragged window",
-                               "Lines through every node", "Circles at the ends of the elements",
-                               "Labels upright, none over another", "Draw the frame anew",
-                               "Show the mechanism the live check finds", "Undo", "Redo"}));
-  EXPECT_EQ(statusTips,
-            QStringList({"Store.", "Print", "", "", "Graphical input", "Grid", "Hinge",
-                         "Zoom window", "Aux. lines", "End marks", "Overlap-free labels", "Redraw",
-                         "Live check", "Undo the last change", "Redo the change undone last"}));
-  OnNextDialog<ToolbarCustomizeDialog>([](ToolbarCustomizeDialog* dialog) {
-    QListWidget* list = dialog->buttonList();
-    EXPECT_EQ(list->count(), 15);
-    list->item(2)->setCheckState(Qt::Unchecked);  // Dimensions
-    dialog->accept();
-  });
-  ASSERT_EQ(bar->actions().last()->text(), "Anpassen...");
-  bar->actions().last()->trigger();
-  EXPECT_FALSE(frame->action(kCmdDimensions)->isVisible());
-  MainWindow again(session);  // the next start
-  EXPECT_FALSE(again.action(kCmdDimensions)->isVisible());
-  EXPECT_TRUE(again.action(kCmdStore)->isVisible());
 }
 
 TEST(PointerRule, TheCrossHairIsThePointerOnlyOverTheDrawing) {

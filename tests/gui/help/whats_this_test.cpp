@@ -126,8 +126,6 @@ TEST_F(WhatsThis, AClickOnACellAnswersWithItsColumn) {
 
 TEST_F(WhatsThis, EveryFieldOfTheOtherDialogs) {
   ElementRecord element{};
-  QToolBar toolbar;
-  toolbar.addAction("Store")->setData(1);
   const std::function<std::unique_ptr<QDialog>()> dialogs[] = {
       [&] { return std::make_unique<ElementEditor>(element, 1); },
       [&] { return std::make_unique<DeleteElementQuestion>(1, nullptr); },
@@ -140,7 +138,10 @@ TEST_F(WhatsThis, EveryFieldOfTheOtherDialogs) {
       [&] { return std::make_unique<ReportViewer>(session.paths, messages); },
       [&] { return std::make_unique<EchoEditor>(data / "ECHO"); },
       [&] { return std::make_unique<EchoHelpDialog>(data / "ECHOHELP"); },
-      [&] { return std::make_unique<ToolbarCustomizeDialog>(&toolbar); },
+      [&] {
+        return std::make_unique<ToolbarCustomizeDialog>(ToolbarLayout{}, QList<CommandEntry>{},
+                                                        messages);
+      },
   };
   for (const auto& make : dialogs) {
     const std::unique_ptr<QDialog> dialog = make();

@@ -200,7 +200,6 @@ TEST_F(ViewWindow, PoleLabelsCoverNoDotAndNoLabel) {
 TEST_F(ViewWindow, EveryDialogAndBoxCarriesAProperTitle) {
   open("001");
   ElementRecord element{};
-  QToolBar toolbar;
   const std::function<std::unique_ptr<QDialog>()> dialogs[] = {
       [&] { return std::make_unique<ElementEditor>(element, 1); },
       [&] { return std::make_unique<DeleteElementQuestion>(3); },
@@ -210,7 +209,10 @@ TEST_F(ViewWindow, EveryDialogAndBoxCarriesAProperTitle) {
       [&] { return std::make_unique<StoreAsDialog>("001"); },
       [&] { return std::make_unique<TextSizeDialog>(1.0f, messages); },
       [&] { return std::make_unique<TitleDialog>("Portal"); },
-      [&] { return std::make_unique<ToolbarCustomizeDialog>(&toolbar); },
+      [&] {
+        return std::make_unique<ToolbarCustomizeDialog>(ToolbarLayout{}, QList<CommandEntry>{},
+                                                        messages);
+      },
       [&] { return std::make_unique<AboutDialog>(); },
       [&] { return std::make_unique<MaterialsDialog>(session, messages); },
       [&] { return std::make_unique<CrossSectionsDialog>(session, messages); },

@@ -1,0 +1,226 @@
+// The toolbars: the standard buttons with their tips, the customization
+// (own toolbars, any command, own pictures) and the window's layout, each
+// kept across a restart of the window on the same settings.
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QImage>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <fstream>
+
+#include "app/main_window.h"
+#include "app/toolbar_icons.h"
+#include "gui/command_ids.h"
+#include "gui_helpers.h"
+
+namespace rerore {
+namespace {
+
+using test::OnNextDialog;
+
+QList<int> Commands(const QToolBar* bar) {
+  QList<int> ids;
+  for (const QAction* a : bar->actions()) ids << (a->isSeparator() ? 0 : a->data().toInt());
+  return ids;
+}
+
+QAction* Button(const QToolBar* bar, int id) {
+  for (QAction* a : bar->actions())
+    if (a->data() == id) return a;
+  return nullptr;
+}
+
+QImage Picture(const QIcon& icon) {
+  return icon.pixmap(QSize(kButtonWidth, kButtonHeight))
+      .toImage()
+      .convertToFormat(QImage::Format_ARGB32);
+}
+
+QPushButton* Find(QDialog* dialog, const QString& text) {
+  for (QPushButton* button : dialog->findChildren<QPushButton*>())
+    if (button->text().remove('&') == text) return button;
+  ADD_FAILURE() << "no button " << text.toStdString();
+  return nullptr;
+}
+
+void Press(QDialog* dialog, const QString& text) {
+  if (QPushButton* button = Find(dialog, text)) button->click();
+}
+
+// "New..." with the name typed.
+void MakeToolbar(ToolbarCustomizeDialog* dialog, const QString& name) {
+  OnNextDialog<QInputDialog>([name](QInputDialog* ask) {
+    ask->setTextValue(name);
+    ask->accept();
+  });
+  Press(dialog, "New...");
+}
+
+void Choose(QListWidget* list, const QString& text) {
+  const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1) << text.toStdString();
+  list->setCurrentItem(found.first());
+}
+
+struct Toolbars : ::testing::Test {
+  test::SettingsHome home;
+  test::TempDir data;
+  Session session;
+  test::RecordingMessages messages;
+  std::unique_ptr<MainWindow> frame;
+
+  void SetUp() override {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(home.dir().path()));
+    test::CopyExamples(data);
+    ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
+    restart();
+  }
+  void TearDown() override {
+    frame.reset();  // it keeps its layout in this test's settings
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  }
+  void restart() {
+    frame.reset();
+    frame = std::make_unique<MainWindow>(session);
+    frame->view()->setMessages(messages);
+    frame->show();
+  }
+  QToolBar* standard() { return frame->standardToolBar(); }
+  // "Anpassen...", `act` on its dialog, then OK.
+  void customize(const std::function<void(ToolbarCustomizeDialog*)>& act) {
+    OnNextDialog<ToolbarCustomizeDialog>([act](ToolbarCustomizeDialog* dialog) {
+      act(dialog);
+      dialog->accept();
+    });
+    standard()->actions().last()->trigger();
+  }
+};
+
+TEST_F(Toolbars, TheStandardButtonsCarryTheirTipsAndPictures) {
+  QStringList tips;
+  for (QAction* a : standard()->actions()) {
+    if (a->isSeparator() || !a->data().isValid()) continue;
+    tips << a->statusTip() + "|" + a->toolTip();
+    EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
+  }
+  EXPECT_EQ(
+      tips,
+      QStringList(
+          {"Store.|Store", "Print|Print", "|Dimensions", "|Copy to Clipboard",
+           "Graphical input|Graphical input with the mouse", "Grid|Grid (Drawing Tool)",
+           "Hinge|Add a hinge by a click", "Zoom window|Zoom to a dragged window",
+           "Aux. lines|Lines through every node", "End marks|Circles at the ends of the elements",
+           "Overlap-free labels|Labels upright, none over another", "Redraw|Draw the frame anew",
+           "Live check|Show the mechanism the live check finds", "Undo the last change|Undo",
+           "Redo the change undone last|Redo"}));
+  EXPECT_EQ(standard()->actions().last()->text(), "Anpassen...");
+}
+
+TEST_F(Toolbars, AnOwnToolbarWithCommandsWithoutMenuSurvivesARestart) {
+  customize([](ToolbarCustomizeDialog* dialog) {
+    MakeToolbar(dialog, "Checks");
+    Choose(dialog->commandList(), "Lock Dialog Input");
+    Press(dialog, "Add >");
+    Choose(dialog->commandList(), "Page border");
+    Press(dialog, "Add >");
+    dialog->buttonList()->setCurrentRow(0);
+    Press(dialog, "Down");
+    Choose(dialog->toolbarList(), "Standard");
+    Choose(dialog->buttonList(), "Dimensions");
+    Press(dialog, "Remove");
+  });
+  for (int run = 0; run < 2; ++run) {
+    SCOPED_TRACE(run);
+    QToolBar* own = frame->userToolBar("UserToolbar1");
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(own->windowTitle(), "Checks");
+    EXPECT_EQ(Commands(own), QList<int>({kCmdPageBorder, kCmdLockInput}));
+    EXPECT_TRUE(Button(own, kCmdPageBorder)->isChecked());  // the view's flag, on at the start
+    EXPECT_EQ(Button(standard(), kCmdDimensions), nullptr);
+    EXPECT_NE(Button(standard(), kCmdStore), nullptr);
+    restart();
+  }
+  session.model.params.inputLock = 0;
+  Button(frame->userToolBar("UserToolbar1"), kCmdLockInput)->trigger();
+  EXPECT_EQ(session.model.params.inputLock, 1);
+}
+
+TEST_F(Toolbars, OnlyOwnToolbarsCanBeRenamedOrDeleted) {
+  customize([](ToolbarCustomizeDialog* dialog) {
+    MakeToolbar(dialog, "Mine");
+    Choose(dialog->toolbarList(), "Standard");
+    EXPECT_FALSE(Find(dialog, "Rename...")->isEnabled());
+    Press(dialog, "Delete");
+    EXPECT_EQ(dialog->toolbarList()->count(), 2);
+    Choose(dialog->toolbarList(), "Mine");
+    Press(dialog, "Delete");
+    EXPECT_EQ(dialog->toolbarList()->count(), 1);
+  });
+  EXPECT_EQ(frame->toolbarLayout().toolbars.size(), 1);
+  EXPECT_EQ(Commands(standard()).size(), 17);  // fifteen buttons, a gap and "Anpassen..."
+}
+
+// A picture kept in the settings stays when its file is gone; a text file
+// named .png is refused with a message and changes nothing.
+TEST_F(Toolbars, AnOwnPictureSurvivesARestartUntilItIsReset) {
+  const std::string bad = data / "notes.png";
+  const std::string good = data / "red.png";
+  std::ofstream(bad) << "not a picture\n";
+  QImage red(kButtonWidth, kButtonHeight, QImage::Format_ARGB32);
+  red.fill(Qt::red);
+  ASSERT_TRUE(red.save(QString::fromStdString(good)));
+  const QImage standardStore = Picture(Button(standard(), kCmdStore)->icon());
+  const auto pick = [this](ToolbarCustomizeDialog* dialog, const std::string& file) {
+    OnNextDialog<QFileDialog>([file](QFileDialog* browser) {
+      browser->selectFile(QString::fromStdString(file));
+      static_cast<QDialog*>(browser)->accept();
+    });
+    Choose(dialog->buttonList(), "Store");
+    Press(dialog, "Image...");
+  };
+  customize([&](ToolbarCustomizeDialog* dialog) {
+    pick(dialog, bad);
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"Error: The file " + bad +
+                                       " holds no picture: choose a PNG or BMP file"});
+    EXPECT_TRUE(dialog->toolbarLayout().images.isEmpty());
+    pick(dialog, good);
+  });
+  std::filesystem::remove(good);
+  restart();
+  EXPECT_EQ(Picture(Button(standard(), kCmdStore)->icon()).pixel(8, 7), qRgb(255, 0, 0));
+  customize([](ToolbarCustomizeDialog* dialog) {
+    Choose(dialog->buttonList(), "Store");
+    Press(dialog, "Reset image");
+  });
+  restart();
+  EXPECT_EQ(Picture(Button(standard(), kCmdStore)->icon()), standardStore);
+}
+
+TEST_F(Toolbars, WhereTheToolbarsStandIsKept) {
+  customize([](ToolbarCustomizeDialog* dialog) { MakeToolbar(dialog, "Mine"); });
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+  frame->addToolBar(Qt::LeftToolBarArea, frame->userToolBar("UserToolbar1"));
+  // Dragged by its grip into the middle of the window, a toolbar floats.
+  QToolBar* bar = standard();
+  const QPoint grip(8, bar->height() / 2);
+  QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+  QTest::mouseMove(bar, grip + QPoint(200, 300));
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, grip);
+  ASSERT_TRUE(bar->isFloating());
+  const QPoint floated = bar->pos();
+  restart();
+  EXPECT_TRUE(standard()->isFloating());
+  EXPECT_EQ(standard()->pos(), floated);
+  EXPECT_EQ(frame->toolBarArea(frame->userToolBar("UserToolbar1")), Qt::LeftToolBarArea);
+}
+
+}  // namespace
+}  // namespace rerore
