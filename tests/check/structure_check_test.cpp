@@ -16,9 +16,8 @@ using test::ValuesOf;
 class StructureCheckTest : public test::CheckFixture {
  protected:
   // F(i, j) from INVERSE: column j is the answer to a unit load on j.
-  double F(int i, int j) const {
-    const int n = Equations();
-    return ValuesOf<double>(File("INVERSE")).at(static_cast<size_t>(j - 1) * n + (i - 1));
+  double F(size_t i, size_t j) const {
+    return ValuesOf<double>(File("INVERSE")).at((j - 1) * Equations() + (i - 1));
   }
   void MakeStaleResults() {
     for (const char* stem : {"INVERSE", "FLEXDIA", "FLEXMAX"})
@@ -63,49 +62,37 @@ TEST_F(StructureCheckTest, SimplySupportedBeamOnSpringsAtMidSpan) {
   EXPECT_NEAR(F(v, v), expected, 1e-9 * expected);
 }
 
-TEST_F(StructureCheckTest, FlexibilityIsSymmetricAndInvertsTheMatrix) {
+// MATRIX(ORI) and MATRIXP hold K, LU its factors, INVERSE its inverse.
+TEST_F(StructureCheckTest, MatrixFilesHoldTheMatrixItsFactorsAndItsInverse) {
   Frame({{0, 0, 0, 3}, {0, 3, 5, 4, 1, 0}, {5, 4, 10, 3, 0, 1}, {10, 3, 10, 0}, {5, 4, 5, 0, 1, 0}},
         {{1, 1, 1, 1}, {5, 1, 1, 0}, {6, 0.5f, 1, 0}});
   ASSERT_EQ(Check(), CheckOutcome::sound());
-  const int n = Equations();
-  const std::vector<double> k = ValuesOf<double>(File("MATRIXP"));
-  double largest = 0.0;
-  for (int i = 1; i <= n; ++i) largest = std::max(largest, std::fabs(F(i, i)));
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) {
-      EXPECT_NEAR(F(i, j), F(j, i), 1e-9 * largest) << i << "," << j;
-      double product = 0.0;  // (K F)(i, j)
-      for (int m = 1; m <= n; ++m) product += k[(i - 1) * n + (m - 1)] * F(m, j);
-      EXPECT_NEAR(product, i == j ? 1.0 : 0.0, 1e-9) << i << "," << j;
-    }
-}
-
-TEST_F(StructureCheckTest, MatrixFilesHoldTheMatrixItsFactorsAndTheFlexibilities) {
-  Frame({{0, 0, 4, 0}, {4, 0, 4, -3, 1, 0}}, {{1, 1, 1, 0}, {3, 1, 1, 0}});
-  ASSERT_EQ(Check(), CheckOutcome::sound());
-  const int n = Equations();
-  const std::vector<double> rows = ValuesOf<double>(File("MATRIX"));
-  const std::vector<double> k = ValuesOf<double>(File("MATRIXP"));
-  const std::vector<double> lu = ValuesOf<double>(File("LU"));
-  ASSERT_EQ(rows.size(), static_cast<size_t>(n) * (n + 1));
-  ASSERT_EQ(k.size(), static_cast<size_t>(n) * n);
-  ASSERT_EQ(lu.size(), rows.size());
+  const size_t n = Equations();
+  const std::vector<double> rows = ValuesOf<double>(File("MATRIX")),
+                            k = ValuesOf<double>(File("MATRIXP")),
+                            lu = ValuesOf<double>(File("LU")),
+                            diagonal = ValuesOf<double>(File("FLEXDIA"));
+  ASSERT_EQ(std::vector<size_t>({rows.size(), k.size(), lu.size(), diagonal.size()}),
+            std::vector<size_t>({n * (n + 1), n * n, n * (n + 1), n}));
   EXPECT_EQ(File("MATRIXORI"), File("MATRIX"));
+  EXPECT_EQ(File("FLEXMAX").size(), 12u * n);  // its records: see the ranking below
+  const double largest = *std::max_element(diagonal.begin(), diagonal.end());
   // File row r of LU is column r of the factors; unit L times U is K again.
-  auto factor = [&](int i, int j) { return lu[(j - 1) * (n + 1) + i]; };
-  for (int i = 1; i <= n; ++i) {
+  auto factor = [&](size_t i, size_t j) { return lu[(j - 1) * (n + 1) + i]; };
+  for (size_t i = 1; i <= n; ++i) {
     EXPECT_EQ(rows[(i - 1) * (n + 1)], 0.0);  // the unused place 0
-    for (int j = 1; j <= n; ++j) {
+    EXPECT_EQ(diagonal[i - 1], F(i, i));
+    for (size_t j = 1; j <= n; ++j) {
       EXPECT_EQ(rows[(i - 1) * (n + 1) + j], k[(i - 1) * n + j - 1]);
-      double sum = 0.0;
-      for (int m = 1; m <= std::min(i, j); ++m) sum += (m == i ? 1.0 : factor(i, m)) * factor(m, j);
+      double sum = 0.0, product = 0.0;  // (L U)(i, j) and (K F)(i, j)
+      for (size_t m = 1; m <= std::min(i, j); ++m)
+        sum += (m == i ? 1.0 : factor(i, m)) * factor(m, j);
+      for (size_t m = 1; m <= n; ++m) product += k[(i - 1) * n + (m - 1)] * F(m, j);
       EXPECT_NEAR(sum, k[(i - 1) * n + j - 1], 1e-3) << i << "," << j;
+      EXPECT_NEAR(product, i == j ? 1.0 : 0.0, 1e-9) << i << "," << j;
+      EXPECT_NEAR(F(i, j), F(j, i), 1e-9 * largest) << i << "," << j;
     }
   }
-  const std::vector<double> diagonal = ValuesOf<double>(File("FLEXDIA"));
-  ASSERT_EQ(diagonal.size(), static_cast<size_t>(n));
-  for (int c = 1; c <= n; ++c) EXPECT_EQ(diagonal[c - 1], F(c, c));
-  EXPECT_EQ(File("FLEXMAX").size(), 12u * n);  // its records: see the ranking below
 }
 
 TEST_F(StructureCheckTest, MechanismIsSingularAndLeavesNoResults) {
