@@ -1,21 +1,13 @@
-// rerore-cli run as a user runs it on a copy of the example data directory
-// with a settings home of its own: its exit codes, what it prints and the
-// files it leaves.
-#include <gtest/gtest.h>
+// rerore-cli on a copy of the examples with a settings home of its own:
+// one call per path and exit status (the refusals' full tables are tested
+// on the commands and generators themselves).
 #include <sys/stat.h>
 
-#include <cstdint>
-#include <cstring>
-#include <filesystem>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "support/test_support.h"
 
-// These tests run rerore-cli through a POSIX shell with its variables. On
-// Windows the round trip under Wine (CTest label windows) runs the program
-// instead.
+// Through a POSIX shell; on Windows the round trip under Wine runs it.
 #ifdef _WIN32
 #define SKIP_WITHOUT_POSIX_SHELL() GTEST_SKIP() << "runs rerore-cli through a POSIX shell"
 #else
@@ -45,9 +37,6 @@ struct ExampleData {
   std::string file(const std::string& position, const std::string& name) const {
     return data / ("SDIR" + position + "/" + name);
   }
-  std::vector<std::string> files(const std::string& position) const {
-    return ListDirectory(data / ("SDIR" + position));
-  }
   // A file holding one 32-bit number (GEOMETRY), or -1.
   int32_t number(const std::string& position, const std::string& name) const {
     const std::string bytes = ReadFile(file(position, name));
@@ -57,7 +46,7 @@ struct ExampleData {
   }
   // No command leaves a temporary file in the position directory.
   void expectNoTemporaryFiles(const std::string& position) const {
-    for (const std::string& name : files(position)) {
+    for (const std::string& name : ListDirectory(data / ("SDIR" + position))) {
       EXPECT_EQ(name.find("~tmp"), std::string::npos) << name;
       EXPECT_NE(name, "ECHO_G.TMP.TXT");
     }
@@ -115,27 +104,19 @@ TEST(CliGenerate, TheFolderIsMadeAndTheNextStartLoadsTheGeneratedFrame) {
 TEST(CliRefusals, ExitStatusAndMessage) {
   SKIP_WITHOUT_POSIX_SHELL();
   ExampleData ex;
-  const std::string d = " @" + ex.data.path(), file = ex.file("001", "ECHO_G.001.TXT/");
+  const std::string d = " @" + ex.data.path();
   const std::string deep = ex.data / (std::string(240, 'd') + "/"), none = ex.data / "none.txt";
   std::filesystem::create_directories(deep);
   for (const char* folder : {"SDIR011", "SDIRNEW"})
     std::filesystem::create_directories(ex.data / folder);
   const std::string usage = "usage: rerore-cli generate...";
   const std::tuple<std::string, int, std::string> cases[] = {
-      {"load .001 @" + file, 4,
-       "Does the directory " + file + " exist?: The file " + file + "TEST cannot be stored!\n"},
       {"", 1, "usage: rerore-cli..."},
-      {"load .001", 1, "Missing input: Command line: .POS @PathData\\ \n"},
       {"load .001 @" + deep, 4, "Error: The path " + deep + " is too long\n"},
-      {"generate beam .011" + d + " 4.0 4.0", 5,
-       "Error: Coordinates of field ends must be increasing, x1 < x2 < x3 ...\n"},
-      {"generate frame .011" + d + " 3:1:5", 5, "Error: 2 piers and more make a frame\n"},
-      {"generate arc .011" + d + " abc 180 0 48", 5, "Error: The radius must be positive\n"},
+      {"generate arc .012" + d + " abc 180 0 48", 5, "Error: The radius must be positive\n"},
       {"generate beam .011" + d + " 5 1e39", 5, "Error: The number 1e39 is too large\n"},
-      {"generate arc .012" + d + " 0 180 0 10", 5, "Error: The radius must be positive\n"},
       {"generate circle .011" + d + " 1", 1, usage},
       {"generate arc .011" + d + " 10 180 0", 1, usage},
-      {"generate beam .011" + d, 1, usage},
       {"store .NEW" + d, 1, "Store: The position NEW has no name yet: Store as needs one.\n"},
       {"echo .002" + d + " " + none, 1, "Attention: File " + none + " not found!\n"},
   };
@@ -153,8 +134,8 @@ TEST(CliRefusals, ExitStatusAndMessage) {
   EXPECT_TRUE(ListDirectory(deep).empty());
 }
 
-// check and store print the same result and exit 0 (sound), 2 (singular)
-// or 3 (the check refused the model); only store writes GEOMETRY 1.
+// check and store print the same result and exit 0 (sound), 2 (singular) or
+// 3 (refused); store writes every file, and GEOMETRY 1 when sound.
 TEST(CliCheckAndStore, ResultAndExitStatusForSoundSingularAndRefusedFrames) {
   SKIP_WITHOUT_POSIX_SHELL();
   for (const std::string command : {"check", "store"}) {
@@ -184,32 +165,18 @@ TEST(CliCheckAndStore, ResultAndExitStatusForSoundSingularAndRefusedFrames) {
       else
         EXPECT_EQ(geometry, command == "store" && status == 0 ? 1 : 0);
     }
+    std::vector<std::string> names = {
+        "FILES", "D1.TXT", "DEFSUP.TXT", "MATH_KMATRIX.TXT", "FLEXMAX.TXT", "ECHO_G.001.TXT"};
+    for (const char* table : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "MATR", "PARAMR", "DOFSK",
+                              "GRAFIKGO", "EXTENSIOR", "MATRIX", "MATRIXORI", "MATRIXP", "LU",
+                              "INVERSE", "FLEXDIA", "FLEXMAX", "GEOMETRY"})
+      names.push_back(table + std::string(".001"));
+    for (const std::string& name : names)
+      EXPECT_TRUE(command == "check" || Exists(ex.file("001", name))) << name;
     EXPECT_TRUE(Exists(ex.file("001", "FLEXDIA.001"))) << command;
     ex.expectNoTemporaryFiles("001");
     ex.expectNoTemporaryFiles("003");
   }
-}
-
-TEST(CliStore, SoundFramesAreStoredWithEveryFile) {
-  SKIP_WITHOUT_POSIX_SHELL();
-  ExampleData examples;
-  for (const std::string position : {"001", "002"}) {
-    const auto result = examples.run("store", position);
-    EXPECT_EQ(result.status, 0) << position << result.err;
-    std::vector<std::string> names = {"FILES",       "D1.TXT",
-                                      "DEFSUP.TXT",  "MATH_KMATRIX.TXT",
-                                      "FLEXMAX.TXT", "ECHO_G." + position + ".TXT"};
-    for (const char* table : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "MATR", "PARAMR", "DOFSK",
-                              "GRAFIKGO", "EXTENSIOR", "MATRIX", "MATRIXORI", "MATRIXP", "LU",
-                              "INVERSE", "FLEXDIA", "FLEXMAX", "GEOMETRY"})
-      names.push_back(table + ("." + position));
-    for (const std::string& name : names)
-      EXPECT_TRUE(Exists(examples.file(position, name))) << name;
-    examples.expectNoTemporaryFiles(position);
-  }
-  EXPECT_EQ(ReadFile(examples.home / "VELTRANIX/EXTR").c_str(), std::string(".002"));
-  EXPECT_TRUE(ReadFile(examples.file("002", "ECHO_G.002.TXT"))
-                  .starts_with("TITEL\r\nContinuous beam, three spans\r\n"));
 }
 
 // Store as takes every table along: the new position has the portal's two
@@ -220,12 +187,9 @@ TEST(CliStoreAs, TheNewPositionHoldsEveryTableAndItsStoreIsSound) {
   auto result = examples.run("store-as", "001", "009");
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(At<int16_t>(ReadFile(examples.file("009", "CROSS.009")), 0), 2);
-  EXPECT_EQ(At<int16_t>(ReadFile(examples.file("009", "LKNOTENR.009")), 0), 2);
   result = examples.run("store", "009");
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(examples.number("009", "GEOMETRY.009"), 1);
-  EXPECT_NE(ReadFile(examples.file("009", "ECHO_G.009.TXT")).find("CROSSECTIONS\r\n2\r\n"),
-            std::string::npos);
 }
 
 TEST(CliEcho, TheEditedTextIsLoadedAndKeptForTheNextStart) {
@@ -304,10 +268,8 @@ TEST(CliEnd, RewritesTheEchoFileOfALoadedPosition) {
   ExampleData examples;
   const auto result = examples.run("end", "001");
   EXPECT_EQ(std::tie(result.status, result.err), std::tuple(0, ""));
-  const std::string echo = ReadFile(examples.file("001", "ECHO_G.001.TXT"));
-  EXPECT_TRUE(echo.starts_with("TITEL\r\nPortal frame 6 m x 4 m\r\n"));
-  EXPECT_NE(echo.find("\r\nNODES\r\n4\r\n1 0.00 0.00  1.0000E+00  1.0000E+00  1.0000E+00\r\n"),
-            std::string::npos);
+  EXPECT_TRUE(ReadFile(examples.file("001", "ECHO_G.001.TXT"))
+                  .starts_with("TITEL\r\nPortal frame 6 m x 4 m\r\n"));
   EXPECT_EQ(examples.number("001", "GEOMETRY.001"), 0);  // loaded from the echo file
   examples.expectNoTemporaryFiles("001");
 }

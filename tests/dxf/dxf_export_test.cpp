@@ -18,7 +18,6 @@
 namespace rerore {
 namespace {
 
-
 // A hinged portal with a sloped strut and ends that no float holds
 // exactly: node 1 clamped, node 4 on a pin, element 2 hinged at its right
 // end.
