@@ -3,12 +3,7 @@
 // draw a frame, support it and check it.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <array>
-#include <cstring>
-#include <string>
-#include <vector>
 
 #include "check/assemble_and_check.h"
 #include "check/element_stiffness.h"

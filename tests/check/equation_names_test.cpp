@@ -1,7 +1,5 @@
 #include "check/equation_names.h"
 
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 #include "check_fixture.h"

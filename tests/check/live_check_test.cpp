@@ -1,9 +1,6 @@
 #include "check/live_check.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstring>
 #include <map>
 
 #include "check_fixture.h"

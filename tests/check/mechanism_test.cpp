@@ -1,7 +1,5 @@
 #include "check/mechanism.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <random>
 #include <tuple>

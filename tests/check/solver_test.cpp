@@ -1,7 +1,5 @@
 #include "check/solver.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <random>
 

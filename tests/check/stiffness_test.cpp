@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 
 #include "check/assemble_and_check.h"
 #include "check/element_stiffness.h"

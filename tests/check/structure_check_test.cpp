@@ -1,7 +1,5 @@
 #include "check/structure_check.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 

@@ -2,10 +2,6 @@
 // split refused on a full element table; the delete of an element.
 #include "commands/element_editing.h"
 
-#include <gtest/gtest.h>
-
-#include <cstring>
-
 #include "check/rebuild.h"
 #include "support/test_support.h"
 

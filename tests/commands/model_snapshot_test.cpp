@@ -1,7 +1,5 @@
 #include "commands/model_snapshot.h"
 
-#include <gtest/gtest.h>
-
 #include "generators/continuous_beam.h"
 #include "model/file_io.h"
 #include "support/test_support.h"

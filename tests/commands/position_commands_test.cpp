@@ -1,8 +1,5 @@
 #include "commands/position_commands.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <tuple>
 
 #include "model/file_io.h"

@@ -5,19 +5,15 @@
 // beside the tables a Store checked, and the next start-up leaves no
 // temporary file behind.
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 #include <map>
 #include <set>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "support/test_support.h"
 

@@ -3,12 +3,8 @@
 // library other than the one that wrote it opens it without errors.
 #include "dxf/dxf_export.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <string>
 
 #include "check/rebuild.h"
 #include "dxf/dxf_import.h"

@@ -4,13 +4,7 @@
 // the refusals, and what the import does to the model and the files.
 #include "dxf/dxf_import.h"
 
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <filesystem>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "check/rebuild.h"
 #include "model/position_files.h"

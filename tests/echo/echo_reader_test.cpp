@@ -1,7 +1,5 @@
 #include "echo/echo_reader.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 
 #include "commands/startup.h"

@@ -1,7 +1,5 @@
 #include "echo/echo_writer.h"
 
-#include <gtest/gtest.h>
-
 #include "support/test_support.h"
 
 namespace rerore {

@@ -1,7 +1,6 @@
 // Where the generators write: a position whose folder has gone is given a
 // new one, so that the files are written and the view takes the extent of
 // the generated frame.
-#include <filesystem>
 #include <functional>
 
 #include "generators/continuous_beam.h"

@@ -2,10 +2,7 @@
 // section, and a snapshot of everything a refused input must leave alone.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <array>
-#include <string>
 
 #include "model/session.h"
 #include "support/test_support.h"

@@ -1,13 +1,9 @@
 #include "model/native_path.h"
 
-#include <gtest/gtest.h>
-
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #endif
-
-#include <filesystem>
 
 #include "model/file_io.h"
 #include "support/test_support.h"

@@ -1,13 +1,10 @@
 #include "model/position_files.h"
 
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
-#include <cstring>
-#include <filesystem>
 #include <tuple>
 
 #include "support/test_support.h"

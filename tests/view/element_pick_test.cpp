@@ -1,7 +1,5 @@
 #include "view/core/element_pick.h"
 
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 #include "support/test_support.h"

@@ -1,7 +1,5 @@
 #include "view/core/frame_geometry.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <tuple>
 

@@ -1,7 +1,5 @@
 #include "view/core/graphical_input.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <tuple>
 

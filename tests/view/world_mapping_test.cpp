@@ -1,7 +1,5 @@
 #include "view/core/world_mapping.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <tuple>
 
