@@ -12,8 +12,7 @@ class EquationNamesTest : public test::CheckFixture {
   std::string Name(int equation) { return DescribeUnknown(MeaningOfEquation(model, equation)); }
 };
 
-// A portal with the beam hinged at both ends: the posts' heads carry a
-// rotation of their own besides the beam's hinged ends.
+// Beam hinged at both ends: the posts' heads have a rotation of their own.
 TEST_F(EquationNamesTest, HingedPortalNamesNodesAndHingedEnds) {
   Frame({{0, 0, 0, 4}, {0, 4, 6, 4, 1, 1}, {6, 4, 6, 0}});
   ASSERT_EQ(Equations(), 14);
@@ -38,8 +37,7 @@ TEST_F(EquationNamesTest, HingedPortalNamesNodesAndHingedEnds) {
   }
 }
 
-// A free end that is hinged has only the element's own rotation, and the
-// message names the element end, not the node.
+// A hinged free end has only the element's rotation: the message names the end.
 TEST_F(EquationNamesTest, LoneHingedEndIsNamedByItsElement) {
   Frame({{0, 0, 5, 0, 0, 1}});
   EXPECT_EQ(SingularityExplanation(model, 6),

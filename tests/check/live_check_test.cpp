@@ -20,8 +20,7 @@ bool SameBytes(const ModelTables& a, const ModelTables& b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-// The live verdict agrees with Store's rebuild and check (outcome, warnings,
-// mode and poles), and the live check changes neither the model nor a file.
+// Live verdict = Store's (outcome, warnings, mode, poles); model and files untouched.
 void ExpectLiveAgreesWithStore(Session& s) {
   const auto before = Snapshot(s.paths.positionDirectory);
   const ModelTables model = s.model;
@@ -98,16 +97,14 @@ TEST_F(LiveCheckTest, VerdictsOfSoundAndMovingFramesAgreeWithStore) {
   }
 }
 
-// The numbering the live check works on is the rebuild's, also when the
-// model on the screen has not been rebuilt since the last change.
+// The live check numbers its copy as the rebuild would, also when not rebuilt.
 TEST_F(LiveCheckTest, NumbersItsCopyAsTheRebuildWouldAndUsesTheSectionsOfCross) {
   Frame({{0, 0, 0, 4}, {0, 4, 6, 4, 0, 1}}, {{1, 1, 1, 1}});
   Add(6, 4, 6, 0);  // drawn, not yet rebuilt: its foot has no support
   EXPECT_EQ(Verdict(), "Mechanism: node 4 can rotate");
   ExpectLiveAgreesWithStore(session);
 
-  // A section of no stiffness in the CROSS file refuses the frame, whatever
-  // the table in memory says.
+  // A section of no stiffness in CROSS refuses the frame, whatever memory says.
   CrossSectionRecord weak = model.crossSections[1];
   model.crossSections[1].area = 0.0f;
   WriteCrossSectionsFile(session.paths, model);

@@ -24,9 +24,7 @@ std::string Fast(double value, int width) {
   return out;
 }
 
-// Decimal ties that are no binary ties, the edge of the shortcut for tiny
-// values, signed zeros, huge, subnormal and non-finite values, then many
-// random magnitudes and raw bit patterns.
+// Ties, tiny, signed zero, huge, subnormal, non-finite, random values and bits.
 TEST(MatrixText, ToCharsGivesTheBytesOfPrintf) {
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();

@@ -23,8 +23,7 @@ class MechanismTest : public test::CheckFixture {
     EXPECT_TRUE(!p.atInfinity && std::fabs(p.x - x) < 1e-4 && std::fabs(p.y - y) < 1e-4)
         << element << ": " << p.atInfinity << " " << p.x << " " << p.y;
   }
-  // A post from (0, 0) up to (0, h), a link hinged at both ends on to (x, h)
-  // and a post down to (foot, 0); both feet pinned.
+  // Post (0, 0)-(0, h), link hinged at both ends to (x, h), post to (foot, 0); pinned feet.
   void PostsAndHingedLink(float h, float x, float foot) {
     Frame({{0, 0, 0, h}, {0, h, x, h, 1, 1}, {x, h, foot, 0}}, {{1, 1, 1, 0}, {4, 1, 1, 0}});
   }
@@ -80,8 +79,7 @@ TEST_F(MechanismTest, PinnedColumnTurnsAboutItsFootWhicheverEndItIs) {
   EXPECT_TRUE(HasLine("---> Pole at right node x = 5.00 y = 0.00"));
 }
 
-// A four-bar chain: the hinged link turns about the crossing of the lines
-// of the two posts, x = 0 and the line through (6, 0) and (4, 4): (0, 12).
+// The link turns about the crossing of the posts' lines x = 0 and (6, 0)-(4, 4).
 TEST_F(MechanismTest, LinkOfAFourBarChainTurnsAboutTheCrossingOfThePosts) {
   PostsAndHingedLink(4.0f, 4.0f, 6.0f);
   Analyse();

@@ -1,6 +1,4 @@
-// Loop-by-loop versions of the echelon reduction and of the column by
-// column solve with refinement (whole rows, every column, no zero left
-// out), to hold the fast versions against.
+// Loop-by-loop echelon reduction and refined solve (whole rows, no zero skipped).
 #pragma once
 
 #include <cmath>
@@ -70,8 +68,7 @@ inline PlainEchelon PlainEchelonReduction(DenseMatrix k) {
   return r;
 }
 
-// The inverse column after column; `singular` is the row of the first
-// unusable pivot (then no column is given).
+// The inverse column after column, or none and the first unusable pivot's row.
 inline std::vector<double> PlainInverse(const DenseMatrix& k, int& singular) {
   const int n = static_cast<int>(k.size()) - 1;
   DenseMatrix lu = k;

@@ -27,8 +27,7 @@ TEST_F(ElementStiffnessTest, HorizontalAndVerticalBarsHaveTheBeamCoefficients) {
     for (int j = 1; j <= 6; ++j) EXPECT_EQ(v[i][j], v[j][i]);
 }
 
-// A rigid motion stores no energy: K times a translation or a small turn
-// about the left end is zero for a bar in any direction.
+// K times a translation or a small turn about the left end is zero.
 TEST_F(ElementStiffnessTest, RigidMotionsOfAnInclinedBarNeedNoForce) {
   const ElementMatrix m = Matrix(Add(1.0f, 1.0f, 4.0f, 3.0f));
   const double t = 1.0e-3;  // counter-clockwise; v is positive downward

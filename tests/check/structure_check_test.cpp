@@ -54,8 +54,7 @@ TEST_F(StructureCheckTest, SimplySupportedBeamOnSpringsAtMidSpan) {
   Frame({{0, 0, 3, 0}, {3, 0, 6, 0}}, {{1, 1, 0.01f, 0}, {3, 0, 0.01f, 0}});
   ASSERT_EQ(Check(), CheckOutcome::sound());
   const int v = model.nodes[2].dofV;
-  // L^3 / (48 EI), and each spring carries half the load: the mid point
-  // sinks by the mean of the two settlements, 1 / (2k).
+  // L^3 / (48 EI), and the mean of the two springs' settlements, 1 / (2k).
   const double expected = 216.0 / 48.0e4 + 0.5 / static_cast<double>(0.01f * 1.0e6f);
   EXPECT_NEAR(F(v, v), expected, 1e-9 * expected);
 }
@@ -135,8 +134,7 @@ TEST_F(StructureCheckTest, ModelsTheCheckCannotTakeAreRefused) {
   }
 }
 
-// Values no bar can have, and values whose products leave the number range,
-// are refused; none of them may be taken for a sound frame.
+// Values no bar can have, or whose products overflow, are refused, never sound.
 TEST_F(StructureCheckTest, StiffnessThatIsNotFiniteOrNotPositiveIsRefused) {
   const std::string stiffness =
       std::string(kApplicationTitle) + ": Error in the stiffness of element 1. Check E, A and I";
@@ -188,8 +186,7 @@ TEST_F(StructureCheckTest, RowsBeyondTheTablesCountsAreNoMaterialOrSection) {
   }
 }
 
-// Largest first, of equal values the higher equation; a hinge rotation
-// repeats the label and node of the line before.
+// Largest first (ties: higher equation); a hinge rotation repeats the line before.
 TEST_F(StructureCheckTest, FlexibilityRankingNamesEachNodeAHingeRotationRepeatsTheLineBefore) {
   // Node 2 joins a hinged and a rigid end: u 4, v 5, phi 6 (hinged end), 7.
   Frame({{0, 0, 3, 0, 0, 1}, {3, 0, 6, 0}});

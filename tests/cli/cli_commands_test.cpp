@@ -1,6 +1,4 @@
-// rerore-cli on a copy of the examples with a settings home of its own:
-// one call per path and exit status (the refusals' full tables are tested
-// on the commands and generators themselves).
+// rerore-cli on a copy of the examples: one call per path and exit status.
 #include <sys/stat.h>
 
 #include <tuple>
@@ -53,9 +51,7 @@ struct ExampleData {
   }
 };
 
-// Each frame in a fresh position of its own: arc and parabola set no
-// supports, so their nodes must not inherit those of an earlier frame.
-// Generating writes GEOMETRY 0: only Store writes 1.
+// Each frame in a fresh position (no inherited supports); only Store writes GEOMETRY 1.
 TEST(CliGenerate, GeneratedFramesAreStoredSoundOrAsMechanisms) {
   SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;
@@ -81,9 +77,7 @@ TEST(CliGenerate, GeneratedFramesAreStoredSoundOrAsMechanisms) {
   EXPECT_EQ(At<int16_t>(ReadFile(examples.file("012", "RAHMENDAT.012")), 0), 2);
 }
 
-// A frame generated in a position without a folder gets one; a frame
-// generated over the portal of 001 is what the next start loads, not the
-// portal of the older echo file.
+// A missing folder is made, and the next start loads the generated frame.
 TEST(CliGenerate, TheFolderIsMadeAndTheNextStartLoadsTheGeneratedFrame) {
   SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;
@@ -98,9 +92,7 @@ TEST(CliGenerate, TheFolderIsMadeAndTheNextStartLoadsTheGeneratedFrame) {
   EXPECT_EQ(At<int16_t>(ReadFile(examples.file("001", "ELEMENTS.001")), 0), 2);
 }
 
-// Each refusal exits with its status and says why; "..." ends a message
-// of which only the start counts. A refused generator writes nothing, and
-// leaves no folder where there was none.
+// Status and message ("..." ends a prefix); a refused generator writes nothing.
 TEST(CliRefusals, ExitStatusAndMessage) {
   SKIP_WITHOUT_POSIX_SHELL();
   ExampleData ex;
@@ -134,8 +126,7 @@ TEST(CliRefusals, ExitStatusAndMessage) {
   EXPECT_TRUE(ListDirectory(deep).empty());
 }
 
-// check and store print the same result and exit 0 (sound), 2 (singular) or
-// 3 (refused); store writes every file, and GEOMETRY 1 when sound.
+// Exit 0 (sound), 2 (singular), 3 (refused); store writes all, GEOMETRY 1 if sound.
 TEST(CliCheckAndStore, ResultAndExitStatusForSoundSingularAndRefusedFrames) {
   SKIP_WITHOUT_POSIX_SHELL();
   for (const std::string command : {"check", "store"}) {
@@ -179,8 +170,7 @@ TEST(CliCheckAndStore, ResultAndExitStatusForSoundSingularAndRefusedFrames) {
   }
 }
 
-// Store as takes every table along: the new position has the portal's two
-// sections, and its Store checks and keeps them.
+// Store as takes every table along (the portal's two sections): its Store is sound.
 TEST(CliStoreAs, TheNewPositionHoldsEveryTableAndItsStoreIsSound) {
   SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;
@@ -205,8 +195,7 @@ TEST(CliEcho, TheEditedTextIsLoadedAndKeptForTheNextStart) {
       ReadFile(examples.file("002", "ECHO_G.002.TXT")).starts_with("TITEL\r\nEdited beam\r\n"));
 }
 
-// The data path is one argument, taken whole: without a separator at its
-// end it gets one, an "@" or a blank inside it belongs to it.
+// The data path is one argument: a separator added, "@" and blanks kept.
 TEST(CliPaths, TheDataPathIsTakenWholeOrRefused) {
   SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;
@@ -223,8 +212,7 @@ TEST(CliPaths, TheDataPathIsTakenWholeOrRefused) {
   EXPECT_EQ(ReadFile(odd + "SDIR002/GEOMETRY.002"), kGeometryOne);
 }
 
-// What a killed run can leave is gone after the next start; a FIFO where a
-// position file belongs is taken as missing instead of waiting for it.
+// A killed run's leftovers go at the next start; a FIFO counts as missing.
 TEST(CliLoad, StartUpRemovesLeftoversAndNeverWaitsOnAFifo) {
   SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;

@@ -1,5 +1,4 @@
-// The hinge command: a toggle near an end, a split elsewhere, and the
-// split refused on a full element table; the delete of an element.
+// The hinge command (toggle near an end, split elsewhere) and the delete.
 #include "commands/element_editing.h"
 
 #include "check/rebuild.h"

@@ -180,9 +180,7 @@ TEST_F(Startup, SettingsFilesAreReadFromAndWrittenToTheSettingsDirectory) {
             session.paths.settingsDirectory + "\r\n");
 }
 
-// The settings go into their own folder, made when it is missing; where
-// it cannot be made they are not written at all, and never into the
-// current directory.
+// Settings go into their folder, made if missing; never into the current one.
 TEST_F(Startup, AMissingSettingsDirectoryIsMadeAndTheCurrentDirectoryStaysEmpty) {
   const std::string folder = home.dir() / "VELTRANIX";
   std::filesystem::remove_all(NativePath(folder));

@@ -1,5 +1,4 @@
-// Concrete classes, the default modulus, and what OK of the four tables
-// makes of the typed cells: the model, the files and the messages.
+// Concrete classes, the default modulus, and OK of the four tables.
 #include <sstream>
 #include <tuple>
 
@@ -138,8 +137,7 @@ class TableLogic : public test::PositionTest {
   }
 };
 
-// Incomplete rows before filled ones and values no frame can have are refused
-// naming their row; neither the model nor a file changes.
+// Incomplete rows and meaningless values are refused; model and files unchanged.
 TEST_F(TableLogic, MeaninglessValuesAreRefusedNamingTheirRow) {
   const struct {
     char table;  // Materials, Sections, Elements, Nodes

@@ -1,9 +1,5 @@
-// Stores of the example positions killed at moments spread over the time
-// one Store takes. Whatever moment the kill hits, every file of the
-// position is whole (its content before the Store, or one the Store
-// writes, or gone where the Store removes it), GEOMETRY = 1 stands only
-// beside the tables a Store checked, and the next start-up leaves no
-// temporary file behind.
+// Stores killed at spread-out moments: every file is old, new or removed as a
+// Store does, GEOMETRY 1 only beside checked tables, no leftovers after a start.
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -42,8 +38,7 @@ Files Snapshot(const std::string& directory) {
 
 bool IsTemporary(const std::string& name) { return name.ends_with(".~tmp"); }
 
-// One example position in a data directory of its own, and rerore-cli run
-// on it with a settings home of its own.
+// One example position in a data directory and settings home of its own.
 class KilledStore {
  public:
   explicit KilledStore(const std::string& position)

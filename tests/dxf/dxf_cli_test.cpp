@@ -1,5 +1,4 @@
-// rerore-cli import-dxf and export-dxf on a copy of the examples: exit
-// codes, messages and the position's files (the refusals: dxf_import_test).
+// rerore-cli import-dxf and export-dxf: exit codes, messages and the files.
 #include "support/test_support.h"
 
 namespace rerore::test {
@@ -37,8 +36,7 @@ TEST_F(DxfCli, ImportedFrameIsWhatTheNextStartLoads) {
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out, "3 elements from 3 segments (mm, the drawing's unit)\n");
   EXPECT_EQ(At<int32_t>(ReadFile(data / "SDIR002/GEOMETRY.002"), 0), 0);
-  // The echo file holds the portal: the next start sees it, without the
-  // beam's supports, which makes it a mechanism.
+  // The echo file holds the portal without supports: the next start finds a mechanism.
   EXPECT_NE(ReadFile(data / "SDIR002/ECHO_G.002.TXT")
                 .find("ELEMENTS\r\n3\r\n1 0.00 0.00 0.00 4.00 0 0 1 1 1 1\r\n"
                       "2 0.00 4.00 6.00 4.00 0 0 1 1 1 1\r\n3 6.00 4.00 6.00 0.00"),

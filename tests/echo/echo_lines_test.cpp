@@ -68,15 +68,13 @@ TEST(EchoLines, KeywordsAndSectionLengths) {
 }
 
 TEST(EchoLines, DosTextIsConvertedUntilAWindowsUmlautAppears) {
-  // \x84 is ä in the DOS page; \xC4 is Ä in the Windows page. The title line
-  // is never converted; from the Windows letter on nothing is.
+  // \x84 (DOS) converts, but not in the title nor after \xC4 (Windows).
   const EchoLineStore store = Fill("TITLE\nTr\x84ger\nTr\x84ger\n\xC4nderung \x84\nTr\x84ger\n");
   EXPECT_EQ(Lines(store, 2, 5),
             (std::vector<std::string>{"Tr\x84ger", "Tr\xE4ger", "\xC4nderung \x84", "Tr\x84ger"}));
 }
 
-// The platform's converter as an independent reference: one byte in, one
-// out, nullopt when the Windows page lacks the character.
+// The platform's converter as the reference; nullopt where Windows lacks the character.
 #ifdef _WIN32
 std::optional<unsigned char> LibraryConversion(unsigned char oem) {
   const char in[1] = {static_cast<char>(oem)};
@@ -108,8 +106,7 @@ std::optional<unsigned char> LibraryConversion(unsigned char oem) {
 }
 #endif
 
-// Every DOS character that the Windows page has lands on that character;
-// box drawing and blocks become a plain ASCII look-alike.
+// DOS characters land on the Windows ones; box drawing becomes ASCII.
 TEST(CodePage, AgreesWithTheLibraryAndDrawsBoxesInAscii) {
   int exact = 0;
   for (int oem = 0x80; oem <= 0xFF; ++oem) {
@@ -126,8 +123,7 @@ TEST(CodePage, AgreesWithTheLibraryAndDrawsBoxesInAscii) {
   EXPECT_EQ(OemToAnsiByte(0xB3), '|');
 }
 
-// Found in neither place: the program ends with a hint. Only in the working
-// directory: copied unchanged into the position directory.
+// Nowhere: the program ends; only in the working directory: copied over.
 TEST(EchoLines, FileInNeitherPlaceEndsTheProgramAndOneInTheWorkingDirectoryIsCopied) {
   test::TempDir data;
   test::TempDir work;

@@ -29,9 +29,7 @@ TEST(CurvePoints, ArcRunsOverTheTopWhicheverAngleComesFirstAndParabolaRisesToF) 
   ExpectPoints(ParabolaPoints({10, 2, 4}), {{0, 0}, {2.5, 1.5}, {5, 2}, {7.5, 1.5}, {10, 0}});
 }
 
-// The ends of an arc lie a hair off the axes, and that hair is part of the
-// file's bytes: sin(fl(π)) = π - fl(π) and cos(fl(π/2)) = (π - fl(π)) / 2,
-// the values of an accurate sine on every platform.
+// Arc ends lie a hair off the axes: sin(fl(π)) = π - fl(π), on every platform.
 TEST(CurvePoints, ArcEndsAtTheAxesAreTheSameFloatsOnEveryPlatform) {
   constexpr double kPiError = 1.2246467991473532e-16;  // π - fl(π)
   EXPECT_EQ(ArcPoints(12, 10, 180, 0).front().y, static_cast<float>(10 * kPiError));
@@ -95,8 +93,7 @@ TEST_F(CurveGenerators, SegmentCountsOutsideTheTableAreRefused) {
   }
 }
 
-// Whatever the fields hold, a refused input changes nothing; only what
-// gives a frame of elements with length is generated.
+// Only what gives elements with length is generated; a refusal changes nothing.
 TEST_F(CurveGenerators, InputsThatGiveNoFrameAreRefused) {
   ASSERT_EQ(ParabolaDialogOk(session, messages, {"10", "2", "4"}),
             ViewFollowUp::ResetAndOpenElements);

@@ -117,8 +117,7 @@ TEST_F(FrameGenerator, GeneratorRefusesStoreysBeyondItsLimits) {
   EXPECT_TRUE(test::TakeSnapshot(session) == before);
 }
 
-// OK stores the storeys for the next opening; a pending input error only
-// clears the flag and stores the table again.
+// OK stores the storeys; a pending input error only clears the flag.
 TEST_F(FrameGenerator, AcceptedTableIsShownAgainAndAPendingErrorOnlyStoresIt) {
   ASSERT_TRUE(AcceptFloorTable(session, messages, {{"3", "2", "5"}, {"2.75", "4", "2.5"}}));
   Session reopened;

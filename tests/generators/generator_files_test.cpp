@@ -1,6 +1,4 @@
-// Where the generators write: a position whose folder has gone is given a
-// new one, so that the files are written and the view takes the extent of
-// the generated frame.
+// A generator makes a missing position folder, writes its files and refits the view.
 #include <functional>
 
 #include "generators/continuous_beam.h"

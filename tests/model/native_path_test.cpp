@@ -13,8 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// "Übung" and "Ä€.001" in Windows-1252, the code page of the program's texts
-// on Windows; € is one of the bytes where that page differs from Latin-1.
+// "Übung" and "Ä€.001" in Windows-1252 (€ differs from Latin-1).
 const std::string kFolder = std::string("\xDC") + "bung";
 const std::string kFile = "\xC4\x80.001";
 

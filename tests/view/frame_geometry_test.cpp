@@ -55,8 +55,7 @@ struct SupportFixture : ::testing::Test {
   SupportSymbol symbol(float s = 0.5f) { return MakeSupportSymbol(model, 1, s, 100); }
 };
 
-// (The pin, the roller and the elastic roller are checked at their pixels in
-// the drawing.) A point held only sideways gets a vertical roller.
+// A point held only sideways gets a vertical roller (others: at their pixels).
 TEST_F(SupportFixture, OnlyHorizontallyHeldPointsLeftWithAVerticalRoller) {
   node.supportedU = 1;
   SupportSymbol side = symbol();
@@ -79,8 +78,7 @@ TEST_F(SupportFixture, AClampedSquareTurnsWithItsElement) {
   SupportSymbol clamped = symbol(0.06f);
   ASSERT_EQ(std::tuple(clamped.kind, clamped.lines.size()), std::tuple(SupportKind::Clamped, 1u));
   EXPECT_FLOAT_EQ(clamped.lines[0].a.y, 1.06f);
-  // Half side 6: corner (-6, -6) turns to (-6, 6), moves to (194, -94)
-  // (the node's z) and flips to y = 94.
+  // Corner (-6, -6) turns to (-6, 6), moves to (194, -94) and flips to y = 94.
   EXPECT_EQ(std::tuple(clamped.square[0].x, clamped.square[0].y, clamped.square[2].x,
                        clamped.square[2].y),
             std::tuple(194, 94, 206, 106));

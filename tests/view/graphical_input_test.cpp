@@ -61,8 +61,7 @@ TEST(GraphicalInput, TheHundredAndFirstElementIsRefusedAndEndsTheChain) {
                        std::vector<std::string>{"Error: Too many elements, max = 100"}));
 }
 
-// Each drawn element has its nodes and files at once and is an edit of its
-// own name; so are the hinge tool's clicks.
+// A drawn element has its nodes and files at once, and is a named edit.
 TEST(GraphicalInput, EveryDrawnElementRebuildsTheNodesAndIsNamedAsAnEdit) {
   Drawing d;
   d.input.graphicalInputCommand();
@@ -83,8 +82,7 @@ TEST(GraphicalInput, EveryDrawnElementRebuildsTheNodesAndIsNamedAsAnEdit) {
   EXPECT_EQ(std::tuple(d.element(2).hingeRight, d.edit()), std::tuple(1, "Hinge of element 2"));
 }
 
-// Another key between two Escapes starts afresh (the one-second rule is
-// driven through the real view's keys); Escape stops graphical input.
+// A key between two Escapes starts afresh; Escape stops graphical input.
 TEST(EscapeKey, AnotherKeyBetweenTwoEscapesStartsAfreshAndEscapeStopsInput) {
   Drawing e;
   e.key(InputKey::Escape, 10000);

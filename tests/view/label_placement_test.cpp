@@ -9,8 +9,7 @@ namespace {
 
 const DeviceRect kArea{0, 0, 800, 600};
 
-// Beside the dot on its right when free (a gap of 3, level with it); crowded
-// dots get labels on no dot and on no other label.
+// Right of the dot when free; crowded labels cover no dot and no label.
 TEST(LabelPlacement, BesideTheDotAndCrowdedDotsGetLabelsThatCoverNothing) {
   const DeviceRect r = PlaceBeside({100, 100}, 6, 50, 14, {DotRect({100, 100}, 6)}, kArea);
   EXPECT_EQ(std::vector<int>({r.left, r.top, r.right, r.bottom}),
@@ -43,8 +42,7 @@ TEST(LabelBoxes, TurnedBoxesAndLinesOverlapOnlyWhereTheyShareAnArea) {
   const LabelBox upright = UprightBox(0, 0, 20, 10);
   EXPECT_FALSE(Overlaps(upright, UprightBox(20, 0, 5, 5)));  // touching
   EXPECT_TRUE(Overlaps(upright, UprightBox(19, 9, 5, 5)));
-  // A text turned by -45 degrees: its bounds cover the corner of the
-  // upright box, the text itself does not.
+  // A text turned by -45 degrees: its bounds cover the box's corner, the text not.
   const LabelBox turned = TurnedBox({25, -5}, 20, 4, -0.785398);
   EXPECT_TRUE(Overlaps(DeviceRect{0, 0, 20, 10}, turned.bounds()));
   EXPECT_FALSE(Overlaps(upright, turned));
@@ -60,8 +58,7 @@ TEST(LabelLayout, ANodeLabelTakesTheFirstFreeQuadrant) {
   LabelPlace place = layout.besidePoint(node, 4, 30, 12);
   EXPECT_TRUE(place.free && !place.leader);
   EXPECT_EQ(std::tuple(place.box.bounds().right, place.box.bounds().top), std::tuple(196, 204));
-  // A support below the node and a column above it: above, and on the side
-  // the room round the node lies.
+  // A support below, a column above: above, on the side with room.
   layout.addObstacle(DeviceRect{190, 200, 210, 215});
   layout.addLine(node, {200, 100}, 1);
   place = layout.besidePoint(node, 4, 30, 12, {{0.8, 0.6}});
@@ -69,8 +66,7 @@ TEST(LabelLayout, ANodeLabelTakesTheFirstFreeQuadrant) {
   EXPECT_EQ(std::tuple(place.box.bounds().left, place.box.bounds().bottom), std::tuple(204, 196));
 }
 
-// Crowded points get labels farther out with leaders: no label covers a
-// label, line or leader; a leader crosses no label or line.
+// Crowded points get leaders; labels and leaders cover no label or line.
 TEST(LabelLayout, CrowdedPointsGetLeadersAndNothingIsCovered) {
   LabelLayout layout(kArea);
   std::vector<LabelBox> drawn;

@@ -46,12 +46,10 @@ TEST(UnitsPerMetre, FollowTheSizeOfTheExtents) {
 TEST(WorldFit, TenByFiveMetresOnAThousandBySixHundredPixels) {
   Mapped m;
   m.paint(0, 0, 10, 5);
-  // 90 % of the area is 900 x 540; the frame fills the width: 900 x 450,
-  // centred, with the world origin at its lower-left corner.
+  // 90 % of the area is 900 x 540; the frame fills 900 x 450, centred.
   m.expectDevice(0, 0, 50, 525);
   m.expectDevice(10, 5, 950, 75);
-  // 5 px are 11.1 logical units, 12 px 26.7; 4 px are 4/90 m.
-  // 80 tenths of a point at 96 dpi are 10.7 pixels: 23.7 logical units.
+  // 5 px = 11.1 units, 12 px = 26.7, 4 px = 4/90 m; 8 pt at 96 dpi = 23.7 units.
   EXPECT_EQ(
       std::tuple(m.mapping.markRadius(), m.mapping.bigMarkRadius(), m.mapping.fontHeight(80, 96)),
       std::tuple(11, 27, 24));
@@ -147,8 +145,7 @@ TEST(Printing, WideFramesAreLandscape) {
   EXPECT_FALSE(m.mapping.landscapeForPrinting());
 }
 
-// Each turn keeps the world point under the pointer (to a logical unit and a
-// pixel), also where the fit widens the window to 1 m, zoom and shrink set.
+// Each turn keeps the world point under the pointer (to a unit and a pixel).
 TEST(Navigation, ZoomAboutThePointerKeepsItsWorldPoint) {
   Mapped m;
   m.session.view.zoomFactor = 1.44f;
@@ -215,8 +212,7 @@ TEST_F(WheelFixture, AltChangesTheLineWidthWithinZeroToTenAndStoresIt) {
       std::tuple(WheelEffect::Nothing, 0, 1.0f));
 }
 
-// The wheel alone (or with Ctrl) zooms; Shift keeps the amplitude of a
-// mechanism on the screen, and the shrink factor otherwise.
+// Wheel (+ Ctrl) zooms; Shift sets a mechanism's amplitude, else the shrink factor.
 TEST_F(WheelFixture, TheModifiersChooseWhatChanges) {
   EXPECT_EQ(turn(false, true, true, 120), WheelEffect::Repaint);
   EXPECT_FLOAT_EQ(session.view.textScale, 1.1f);
