@@ -102,18 +102,6 @@ TEST_F(Startup, NewPositionGetsTheDefaultTablesAndStartValues) {
   EXPECT_FALSE(std::filesystem::exists(data / "TEST"));  // the write test cleans up
 }
 
-// "Übung" in Windows-1252, as the host suite writes it on the command line.
-TEST_F(Startup, ADataPathWithTheWindowsCodePageAndTheSystemsSeparator) {
-  const std::string dataPath = data / (std::string("\xDC") + "bung") + test::kSeparator;
-  const std::string position = dataPath + "SDIR001" + test::kSeparator;
-  std::filesystem::create_directories(NativePath(position));
-  ASSERT_EQ(StartProgram(session, messages, ".001 @" + dataPath), StartResult::Started);
-  EXPECT_EQ(std::tuple(session.paths.positionDirectory, session.paths.file("MATR")),
-            std::tuple(position, position + "MATR.001"));
-  EXPECT_EQ(test::ListDirectory(position), (std::vector<std::string>{"CROSS.001", "MATR.001"}));
-  EXPECT_TRUE(messages.messages.empty());
-}
-
 TEST_F(Startup, ExistingFilesAreLoadedAndTheGeometryFlagWritesZero) {
   Session writer;
   test::UsePosition(writer, data.path(), "003");
