@@ -24,9 +24,8 @@ using Files = std::map<std::string, std::string>;  // name -> content
 
 constexpr int kKills = 200;
 const char* const kPositions[] = {"001", "002", "003"};
-// The tables GEOMETRY vouches for.
-const char* const kTables[] = {"ELEMENTS", "NODES",     "LKNOTENR", "CROSS",
-                               "MATR",     "EXTENSIOR", "PARAMR",   "DOFSK"};
+const char* const kTables[] = {"ELEMENTS",  "NODES",  "LKNOTENR", "CROSS", "MATR",
+                               "EXTENSIOR", "PARAMR", "DOFSK"};  // what GEOMETRY vouches for
 
 // The regular files of a directory, by name.
 Files Snapshot(const std::string& directory) {
@@ -67,8 +66,7 @@ class KilledStore {
     posix_spawn_file_actions_destroy(&quiet);
     return pid;
   }
-  // Runs the command to its end; returns its exit status.
-  int run(const char* command) const {
+  int run(const char* command) const {  // to its end; the exit status
     int status = 0;
     waitpid(start(command), &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -95,9 +93,7 @@ std::string Tables(const Files& files, const std::string& ext) {
 }
 
 struct Tally {
-  int geometryOne = 0;
-  int temporaries = 0;
-  int changedFiles = 0;
+  int geometryOne = 0, temporaries = 0, changedFiles = 0;
 };
 
 void KillStores(const std::string& position, int kills, Tally& tally) {
