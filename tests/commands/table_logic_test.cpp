@@ -80,8 +80,13 @@ class TableLogic : public test::PositionTest {
     SetDefaultMaterial(session.model);
     SetDefaultCrossSection(session.model);
   }
-  // Rows of space-separated cells from column 1 on; "-" is an empty cell.
-  static CellTable Cells(int rows, int columns, std::initializer_list<const char*> texts) {
+  // The materials (M), sections (S), elements (E) or nodes (N) table: rows of
+  // space-separated cells from column 1 on; "-" is an empty cell.
+  static CellTable Cells(char table, std::initializer_list<const char*> texts) {
+    const auto [rows, columns] = table == 'M' ? std::pair(kMaterialTableRows, kMaterialTableColumns)
+                                 : table == 'S' ? std::pair(kSectionTableRows, kSectionTableColumns)
+                                 : table == 'E' ? std::pair(kElementTableRows, kElementTableColumns)
+                                                : std::pair(kNodeTableRows, kNodeTableColumns);
     CellTable cells(rows, columns);
     int row = 1;
     for (const char* text : texts) {
@@ -92,12 +97,6 @@ class TableLogic : public test::PositionTest {
       ++row;
     }
     return cells;
-  }
-  static CellTable Elements(std::initializer_list<const char*> texts) {
-    return Cells(kElementTableRows, kElementTableColumns, texts);
-  }
-  static CellTable Materials(std::initializer_list<const char*> texts) {
-    return Cells(kMaterialTableRows, kMaterialTableColumns, texts);
   }
   // Three nodes 2.5 m apart in NODES, shown as the dialog shows them.
   CellTable ThreeNodes() {
@@ -126,14 +125,12 @@ class TableLogic : public test::PositionTest {
     }
   }
   std::string file(const std::string& name) const { return session.paths.file(name); }
-  // OK of the materials (M), sections (S), elements (E) or nodes (N) table.
-  bool Accept(char table, std::initializer_list<const char*> texts) {
-    if (table == 'M') return AcceptMaterialTable(session, Materials(texts), messages);
-    if (table == 'E') return AcceptElementTable(session, Elements(texts), messages);
-    if (table == 'S')
-      return AcceptSectionTable(session, Cells(kSectionTableRows, kSectionTableColumns, texts),
-                                messages);
-    return AcceptNodeTable(session, Cells(kNodeTableRows, kNodeTableColumns, texts), messages);
+  bool Accept(char table, std::initializer_list<const char*> texts) {  // the table's OK
+    const CellTable cells = Cells(table, texts);
+    return table == 'M'   ? AcceptMaterialTable(session, cells, messages)
+           : table == 'S' ? AcceptSectionTable(session, cells, messages)
+           : table == 'E' ? AcceptElementTable(session, cells, messages)
+                          : AcceptNodeTable(session, cells, messages);
   }
 };
 
@@ -171,11 +168,10 @@ TEST_F(TableLogic, MeaninglessValuesAreRefusedNamingTheirRow) {
     EXPECT_FALSE(test::Exists(file(name))) << name;
 }
 
-TEST_F(TableLogic, MaterialRowsBecomeTheFileAndShowAgainWhenReopened) {
+TEST_F(TableLogic, CompleteMaterialAndSectionRowsBecomeTheFilesAndShowAgain) {
   OpenMaterialTable(session);
   // A last row without modulus keeps its number but does not count.
-  ASSERT_TRUE(
-      AcceptMaterialTable(session, Materials({"C30/37 2.830E+07", "2 2.1E8", "7"}), messages));
+  ASSERT_TRUE(Accept('M', {"C30/37 2.830E+07", "2 2.1E8", "7"}));
   const ModelTables& model = session.model;
   // A class designation is no number.
   EXPECT_EQ((std::vector<int>{model.params.materialCount, model.materials[1].number,
@@ -190,6 +186,12 @@ TEST_F(TableLogic, MaterialRowsBecomeTheFileAndShowAgainWhenReopened) {
   FillMaterialTable(again.model, shown);
   EXPECT_EQ(std::tuple(shown.at(1, 1), shown.at(1, 2), shown.at(2, 2), shown.empty(3, 1)),
             std::tuple("0", "2.830E+07", "2.100E+08", true));
+  // Only section rows with all four values count; the others are read.
+  OpenSectionTable(session);
+  ASSERT_TRUE(Accept('S', {"0.2 0.4 8E-2 1.067E-3", "0.3 0.5"}));
+  EXPECT_EQ(std::tuple(model.params.crossSectionCount, model.crossSections[2].height,
+                       test::ReadFile(file("CROSS")).size()),
+            std::tuple(1, 0.5f, 2 + sizeof(CrossSectionRecord)));
 }
 
 TEST_F(TableLogic, RowsBeyondTheCapacityAreRefused) {
@@ -213,21 +215,10 @@ TEST_F(TableLogic, RowsBeyondTheCapacityAreRefused) {
             std::tuple("Too many elements 101, max = 100", 100, false));
 }
 
-TEST_F(TableLogic, OnlySectionRowsWithAllFourValuesCount) {
-  OpenSectionTable(session);
-  const CellTable cells =
-      Cells(kSectionTableRows, kSectionTableColumns, {"0.2 0.4 8E-2 1.067E-3", "0.3 0.5"});
-  ASSERT_TRUE(AcceptSectionTable(session, cells, messages));
-  const ModelTables& model = session.model;  // row 2 is read, but not counted
-  EXPECT_EQ(std::tuple(model.params.crossSectionCount, model.crossSections[2].height),
-            std::tuple(1, 0.5f));
-  EXPECT_EQ(test::ReadFile(file("CROSS")).size(), 2 + sizeof(CrossSectionRecord));
-}
-
 TEST_F(TableLogic, OneElementRowGivesTwoNodesAndTheGeometryFiles) {
   session.check.outcome = CheckOutcome::mechanismAt(4);
   // An incomplete last row is kept but not counted.
-  ASSERT_TRUE(AcceptElementTable(session, Elements({"0 0 5 0 1 1 1 1 0 0", "5 0 5 3"}), messages));
+  ASSERT_TRUE(Accept('E', {"0 0 5 0 1 1 1 1 0 0", "5 0 5 3"}));
   const ModelTables& model = session.model;
   ASSERT_EQ(model.params.elementCount, 1);
   EXPECT_EQ(std::tuple(model.elements[1].length, model.elements[2].zb), std::tuple(5.0f, -3.0f));
@@ -243,7 +234,7 @@ TEST_F(TableLogic, OneElementRowGivesTwoNodesAndTheGeometryFiles) {
 }
 
 TEST_F(TableLogic, EmptyElementsTableLeavesTheEmptyDrawing) {
-  ASSERT_TRUE(AcceptElementTable(session, Elements({}), messages));
+  ASSERT_TRUE(Accept('E', {}));
   EXPECT_EQ(session.model.params.elementCount, 0);
   const DrawingExtents& e = session.view.extents;
   EXPECT_EQ(std::vector<float>({e.xmin, e.ymin, e.xmax, e.ymax}),
