@@ -1,14 +1,7 @@
-// A position in a temporary directory with one material and section
-// (EA = 1.0e6, EI = 1.0e4, so the rigid support is 1.0e6), and helpers to
-// draw a frame, support it and check it.
+// A position with EA = 1.0e6, EI = 1.0e4 (rigid support 1.0e6); draw, support, check.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <array>
-#include <cstring>
-#include <string>
-#include <vector>
 
 #include "check/assemble_and_check.h"
 #include "check/element_stiffness.h"
@@ -48,8 +41,7 @@ class CheckFixture : public PositionTest {
     model.nodes[node].supportV = v;
     model.nodes[node].supportPhi = phi;
   }
-  // Elements {xa, ya, xb, yb, hinge left, hinge right}, rebuilt, then the
-  // supports {node, u, v, phi}.
+  // Elements {xa, ya, xb, yb, hinge left, right}, rebuilt; supports {node, u, v, phi}.
   void Frame(std::initializer_list<std::array<float, 6>> bars,
              std::initializer_list<std::array<float, 4>> held = {}) {
     for (const auto& b : bars) Add(b[0], b[1], b[2], b[3], int16_t(b[4]), int16_t(b[5]));

@@ -1,13 +1,9 @@
 #include "check/live_check.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstring>
 #include <map>
 
 #include "check_fixture.h"
-#include "commands/startup.h"
 
 namespace rerore {
 namespace {
@@ -24,10 +20,7 @@ bool SameBytes(const ModelTables& a, const ModelTables& b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-// The live verdict and what Store's rebuild and check say about the same
-// frame must agree: the outcome, the warnings and, for a mechanism, the
-// mode and the poles. The live check itself changes neither the model nor
-// a file.
+// Live verdict = Store's (outcome, warnings, mode, poles); model and files untouched.
 void ExpectLiveAgreesWithStore(Session& s) {
   const auto before = Snapshot(s.paths.positionDirectory);
   const ModelTables model = s.model;
@@ -68,20 +61,6 @@ class LiveCheckTest : public test::CheckFixture {
   std::string Verdict() { return LiveVerdictText(Live()); }
 };
 
-TEST_F(LiveCheckTest, ExamplePositionsGetStoresVerdict) {
-  test::SettingsHome home;
-  for (const char* name : {"001", "002", "003"}) {
-    SCOPED_TRACE(name);
-    test::TempDir data;
-    test::CopyExamples(data);
-    Session s;
-    test::RecordingMessages start;
-    ASSERT_EQ(StartProgram(s, start, std::string(".") + name + " @" + data.path()),
-              StartResult::Started);
-    ExpectLiveAgreesWithStore(s);
-  }
-}
-
 TEST_F(LiveCheckTest, VerdictsOfSoundAndMovingFramesAgreeWithStore) {
   const struct {
     const char* verdict;
@@ -118,16 +97,14 @@ TEST_F(LiveCheckTest, VerdictsOfSoundAndMovingFramesAgreeWithStore) {
   }
 }
 
-// The numbering the live check works on is the rebuild's, also when the
-// model on the screen has not been rebuilt since the last change.
+// The live check numbers its copy as the rebuild would, also when not rebuilt.
 TEST_F(LiveCheckTest, NumbersItsCopyAsTheRebuildWouldAndUsesTheSectionsOfCross) {
   Frame({{0, 0, 0, 4}, {0, 4, 6, 4, 0, 1}}, {{1, 1, 1, 1}});
   Add(6, 4, 6, 0);  // drawn, not yet rebuilt: its foot has no support
   EXPECT_EQ(Verdict(), "Mechanism: node 4 can rotate");
   ExpectLiveAgreesWithStore(session);
 
-  // A section of no stiffness in the CROSS file refuses the frame, whatever
-  // the table in memory says.
+  // A section of no stiffness in CROSS refuses the frame, whatever memory says.
   CrossSectionRecord weak = model.crossSections[1];
   model.crossSections[1].area = 0.0f;
   WriteCrossSectionsFile(session.paths, model);

@@ -1,6 +1,4 @@
-// Loop-by-loop versions of the echelon reduction and of the column by
-// column solve with refinement (whole rows, every column, no zero left
-// out), to hold the fast versions against.
+// Loop-by-loop echelon reduction and refined solve (whole rows, no zero skipped).
 #pragma once
 
 #include <cmath>
@@ -15,20 +13,14 @@ namespace rerore::test {
 
 using DenseMatrix = std::vector<std::vector<double>>;  // [0..n][0..n], index 0 unused
 
-struct PlainEchelon {
-  std::string kmatrix, triangular, rref;  // the listings, CR LF line ends
-  int zeroPivots = 0;
-  std::vector<double> mode;  // 1..n
-};
+inline DenseMatrix ToDense(const StiffnessMatrix& k) {
+  DenseMatrix d(k.size() + 1, std::vector<double>(k.size() + 1, 0.0));
+  for (int i = 1; i <= k.size(); ++i)
+    for (int j = 1; j <= k.size(); ++j) d[i][j] = k(i, j);
+  return d;
+}
 
-struct PlainSolution {
-  int singular = 0;
-  std::vector<double> inverse;  // column after column
-};
-
-namespace plain_detail {
-
-inline std::string Listing(const DenseMatrix& k, bool numbered) {
+inline std::string PlainListing(const DenseMatrix& k, bool numbered) {
   std::string out;
   char text[512];
   for (size_t i = 1; i < k.size(); ++i) {
@@ -40,59 +32,22 @@ inline std::string Listing(const DenseMatrix& k, bool numbered) {
   return out;
 }
 
-inline int Factorise(DenseMatrix& a, std::vector<double>& b, std::vector<int>& swaps) {
-  const int n = static_cast<int>(a.size()) - 1;
-  for (int i = 1; i <= n; ++i) {
-    if (std::fabs(a[i][i]) < 1e-5) {
-      int j = i + 1;
-      while (j <= n && !(std::fabs(a[j][i]) > 1e-5)) ++j;
-      if (j > n) return i;
-      std::swap(a[i], a[j]);
-      std::swap(b[i], b[j]);
-      swaps[i] = j;
-    }
-    for (int j = i + 1; j <= n; ++j) {
-      const double m = a[j][i] * (1.0 / a[i][i]);
-      a[j][i] = m;
-      for (int r = i + 1; r <= n; ++r) a[j][r] = a[j][r] - m * a[i][r];
-      b[j] = b[j] - m * b[i];
-    }
-  }
-  return 0;
-}
-
-inline void Substitute(const DenseMatrix& lu, const std::vector<int>& swaps, std::vector<double>& b,
-                       bool forward) {
-  const int n = static_cast<int>(lu.size()) - 1;
-  for (int i = 1; forward && i <= n; ++i)
-    if (swaps[i] > 0) std::swap(b[i], b[swaps[i]]);
-  for (int i = 1; forward && i <= n; ++i)
-    for (int k = 1; k < i; ++k) b[i] = b[i] - lu[i][k] * b[k];
-  for (int i = n; i >= 1; --i) {
-    for (int k = i + 1; k <= n; ++k) b[i] = b[i] - lu[i][k] * b[k];
-    b[i] = b[i] / lu[i][i];
-  }
-}
-
-}  // namespace plain_detail
-
-inline DenseMatrix ToDense(const StiffnessMatrix& k) {
-  DenseMatrix d(k.size() + 1, std::vector<double>(k.size() + 1, 0.0));
-  for (int i = 1; i <= k.size(); ++i)
-    for (int j = 1; j <= k.size(); ++j) d[i][j] = k(i, j);
-  return d;
-}
+struct PlainEchelon {
+  std::string kmatrix, triangular, rref;  // the listings, CR LF line ends
+  int zeroPivots = 0;
+  std::vector<double> mode;  // 1..n
+};
 
 inline PlainEchelon PlainEchelonReduction(DenseMatrix k) {
   const int n = static_cast<int>(k.size()) - 1;
   PlainEchelon r;
-  r.kmatrix = plain_detail::Listing(k, true);
+  r.kmatrix = PlainListing(k, true);
   for (int i = 1; i <= n - 1; ++i)
     for (int row = i + 1; row <= n && k[i][i] != 0.0; ++row) {
       const double f = k[row][i] / k[i][i];
       for (int c = i; c <= n; ++c) k[row][c] = k[row][c] - f * k[i][c];
     }
-  r.triangular = plain_detail::Listing(k, false);
+  r.triangular = PlainListing(k, false);
   for (int row = 1; row <= n; ++row)
     for (int j = row + 1; j <= n; ++j) {
       if (!(std::fabs(k[j][j]) > 0.1)) continue;
@@ -105,7 +60,7 @@ inline PlainEchelon PlainEchelonReduction(DenseMatrix k) {
     for (int c = 1; c <= n && d != 0.0; ++c) k[i][c] = k[i][c] / d;
     if (std::fabs(d) < 1.0) k[i][i] = d;
   }
-  r.rref = plain_detail::Listing(k, false);
+  r.rref = PlainListing(k, false);
   int free = n;
   for (int i = n; i >= 1; --i) free = k[i][i] < 0.01 ? i : free;
   r.mode.assign(n + 1, 0.0);
@@ -113,33 +68,57 @@ inline PlainEchelon PlainEchelonReduction(DenseMatrix k) {
   return r;
 }
 
-inline PlainSolution PlainInverse(const DenseMatrix& k) {
+// The inverse column after column, or none and the first unusable pivot's row.
+inline std::vector<double> PlainInverse(const DenseMatrix& k, int& singular) {
   const int n = static_cast<int>(k.size()) - 1;
-  PlainSolution result;
-  std::vector<int> swaps(n + 1, 0);
   DenseMatrix lu = k;
+  std::vector<int> swaps(n + 1, 0);
+  std::vector<double> inverse;
+  singular = 0;
   for (int c = 1; c <= n; ++c) {
-    std::vector<double> b(n + 1, 0.0), a(n + 1, 0.0);
+    std::vector<double> b(n + 1, 0.0), sum(n + 1, 0.0);
     b[c] = 1.0;
     std::vector<double> s = b;
-    if (c == 1 && (result.singular = plain_detail::Factorise(lu, b, swaps)) > 0) return result;
+    for (int i = 1; c == 1 && i <= n; ++i) {  // the factorisation reduces column 1 alongside
+      if (std::fabs(lu[i][i]) < 1e-5) {
+        int j = i + 1;
+        while (j <= n && !(std::fabs(lu[j][i]) > 1e-5)) ++j;
+        if (j > n) return singular = i, inverse;
+        std::swap(lu[i], lu[j]);
+        std::swap(b[i], b[j]);
+        swaps[i] = j;
+      }
+      for (int j = i + 1; j <= n; ++j) {
+        const double m = lu[j][i] * (1.0 / lu[i][i]);
+        lu[j][i] = m;
+        for (int r = i + 1; r <= n; ++r) lu[j][r] = lu[j][r] - m * lu[i][r];
+        b[j] = b[j] - m * b[i];
+      }
+    }
     for (int t = 0, forward = c != 1;; ++t, forward = true) {
-      plain_detail::Substitute(lu, swaps, b, forward);
+      for (int i = 1; forward && i <= n; ++i)
+        if (swaps[i] > 0) std::swap(b[i], b[swaps[i]]);
+      for (int i = 1; forward && i <= n; ++i)
+        for (int j = 1; j < i; ++j) b[i] = b[i] - lu[i][j] * b[j];
+      for (int i = n; i >= 1; --i) {
+        for (int j = i + 1; j <= n; ++j) b[i] = b[i] - lu[i][j] * b[j];
+        b[i] = b[i] / lu[i][i];
+      }
       double residual = 0.0;
       for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) s[i] = s[i] - k[i][j] * b[j];
         if (std::fabs(s[i]) > residual) residual = std::fabs(s[i]);
       }
       if (residual <= 1e-12 || t == 31) {
-        for (int i = 1; t > 0 && i <= n; ++i) b[i] = b[i] + a[i];
+        for (int i = 1; t > 0 && i <= n; ++i) b[i] = b[i] + sum[i];
         break;
       }
-      for (int i = 1; i <= n; ++i) a[i] = a[i] + b[i];
+      for (int i = 1; i <= n; ++i) sum[i] = sum[i] + b[i];
       b = s;
     }
-    result.inverse.insert(result.inverse.end(), b.begin() + 1, b.end());
+    inverse.insert(inverse.end(), b.begin() + 1, b.end());
   }
-  return result;
+  return inverse;
 }
 
 }  // namespace rerore::test

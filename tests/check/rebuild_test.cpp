@@ -1,9 +1,6 @@
 #include "check/rebuild.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <cstring>
 #include <tuple>
 
 #include "check_fixture.h"

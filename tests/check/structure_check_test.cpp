@@ -1,10 +1,9 @@
 #include "check/structure_check.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 
+#include "check/equation_names.h"
 #include "check/flexibility_ranking.h"
 #include "check_fixture.h"
 
@@ -16,9 +15,8 @@ using test::ValuesOf;
 class StructureCheckTest : public test::CheckFixture {
  protected:
   // F(i, j) from INVERSE: column j is the answer to a unit load on j.
-  double F(int i, int j) const {
-    const int n = Equations();
-    return ValuesOf<double>(File("INVERSE")).at(static_cast<size_t>(j - 1) * n + (i - 1));
+  double F(size_t i, size_t j) const {
+    return ValuesOf<double>(File("INVERSE")).at((j - 1) * Equations() + (i - 1));
   }
   void MakeStaleResults() {
     for (const char* stem : {"INVERSE", "FLEXDIA", "FLEXMAX"})
@@ -57,55 +55,42 @@ TEST_F(StructureCheckTest, SimplySupportedBeamOnSpringsAtMidSpan) {
   Frame({{0, 0, 3, 0}, {3, 0, 6, 0}}, {{1, 1, 0.01f, 0}, {3, 0, 0.01f, 0}});
   ASSERT_EQ(Check(), CheckOutcome::sound());
   const int v = model.nodes[2].dofV;
-  // L^3 / (48 EI), and each spring carries half the load: the mid point
-  // sinks by the mean of the two settlements, 1 / (2k).
+  // L^3 / (48 EI), and the mean of the two springs' settlements, 1 / (2k).
   const double expected = 216.0 / 48.0e4 + 0.5 / static_cast<double>(0.01f * 1.0e6f);
   EXPECT_NEAR(F(v, v), expected, 1e-9 * expected);
 }
 
-TEST_F(StructureCheckTest, FlexibilityIsSymmetricAndInvertsTheMatrix) {
+// MATRIX(ORI) and MATRIXP hold K, LU its factors, INVERSE its inverse.
+TEST_F(StructureCheckTest, MatrixFilesHoldTheMatrixItsFactorsAndItsInverse) {
   Frame({{0, 0, 0, 3}, {0, 3, 5, 4, 1, 0}, {5, 4, 10, 3, 0, 1}, {10, 3, 10, 0}, {5, 4, 5, 0, 1, 0}},
         {{1, 1, 1, 1}, {5, 1, 1, 0}, {6, 0.5f, 1, 0}});
   ASSERT_EQ(Check(), CheckOutcome::sound());
-  const int n = Equations();
-  const std::vector<double> k = ValuesOf<double>(File("MATRIXP"));
-  double largest = 0.0;
-  for (int i = 1; i <= n; ++i) largest = std::max(largest, std::fabs(F(i, i)));
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) {
-      EXPECT_NEAR(F(i, j), F(j, i), 1e-9 * largest) << i << "," << j;
-      double product = 0.0;  // (K F)(i, j)
-      for (int m = 1; m <= n; ++m) product += k[(i - 1) * n + (m - 1)] * F(m, j);
-      EXPECT_NEAR(product, i == j ? 1.0 : 0.0, 1e-9) << i << "," << j;
-    }
-}
-
-TEST_F(StructureCheckTest, MatrixFilesHoldTheMatrixItsFactorsAndTheFlexibilities) {
-  Frame({{0, 0, 4, 0}, {4, 0, 4, -3, 1, 0}}, {{1, 1, 1, 0}, {3, 1, 1, 0}});
-  ASSERT_EQ(Check(), CheckOutcome::sound());
-  const int n = Equations();
-  const std::vector<double> rows = ValuesOf<double>(File("MATRIX"));
-  const std::vector<double> k = ValuesOf<double>(File("MATRIXP"));
-  const std::vector<double> lu = ValuesOf<double>(File("LU"));
-  ASSERT_EQ(rows.size(), static_cast<size_t>(n) * (n + 1));
-  ASSERT_EQ(k.size(), static_cast<size_t>(n) * n);
-  ASSERT_EQ(lu.size(), rows.size());
+  const size_t n = Equations();
+  const std::vector<double> rows = ValuesOf<double>(File("MATRIX")),
+                            k = ValuesOf<double>(File("MATRIXP")),
+                            lu = ValuesOf<double>(File("LU")),
+                            diagonal = ValuesOf<double>(File("FLEXDIA"));
+  ASSERT_EQ(std::vector<size_t>({rows.size(), k.size(), lu.size(), diagonal.size()}),
+            std::vector<size_t>({n * (n + 1), n * n, n * (n + 1), n}));
   EXPECT_EQ(File("MATRIXORI"), File("MATRIX"));
+  EXPECT_EQ(File("FLEXMAX").size(), 12u * n);  // its records: see the ranking below
+  const double largest = *std::max_element(diagonal.begin(), diagonal.end());
   // File row r of LU is column r of the factors; unit L times U is K again.
-  auto factor = [&](int i, int j) { return lu[(j - 1) * (n + 1) + i]; };
-  for (int i = 1; i <= n; ++i) {
+  auto factor = [&](size_t i, size_t j) { return lu[(j - 1) * (n + 1) + i]; };
+  for (size_t i = 1; i <= n; ++i) {
     EXPECT_EQ(rows[(i - 1) * (n + 1)], 0.0);  // the unused place 0
-    for (int j = 1; j <= n; ++j) {
+    EXPECT_EQ(diagonal[i - 1], F(i, i));
+    for (size_t j = 1; j <= n; ++j) {
       EXPECT_EQ(rows[(i - 1) * (n + 1) + j], k[(i - 1) * n + j - 1]);
-      double sum = 0.0;
-      for (int m = 1; m <= std::min(i, j); ++m) sum += (m == i ? 1.0 : factor(i, m)) * factor(m, j);
+      double sum = 0.0, product = 0.0;  // (L U)(i, j) and (K F)(i, j)
+      for (size_t m = 1; m <= std::min(i, j); ++m)
+        sum += (m == i ? 1.0 : factor(i, m)) * factor(m, j);
+      for (size_t m = 1; m <= n; ++m) product += k[(i - 1) * n + (m - 1)] * F(m, j);
       EXPECT_NEAR(sum, k[(i - 1) * n + j - 1], 1e-3) << i << "," << j;
+      EXPECT_NEAR(product, i == j ? 1.0 : 0.0, 1e-9) << i << "," << j;
+      EXPECT_NEAR(F(i, j), F(j, i), 1e-9 * largest) << i << "," << j;
     }
   }
-  const std::vector<double> diagonal = ValuesOf<double>(File("FLEXDIA"));
-  ASSERT_EQ(diagonal.size(), static_cast<size_t>(n));
-  for (int c = 1; c <= n; ++c) EXPECT_EQ(diagonal[c - 1], F(c, c));
-  EXPECT_EQ(File("FLEXMAX").size(), 12u * n);  // its records: see the ranking below
 }
 
 TEST_F(StructureCheckTest, MechanismIsSingularAndLeavesNoResults) {
@@ -150,8 +135,7 @@ TEST_F(StructureCheckTest, ModelsTheCheckCannotTakeAreRefused) {
   }
 }
 
-// Values no bar can have, and values whose products leave the number range,
-// are refused; none of them may be taken for a sound frame.
+// Values no bar can have, or whose products overflow, are refused, never sound.
 TEST_F(StructureCheckTest, StiffnessThatIsNotFiniteOrNotPositiveIsRefused) {
   const std::string stiffness =
       std::string(kApplicationTitle) + ": Error in the stiffness of element 1. Check E, A and I";
@@ -203,8 +187,7 @@ TEST_F(StructureCheckTest, RowsBeyondTheTablesCountsAreNoMaterialOrSection) {
   }
 }
 
-// Largest first, of equal values the higher equation; a hinge rotation
-// repeats the label and node of the line before.
+// Largest first (ties: higher equation); a hinge rotation repeats the line before.
 TEST_F(StructureCheckTest, FlexibilityRankingNamesEachNodeAHingeRotationRepeatsTheLineBefore) {
   // Node 2 joins a hinged and a rigid end: u 4, v 5, phi 6 (hinged end), 7.
   Frame({{0, 0, 3, 0, 0, 1}, {3, 0, 6, 0}});
@@ -235,6 +218,46 @@ TEST_F(StructureCheckTest, FlexibilityRankingNamesEachNodeAHingeRotationRepeatsT
   EXPECT_EQ(test::ValuesOf<int32_t>(records.substr(0, 8)), (std::vector<int32_t>{2, 5}));
   EXPECT_EQ(test::ValuesOf<int32_t>(records.substr(12, 8)), (std::vector<int32_t>{2, 7}));
   EXPECT_EQ(test::ValuesOf<float>(records.substr(20, 4)), std::vector<float>{0.5f});
+}
+
+class EquationNamesTest : public test::CheckFixture {
+ protected:
+  std::string Name(int equation) { return DescribeUnknown(MeaningOfEquation(model, equation)); }
+};
+
+// Beam hinged at both ends: the posts' heads have a rotation of their own.
+TEST_F(EquationNamesTest, HingedPortalNamesNodesAndHingedEnds) {
+  Frame({{0, 0, 0, 4}, {0, 4, 6, 4, 1, 1}, {6, 4, 6, 0}});
+  ASSERT_EQ(Equations(), 14);
+  EXPECT_EQ(Name(1), "the horizontal displacement u of node 1");
+  EXPECT_EQ(Name(5), "the vertical displacement v of node 2");
+  EXPECT_EQ(Name(3), "the rotation of node 1");
+  EXPECT_EQ(Name(6), "the rotation of the left end of element 2 at node 2");
+  EXPECT_EQ(Name(7), "the rotation of node 2");
+  EXPECT_EQ(Name(10), "the rotation of the right end of element 2 at node 3");
+  EXPECT_EQ(Name(11), "the rotation of node 3");
+  const EquationMeaning last = MeaningOfEquation(model, 14);
+  EXPECT_EQ(std::tuple(last.node, last.kind, last.element), std::tuple(4, kDofPhi, 0));
+  // The status bar's short form of the same.
+  EXPECT_EQ(ShortMotion(model, 1), "node 1 can move in u");
+  EXPECT_EQ(ShortMotion(model, 5), "node 2 can move in v");
+  EXPECT_EQ(ShortMotion(model, 7), "node 2 can rotate");
+  EXPECT_EQ(ShortMotion(model, 10), "the right end of element 2 can rotate at node 3");
+  EXPECT_EQ(ShortMotion(model, 15), "equation 15 is free");
+  for (int outside : {0, 15, -1}) {
+    EXPECT_FALSE(MeaningOfEquation(model, outside).known()) << outside;
+    EXPECT_EQ(SingularityExplanation(model, outside), "") << outside;
+  }
+}
+
+// A hinged free end has only the element's rotation: the message names the end.
+TEST_F(EquationNamesTest, LoneHingedEndIsNamedByItsElement) {
+  Frame({{0, 0, 5, 0, 0, 1}});
+  EXPECT_EQ(SingularityExplanation(model, 6),
+            "Equation 6 is the rotation of the right end of element 1 at node 2: the frame can "
+            "move there.");
+  EXPECT_EQ(SingularityExplanation(model, 4),
+            "Equation 4 is the horizontal displacement u of node 2: the frame can move there.");
 }
 
 }  // namespace

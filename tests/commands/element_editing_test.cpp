@@ -1,10 +1,5 @@
-// The hinge command: a toggle near an end, a split elsewhere, and the
-// split refused on a full element table; the delete of an element.
+// The hinge command (toggle near an end, split elsewhere) and the delete.
 #include "commands/element_editing.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "check/rebuild.h"
 #include "support/test_support.h"

@@ -1,7 +1,5 @@
 #include "commands/model_snapshot.h"
 
-#include <gtest/gtest.h>
-
 #include "generators/continuous_beam.h"
 #include "model/file_io.h"
 #include "support/test_support.h"
@@ -29,9 +27,7 @@ class ModelSnapshots : public ::testing::Test {
   test::RecordingMessages messages;
 };
 
-// A generator over the frame, taken back and made again: the model and
-// every file as they were, the beam's new input file removed again, and
-// GEOMETRY 0 both times.
+// A generator taken back and made again: model and every file exact, GEOMETRY 0.
 TEST_F(ModelSnapshots, AStatePutBackRestoresTheModelAndEveryFileByteForByte) {
   const ModelSnapshot before = TakeSnapshot(s);
   const std::vector<std::string> filesBefore = Files();

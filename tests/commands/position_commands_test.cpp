@@ -1,8 +1,5 @@
 #include "commands/position_commands.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <tuple>
 
 #include "model/file_io.h"
@@ -117,8 +114,7 @@ TEST_F(PositionCommands, StoreNamesAnUnnamedPositionBeforeWritingAnything) {
   EXPECT_FALSE(test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT"));
 }
 
-// GEOMETRY = 1 vouches for every file beside it: a sound frame whose files
-// could not all be written keeps the program open, with GEOMETRY 0.
+// A sound frame whose files could not all be written stays open with GEOMETRY 0.
 TEST_F(PositionCommands, AStoreThatCannotWriteAFileStaysOpenWithoutGeometryOne) {
   test::MakeCantileverFrame(s, data.path(), "007");
   s.model.nodes[1].supportV = s.model.nodes[1].supportPhi = 1.0f;
@@ -150,8 +146,7 @@ TEST_F(PositionCommands, OpenTakesTheNameAfterSdir) {
             std::tuple(2, "Position 007", true, 1u));
 }
 
-// Elements without nodes were drawn since the last rebuild: End gives them
-// their nodes rather than losing them.
+// End gives elements drawn since the last rebuild their nodes, not losing them.
 TEST_F(PositionCommands, EndWritesTheEchoFileOnlyForACompleteModelAndRebuildsADrawing) {
   for (int missing = 0; missing < 2; ++missing) {
     Session incomplete;
@@ -177,8 +172,7 @@ TEST_F(PositionCommands, EndWritesTheEchoFileOnlyForACompleteModelAndRebuildsADr
   EXPECT_FALSE(test::Exists(s.paths.file("GEOMETRY")));
 }
 
-// The window knows from its undo history whether the frame changed; that
-// decides the question, and Open's Yes keeps the frame as End would.
+// The window's change mark decides the question; Open's Yes keeps the frame.
 TEST_F(PositionCommands, TheWindowsChangeMarkDecidesWhetherNewAndOpenAskToSave) {
   test::MakeCantileverFrame(s, data.path(), "007");
   s.storedStateSum = ChangeSum(s.model.params) + 1;

@@ -1,13 +1,10 @@
 #include "commands/startup.h"
 
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #ifndef _WIN32
 #include <unistd.h>
 #endif
 
-#include <cstring>
-#include <filesystem>
 #include <tuple>
 
 #include "model/native_path.h"
@@ -36,11 +33,8 @@ TEST(CommandLine, WindowsAndPosixDataPathsAndTheGeometryFlag) {
               std::tuple(true, c.extension, c.dataPath, c.resetGeometry));
   }
   EXPECT_EQ(ParseCommandLine(".001 @C:\\DATA\\ @G").flagToken, "G");
-  EXPECT_FALSE(ParseCommandLine("").valid);
-  EXPECT_FALSE(ParseCommandLine(".001 C:\\DATA\\").valid);  // no "@": refused
-}
-
-TEST(CommandLine, PositionPathsFollowTheDataPathsSeparator) {
+  EXPECT_FALSE(ParseCommandLine("").valid || ParseCommandLine(".001 C:\\DATA\\").valid);  // no "@"
+  // The position's paths follow the data path's separator.
   PositionPaths paths;
   paths.dataPath = "C:\\DATA\\";
   paths.extension = ".001";
@@ -57,23 +51,10 @@ TEST(CommandLine, PositionPathsFollowTheDataPathsSeparator) {
   EXPECT_EQ(paths.workingDirectory, PathText(std::filesystem::current_path()) + test::kSeparator);
 }
 
-TEST(ResetParameters, ClearsExactlyItsByteRanges) {
-  ModelTables model;
-  std::memset(model.params.bytes(), 0xAB, sizeof(ModelParameters));
-  ResetParameters(model);
-  const int cleared[][2] = {{0, 7},     {12, 17},   {20, 23},   {28, 33},   {38, 41},
-                            {44, 51},   {58, 59},   {62, 63},   {66, 91},   {98, 99},
-                            {130, 131}, {496, 511}, {520, 575}, {592, 607}, {664, 664},
-                            {666, 670}, {672, 677}, {680, 682}, {684, 684}};
-  const uint8_t* b = model.params.bytes();
-  for (int i = 0; i < 744; ++i) {
-    if (i == 679 || (i >= 512 && i <= 519)) continue;  // angleFlag and tolerance, below
-    bool zero = false;
-    for (const auto& r : cleared) zero = zero || (i >= r[0] && i <= r[1]);
-    EXPECT_EQ(b[i], zero ? 0 : 0xAB) << "byte " << i;
-  }
-  EXPECT_EQ(std::tuple(model.params.angleFlag, model.params.tolerance), std::tuple(1, 1.0e-6));
-  EXPECT_EQ(model.params.elementCount, static_cast<int16_t>(0xABAB));  // kept
+// Puts a value at a byte offset of a file image.
+template <class T>
+void Put(std::string& bytes, size_t offset, T value) {
+  std::memcpy(bytes.data() + offset, &value, sizeof value);
 }
 
 class Startup : public ::testing::Test {
@@ -88,12 +69,6 @@ class Startup : public ::testing::Test {
   Session session;
   test::RecordingMessages messages;
 };
-
-// Puts a value at a byte offset of a file image.
-template <class T>
-void Put(std::string& bytes, size_t offset, T value) {
-  std::memcpy(bytes.data() + offset, &value, sizeof value);
-}
 
 TEST_F(Startup, NewPositionGetsTheDefaultTablesAndStartValues) {
   ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
@@ -125,18 +100,6 @@ TEST_F(Startup, NewPositionGetsTheDefaultTablesAndStartValues) {
   // No settings files either: their defaults.
   EXPECT_EQ(std::tuple(session.view.lineWidth, session.view.fangenOption), std::tuple(1, 1));
   EXPECT_FALSE(std::filesystem::exists(data / "TEST"));  // the write test cleans up
-}
-
-// "Übung" in Windows-1252, as the host suite writes it on the command line.
-TEST_F(Startup, ADataPathWithTheWindowsCodePageAndTheSystemsSeparator) {
-  const std::string dataPath = data / (std::string("\xDC") + "bung") + test::kSeparator;
-  const std::string position = dataPath + "SDIR001" + test::kSeparator;
-  std::filesystem::create_directories(NativePath(position));
-  ASSERT_EQ(StartProgram(session, messages, ".001 @" + dataPath), StartResult::Started);
-  EXPECT_EQ(std::tuple(session.paths.positionDirectory, session.paths.file("MATR")),
-            std::tuple(position, position + "MATR.001"));
-  EXPECT_EQ(test::ListDirectory(position), (std::vector<std::string>{"CROSS.001", "MATR.001"}));
-  EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(Startup, ExistingFilesAreLoadedAndTheGeometryFlagWritesZero) {
@@ -205,9 +168,7 @@ TEST_F(Startup, SettingsFilesAreReadFromAndWrittenToTheSettingsDirectory) {
             session.paths.settingsDirectory + "\r\n");
 }
 
-// The settings go into their own folder, made when it is missing; where
-// it cannot be made they are not written at all, and never into the
-// current directory.
+// Settings go into their folder, made if missing; never into the current one.
 TEST_F(Startup, AMissingSettingsDirectoryIsMadeAndTheCurrentDirectoryStaysEmpty) {
   const std::string folder = home.dir() / "VELTRANIX";
   std::filesystem::remove_all(NativePath(folder));

@@ -1,9 +1,4 @@
-// The concrete classes and the default modulus; what OK of the materials,
-// cross-sections, elements and nodes tables makes of the typed cells: the
-// model, the files and the messages.
-#include <gtest/gtest.h>
-
-#include <cstring>
+// Concrete classes, the default modulus, and OK of the four tables.
 #include <sstream>
 #include <tuple>
 
@@ -19,16 +14,9 @@
 namespace rerore {
 namespace {
 
-struct ClassCase {
-  const char* text;
-  bool secondTable;
-  int lastBefore;
-  float modulus;  // 0: no class number, no modulus
-  int lastAfter;
-};
-
 TEST(ConcreteModulus, CurrentAndOldClassesInBothTables) {
-  const ClassCase cases[] = {
+  // Text, second table, last class before, modulus (0: none), last class after.
+  const std::tuple<const char*, bool, int, float, int> cases[] = {
       {"c30/37", false, 0, 28300000.0f, 2},
       {"C30/37", true, 0, 33000000.0f, 2},
       {"C90/105", true, 0, 44000000.0f, 11},
@@ -46,18 +34,15 @@ TEST(ConcreteModulus, CurrentAndOldClassesInBothTables) {
       {"B0", false, 3, 0.0f, 3},
       {"/37", false, 3, 0.0f, 3},
   };
-  for (const ClassCase& c : cases) {
-    int last = c.lastBefore;
-    EXPECT_EQ(ConcreteModulus(c.text, c.secondTable, last).value_or(0.0f), c.modulus) << c.text;
-    EXPECT_EQ(last, c.lastAfter) << c.text;
+  for (auto [text, second, last, modulus, lastAfter] : cases) {
+    EXPECT_EQ(ConcreteModulus(text, second, last).value_or(0.0f), modulus) << text;
+    EXPECT_EQ(last, lastAfter) << text;
   }
 }
 
 template <typename Word>
-Word At(const ModelParameters& p, size_t offset) {
-  Word value = 0;
-  std::memcpy(&value, p.bytes() + offset, sizeof value);
-  return value;
+int At(ModelParameters& p, size_t offset) {
+  return test::At<Word>(std::string(reinterpret_cast<const char*>(p.bytes()), sizeof p), offset);
 }
 
 TEST(DefaultModulus, FollowsTheMaterialsInputAndKeepsAModulusAlreadySet) {
@@ -95,8 +80,13 @@ class TableLogic : public test::PositionTest {
     SetDefaultMaterial(session.model);
     SetDefaultCrossSection(session.model);
   }
-  // Rows of space-separated cells from column 1 on; "-" is an empty cell.
-  static CellTable Cells(int rows, int columns, std::initializer_list<const char*> texts) {
+  // The materials (M), sections (S), elements (E) or nodes (N) table: rows of
+  // space-separated cells from column 1 on; "-" is an empty cell.
+  static CellTable Cells(char table, std::initializer_list<const char*> texts) {
+    const auto [rows, columns] = table == 'M' ? std::pair(kMaterialTableRows, kMaterialTableColumns)
+                                 : table == 'S' ? std::pair(kSectionTableRows, kSectionTableColumns)
+                                 : table == 'E' ? std::pair(kElementTableRows, kElementTableColumns)
+                                                : std::pair(kNodeTableRows, kNodeTableColumns);
     CellTable cells(rows, columns);
     int row = 1;
     for (const char* text : texts) {
@@ -108,13 +98,7 @@ class TableLogic : public test::PositionTest {
     }
     return cells;
   }
-  static CellTable Elements(std::initializer_list<const char*> texts) {
-    return Cells(kElementTableRows, kElementTableColumns, texts);
-  }
-  static CellTable Materials(std::initializer_list<const char*> texts) {
-    return Cells(kMaterialTableRows, kMaterialTableColumns, texts);
-  }
-  // Three nodes 2.5 m apart in NODES, the table as the dialog shows them.
+  // Three nodes 2.5 m apart in NODES, shown as the dialog shows them.
   CellTable ThreeNodes() {
     session.model.params.nodeCount = 3;
     for (int i = 1; i <= 3; ++i) {
@@ -130,26 +114,27 @@ class TableLogic : public test::PositionTest {
     FillNodeTable(session.model, cells);
     return cells;
   }
-  // The factors "u v phi" of one row.
-  static void SetFactors(CellTable& cells, int row, const std::string& factors) {
-    std::istringstream in(factors);
-    for (int column = kNodeUColumn; column <= kNodePhiColumn; ++column) in >> cells.at(row, column);
+  // The factors "u v phi" of rows 1, 2, 3.
+  static void SetFactors(CellTable& cells, std::initializer_list<const char*> rows) {
+    int row = 1;
+    for (const char* factors : rows) {
+      std::istringstream in(factors);
+      for (int column = kNodeUColumn; column <= kNodePhiColumn; ++column)
+        in >> cells.at(row, column);
+      ++row;
+    }
   }
   std::string file(const std::string& name) const { return session.paths.file(name); }
-  // OK of the materials (M), sections (S), elements (E) or nodes (N) table.
-  bool Accept(char table, std::initializer_list<const char*> texts) {
-    if (table == 'M') return AcceptMaterialTable(session, Materials(texts), messages);
-    if (table == 'E') return AcceptElementTable(session, Elements(texts), messages);
-    if (table == 'S')
-      return AcceptSectionTable(session, Cells(kSectionTableRows, kSectionTableColumns, texts),
-                                messages);
-    return AcceptNodeTable(session, Cells(kNodeTableRows, kNodeTableColumns, texts), messages);
+  bool Accept(char table, std::initializer_list<const char*> texts) {  // the table's OK
+    const CellTable cells = Cells(table, texts);
+    return table == 'M'   ? AcceptMaterialTable(session, cells, messages)
+           : table == 'S' ? AcceptSectionTable(session, cells, messages)
+           : table == 'E' ? AcceptElementTable(session, cells, messages)
+                          : AcceptNodeTable(session, cells, messages);
   }
 };
 
-// Incomplete rows before filled ones and what no frame can have are
-// refused on OK with their row, the dialog stays open on it, and neither
-// the model nor a file changes.
+// Incomplete rows and meaningless values are refused; model and files unchanged.
 TEST_F(TableLogic, MeaninglessValuesAreRefusedNamingTheirRow) {
   const struct {
     char table;  // Materials, Sections, Elements, Nodes
@@ -183,28 +168,30 @@ TEST_F(TableLogic, MeaninglessValuesAreRefusedNamingTheirRow) {
     EXPECT_FALSE(test::Exists(file(name))) << name;
 }
 
-TEST_F(TableLogic, MaterialRowsBecomeTheFileAndShowAgainWhenReopened) {
+TEST_F(TableLogic, CompleteMaterialAndSectionRowsBecomeTheFilesAndShowAgain) {
   OpenMaterialTable(session);
   // A last row without modulus keeps its number but does not count.
-  ASSERT_TRUE(
-      AcceptMaterialTable(session, Materials({"C30/37 2.830E+07", "2 2.1E8", "7"}), messages));
+  ASSERT_TRUE(Accept('M', {"C30/37 2.830E+07", "2 2.1E8", "7"}));
   const ModelTables& model = session.model;
   // A class designation is no number.
   EXPECT_EQ((std::vector<int>{model.params.materialCount, model.materials[1].number,
                               model.materials[2].number, model.materials[3].number}),
             (std::vector<int>{2, 0, 2, 7}));
-  EXPECT_EQ(model.params.defaultModulus, 28300000.0);
-  EXPECT_TRUE(messages.messages.empty());
-
+  EXPECT_TRUE(model.params.defaultModulus == 28300000.0 && messages.messages.empty());
   EXPECT_EQ(test::ReadFile(file("MATR")).size(), 2 + 2 * sizeof(MaterialRecord));
   Session again;
   test::UsePosition(again, data.path(), "001");
   OpenMaterialTable(again);
   CellTable shown(kMaterialTableRows, kMaterialTableColumns);
   FillMaterialTable(again.model, shown);
-  EXPECT_EQ(std::tuple(shown.at(1, 1), shown.at(1, 2), shown.at(2, 2)),
-            std::tuple("0", "2.830E+07", "2.100E+08"));
-  EXPECT_TRUE(shown.empty(3, 1));
+  EXPECT_EQ(std::tuple(shown.at(1, 1), shown.at(1, 2), shown.at(2, 2), shown.empty(3, 1)),
+            std::tuple("0", "2.830E+07", "2.100E+08", true));
+  // Only section rows with all four values count; the others are read.
+  OpenSectionTable(session);
+  ASSERT_TRUE(Accept('S', {"0.2 0.4 8E-2 1.067E-3", "0.3 0.5"}));
+  EXPECT_EQ(std::tuple(model.params.crossSectionCount, model.crossSections[2].height,
+                       test::ReadFile(file("CROSS")).size()),
+            std::tuple(1, 0.5f, 2 + sizeof(CrossSectionRecord)));
 }
 
 TEST_F(TableLogic, RowsBeyondTheCapacityAreRefused) {
@@ -223,26 +210,15 @@ TEST_F(TableLogic, RowsBeyondTheCapacityAreRefused) {
     for (int c = 1; c <= 10; ++c) elements.at(r, c) = c == 3 ? std::to_string(r) : "1";
   EXPECT_TRUE(AcceptElementTable(session, elements, messages));
   ASSERT_GE(messages.messages.size(), 2u);
-  EXPECT_EQ(messages.messages[1].text, "Too many elements 101, max = 100");
-  EXPECT_EQ(session.model.params.elementCount, 100);
-  EXPECT_FALSE(test::Exists(file("EXTENSIOR")));
-}
-
-TEST_F(TableLogic, OnlySectionRowsWithAllFourValuesCount) {
-  OpenSectionTable(session);
-  const CellTable cells =
-      Cells(kSectionTableRows, kSectionTableColumns, {"0.2 0.4 8E-2 1.067E-3", "0.3 0.5"});
-  ASSERT_TRUE(AcceptSectionTable(session, cells, messages));
-  const ModelTables& model = session.model;
-  EXPECT_EQ(model.params.crossSectionCount, 1);
-  EXPECT_FLOAT_EQ(model.crossSections[2].height, 0.5f);  // read, but not counted
-  EXPECT_EQ(test::ReadFile(file("CROSS")).size(), 2 + sizeof(CrossSectionRecord));
+  EXPECT_EQ(std::tuple(messages.messages[1].text, session.model.params.elementCount,
+                       test::Exists(file("EXTENSIOR"))),
+            std::tuple("Too many elements 101, max = 100", 100, false));
 }
 
 TEST_F(TableLogic, OneElementRowGivesTwoNodesAndTheGeometryFiles) {
   session.check.outcome = CheckOutcome::mechanismAt(4);
   // An incomplete last row is kept but not counted.
-  ASSERT_TRUE(AcceptElementTable(session, Elements({"0 0 5 0 1 1 1 1 0 0", "5 0 5 3"}), messages));
+  ASSERT_TRUE(Accept('E', {"0 0 5 0 1 1 1 1 0 0", "5 0 5 3"}));
   const ModelTables& model = session.model;
   ASSERT_EQ(model.params.elementCount, 1);
   EXPECT_EQ(std::tuple(model.elements[1].length, model.elements[2].zb), std::tuple(5.0f, -3.0f));
@@ -258,13 +234,14 @@ TEST_F(TableLogic, OneElementRowGivesTwoNodesAndTheGeometryFiles) {
 }
 
 TEST_F(TableLogic, EmptyElementsTableLeavesTheEmptyDrawing) {
-  ASSERT_TRUE(AcceptElementTable(session, Elements({}), messages));
+  ASSERT_TRUE(Accept('E', {}));
   EXPECT_EQ(session.model.params.elementCount, 0);
   const DrawingExtents& e = session.view.extents;
   EXPECT_EQ(std::vector<float>({e.xmin, e.ymin, e.xmax, e.ymax}),
             std::vector<float>({-3.0f, -2.0f, 47.0f, 28.0f}));
-  EXPECT_EQ(std::tuple(session.view.autoScale, session.view.unitsPerMetre), std::tuple(false, 100));
-  EXPECT_TRUE(test::Exists(file("GEOMETRY")));
+  EXPECT_EQ(std::tuple(session.view.autoScale, session.view.unitsPerMetre,
+                       test::Exists(file("GEOMETRY"))),
+            std::tuple(false, 100, true));
 }
 
 TEST_F(TableLogic, UntouchedCoordinatesKeepTheirFullPrecision) {
@@ -287,8 +264,7 @@ TEST_F(TableLogic, UntouchedCoordinatesKeepTheirFullPrecision) {
 
 TEST_F(TableLogic, NodeFactorsBecomeSupportRowsAfreshOnEachOk) {
   CellTable cells = ThreeNodes();
-  SetFactors(cells, 1, "1 1 0");
-  SetFactors(cells, 2, "0 1 0");
+  SetFactors(cells, {"1 1 0", "0 1 0"});
   cells.at(3, 3) = "-0.5";
   ASSERT_TRUE(AcceptNodeTable(session, cells, messages));
   const ModelTables& model = session.model;
@@ -303,9 +279,7 @@ TEST_F(TableLogic, NodeFactorsBecomeSupportRowsAfreshOnEachOk) {
 
   // All factors 0 make no support; no row stays from the former OK.
   cells = ShownNodes();
-  SetFactors(cells, 1, "0 0 0");
-  SetFactors(cells, 2, "1 0 0");
-  SetFactors(cells, 3, "0 0 0");
+  SetFactors(cells, {"0 0 0", "1 0 0", "0 0 0"});
   ASSERT_TRUE(AcceptNodeTable(session, cells, messages));
   ASSERT_EQ(model.params.supportCount, 1);
   EXPECT_EQ(std::tuple(model.supports[1].node, model.supports[1].givenU, model.supports[1].givenV),
@@ -322,8 +296,7 @@ TEST_F(TableLogic, MoreSupportedNodesThanSupportRowsAreRefused) {
   const std::string before = test::ReadFile(file("NODES"));
   EXPECT_FALSE(AcceptNodeTable(session, cells, messages));
   EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Too many supports, max = 100"});
-  EXPECT_EQ(test::ReadFile(file("NODES")), before);
-  EXPECT_FALSE(test::Exists(file("LKNOTENR")));
+  EXPECT_TRUE(test::ReadFile(file("NODES")) == before && !test::Exists(file("LKNOTENR")));
   cells.at(kMaxSupports + 1, 4) = "0";  // one support fewer is accepted
   EXPECT_TRUE(AcceptNodeTable(session, cells, messages));
   EXPECT_EQ(model.params.supportCount, kMaxSupports);

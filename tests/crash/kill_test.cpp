@@ -1,23 +1,15 @@
-// Stores of the example positions killed at moments spread over the time
-// one Store takes. Whatever moment the kill hits, every file of the
-// position is whole (its content before the Store, or one the Store
-// writes, or gone where the Store removes it), GEOMETRY = 1 stands only
-// beside the tables a Store checked, and the next start-up leaves no
-// temporary file behind.
+// Stores killed at spread-out moments: every file is old, new or removed as a
+// Store does, GEOMETRY 1 only beside checked tables, no leftovers after a start.
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 #include <map>
 #include <set>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "support/test_support.h"
 
@@ -32,9 +24,8 @@ using Files = std::map<std::string, std::string>;  // name -> content
 
 constexpr int kKills = 200;
 const char* const kPositions[] = {"001", "002", "003"};
-// The tables GEOMETRY vouches for.
-const char* const kTables[] = {"ELEMENTS", "NODES",     "LKNOTENR", "CROSS",
-                               "MATR",     "EXTENSIOR", "PARAMR",   "DOFSK"};
+const char* const kTables[] = {"ELEMENTS",  "NODES",  "LKNOTENR", "CROSS", "MATR",
+                               "EXTENSIOR", "PARAMR", "DOFSK"};  // what GEOMETRY vouches for
 
 // The regular files of a directory, by name.
 Files Snapshot(const std::string& directory) {
@@ -46,8 +37,7 @@ Files Snapshot(const std::string& directory) {
 
 bool IsTemporary(const std::string& name) { return name.ends_with(".~tmp"); }
 
-// One example position in a data directory of its own, and rerore-cli run
-// on it with a settings home of its own.
+// One example position in a data directory and settings home of its own.
 class KilledStore {
  public:
   explicit KilledStore(const std::string& position)
@@ -76,8 +66,7 @@ class KilledStore {
     posix_spawn_file_actions_destroy(&quiet);
     return pid;
   }
-  // Runs the command to its end; returns its exit status.
-  int run(const char* command) const {
+  int run(const char* command) const {  // to its end; the exit status
     int status = 0;
     waitpid(start(command), &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -104,9 +93,7 @@ std::string Tables(const Files& files, const std::string& ext) {
 }
 
 struct Tally {
-  int geometryOne = 0;
-  int temporaries = 0;
-  int changedFiles = 0;
+  int geometryOne = 0, temporaries = 0, changedFiles = 0;
 };
 
 void KillStores(const std::string& position, int kills, Tally& tally) {

@@ -1,9 +1,5 @@
-// Preloaded into the kill test's reference runs of rerore-cli: before a
-// file is renamed into place, its content is copied to
-// $RERORE_CAPTURE_DIR/<name of the target>#<serial>, and a removed file
-// leaves <name>#<serial>#removed there. Every file reaches the position by
-// such a rename, so these are every state that an uninterrupted Store
-// gives each file.
+// Preloaded into the kill test's reference runs: every file renamed into place is
+// copied to $RERORE_CAPTURE_DIR/<target>#<serial>; a removal leaves <name>#<serial>#removed.
 #include <dlfcn.h>
 
 #include <cstdio>

@@ -1,12 +1,4 @@
-// rerore-cli import-dxf and export-dxf on a copy of the examples: exit
-// codes, messages, and the position's files after an import and after a
-// refusal.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
-#include <vector>
-
+// rerore-cli import-dxf and export-dxf: exit codes, messages and the files.
 #include "support/test_support.h"
 
 namespace rerore::test {
@@ -44,8 +36,7 @@ TEST_F(DxfCli, ImportedFrameIsWhatTheNextStartLoads) {
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out, "3 elements from 3 segments (mm, the drawing's unit)\n");
   EXPECT_EQ(At<int32_t>(ReadFile(data / "SDIR002/GEOMETRY.002"), 0), 0);
-  // The echo file holds the portal: the next start sees it, without the
-  // beam's supports, which makes it a mechanism.
+  // The echo file holds the portal without supports: the next start finds a mechanism.
   EXPECT_NE(ReadFile(data / "SDIR002/ECHO_G.002.TXT")
                 .find("ELEMENTS\r\n3\r\n1 0.00 0.00 0.00 4.00 0 0 1 1 1 1\r\n"
                       "2 0.00 4.00 6.00 4.00 0 0 1 1 1 1\r\n3 6.00 4.00 6.00 0.00"),
@@ -53,24 +44,14 @@ TEST_F(DxfCli, ImportedFrameIsWhatTheNextStartLoads) {
   EXPECT_EQ(run("check", "002", "").status, 2);
 }
 
-// Whatever the start-up writes, the refused import adds nothing to it.
+// A refused import exits with 5 and adds nothing to what the start-up wrote.
 TEST_F(DxfCli, RefusedImportsExitWith5AndTouchNothing) {
   ASSERT_EQ(run("load", "001", "").status, 0);
   const std::vector<std::string> before = files("001");
-  const struct {
-    std::string arguments;
-    std::string message;
-  } refusals[] = {
-      {fixture("loads-list.dxf"),
-       "Error: " + fixture("loads-list.dxf") + " is not a DXF file the program can read\n"},
-      {fixture("101-segments.dxf"), "Error: The drawing has 101 elements, max = 100\n"},
-      {fixture("portal-mm.dxf") + " --layer HATCH", "Error: No lines on layer HATCH\n"},
-  };
-  for (const auto& refusal : refusals) {
-    const CommandResult result = run("import-dxf", "001", refusal.arguments);
-    EXPECT_EQ(result.status, 5) << refusal.arguments;
-    EXPECT_EQ(result.err, refusal.message);
-  }
+  const CommandResult result = run("import-dxf", "001", fixture("loads-list.dxf"));
+  EXPECT_EQ(result.status, 5);
+  EXPECT_EQ(result.err,
+            "Error: " + fixture("loads-list.dxf") + " is not a DXF file the program can read\n");
   EXPECT_EQ(files("001"), before);
   EXPECT_EQ(run("import-dxf", "001", fixture("portal-mm.dxf") + " --unit km").status, 1);
 }

@@ -1,14 +1,8 @@
-// The frame into a DXF drawing: read back it gives the same elements, its
-// layers hold the numbers, supports, hinges and dimensions, and a DXF
-// library other than the one that wrote it opens it without errors.
+// The frame exported: read back, its layers, and another DXF library reading it.
 #include "dxf/dxf_export.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <string>
 
 #include "check/rebuild.h"
 #include "dxf/dxf_import.h"
@@ -18,10 +12,7 @@
 namespace rerore {
 namespace {
 
-
-// A hinged portal with a sloped strut and ends that no float holds
-// exactly: node 1 clamped, node 4 on a pin, element 2 hinged at its right
-// end.
+// A hinged portal with a strut, inexact floats, node 1 clamped, node 4 pinned.
 struct FrameToDxf : test::PositionTest {
   void SetUp() override {
     test::PositionTest::SetUp();
@@ -48,8 +39,7 @@ TEST_F(FrameToDxf, ReadBackItGivesTheSameElementsInTheSameOrder) {
   const std::optional<DxfDrawing> drawing = ParseDxfDrawing(FrameDxf(session.model));
   ASSERT_TRUE(drawing);
   EXPECT_EQ(drawing->unit, DrawingUnit::Metre);
-  // Everything but the elements' lines is a block, a circle or a text, which
-  // no import takes: every layer gives the frame.
+  // All but the lines are blocks, circles and texts: every layer gives the frame.
   const DxfImportPlan plan = PlanDxfImport(*drawing, {"", DrawingUnit::Millimetre, false},
                                            ImportMode::Replace, ModelTables{});
   ASSERT_EQ(plan.refusal, "");
@@ -113,8 +103,7 @@ std::string PythonWithEzdxf() {
   return "";
 }
 
-// ezdxf reads the drawing and audits it: no error, and after its repairs
-// the model space still holds everything that was written.
+// ezdxf audits the drawing: no error, and everything written is still there.
 TEST_F(FrameToDxf, AnotherDxfLibraryOpensItWithoutErrors) {
   const std::string python = PythonWithEzdxf();
   if (python.empty()) GTEST_SKIP() << "python3-ezdxf is not installed: no independent DXF reader";

@@ -1,16 +1,7 @@
-// A frame from DXF drawings (tests/dxf/fixtures: most written by ezdxf
-// through make_fixtures.py, one by hand, one by the program's own export):
-// the layer, the unit, the move to the origin, merged and left-out ends,
-// the refusals, and what the import does to the model and the files.
+// Frames from DXF fixtures (ezdxf via make_fixtures.py, by hand, own export).
 #include "dxf/dxf_import.h"
 
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <filesystem>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "check/rebuild.h"
 #include "model/position_files.h"
@@ -96,17 +87,14 @@ TEST(DxfDrawing, ClosedOpenMirroredAndCurvedPolylines) {
 TEST(DxfDrawing, EndsCloserThanTheNodeToleranceMergeFartherOnesStay) {
   const DxfDrawing drawing = ReadFixture("near-ends.dxf");
   const DxfImportPlan plan = Plan(drawing, "", false);
-  // 0.03 m beside the column's top: the beam starts there. 0.08 m beside
-  // the beam's end: the second column keeps its own end.
+  // Ends 0.03 m apart merge, 0.08 m apart stay.
   EXPECT_EQ(EndsOf(plan), (Ends{{0, 0, 0, 3}, {0, 3, 4, 3}, {4.08f, 3, 4.08f, 0}}));
   EXPECT_EQ(ImportSummary(plan),
             "3 elements from 5 segments (m, the drawing's unit); 1 end merged; 1 segment of zero "
             "length left out; 1 duplicate segment left out");
 }
 
-// A drawing written by hand as small programs write them (no header, no
-// tables), and one the program's own export (dxflib) wrote of the hinged
-// portal of the examples.
+// One written by hand (no header, no tables), one by the program's own export.
 TEST(DxfDrawing, DrawingsOfOtherWriters) {
   const DxfDrawing byHand = ReadFixture("hand-written-r12.dxf");
   EXPECT_FALSE(byHand.unit.has_value());
@@ -194,8 +182,7 @@ TEST_F(DxfImport, ReplacesTheFrameAsTheElementsTableDoes) {
 }
 
 TEST_F(DxfImport, AppendJoinsTheDrawingToTheFrameAndKeepsItsSupports) {
-  // The frame: a column (0, 0)-(0, 4) and a beam to (6, 3.5). The drawing's
-  // column top lies 0.03 m beside the frame's column top.
+  // The drawing's column top lies 0.03 m beside the frame's one at (0, 4).
   const DxfDrawing drawing = DrawingOf({{0.03, 4, 3, 4, 0}, {0, 0, 0, 4, 0}});
   const DxfImportPlan plan =
       PlanDxfImport(drawing, {"", DrawingUnit::Metre, false}, ImportMode::Append, session.model);

@@ -41,8 +41,7 @@ TEST(CardParser, TokensAtMostThirtyAndAnnotationsDroppedFromNumericFields) {
   std::vector<std::string> tokens = {"1", "b=0.2", "0.3", "0.5", "1.5E-01", "3.1E-03"};
   DropInvalidTokens(tokens, kSectionTypes);
   EXPECT_EQ(tokens, (std::vector<std::string>{"1", "0.3", "0.5", "1.5E-01", "3.1E-03"}));
-  // Positions beyond the fields are text and stay; dropping ends where no
-  // later token could be a number.
+  // Tokens beyond the fields stay; dropping ends where no number can follow.
   for (const std::vector<std::string>& kept :
        {std::vector<std::string>{"1", "2", "3", "4", "5", "note", "x"},
         {"1", "2", "x", "y", "z", "w"}}) {
@@ -59,8 +58,7 @@ TEST(CardParser, RowsCountsAndMissingTokens) {
   EXPECT_EQ(parser.parseCountLine(1), 2);
   EXPECT_EQ(parser.field(2, 1).text, "rows");           // later tokens land as text in field 1
   EXPECT_EQ(parser.parseRows(2, 5, kSectionTypes), 3);  // only stored lines are read
-  // A row with more tokens than fields loses its annotation.
-  // Missing tokens read as "0".
+  // An annotation in a full row goes; missing tokens read as "0".
   EXPECT_EQ((std::vector<float>{float(parser.integer(1, 1)), parser.value(1, 2), parser.value(1, 5),
                                 parser.value(2, 2), parser.value(2, 3)}),
             (std::vector<float>{1, 0.3f, 0.0031f, 0.4f, 0}));

@@ -1,7 +1,5 @@
 #include "echo/dimensions_report.h"
 
-#include <gtest/gtest.h>
-
 #include "support/test_support.h"
 
 namespace rerore {

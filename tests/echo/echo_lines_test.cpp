@@ -1,10 +1,16 @@
 #include "echo/echo_lines.h"
 
-#include <gtest/gtest.h>
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
 
-#include <filesystem>
+#include <optional>
 #include <tuple>
 
+#include "echo/code_page.h"
 #include "support/test_support.h"
 
 namespace rerore {
@@ -62,15 +68,62 @@ TEST(EchoLines, KeywordsAndSectionLengths) {
 }
 
 TEST(EchoLines, DosTextIsConvertedUntilAWindowsUmlautAppears) {
-  // \x84 is ä in the DOS page; \xC4 is Ä in the Windows page. The title line
-  // is never converted; from the Windows letter on nothing is.
+  // \x84 (DOS) converts, but not in the title nor after \xC4 (Windows).
   const EchoLineStore store = Fill("TITLE\nTr\x84ger\nTr\x84ger\n\xC4nderung \x84\nTr\x84ger\n");
   EXPECT_EQ(Lines(store, 2, 5),
             (std::vector<std::string>{"Tr\x84ger", "Tr\xE4ger", "\xC4nderung \x84", "Tr\x84ger"}));
 }
 
-// Found in neither place: the program ends with a hint. Only in the working
-// directory: copied unchanged into the position directory.
+// The platform's converter as the reference; nullopt where Windows lacks the character.
+#ifdef _WIN32
+std::optional<unsigned char> LibraryConversion(unsigned char oem) {
+  const char in[1] = {static_cast<char>(oem)};
+  wchar_t wide[2] = {};
+  if (MultiByteToWideChar(850, MB_ERR_INVALID_CHARS, in, 1, wide, 2) != 1) return std::nullopt;
+  char out[8] = {};
+  BOOL usedDefault = FALSE;
+  if (WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, wide, 1, out, sizeof out, nullptr,
+                          &usedDefault) != 1 ||
+      usedDefault)
+    return std::nullopt;
+  return static_cast<unsigned char>(out[0]);
+}
+#else
+std::optional<unsigned char> LibraryConversion(unsigned char oem) {
+  iconv_t converter = iconv_open("CP1252", "CP850");
+  EXPECT_NE(converter, reinterpret_cast<iconv_t>(-1));
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  char in[1] = {static_cast<char>(oem)};
+  char out[8] = {};
+  char *inPointer = in, *outPointer = out;
+  size_t inLeft = 1, outLeft = sizeof out;
+  const bool converted =
+      iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft) != static_cast<size_t>(-1) &&
+      outPointer - out == 1;
+  iconv_close(converter);
+  if (!converted) return std::nullopt;
+  return static_cast<unsigned char>(out[0]);
+}
+#endif
+
+// DOS characters land on the Windows ones; box drawing becomes ASCII.
+TEST(CodePage, AgreesWithTheLibraryAndDrawsBoxesInAscii) {
+  int exact = 0;
+  for (int oem = 0x80; oem <= 0xFF; ++oem) {
+    const auto expected = LibraryConversion(static_cast<unsigned char>(oem));
+    const unsigned char got = OemToAnsiByte(static_cast<unsigned char>(oem));
+    exact += expected.has_value();
+    if (expected)
+      EXPECT_EQ(got, *expected) << std::hex << "byte 0x" << oem;
+    else
+      EXPECT_LT(got, 0x80) << std::hex << "byte 0x" << oem;
+  }
+  EXPECT_GT(exact, 80);
+  EXPECT_EQ(OemToAnsiByte(0xC4), '-');  // a horizontal line of a DOS table
+  EXPECT_EQ(OemToAnsiByte(0xB3), '|');
+}
+
+// Nowhere: the program ends; only in the working directory: copied over.
 TEST(EchoLines, FileInNeitherPlaceEndsTheProgramAndOneInTheWorkingDirectoryIsCopied) {
   test::TempDir data;
   test::TempDir work;

@@ -1,7 +1,5 @@
 #include "echo/echo_reader.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 
 #include "commands/startup.h"
@@ -58,8 +56,7 @@ Session LoadFromText(const std::string& dataPath, const std::string& text,
   return t;
 }
 
-// Keyword "TITLE", decimal commas, comments, annotations in a row, fewer
-// tokens than fields; then written as an echo file and read back.
+// Hand-written cards (commas, comments, annotations, short rows), then a round trip.
 TEST(EchoReader, HandWrittenCardsAndTheirRoundTrip) {
   TempDir data;
   Session t = LoadFromText(data.path(),
@@ -95,8 +92,7 @@ TEST(EchoReader, HandWrittenCardsAndTheirRoundTrip) {
   EXPECT_EQ(m.supports[1].factorU, 0.0f);
   EXPECT_EQ(Values(m.parabola.span, m.parabola.rise, m.parabola.elements), Values(12.5, 3, 6));
 
-  // The echo file gives a support's flags from its factors, which the
-  // support table holds but the file does not give back.
+  // The file gives a support's flags from its factors, not the factors.
   t.model.supports[1].factorU = t.model.supports[1].factorV = 1.0f;
   t.model.supports[2].factorV = 0.5f;
   WriteEcho(t, t.paths.echoFile());
@@ -135,8 +131,7 @@ TEST(EchoReader, CountsAboveTheLimitsAndBeyondTheLines) {
   EXPECT_EQ(m.elements[100].xb, 100.0f);
 }
 
-// No infinity reaches the model: a row with a number beyond the float range
-// is refused; rows that others refer to by their number stay without values.
+// A row with a number beyond float is refused; numbered rows stay without values.
 TEST(EchoReader, RowsWithNumbersBeyondTheFloatRangeAreRefused) {
   TempDir data;
   test::RecordingMessages messages;
@@ -171,8 +166,7 @@ TEST(EchoReader, RowsWithNumbersBeyondTheFloatRangeAreRefused) {
   EXPECT_EQ(m.parabola.elements, 0);
 }
 
-// At start-up, an echo file without any section is refused: the model
-// stays as the binary files hold it and no file is written.
+// At start-up an echo file without sections is refused; the binary model stays.
 TEST(EchoReader, StartUpWithAnEchoFileWithoutSectionsKeepsTheBinaryModel) {
   for (const char* text : {"garbage text\r\n", "; nothing but a comment\r\n", "TITEL\r\n"}) {
     TempDir data;

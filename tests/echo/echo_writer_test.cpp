@@ -1,7 +1,5 @@
 #include "echo/echo_writer.h"
 
-#include <gtest/gtest.h>
-
 #include "support/test_support.h"
 
 namespace rerore {
@@ -59,8 +57,7 @@ TEST(EchoWriter, CompanionFiles) {
   Session s;
   test::MakeCantileverFrame(s, data.path(), "007");
   ASSERT_EQ(s.model.params.equationCount, 9);
-  // A second rotation at node 2 moves the later equations on by one; the
-  // equation count and the elements' equation numbers stay.
+  // A second rotation at node 2 shifts DOFSK's later equations, nothing else.
   s.model.nodes[2].rotationCount = 2;
   WriteEcho(s, s.paths.echoFile());
 

@@ -1,11 +1,7 @@
-// A position in a temporary directory with the default material and
-// section, and a snapshot of everything a refused input must leave alone.
+// A position with the default material and section, and a snapshot of it.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <array>
-#include <string>
 
 #include "model/session.h"
 #include "support/test_support.h"
@@ -19,8 +15,7 @@ std::string Bytes(const T&... values) {
   return out;
 }
 
-// The model tables, the generator tables, the extent and every file of
-// the position.
+// Model and generator tables, the extent and every file of the position.
 inline std::string TakeSnapshot(const Session& s) {
   const ModelTables& m = s.model;
   std::string snap =

@@ -1,9 +1,6 @@
 #include "model/model_tables.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 #include "support/test_support.h"

@@ -1,13 +1,9 @@
 #include "model/native_path.h"
 
-#include <gtest/gtest.h>
-
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #endif
-
-#include <filesystem>
 
 #include "model/file_io.h"
 #include "support/test_support.h"
@@ -17,8 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// "Übung" and "Ä€.001" in Windows-1252, the code page of the program's texts
-// on Windows; € is one of the bytes where that page differs from Latin-1.
+// "Übung" and "Ä€.001" in Windows-1252 (€ differs from Latin-1).
 const std::string kFolder = std::string("\xDC") + "bung";
 const std::string kFile = "\xC4\x80.001";
 

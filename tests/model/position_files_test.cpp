@@ -1,13 +1,10 @@
 #include "model/position_files.h"
 
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
-#include <cstring>
-#include <filesystem>
 #include <tuple>
 
 #include "support/test_support.h"
@@ -178,8 +175,7 @@ TEST_F(PositionFiles, ExtentParametersAndSmallFiles) {
   EXPECT_EQ(ReadArcFile(paths)->angleRight, 30.0f);
 }
 
-// No infinity or NaN of a file reaches the model: elements and supports
-// lose the row, the rows others refer to by position keep it without values.
+// No inf or NaN reaches the model: rows are dropped or kept without values.
 TEST_F(PositionFiles, RowsWithNumbersThatAreNotFiniteAreRefused) {
   const float inf = HUGE_VALF;
   ModelParameters& p = model.params;
@@ -261,8 +257,7 @@ TEST_F(PositionFiles, WritesLeaveNoTemporaryFileBehindAndAWatchNamesTheFailedOne
   WriteParametersFile(paths, model);
   EXPECT_EQ(test::ListDirectory(paths.positionDirectory),
             (std::vector<std::string>{"ELEMENTS.001", "PARAMR.001"}));
-  // A directory that does not exist: the write is skipped, silently unless
-  // a watch is alive; an outer watch hears what the inner one heard.
+  // No directory: skipped, reported to every live watch.
   PositionPaths missing = paths;
   missing.positionDirectory = data / "nowhere/";
   EXPECT_FALSE(WriteElementsFile(missing, model));
@@ -305,9 +300,7 @@ TEST_F(PositionFiles, ATableWriteWithdrawsGeometryOneFirst) {
   EXPECT_EQ(ReadFile(paths.file("GEOMETRY")), test::kGeometryZero);
 }
 
-// A directory (or a FIFO: see the command-line tests) where a file is
-// expected counts as missing; nothing is appended to a FIFO (the trace),
-// even while a reader would take it.
+// A directory or FIFO counts as missing; nothing is appended to a FIFO.
 TEST_F(PositionFiles, OnlyRegularFilesAreReadOrAppendedTo) {
   std::filesystem::create_directory(paths.file("NODES"));
   model.params.nodeCount = 3;

@@ -1,7 +1,5 @@
 #include "model/recent_positions.h"
 
-#include <gtest/gtest.h>
-
 #include "support/test_support.h"
 
 namespace rerore {

@@ -1,7 +1,5 @@
 #include "view/core/element_pick.h"
 
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 #include "support/test_support.h"
@@ -9,8 +7,7 @@
 namespace rerore {
 namespace {
 
-// With a pick tolerance of 0.05 m the pick box reaches r = 0.0849 m around
-// the point, and the bounding test looks 2r = 0.17 m far.
+// Tolerance 0.05 m: the pick box reaches 0.0849 m, the bounding test 0.17 m.
 constexpr float kTolerance = 0.05f;
 
 struct Frame {

@@ -1,10 +1,7 @@
 #include "view/core/frame_geometry.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <tuple>
-#include <utility>
 
 #include "support/test_support.h"
 
@@ -26,8 +23,7 @@ TEST(LabelAngles, ElementNumbersTurnAlongTheElementAndTidyOnesReadUpright) {
     EXPECT_NEAR(TidyAngle(angle), tidy, 1e-12) << angle;
 }
 
-// A portal's top corner: the beam goes right, the column down; the most
-// room lies up and to the left, then between beam and column.
+// A portal's corner: most room up and to the left, then between beam and column.
 TEST(LabelRoom, TheWidestGapBetweenTheElementsAtANodeComesFirst) {
   ModelTables model;
   model.elements[1] = MakeElement(0, 0, 0, 4);
@@ -59,8 +55,7 @@ struct SupportFixture : ::testing::Test {
   SupportSymbol symbol(float s = 0.5f) { return MakeSupportSymbol(model, 1, s, 100); }
 };
 
-// The pin, the roller and the dashed elastic roller are checked at their
-// pixels in the drawing; the side roller and the clamped square are not.
+// A point held only sideways gets a vertical roller (others: at their pixels).
 TEST_F(SupportFixture, OnlyHorizontallyHeldPointsLeftWithAVerticalRoller) {
   node.supportedU = 1;
   SupportSymbol side = symbol();
@@ -70,9 +65,10 @@ TEST_F(SupportFixture, OnlyHorizontallyHeldPointsLeftWithAVerticalRoller) {
             std::tuple(1.5f, 1.5f, 1.4f));
   node.supportedU = 0;
   node.supportU = 0.2f;  // elastic sideways only: still the dashed roller below
-  EXPECT_EQ(symbol().kind, SupportKind::Elastic);
+  const SupportKind elastic = symbol().kind;
   node.supportU = 0.0f;
-  EXPECT_EQ(symbol().kind, SupportKind::None);
+  EXPECT_EQ(std::tuple(elastic, symbol().kind),
+            std::tuple(SupportKind::Elastic, SupportKind::None));
 }
 
 TEST_F(SupportFixture, AClampedSquareTurnsWithItsElement) {
@@ -80,11 +76,9 @@ TEST_F(SupportFixture, AClampedSquareTurnsWithItsElement) {
   node.startingElement = 1;
   model.elements[1] = MakeElement(2, 1, 2, 5);  // a column upwards: c = 0, s' = -1
   SupportSymbol clamped = symbol(0.06f);
-  EXPECT_EQ(clamped.kind, SupportKind::Clamped);
-  ASSERT_EQ(clamped.lines.size(), 1u);  // the vertical line through the node
+  ASSERT_EQ(std::tuple(clamped.kind, clamped.lines.size()), std::tuple(SupportKind::Clamped, 1u));
   EXPECT_FLOAT_EQ(clamped.lines[0].a.y, 1.06f);
-  // Half side 6: corner (-6, -6) turns to (-6, 6), moves to (194, -94)
-  // (the node's z) and flips to y = 94.
+  // Corner (-6, -6) turns to (-6, 6), moves to (194, -94) and flips to y = 94.
   EXPECT_EQ(std::tuple(clamped.square[0].x, clamped.square[0].y, clamped.square[2].x,
                        clamped.square[2].y),
             std::tuple(194, 94, 206, 106));
@@ -136,8 +130,7 @@ struct Mechanism : ::testing::Test {
   }
 };
 
-// Whatever the scale of the mode's vector, its largest node displacement
-// is shown as a quarter of the frame's larger side (4 m here).
+// The largest node displacement is shown as a quarter of the larger side (4 m).
 TEST_F(Mechanism, TheModeIsScaledToAQuarterOfTheFrame) {
   EXPECT_EQ(ModeScale(s.model, s.check), 1.0);  // nothing moves
   s.check.kinematicVector[4] = 30.0;            // u of node 2
@@ -170,8 +163,8 @@ TEST_F(Mechanism, OnlyTheFirstTwoRotationsMarkANode) {
   NodeRecord& n = s.model.nodes[2];
   n.dofPhi[2] = 40;
   n.dofPhi[3] = 41;
-  for (int equation : {4, 6, 40, 41, 7})
-    EXPECT_EQ(CarriesSingularEquation(n, equation), equation < 41 && equation != 7) << equation;
+  for (int eq : {4, 6, 40, 41, 7})
+    EXPECT_EQ(CarriesSingularEquation(n, eq), eq < 41 && eq != 7) << eq;
 }
 
 TEST_F(Mechanism, CoincidingPolesShareOneLabel) {

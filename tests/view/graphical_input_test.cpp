@@ -1,10 +1,6 @@
 #include "view/core/graphical_input.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <tuple>
 
 #include "support/test_support.h"
@@ -12,15 +8,12 @@
 namespace rerore {
 namespace {
 
-using test::RecordingMessages;
-using test::TempDir;
-
 // A view of 1000 x 600 pixels showing 0..10 m by 0..5 m: 90 pixels a metre.
 struct Drawing {
-  TempDir dir;
+  test::TempDir dir;
   Session session;
   WorldMapping mapping{session.view};
-  RecordingMessages messages;
+  test::RecordingMessages messages;
   GraphicalInput input{session, mapping, messages};
   InputActions last;
 
@@ -63,13 +56,12 @@ TEST(GraphicalInput, TheHundredAndFirstElementIsRefusedAndEndsTheChain) {
   d.click(2, 1);
   EXPECT_EQ(d.elementCount(), kMaxElements);
   d.click(3, 1);
-  EXPECT_EQ(std::tuple(d.elementCount(), d.input.state().stage),
-            std::tuple(kMaxElements, ChainStage::NoStart));
-  EXPECT_EQ(d.messages.texts(), std::vector<std::string>{"Error: Too many elements, max = 100"});
+  EXPECT_EQ(std::tuple(d.elementCount(), d.input.state().stage, d.messages.texts()),
+            std::tuple(kMaxElements, ChainStage::NoStart,
+                       std::vector<std::string>{"Error: Too many elements, max = 100"}));
 }
 
-// Each drawn element has its nodes at once (files written) and is reported
-// as an edit of the model under its name; so are the hinge tool's clicks.
+// A drawn element has its nodes and files at once, and is a named edit.
 TEST(GraphicalInput, EveryDrawnElementRebuildsTheNodesAndIsNamedAsAnEdit) {
   Drawing d;
   d.input.graphicalInputCommand();
@@ -90,17 +82,14 @@ TEST(GraphicalInput, EveryDrawnElementRebuildsTheNodesAndIsNamedAsAnEdit) {
   EXPECT_EQ(std::tuple(d.element(2).hingeRight, d.edit()), std::tuple(1, "Hinge of element 2"));
 }
 
-// The one-second rule itself is driven through the real view's keys.
-TEST(EscapeKey, AnotherKeyBetweenTwoEscapesStartsAfresh) {
-  Drawing d;
-  d.key(InputKey::Escape, 10000);
-  EXPECT_EQ(d.input.state().crossHair.x, -1);
-  d.key(InputKey::Other, 10200);
-  d.key(InputKey::Escape, 10400);
-  EXPECT_FALSE(d.did(InputActionKind::RunEnd));
-}
-
-TEST(EscapeKey, StopsGraphicalInputWithOrWithoutAChain) {
+// A key between two Escapes starts afresh; Escape stops graphical input.
+TEST(EscapeKey, AnotherKeyBetweenTwoEscapesStartsAfreshAndEscapeStopsInput) {
+  Drawing e;
+  e.key(InputKey::Escape, 10000);
+  EXPECT_EQ(e.input.state().crossHair.x, -1);
+  e.key(InputKey::Other, 10200);
+  e.key(InputKey::Escape, 10400);
+  EXPECT_FALSE(e.did(InputActionKind::RunEnd));
   for (bool chain : {false, true}) {
     Drawing d;
     d.input.graphicalInputCommand();
@@ -123,8 +112,8 @@ TEST(EscapeKey, LeavesAZoomFirstAndTheChainResumesAtTheStartPoint) {
             std::tuple(false, InputMode::Drawing));
   d.paint();
   d.move(d.at(5, 2));
-  EXPECT_EQ(d.input.state().stage, ChainStage::Started);
   const DevicePoint start = d.at(4, 1), rubber = d.input.state().rubberStart;
+  EXPECT_EQ(d.input.state().stage, ChainStage::Started);
   EXPECT_LE(std::max(std::abs(rubber.x - start.x), std::abs(rubber.y - start.y)), 1);
 }
 

@@ -2,22 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace rerore {
 namespace {
 
 const DeviceRect kArea{0, 0, 800, 600};
 
-TEST(LabelPlacement, BesideTheDotOnItsRightWhenThatIsFree) {
+// Right of the dot when free; crowded labels cover no dot and no label.
+TEST(LabelPlacement, BesideTheDotAndCrowdedDotsGetLabelsThatCoverNothing) {
   const DeviceRect r = PlaceBeside({100, 100}, 6, 50, 14, {DotRect({100, 100}, 6)}, kArea);
-  EXPECT_EQ(r.left, 109);  // radius + a gap of 3
-  EXPECT_EQ(r.top, 93);    // its middle level with the dot
-  EXPECT_EQ(r.right - r.left, 50);
-  EXPECT_EQ(r.bottom - r.top, 14);
-}
-
-// Dots and labels close together: every label finds a place of its own,
-// on no dot and on no other label.
-TEST(LabelPlacement, CrowdedDotsGetLabelsThatCoverNothing) {
+  EXPECT_EQ(std::vector<int>({r.left, r.top, r.right, r.bottom}),
+            std::vector<int>({109, 93, 159, 107}));
   std::vector<DeviceRect> taken;
   const DevicePoint dots[] = {{100, 100}, {130, 100}, {100, 120}, {115, 110}, {160, 100}};
   for (const DevicePoint& d : dots) taken.push_back(DotRect(d, 6));
@@ -30,13 +26,8 @@ TEST(LabelPlacement, CrowdedDotsGetLabelsThatCoverNothing) {
       }
 }
 
-TEST(LabelPlacement, StaysInsideThePictureAtItsEdge) {
-  const DeviceRect r = PlaceBeside({795, 300}, 6, 60, 14, {}, kArea);
-  EXPECT_LE(r.right, kArea.right);
-  EXPECT_LT(r.right, 795);  // to the left of the dot
-}
-
-TEST(LabelPlacement, FindsTheOneFreePlaceFartherOut) {
+TEST(LabelPlacement, StaysInsideThePictureAndFindsTheOneFreePlaceFartherOut) {
+  EXPECT_LT(PlaceBeside({795, 300}, 6, 60, 14, {}, kArea).right, 795);  // left of the dot
   // Everything near the dot is taken but a strip below it.
   const std::vector<DeviceRect> taken = {{0, 0, 800, 300}, {0, 300, 90, 600}, {110, 300, 800, 600}};
   const DeviceRect r = PlaceBeside({100, 290}, 4, 16, 10, taken, kArea);
@@ -51,8 +42,7 @@ TEST(LabelBoxes, TurnedBoxesAndLinesOverlapOnlyWhereTheyShareAnArea) {
   const LabelBox upright = UprightBox(0, 0, 20, 10);
   EXPECT_FALSE(Overlaps(upright, UprightBox(20, 0, 5, 5)));  // touching
   EXPECT_TRUE(Overlaps(upright, UprightBox(19, 9, 5, 5)));
-  // A text turned by -45 degrees: its bounds cover the corner of the
-  // upright box, the text itself does not.
+  // A text turned by -45 degrees: its bounds cover the box's corner, the text not.
   const LabelBox turned = TurnedBox({25, -5}, 20, 4, -0.785398);
   EXPECT_TRUE(Overlaps(DeviceRect{0, 0, 20, 10}, turned.bounds()));
   EXPECT_FALSE(Overlaps(upright, turned));
@@ -66,23 +56,17 @@ TEST(LabelLayout, ANodeLabelTakesTheFirstFreeQuadrant) {
   LabelLayout layout(kArea);
   const PointF node{200, 200};
   LabelPlace place = layout.besidePoint(node, 4, 30, 12);
-  EXPECT_TRUE(place.free);
-  EXPECT_FALSE(place.leader);
-  EXPECT_EQ(place.box.bounds().right, 196);  // below left
-  EXPECT_EQ(place.box.bounds().top, 204);
-  // A support below the node and a column above it: above, and on the side
-  // the room round the node lies.
+  EXPECT_TRUE(place.free && !place.leader);
+  EXPECT_EQ(std::tuple(place.box.bounds().right, place.box.bounds().top), std::tuple(196, 204));
+  // A support below, a column above: above, on the side with room.
   layout.addObstacle(DeviceRect{190, 200, 210, 215});
   layout.addLine(node, {200, 100}, 1);
   place = layout.besidePoint(node, 4, 30, 12, {{0.8, 0.6}});
   EXPECT_TRUE(place.free);
-  EXPECT_EQ(place.box.bounds().left, 204);
-  EXPECT_EQ(place.box.bounds().bottom, 196);
+  EXPECT_EQ(std::tuple(place.box.bounds().left, place.box.bounds().bottom), std::tuple(204, 196));
 }
 
-// Labels of crowded points on a line find free places farther out, with
-// leaders, and none covers another, a line or a leader; a leader crosses
-// no label and no line (only, at worst, another leader).
+// Crowded points get leaders; labels and leaders cover no label or line.
 TEST(LabelLayout, CrowdedPointsGetLeadersAndNothingIsCovered) {
   LabelLayout layout(kArea);
   std::vector<LabelBox> drawn;
