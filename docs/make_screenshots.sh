@@ -44,17 +44,17 @@ window .003 "python3 '$root/docs/xinput.py' key ctrl+s; sleep 2; \
 # verdict in the status bar, the mechanism in light colours; then the
 # brace closed on node 3: "Sound".
 window .003 "python3 '$root/docs/xinput.py' click 114 31; sleep 1; \
-  python3 '$root/docs/xinput.py' click 212 744; sleep 1; \
+  python3 '$root/docs/xinput.py' click 224 744; sleep 1; \
   python3 '$root/docs/xinput.py' move 1000 250; sleep 0.5; \
   python3 '$root/docs/xinput.py' move 1020 240" live-check.png
 window .003 "python3 '$root/docs/xinput.py' click 114 31; sleep 1; \
-  python3 '$root/docs/xinput.py' click 212 744; sleep 1; \
-  python3 '$root/docs/xinput.py' click 1207 81; sleep 1; \
+  python3 '$root/docs/xinput.py' click 224 744; sleep 1; \
+  python3 '$root/docs/xinput.py' click 1217 81; sleep 1; \
   python3 '$root/docs/xinput.py' click 114 31; sleep 1; \
   python3 '$root/docs/xinput.py' move 700 600" live-check-sound.png
 # The element editor's Delete on the right column (element 3), the question
 # confirmed with Return, then the Edit menu opened: "Undo Delete element 3".
-window .001 "python3 '$root/docs/xinput.py' click 1207 300; sleep 1.5; \
+window .001 "python3 '$root/docs/xinput.py' click 1217 300; sleep 1.5; \
   python3 '$root/docs/xinput.py' click 699 474; sleep 1.5; \
   python3 '$root/docs/xinput.py' key Return; sleep 1.5; \
   python3 '$root/docs/xinput.py' click 76 8" edit-menu.png
