@@ -126,14 +126,20 @@ TEST_F(ViewWindow, TheInputHubIsDockedBesideTheDrawing) {
   EXPECT_TRUE(view()->inputHint()->isVisible());
 }
 
-// On the hinged portal the pole of the beam lies at infinity, its dot where
-// the foot's pole is: no label may lie under a dot or on another label.
+// Store on the hinged portal stays and draws the poles, each a red dot. The
+// pole of the beam lies at infinity, its dot where the foot's pole is: no
+// label may lie under a dot or on another label.
 TEST_F(ViewWindow, PoleLabelsCoverNoDotAndNoLabel) {
   open("003");
-  frame->runCommand(kCmdStore);  // a mechanism: the window stays
+  frame->runCommand(kCmdStore);
+  QApplication::processEvents();
+  EXPECT_EQ(quit->count(), 0);
   ASSERT_TRUE(session.check.mechanismShown());
+  EXPECT_NE(test::ReadFile(file("GEOMETRY")), test::kGeometryOne);
   ASSERT_EQ(session.check.poleTable[2].atInfinity, 1);
+  view()->redraw();  // the second paint fits the extents widened by the poles
   view()->repaint();
+  const QImage picture = view()->framePicture().toImage();
   const std::vector<DeviceRect>& labels = view()->poleLabelBoxes();
   ASSERT_EQ(labels.size(), 2u);
   const int radius = static_cast<int>(std::lround(
@@ -143,12 +149,13 @@ TEST_F(ViewWindow, PoleLabelsCoverNoDotAndNoLabel) {
     for (size_t j = i + 1; j < labels.size(); ++j) EXPECT_FALSE(Overlaps(labels[i], labels[j]));
     for (int k = 1; k <= session.model.params.elementCount; ++k) {
       const Pole& pole = session.check.poleTable[k];
+      EXPECT_TRUE(test::Near(picture, device(pole.x, pole.y), test::IsRed, 0)) << k;
       EXPECT_FALSE(Overlaps(labels[i], DotRect(device(pole.x, pole.y), radius))) << i << k;
     }
   }
   // The labels are boxes with a white ground.
   const QRect box = ToQt(labels[0]);
-  EXPECT_TRUE(test::IsWhite(view()->framePicture().toImage().pixel(box.topLeft() + QPoint(1, 1))));
+  EXPECT_TRUE(test::IsWhite(picture.pixel(box.topLeft() + QPoint(1, 1))));
 }
 
 }  // namespace
