@@ -1,17 +1,23 @@
 // Helpers of the widget tests: acting on a modal dialog once it is open,
 // colours of drawn pixels, a view on a fresh position and the main window
-// on the example positions.
+// on the example positions; the headers of the window and its dialogs.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QDialog>
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -27,13 +33,31 @@
 #include "app/main_window.h"
 #include "commands/startup.h"
 #include "gui/command_ids.h"
+#include "gui/echo_editor.h"
 #include "gui/live_checker.h"
+#include "gui/report_viewer.h"
+#include "gui/store_as_dialog.h"
+#include "gui/text_size_dialog.h"
+#include "gui/title_dialog.h"
 #include "support/test_support.h"
 #include "table_test_support.h"
+#include "tables/arc_dialog.h"
+#include "tables/cell_editor.h"
+#include "tables/continuous_beam_dialog.h"
+#include "tables/cross_sections_dialog.h"
+#include "tables/delete_element_question.h"
+#include "tables/element_editor.h"
+#include "tables/elements_dialog.h"
+#include "tables/frame_generator_dialog.h"
+#include "tables/input_hub.h"
+#include "tables/materials_dialog.h"
+#include "tables/nodes_dialog.h"
+#include "tables/parabola_dialog.h"
+#include "tables/table_editor.h"
 #include "view/frame_view.h"
+#include "view/grid_dialog.h"
 
 namespace rerore::test {
-
 
 template <typename Dialog>
 struct DialogWaiter {
