@@ -1,24 +1,17 @@
 // The main window on an example position: menus, toolbar, panes, and the
 // position commands with the dialogs they show and how the program ends or
 // stays after them.
-#include <QClipboard>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QToolBar>
 
 #include "app/application_look.h"
 #include "app/toolbar_customize_dialog.h"
-#include "gui/echo_editor.h"
-#include "gui/store_as_dialog.h"
 #include "gui_helpers.h"
-#include "tables/input_hub.h"
 
 namespace rerore {
 namespace {

@@ -3,14 +3,10 @@
 // directory; the desktop's viewer stands in for the suite's help viewer.
 #include <QDesktopServices>
 #include <QDir>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QUrl>
 
 #include "app/about_dialog.h"
-#include "gui/echo_editor.h"
 #include "gui/help_launcher.h"
 #include "gui_helpers.h"
 

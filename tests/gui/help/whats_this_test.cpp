@@ -4,38 +4,17 @@
 // its own.
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
-#include <QCheckBox>
 #include <QHelpEvent>
 #include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QWhatsThis>
 
 #include "app/about_dialog.h"
 #include "app/toolbar_customize_dialog.h"
-#include "gui/echo_editor.h"
 #include "gui/echo_help_dialog.h"
 #include "gui/message_boxes.h"
-#include "gui/report_viewer.h"
-#include "gui/store_as_dialog.h"
-#include "gui/text_size_dialog.h"
-#include "gui/title_dialog.h"
 #include "gui_helpers.h"
-#include "tables/arc_dialog.h"
-#include "tables/continuous_beam_dialog.h"
-#include "tables/cross_sections_dialog.h"
-#include "tables/delete_element_question.h"
-#include "tables/element_editor.h"
-#include "tables/elements_dialog.h"
-#include "tables/frame_generator_dialog.h"
-#include "tables/input_hub.h"
-#include "tables/materials_dialog.h"
-#include "tables/nodes_dialog.h"
-#include "tables/parabola_dialog.h"
-#include "tables/table_editor.h"
-#include "view/grid_dialog.h"
 
 namespace rerore {
 namespace {

@@ -2,14 +2,7 @@
 // delete, a generator, a table's OK and the title undone and made again,
 // with the position files, the open elements table, the change mark in the
 // window's title and the mechanism display following.
-#include "gui/title_dialog.h"
 #include "gui_helpers.h"
-#include "tables/arc_dialog.h"
-#include "tables/delete_element_question.h"
-#include "tables/element_editor.h"
-#include "tables/elements_dialog.h"
-#include "tables/input_hub.h"
-#include "tables/table_editor.h"
 
 namespace rerore {
 namespace {

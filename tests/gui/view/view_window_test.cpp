@@ -2,14 +2,11 @@
 // print preview, the recent positions, the status bar while drawing, the
 // docked input hub and the pole labels.
 #include <QDockWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QToolBar>
 
 #include "gui_helpers.h"
-#include "tables/input_hub.h"
 #include "view/core/label_placement.h"
 
 namespace rerore {
