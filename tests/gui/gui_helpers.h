@@ -42,7 +42,6 @@
 #include "support/test_support.h"
 #include "table_test_support.h"
 #include "tables/arc_dialog.h"
-#include "tables/cell_editor.h"
 #include "tables/continuous_beam_dialog.h"
 #include "tables/cross_sections_dialog.h"
 #include "tables/delete_element_question.h"
@@ -53,7 +52,6 @@
 #include "tables/materials_dialog.h"
 #include "tables/nodes_dialog.h"
 #include "tables/parabola_dialog.h"
-#include "tables/table_editor.h"
 #include "view/frame_view.h"
 #include "view/grid_dialog.h"
 
