@@ -1,17 +1,13 @@
 // The drawing of the frame, checked at the pixels the mapping gives for
 // known world points.
-#include <gtest/gtest.h>
 
-#include <QImage>
 #include <array>
 
 #include "check/rebuild.h"
 #include "check/structure_check.h"
-#include "commands/startup.h"
 #include "generators/curve_generators.h"
 #include "gui_helpers.h"
 #include "model/position_files.h"
-#include "support/test_support.h"
 #include "view/core/frame_geometry.h"
 #include "view/frame_output.h"
 
@@ -36,13 +32,8 @@ struct FrameFixture : ::testing::Test {
   void SetUp() override {
     test::UsePosition(session, data.path(), "001");
     std::filesystem::create_directories(data / "SDIR001");
-    const std::array<float, 4> portal[] = {{0, 0, 0, 4}, {0, 4, 6, 4}, {6, 4, 6, 0}};
-    for (const auto& [xa, ya, xb, yb] : portal) {
-      ElementRecord& e = session.model.elements[++session.model.params.elementCount];
-      SetElementLeft(e, xa, ya);
-      SetElementRight(e, xb, yb);
-      e.material = e.crossSection = e.compression = e.tension = 1;
-    }
+    for (const auto& [xa, ya, xb, yb] : {std::array{0, 0, 0, 4}, {0, 4, 6, 4}, {6, 4, 6, 0}})
+      test::AddElement(session.model, xa, ya, xb, yb);
     WriteModelExtent(session);
     RebuildModel(session, messages);
     NodeRecord& left = session.model.nodes[1];
@@ -111,30 +102,24 @@ TEST_F(FrameFixture, EndMarksAreDotsAndHingesOpenCirclesWithAThickOutline) {
   // Where a circle round the corner would pass, inside the frame: white.
   for (int d = 4; d <= 16; ++d) EXPECT_TRUE(IsWhite(image.pixel(corner.x - d, corner.y + d))) << d;
 
-  session.model.elements[2].hingeRight = 1;
+  // Hinges at both ends of the beam: outlines two pixels wide round the
+  // corners, the insides white (the beam and the columns stop at them).
+  session.model.elements[2].hingeLeft = session.model.elements[2].hingeRight = 1;
   render();
   const int r = static_cast<int>(3 * mapping.markRadius() * mapping.transform().scaleX());
-  const auto dark = [&](int dx, int dy) {
-    return IsDark(image.pixel(corner.x + dx, corner.y + dy));
-  };
-  // The outline two pixels wide round the corner, the inside white: the
-  // beam and the column stop at the circle.
-  int thick = 0;
-  for (int d = r - 2; d <= r + 2; ++d) thick += dark(-d, 0) ? 1 : 0;
-  EXPECT_GE(thick, 2);
-  EXPECT_TRUE(IsWhite(image.pixel(corner.x - r / 2, corner.y)));
-  EXPECT_TRUE(IsWhite(image.pixel(corner.x, corner.y + r / 2)));
+  for (const auto& [node, side] :
+       {std::pair{mapping.toDevice(6, 4), -1}, {mapping.toDevice(0, 4), 1}}) {
+    int thick = 0;
+    for (int d = r - 2; d <= r + 2; ++d) thick += IsDark(image.pixel(node.x + side * d, node.y));
+    EXPECT_GE(thick, 2) << side;
+    EXPECT_TRUE(IsWhite(image.pixel(node.x + side * r / 2, node.y))) << side;
+    EXPECT_TRUE(IsWhite(image.pixel(node.x, node.y + r / 2))) << side;
+  }
 }
 
-TEST_F(FrameFixture, HingesTheMarkedPointAndTheGrid) {
-  session.model.elements[2].hingeLeft = 1;
+TEST_F(FrameFixture, TheMarkedPointAndTheGrid) {
   session.view.markedPoint = {true, 3.0f, 3.0f};
   render();
-  // A hinge: the outline on its circle, the inside white over the lines.
-  const DevicePoint centre = mapping.toDevice(0, 4);
-  const int pixels = static_cast<int>(3 * mapping.markRadius() * mapping.transform().scaleX());
-  EXPECT_TRUE(Near(image, {centre.x + pixels, centre.y}, IsDark));
-  EXPECT_TRUE(IsWhite(image.pixel(centre.x + pixels / 2, centre.y)));
   // The marked point: a red dot of 12 pixels radius.
   const DevicePoint p = mapping.toDevice(3.0f, 3.0f);
   EXPECT_TRUE(IsRed(image.pixel(p.x + 10, p.y)));
@@ -209,72 +194,62 @@ TEST_F(FrameFixture, DimensionLinesStayThinWhenZoomedAndAnEmptyFrameHasNone) {
       }
 }
 
-bool AnyOverlap(const PictureLabels& labels, std::string& which) {
-  const auto& f = labels.frame;
-  for (size_t i = 0; i < f.size(); ++i) {
-    for (size_t j = i + 1; j < f.size(); ++j)
-      if (Overlaps(f[i].box, f[j].box)) which = f[i].text + " on " + f[j].text;
-    for (const DeviceRect& pole : labels.poles)
-      if (Overlaps(f[i].box.bounds(), pole)) which = f[i].text + " on a pole label";
-  }
-  return !which.empty();
-}
-
-// Every node has its label "N k" naming its own point.
-void ExpectEveryNodeLabelled(const PictureLabels& labels, const ModelTables& model,
-                             const WorldMapping& mapping) {
-  for (int k = 1; k <= model.params.nodeCount; ++k) {
-    const std::string text = Format("N %i", k);
-    const auto found = std::find_if(labels.frame.begin(), labels.frame.end(),
-                                    [&text](const DrawnLabel& l) { return l.text == text; });
-    ASSERT_NE(found, labels.frame.end()) << text;
-    const DevicePoint node = mapping.toDevice(model.nodes[k].x, model.nodes[k].y);
-    EXPECT_EQ(found->anchor.x, node.x) << text;
-    EXPECT_EQ(found->anchor.y, node.y) << text;
-  }
-}
-
-// The parabola of 100 elements: 201 labels along a dense curve, none on
-// another, and the 101st node labelled too (the labels are not capped at
-// 200 any more).
-TEST(FrameLabels, NoLabelCoversAnotherOnTheHundredElementParabola) {
+// A position started as the program starts, its frame drawn with the labels
+// recorded.
+struct FrameLabels : ::testing::Test {
   test::SettingsHome home;
   test::TempDir data;
   test::RecordingMessages messages;
   Session session;
-  std::filesystem::create_directories(data / "SDIR050");
-  ASSERT_EQ(StartProgram(session, messages, ".050 @" + data.path()), StartResult::Started);
+
+  void start(const std::string& name) {
+    test::CopyExamples(data);
+    std::filesystem::create_directories(data / ("SDIR" + name));
+    ASSERT_EQ(StartProgram(session, messages, "." + name + " @" + data.path()),
+              StartResult::Started);
+  }
+  // No label covers another or a pole's label, and every node has its label
+  // "N k" naming its own point.
+  PictureLabels draw(int width, int height) {
+    WorldMapping mapping(session.view);
+    PictureLabels labels;
+    RenderFrameImage(width, height, session, mapping, messages, &labels);
+    const auto& f = labels.frame;
+    for (size_t i = 0; i < f.size(); ++i) {
+      for (size_t j = i + 1; j < f.size(); ++j)
+        EXPECT_FALSE(Overlaps(f[i].box, f[j].box)) << f[i].text << " on " << f[j].text;
+      for (const DeviceRect& pole : labels.poles)
+        EXPECT_FALSE(Overlaps(f[i].box.bounds(), pole)) << f[i].text << " on a pole label";
+    }
+    for (int k = 1; k <= session.model.params.nodeCount; ++k) {
+      const std::string text = Format("N %i", k);
+      const auto found = std::ranges::find(f, text, &DrawnLabel::text);
+      const DevicePoint p = mapping.toDevice(session.model.nodes[k].x, session.model.nodes[k].y);
+      EXPECT_TRUE(found != f.end() && found->anchor.x == p.x && found->anchor.y == p.y) << text;
+    }
+    return labels;
+  }
+};
+
+// The parabola of 100 elements: 201 labels along a dense curve (the labels
+// are not capped at 200 any more).
+TEST_F(FrameLabels, NoLabelCoversAnotherOnTheHundredElementParabola) {
+  start("050");
   ASSERT_EQ(ParabolaDialogOk(session, messages, {"20", "5", "100"}),
             ViewFollowUp::ResetAndOpenElements);
   ASSERT_EQ(session.model.params.nodeCount, 101);
-  WorldMapping mapping(session.view);
-  PictureLabels labels;
-  RenderFrameImage(1600, 1000, session, mapping, messages, &labels);
-  EXPECT_EQ(labels.frame.size(), 201u);
-  std::string which;
-  EXPECT_FALSE(AnyOverlap(labels, which)) << which;
-  ExpectEveryNodeLabelled(labels, session.model, mapping);
+  EXPECT_EQ(draw(1600, 1000).frame.size(), 201u);
 }
 
 // The hinged portal after Store's check: element numbers, node labels and
-// the labels of the poles, none on another.
-TEST(FrameLabels, NoLabelCoversAnotherOnTheHingedPortalWithItsPoles) {
-  test::SettingsHome home;
-  test::TempDir data;
-  test::RecordingMessages messages;
-  Session session;
-  test::CopyExamples(data);
-  ASSERT_EQ(StartProgram(session, messages, ".003 @" + data.path()), StartResult::Started);
+// the labels of the poles.
+TEST_F(FrameLabels, NoLabelCoversAnotherOnTheHingedPortalWithItsPoles) {
+  start("003");
   RebuildModel(session, messages);
   ASSERT_TRUE(CheckStructure(session, messages).isMechanism());
-  WorldMapping mapping(session.view);
-  PictureLabels labels;
-  RenderFrameImage(kWidth, kHeight, session, mapping, messages, &labels);
+  const PictureLabels labels = draw(kWidth, kHeight);
   EXPECT_EQ(labels.frame.size(), 7u);  // 3 elements, 4 nodes
   EXPECT_FALSE(labels.poles.empty());
-  std::string which;
-  EXPECT_FALSE(AnyOverlap(labels, which)) << which;
-  ExpectEveryNodeLabelled(labels, session.model, mapping);
 }
 
 }  // namespace

@@ -1,33 +1,11 @@
 // The input hub wired to the real view as the main window wires it: its
 // buttons, what it asks of the view, and every generator from the hub's
 // button to the frame drawn in the view.
-#include "tables/input_hub.h"
-
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QStyle>
-#include <QTest>
 #include <cstring>
 
-#include "app/input_dialogs.h"
 #include "generators/continuous_beam.h"
-#include "gui/command_ids.h"
-#include "gui/title_dialog.h"
 #include "gui_helpers.h"
-#include "table_test_support.h"
-#include "tables/arc_dialog.h"
-#include "tables/continuous_beam_dialog.h"
-#include "tables/element_editor.h"
-#include "tables/elements_dialog.h"
-#include "tables/frame_generator_dialog.h"
-#include "tables/materials_dialog.h"
-#include "tables/nodes_dialog.h"
-#include "tables/parabola_dialog.h"
-#include "tables/table_editor.h"
-#include "view/frame_view.h"
 
 namespace rerore {
 namespace {
@@ -45,9 +23,17 @@ struct InputHubTest : test::ViewTest {
   template <class Dialog>
   void Use(const QString& label, std::function<void(Dialog*)> fill) {
     test::OnNextDialog<Dialog>(std::move(fill));
-    ASSERT_NE(hub()->button(label), nullptr);
     hub()->button(label)->click();
     QApplication::processEvents();
+  }
+  // Escape closes the hub; Dialog Input opens it again.
+  void Reopen() {
+    QTest::keyClick(hub(), Qt::Key_Escape);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    ASSERT_EQ(hub(), nullptr);
+    view->runCommand(kCmdDialogInput);
+    ASSERT_NE(hub(), nullptr);
   }
   // True when the frame drawn in the view passes close to the world point.
   bool Drawn(float x, float y) {
@@ -63,7 +49,10 @@ struct InputHubTest : test::ViewTest {
   }
 };
 
-TEST_F(InputHubTest, OpensAfterTheFirstPaintWithItsButtonsInOrder) {
+// The hub's number is the modulus a new material starts with (Dialog Input
+// set the default of the fresh position); the materials table's OK takes
+// material 1's and marks the button, Stop does not.
+TEST_F(InputHubTest, OpensWithItsButtonsInOrderAndShowsTheModulusAsItsNumber) {
   ASSERT_NE(hub(), nullptr);
   EXPECT_EQ(hub()->windowTitle(), "Input");
   QStringList labels;
@@ -72,8 +61,20 @@ TEST_F(InputHubTest, OpensAfterTheFirstPaintWithItsButtonsInOrder) {
       labels.join('|'),
       "Title|&Material|&Cross Sections|Continuous Beam|Frame|&Elements|Arc|Parabola|Supports");
   EXPECT_EQ(hub()->focusWidget(), hub()->button("Title"));
-  // Dialog Input set the default modulus of the fresh position.
   EXPECT_EQ(session.model.params.defaultModulus, 26700000.0);
+  EXPECT_TRUE(hub()->numberField()->isVisible());
+  EXPECT_EQ(hub()->numberField()->text(), "26700000.00");
+  test::OnNextDialog<MaterialsDialog>(
+      [](MaterialsDialog* dialog) { test::Click(*dialog, "&Stop"); });
+  hub()->button("&Material")->setFocus();
+  QTest::keyClick(hub()->button("&Material"), Qt::Key_Return);
+  EXPECT_FALSE(hub()->materialsEntered());
+  Use<MaterialsDialog>("&Material", [](MaterialsDialog* dialog) {
+    dialog->grid()->setItemText(1, 2, "3.1E7");
+    test::Click(*dialog, "&OK");
+  });
+  EXPECT_TRUE(hub()->materialsEntered());
+  EXPECT_EQ(hub()->numberField()->text(), "31000000.00");
 }
 
 TEST_F(InputHubTest, ReturnOnTitleOpensTheTitleDialog) {
@@ -89,77 +90,39 @@ TEST_F(InputHubTest, ReturnOnTitleOpensTheTitleDialog) {
   EXPECT_FALSE(hub()->button("Title")->icon().isNull());
 }
 
-TEST_F(InputHubTest, ReturnOnMaterialOpensTheMaterialsAndTheirOkMarksTheButton) {
-  test::OnNextDialog<MaterialsDialog>(
-      [](MaterialsDialog* dialog) { test::Click(*dialog, "&Stop"); });
-  hub()->button("&Material")->setFocus();
-  QTest::keyClick(hub()->button("&Material"), Qt::Key_Return);
-  EXPECT_FALSE(hub()->materialsEntered());
-  Use<MaterialsDialog>("&Material", [](MaterialsDialog* dialog) { test::Click(*dialog, "&OK"); });
-  EXPECT_TRUE(hub()->materialsEntered());
-}
-
-TEST_F(InputHubTest, EscapeClosesTheHubAndDialogInputOpensItAgain) {
-  QPointer<InputHub> first = hub();
-  QTest::keyClick(first, Qt::Key_Escape);
-  QApplication::processEvents();
-  QApplication::processEvents();
-  EXPECT_TRUE(first.isNull());
-  EXPECT_EQ(hub(), nullptr);
-  view->runCommand(kCmdDialogInput);
-  ASSERT_NE(hub(), nullptr);
-  view->runCommand(kCmdDialogInput);  // only one hub at a time
-  EXPECT_EQ(view->findChildren<InputHub*>().size(), 1);
-}
-
-// The hub's number is the modulus a new material starts with; the
-// materials table's OK takes material 1's.
-TEST_F(InputHubTest, ShowsTheModulusOfANewMaterialAsItsNumber) {
-  ASSERT_NE(hub()->numberField(), nullptr);
-  EXPECT_TRUE(hub()->numberField()->isVisible());
-  EXPECT_EQ(hub()->numberField()->text(), "26700000.00");
-  Use<MaterialsDialog>("&Material", [](MaterialsDialog* dialog) {
-    dialog->grid()->setItemText(1, 2, "3.1E7");
-    test::Click(*dialog, "&OK");
-  });
-  EXPECT_EQ(hub()->numberField()->text(), "31000000.00");
-}
-
 // Without a place of its own the hub opens below the window's caption and
 // menu, not on the drawing's top-left corner; once moved or placed by the
-// context menu it opens there.
+// context menu it opens there. There is only ever one hub.
 TEST_F(InputHubTest, OpensWhereItWasClosedOrWhereTheContextMenuWasOpened) {
   EXPECT_EQ(hub()->pos(), HubStartPoint(*view));
   EXPECT_GE(hub()->pos().y(),
             view->mapToGlobal(QPoint()).y() + view->style()->pixelMetric(QStyle::PM_LargeIconSize));
-  const auto reopen = [this] {
-    QTest::keyClick(hub(), Qt::Key_Escape);
-    QApplication::processEvents();
-    QApplication::processEvents();
-    ASSERT_EQ(hub(), nullptr);
-    view->runCommand(kCmdDialogInput);
-    ASSERT_NE(hub(), nullptr);
-  };
+  QPointer<InputHub> first = hub();
   const QPoint moved = hub()->pos() + QPoint(150, 80);
   hub()->move(moved);
-  reopen();
+  Reopen();
+  EXPECT_TRUE(first.isNull());
   EXPECT_EQ(hub()->pos(), moved);
   const QPoint p(400, 300);
   QTest::mouseClick(view.get(), Qt::RightButton, {}, p);
   if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
-  reopen();
+  Reopen();
   EXPECT_EQ(hub()->pos(), view->mapToGlobal(p));
+  view->runCommand(kCmdDialogInput);
+  EXPECT_EQ(view->findChildren<InputHub*>().size(), 1);
 }
 
 TEST_F(InputHubTest, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {
   test::AddElement(session.model, 2, 1, 6, 1);
-  test::Click(*hub(), "&Elements");
-  QApplication::processEvents();
-  ElementsDialog* table = wiring->elementsTable();
+  std::vector<ElementsDialog*> opened;
+  for (int twice = 0; twice < 2; ++twice) {
+    test::Click(*hub(), "&Elements");
+    QApplication::processEvents();
+    opened.push_back(wiring->elementsTable());
+  }
+  ElementsDialog* table = opened[0];
   ASSERT_NE(table, nullptr);
-  test::Click(*hub(), "&Elements");
-  QApplication::processEvents();
-  EXPECT_EQ(wiring->elementsTable(), table);
+  EXPECT_EQ(opened[1], table);
   TableEditor& grid = *table->grid();
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(1, 0).center());
   QApplication::processEvents();
@@ -176,7 +139,9 @@ TEST_F(InputHubTest, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {
   EXPECT_TRUE(Drawn(7.5f, 1));
 }
 
-TEST_F(InputHubTest, ContinuousBeamFromTheHubToTheDrawnFrame) {
+// Each generator replaces the frame; the parabola opens its elements in the
+// table.
+TEST_F(InputHubTest, EveryGeneratorFromTheHubToTheDrawnFrame) {
   Use<ContinuousBeamDialog>("Continuous Beam", [](ContinuousBeamDialog* dialog) {
     dialog->grid()->editCell(1, 1);
     test::Type(*dialog->grid(), "4.0\r\r");  // Return gives equal spans
@@ -185,9 +150,7 @@ TEST_F(InputHubTest, ContinuousBeamFromTheHubToTheDrawnFrame) {
   });
   EXPECT_EQ(session.model.params.elementCount, 3);
   EXPECT_TRUE(Drawn(10, 0));
-}
 
-TEST_F(InputHubTest, FrameFromTheHubToTheDrawnFrame) {
   Use<FrameGeneratorDialog>("Frame", [](FrameGeneratorDialog* dialog) {
     EXPECT_EQ(dialog->grid()->getItemText(0, 2), "Number of columns");
     dialog->grid()->editCell(1, 1);
@@ -197,17 +160,26 @@ TEST_F(InputHubTest, FrameFromTheHubToTheDrawnFrame) {
   EXPECT_EQ(session.model.params.elementCount, 3);
   EXPECT_TRUE(Drawn(2.5f, 3));
   EXPECT_TRUE(Drawn(5, 1.5f));
-}
 
-TEST_F(InputHubTest, ArcFromTheHubToTheDrawnFrame) {
   Use<ArcDialog>("Arc", [](ArcDialog* dialog) {
     EXPECT_EQ(dialog->field(0)->text(), "10.00");
     EXPECT_EQ(dialog->field(3)->text(), "48");
     test::Click(*dialog, "OK");
   });
-  QApplication::processEvents();
   EXPECT_EQ(session.model.params.elementCount, 48);
   for (int k : {1, 12, 36, 48}) EXPECT_TRUE(ElementDrawn(k)) << "element " << k;
+
+  Use<ParabolaDialog>("Parabola", [](ParabolaDialog* dialog) {
+    EXPECT_TRUE(dialog->field(0)->text().isEmpty());
+    dialog->field(0)->setText("10");
+    dialog->field(1)->setText("2");
+    dialog->field(2)->setText("6,7");
+    test::Click(*dialog, "OK");
+  });
+  EXPECT_EQ(session.model.params.elementCount, 6);
+  for (int k : {1, 4}) EXPECT_TRUE(ElementDrawn(k)) << "element " << k;
+  ASSERT_NE(wiring->elementsTable(), nullptr);
+  EXPECT_EQ(wiring->elementsTable()->grid()->getItemText(6, 3), "10.00");
 }
 
 // A refused generator keeps its dialog open with what was typed; Stop then
@@ -252,43 +224,10 @@ TEST_F(InputHubTest, RefusedGeneratorsKeepTheirDialogsOpenAndTheFrame) {
   EXPECT_FALSE(test::Exists(session.paths.file("BOGEN")));
 }
 
-TEST_F(InputHubTest, ParabolaFromTheHubOpensItsElementsInTheTable) {
-  Use<ParabolaDialog>("Parabola", [](ParabolaDialog* dialog) {
-    EXPECT_TRUE(dialog->field(0)->text().isEmpty());
-    dialog->field(0)->setText("10");
-    dialog->field(1)->setText("2");
-    dialog->field(2)->setText("6,7");
-    test::Click(*dialog, "OK");
-  });
-  QApplication::processEvents();
-  EXPECT_EQ(session.model.params.elementCount, 6);
-  for (int k : {1, 4}) EXPECT_TRUE(ElementDrawn(k)) << "element " << k;
-  ElementsDialog* table = wiring->elementsTable();
-  ASSERT_NE(table, nullptr);
-  EXPECT_EQ(table->grid()->getItemText(6, 3), "10.00");
-}
-
 TEST_F(InputHubTest, SupportsForgetTheMarkedPoint) {
   session.view.markedPoint = {true, 1, 1};
   Use<NodesDialog>("Supports", [](NodesDialog* dialog) { test::Click(*dialog, "Stop"); });
   EXPECT_FALSE(session.view.markedPoint.set);
-}
-
-TEST_F(InputHubTest, ClickOnAnElementOpensItsEditor) {
-  session.model.params.elementCount = 2;
-  SetElementLeft(session.model.elements[1], 1, 1);
-  SetElementRight(session.model.elements[1], 5, 1);
-  SetElementLeft(session.model.elements[2], 5, 1);
-  SetElementRight(session.model.elements[2], 5, 4);
-  view->redraw();
-  view->repaint();
-  session.remembered.skipDeleteQuestion = true;
-  test::OnNextDialog<ElementEditor>([](ElementEditor* editor) { test::Click(*editor, "Delete"); });
-  const DevicePoint p = view->mapping().toDevice(3, 1);
-  QTest::mouseMove(view.get(), QPoint(p.x, p.y));
-  QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(p.x, p.y));
-  ASSERT_EQ(session.model.params.elementCount, 1);
-  EXPECT_EQ(session.model.elements[1].yb, 4.0f);
 }
 
 }  // namespace

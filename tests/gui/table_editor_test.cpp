@@ -141,22 +141,48 @@ TEST_F(GridTest, MovesStayInsideTheData) {
   EXPECT_TRUE(FocusIs(1 + page, 2));
 }
 
-TEST_F(GridTest, ReturnCopiesFromAboveOnlyBelowTheFirstRow) {
+// Return copies the cell above (not in the first row), F5 the cell into
+// the one below, Ctrl with an arrow into the one beside (never into the
+// labels); the focus follows, but not beyond the data.
+TEST_F(GridTest, CopyKeysCopyANeighbourAndTheFocusFollows) {
   OpenElements();
   test::Type("\r");
   EXPECT_TRUE(FocusIs(1, 1));
-  Fill(1, "2.5|0|||");
-  FocusOn(2, 1);
-  test::Press(Qt::Key_Return);
-  EXPECT_EQ(grid.getItemText(2, 1), "2.5");
-  EXPECT_TRUE(FocusIs(2, 2));
-  FocusOn(2, 3);  // the cell above is empty too: only the focus moves
-  test::Press(Qt::Key_Return);
-  EXPECT_EQ(grid.getItemText(2, 3), "");
-  EXPECT_TRUE(FocusIs(2, 4));
-  FocusOn(100, 10);
-  test::Press(Qt::Key_Return);
-  EXPECT_TRUE(FocusIs(100, 10));
+  // F5 in the editor copies what is typed and goes on copying.
+  grid.editCell(5, 2);
+  test::Type("3.5");
+  test::Press(Qt::Key_F5);
+  test::Press(Qt::Key_F5);
+  EXPECT_TRUE(FocusIs(7, 2));
+  EXPECT_EQ(grid.getItemText(6, 2) + grid.getItemText(7, 2), "3.53.5");
+  Fill(1, "2.5|7|||");
+  grid.setItemText(1, 10, "1");
+  grid.setItemText(100, 1, "9");
+  struct Case {
+    int row, column, key;
+    Qt::KeyboardModifiers modifiers;
+    int toRow, toColumn, copiedRow, copiedColumn;
+    QString copied;
+  };
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+  const Case cases[] = {
+      {2, 1, Qt::Key_Return, {}, 2, 2, 2, 1, "2.5"},
+      {2, 3, Qt::Key_Return, {}, 2, 4, 2, 3, ""},  // nothing above: only the focus moves
+      {100, 10, Qt::Key_Return, {}, 100, 10, 100, 10, ""},
+      {100, 1, Qt::Key_F5, {}, 100, 1, 100, 1, "9"},
+      {1, 2, Qt::Key_Right, ctrl, 1, 4, 1, 3, "7"},
+      {1, 3, Qt::Key_Left, ctrl, 1, 3, 1, 2, "7"},
+      {1, 10, Qt::Key_Left, ctrl, 1, 9, 1, 9, "1"},
+      {1, 1, Qt::Key_Left, ctrl, 1, 1, 1, 0, "1"},
+  };
+  for (const Case& c : cases) {
+    FocusOn(c.row, c.column);
+    test::Press(c.key, c.modifiers);
+    EXPECT_TRUE(FocusIs(c.toRow, c.toColumn))
+        << "key " << c.key << " at " << c.row << "," << c.column;
+    EXPECT_EQ(grid.getItemText(c.copiedRow, c.copiedColumn), c.copied)
+        << "key " << c.key << " at " << c.row << "," << c.column;
+  }
 }
 
 TEST_F(GridTest, ChainOfElementsTypedPointAfterPoint) {
@@ -173,20 +199,6 @@ TEST_F(GridTest, ChainOfElementsTypedPointAfterPoint) {
   test::Type("4\r3\r");
   EXPECT_EQ(test::RowText(grid, 2), "4|0|4|3|1|1|1|1|0|0");
   EXPECT_TRUE(FocusIs(3, 1));
-}
-
-TEST_F(GridTest, F5CopiesDownwardAndFollows) {
-  OpenElements();
-  test::Type("3.5");
-  test::Press(Qt::Key_F5);
-  test::Press(Qt::Key_F5);
-  EXPECT_TRUE(FocusIs(3, 1));
-  EXPECT_EQ(grid.getItemText(2, 1), "3.5");
-  EXPECT_EQ(grid.getItemText(3, 1), "3.5");
-  FocusOn(100, 1);
-  grid.setItemText(100, 1, "9");
-  test::Press(Qt::Key_F5);
-  EXPECT_TRUE(FocusIs(100, 1));
 }
 
 TEST_F(GridTest, InsertLineLosesTheLastRowAndDeleteLineEmptiesIt) {
@@ -238,27 +250,6 @@ TEST_F(GridTest, ClipboardCarriesTabSeparatedRows) {
   test::Press(Qt::Key_Delete);
   EXPECT_EQ(test::RowText(grid, 5), "|||||||||");
   EXPECT_EQ(QApplication::clipboard()->text(), "2\t3\n6\t7\n");
-}
-
-TEST_F(GridTest, ControlArrowsCopySideways) {
-  OpenElements();
-  Fill(1, "1|2");
-  FocusOn(1, 2);
-  test::Press(Qt::Key_Right, Qt::ControlModifier);
-  EXPECT_EQ(grid.getItemText(1, 3), "2");
-  EXPECT_TRUE(FocusIs(1, 4));
-  FocusOn(1, 3);
-  test::Press(Qt::Key_Left, Qt::ControlModifier);
-  EXPECT_EQ(grid.getItemText(1, 2), "2");
-  EXPECT_TRUE(FocusIs(1, 3));
-  grid.setItemText(1, 10, "1");
-  FocusOn(1, 10);
-  test::Press(Qt::Key_Left, Qt::ControlModifier);
-  EXPECT_EQ(grid.getItemText(1, 9), "1");
-  EXPECT_TRUE(FocusIs(1, 9));
-  FocusOn(1, 1);
-  test::Press(Qt::Key_Left, Qt::ControlModifier);  // never into the labels
-  EXPECT_EQ(grid.getItemText(1, 0), "1");
 }
 
 std::vector<GridColumn> MaterialColumns() {

@@ -1,34 +1,16 @@
 // Import DXF and Export DXF in the real window: the file dialogs, the
 // import dialog with its layers, unit and summary, the frame replaced or
-// appended as one step that undo takes back, a refused import that keeps
-// the dialog open, and the exported drawing.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
+// appended as one step that undo takes back, refused imports that change
+// nothing, and the exported drawing.
 #include <QComboBox>
-#include <QFileDialog>
-#include <QLabel>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTest>
 #include <QTreeWidget>
-#include <filesystem>
 
 #include "app/dxf_import_dialog.h"
-#include "app/edit_history.h"
-#include "app/input_dialogs.h"
-#include "app/main_window.h"
-#include "commands/startup.h"
-#include "gui/command_ids.h"
 #include "gui_helpers.h"
-#include "table_test_support.h"
-#include "view/frame_view.h"
 
 namespace rerore {
 namespace {
 
-namespace fs = std::filesystem;
 using test::OnNextDialog;
 
 std::string Fixture(const std::string& name) {
@@ -44,48 +26,24 @@ std::vector<std::vector<float>> Ends(const ModelTables& model) {
   return ends;
 }
 
-struct DxfWindow : ::testing::Test {
-  test::SettingsHome home;
-  test::TempDir data;
-  Session session;
-  test::RecordingMessages messages;
-  std::unique_ptr<MainWindow> frame;
+void SelectLayer(DxfImportDialog* dialog, const QString& name) {
+  const QList<QTreeWidgetItem*> rows = dialog->layers()->findItems(name, Qt::MatchExactly);
+  ASSERT_EQ(rows.size(), 1) << name.toStdString();
+  dialog->layers()->setCurrentItem(rows.first());
+}
 
+// The window on the example beam (position 002).
+struct DxfWindow : test::WindowTest {
   void SetUp() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(home.dir().path()));
-    fs::copy(std::string(RERORE_SOURCE_DIR) + "/examples/DATA", data.path(),
-             fs::copy_options::recursive);
-    ASSERT_EQ(StartProgram(session, messages, ".002 @" + data.path()), StartResult::Started);
-    frame = std::make_unique<MainWindow>(session);
-    frame->view()->setMessages(messages);
-    frame->show();
-    QApplication::setActiveWindow(frame.get());
-    QTRY_VERIFY(frame->inputDialogs()->hub() != nullptr);
+    WindowTest::SetUp();
+    open("002");
   }
-  void TearDown() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-  }
-  // The next file dialog takes `path`.
-  static void ChooseFile(const std::string& path) {
-    OnNextDialog<QFileDialog>([path](QFileDialog* browser) {
-      browser->selectFile(QString::fromStdString(path));
-      static_cast<QDialog*>(browser)->accept();
-    });
-  }
-  static void SelectLayer(DxfImportDialog* dialog, const QString& name) {
-    const QList<QTreeWidgetItem*> rows = dialog->layers()->findItems(name, Qt::MatchExactly);
-    ASSERT_EQ(rows.size(), 1) << name.toStdString();
-    dialog->layers()->setCurrentItem(rows.first());
-  }
-  QString undoItem() { return frame->action(kCmdEditUndo)->text(); }
 };
 
 TEST_F(DxfWindow, ImportReplacesTheFrameInOneStepThatUndoTakesBack) {
   const auto beam = Ends(session.model);
-  const std::string beamElements = test::ReadFile(session.paths.file("ELEMENTS"));
-  ChooseFile(Fixture("portal-mm.dxf"));
+  const std::string beamElements = test::ReadFile(file("ELEMENTS"));
+  test::ChooseFile(Fixture("portal-mm.dxf"));
   QStringList layers;
   QString summary;
   OnNextDialog<DxfImportDialog>([&](DxfImportDialog* dialog) {
@@ -110,18 +68,23 @@ TEST_F(DxfWindow, ImportReplacesTheFrameInOneStepThatUndoTakesBack) {
   EXPECT_EQ(session.view.extents.ymax, 4.0f);
   EXPECT_EQ(undoItem(), "&Undo Import DXF portal-mm.dxf\tCtrl+Z");
   EXPECT_TRUE(messages.messages.empty());
-
   frame->runCommand(kCmdEditUndo);
   EXPECT_EQ(Ends(session.model), beam);
-  EXPECT_EQ(test::ReadFile(session.paths.file("ELEMENTS")), beamElements);
+  EXPECT_EQ(test::ReadFile(file("ELEMENTS")), beamElements);
   frame->runCommand(kCmdEditRedo);
   EXPECT_EQ(Ends(session.model), portal);
 }
 
-TEST_F(DxfWindow, ARefusedImportKeepsTheDialogOpenAndChangesNothing) {
+// A file that is no drawing is refused before any dialog; a layer without
+// lines keeps the dialog open. Neither is a step to undo.
+TEST_F(DxfWindow, RefusedImportsChangeNothing) {
   const auto beam = Ends(session.model);
-  const std::string elements = test::ReadFile(session.paths.file("ELEMENTS"));
-  ChooseFile(Fixture("portal-mm.dxf"));
+  const std::string elements = test::ReadFile(file("ELEMENTS"));
+  test::ChooseFile(Fixture("loads-list.dxf"));
+  frame->runCommand(kCmdImportDxf);
+  EXPECT_EQ(Ends(session.model), beam);
+  EXPECT_FALSE(frame->history()->stack().canUndo());
+  test::ChooseFile(Fixture("portal-mm.dxf"));
   bool stillOpen = false;
   OnNextDialog<DxfImportDialog>([&](DxfImportDialog* dialog) {
     SelectLayer(dialog, "HATCH");
@@ -134,30 +97,21 @@ TEST_F(DxfWindow, ARefusedImportKeepsTheDialogOpenAndChangesNothing) {
   });
   frame->runCommand(kCmdImportDxf);
   EXPECT_TRUE(stillOpen);
-  EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Error: No lines on layer HATCH"}));
+  EXPECT_EQ(messages.texts(),
+            (std::vector<std::string>{
+                "Error: " + Fixture("loads-list.dxf") + " is not a DXF file the program can read",
+                "Error: No lines on layer HATCH"}));
   EXPECT_EQ(ElementRows(session.model), 6);
   frame->runCommand(kCmdEditUndo);
   EXPECT_EQ(Ends(session.model), beam);
-  EXPECT_EQ(test::ReadFile(session.paths.file("ELEMENTS")), elements);
+  EXPECT_EQ(test::ReadFile(file("ELEMENTS")), elements);
   EXPECT_FALSE(frame->history()->stack().canUndo());  // the refusal was no step
 }
 
-TEST_F(DxfWindow, AFileThatIsNoDrawingIsRefusedBeforeAnyDialog) {
-  const auto beam = Ends(session.model);
-  ChooseFile(Fixture("loads-list.dxf"));
-  frame->runCommand(kCmdImportDxf);
-  EXPECT_EQ(messages.texts(),
-            (std::vector<std::string>{"Error: " + Fixture("loads-list.dxf") +
-                                      " is not a DXF file the program can read"}));
-  EXPECT_EQ(Ends(session.model), beam);
-  EXPECT_FALSE(frame->history()->stack().canUndo());
-}
-
 TEST_F(DxfWindow, ExportWritesTheFrameIntoTheChosenFile) {
-  const std::string path = data / "beam.dxf";
-  ChooseFile(path);
+  test::ChooseFile(data / "beam.dxf");
   frame->runCommand(kCmdExportDxf);
-  const std::optional<DxfDrawing> drawing = ReadDxfDrawing(path);
+  const std::optional<DxfDrawing> drawing = ReadDxfDrawing(data / "beam.dxf");
   ASSERT_TRUE(drawing);
   EXPECT_EQ(drawing->layers[FindLayer(*drawing, "ELEMENTS")].segments, ElementRows(session.model));
   EXPECT_TRUE(messages.messages.empty());

@@ -1,57 +1,31 @@
 // Every part of the window that the user can point at with Shift+F1 says
 // what it is: the drawing, the toolbar, the hub's buttons, each column of
-// each table and each field of each dialog.
-#include <gtest/gtest.h>
-
+// each table and each field of each dialog. Every dialog carries a title of
+// its own.
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QHelpEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QMessageBox>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QWhatsThis>
-#include <functional>
-#include <memory>
 
-#include "app/main_window.h"
+#include "app/about_dialog.h"
 #include "app/toolbar_customize_dialog.h"
-#include "commands/startup.h"
-#include "gui/echo_editor.h"
 #include "gui/echo_help_dialog.h"
-#include "gui/report_viewer.h"
-#include "gui/store_as_dialog.h"
-#include "gui/text_size_dialog.h"
-#include "gui/title_dialog.h"
-#include "support/test_support.h"
-#include "table_test_support.h"
-#include "tables/arc_dialog.h"
-#include "tables/continuous_beam_dialog.h"
-#include "tables/cross_sections_dialog.h"
-#include "tables/delete_element_question.h"
-#include "tables/element_editor.h"
-#include "tables/elements_dialog.h"
-#include "tables/frame_generator_dialog.h"
-#include "tables/input_hub.h"
-#include "tables/materials_dialog.h"
-#include "tables/nodes_dialog.h"
-#include "tables/parabola_dialog.h"
-#include "tables/table_editor.h"
-#include "view/frame_view.h"
-#include "view/grid_dialog.h"
+#include "gui/message_boxes.h"
+#include "gui_helpers.h"
 
 namespace rerore {
 namespace {
 
 // The fields of `dialog` that the user types into or ticks and that have
 // no What's This text; the table's own in-place editor answers for its
-// column instead.
+// column instead. A missing or meaningless window title counts too.
 QStringList Unexplained(QWidget& dialog) {
   QStringList missing;
+  if (dialog.windowTitle().trimmed().isEmpty() || dialog.windowTitle().contains("AppID"))
+    missing << "title \"" + dialog.windowTitle() + "\"";
   for (QWidget* w : dialog.findChildren<QWidget*>()) {
     const bool field = qobject_cast<QLineEdit*>(w) || qobject_cast<QCheckBox*>(w) ||
                        qobject_cast<QTextEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
@@ -62,14 +36,6 @@ QStringList Unexplained(QWidget& dialog) {
     if (field && !inTable && w->whatsThis().isEmpty())
       missing << QString("%1 \"%2\"").arg(w->metaObject()->className(), w->objectName());
   }
-  return missing;
-}
-
-QStringList UnexplainedColumns(const TableEditor& grid) {
-  QStringList missing;
-  if (grid.whatsThis().isEmpty()) missing << "the table";
-  for (int c = 0; c < grid.columnCount(); ++c)
-    if (grid.columnWhatsThis(c).isEmpty()) missing << grid.getItemText(0, c);
   return missing;
 }
 
@@ -97,12 +63,14 @@ TEST_F(WhatsThis, EveryColumnOfEveryTableAndEveryFieldBesideIt) {
   QStringList texts;
   for (const auto& make : tables) {
     const std::unique_ptr<TableDialog> dialog = make();
-    const std::string title = dialog->windowTitle().toStdString();
-    EXPECT_GE(dialog->grid()->columnCount(), 3) << title;
-    EXPECT_EQ(UnexplainedColumns(*dialog->grid()), QStringList()) << title;
-    EXPECT_EQ(Unexplained(*dialog), QStringList()) << title;
-    for (int c = 1; c < dialog->grid()->columnCount(); ++c)
-      texts << dialog->grid()->columnWhatsThis(c);
+    const TableEditor& grid = *dialog->grid();
+    QStringList missing = Unexplained(*dialog);
+    if (grid.whatsThis().isEmpty()) missing << "the table";
+    for (int c = 0; c < grid.columnCount(); ++c)
+      if (grid.columnWhatsThis(c).isEmpty()) missing << grid.getItemText(0, c);
+    EXPECT_GE(grid.columnCount(), 3) << dialog->windowTitle().toStdString();
+    EXPECT_EQ(missing, QStringList()) << dialog->windowTitle().toStdString();
+    for (int c = 1; c < grid.columnCount(); ++c) texts << grid.columnWhatsThis(c);
   }
   texts.removeDuplicates();
   EXPECT_GE(texts.size(), 26);  // a text of its own for every data column
@@ -124,7 +92,7 @@ TEST_F(WhatsThis, AClickOnACellAnswersWithItsColumn) {
   EXPECT_TRUE(grid.columnWhatsThis(9).contains("H left"));
 }
 
-TEST_F(WhatsThis, EveryFieldOfTheOtherDialogs) {
+TEST_F(WhatsThis, EveryFieldOfTheOtherDialogsAndEveryTitle) {
   ElementRecord element{};
   const std::function<std::unique_ptr<QDialog>()> dialogs[] = {
       [&] { return std::make_unique<ElementEditor>(element, 1); },
@@ -142,11 +110,20 @@ TEST_F(WhatsThis, EveryFieldOfTheOtherDialogs) {
         return std::make_unique<ToolbarCustomizeDialog>(ToolbarLayout{}, QList<CommandEntry>{},
                                                         messages);
       },
+      [&] { return std::make_unique<AboutDialog>(); },
   };
   for (const auto& make : dialogs) {
     const std::unique_ptr<QDialog> dialog = make();
     EXPECT_EQ(Unexplained(*dialog), QStringList()) << dialog->metaObject()->className();
   }
+  // A message that brings no title gets the program's name.
+  QString boxTitle;
+  test::OnNextDialog<QMessageBox>([&boxTitle](QMessageBox* box) {
+    boxTitle = box->windowTitle();
+    box->accept();
+  });
+  MessageBoxes().message("Nothing to say", "", MessageIcon::None);
+  EXPECT_EQ(boxTitle, "RERORE");
 }
 
 TEST_F(WhatsThis, TheDrawingAndEveryToolbarButton) {

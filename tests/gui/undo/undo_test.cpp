@@ -2,108 +2,24 @@
 // delete, a generator, a table's OK and the title undone and made again,
 // with the position files, the open elements table, the change mark in the
 // window's title and the mechanism display following.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTest>
-#include <filesystem>
-#include <map>
-
-#include "app/edit_history.h"
-#include "app/input_dialogs.h"
-#include "app/main_window.h"
-#include "commands/startup.h"
-#include "gui/command_ids.h"
-#include "gui/title_dialog.h"
 #include "gui_helpers.h"
-#include "table_test_support.h"
-#include "tables/arc_dialog.h"
-#include "tables/delete_element_question.h"
-#include "tables/element_editor.h"
-#include "tables/elements_dialog.h"
-#include "tables/input_hub.h"
-#include "tables/table_editor.h"
-#include "view/frame_view.h"
 
 namespace rerore {
 namespace {
 
-namespace fs = std::filesystem;
 using test::OnNextDialog;
-using Files = std::map<std::string, std::string>;
 
-const std::string kGeometryZero(4, '\0');
-
-struct Undo : ::testing::Test {
-  test::SettingsHome home;
-  test::TempDir data;
-  Session session;
-  test::RecordingMessages messages;
-  std::unique_ptr<MainWindow> frame;
-  std::unique_ptr<QSignalSpy> quit;
-
-  void SetUp() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(home.dir().path()));
-  }
-  void TearDown() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-  }
-  // An example position, or with `fresh` an empty position folder.
-  void open(const std::string& name, bool fresh = false) {
-    if (fresh)
-      fs::create_directories(data / ("SDIR" + name));
-    else
-      test::CopyExamples(data);
-    ASSERT_EQ(StartProgram(session, messages, "." + name + " @" + data.path()),
-              StartResult::Started);
-    frame = std::make_unique<MainWindow>(session);
-    frame->view()->setMessages(messages);
-    quit = std::make_unique<QSignalSpy>(frame.get(), &MainWindow::quitRequested);
-    frame->show();
-    QApplication::setActiveWindow(frame.get());
-    // The first paint, then Dialog Input, which ends every input mode.
-    QTRY_VERIFY(frame->inputDialogs()->hub() != nullptr);
-    view()->repaint();
-  }
-  FrameView* view() { return frame->view(); }
+struct Undo : test::WindowTest {
   QUndoStack& steps() { return frame->history()->stack(); }
-  QString undoItem() { return frame->action(kCmdEditUndo)->text(); }
-  InputDialogs& input() { return *frame->inputDialogs(); }
-  std::string file(const std::string& name) { return session.paths.file(name); }
   // Every file of the position but GEOMETRY, which undo sets to 0.
-  Files files() {
-    Files all;
-    for (const std::string& name : test::ListDirectory(session.paths.positionDirectory))
-      if (name.rfind("GEOMETRY", 0) != 0)
-        all[name] = test::ReadFile(session.paths.positionDirectory + name);
+  std::map<std::string, std::string> files() {
+    auto all = test::Files(session.paths.positionDirectory);
+    std::erase_if(all, [](const auto& file) { return file.first.rfind("GEOMETRY", 0) == 0; });
     return all;
   }
   void keys(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(frame.get(), key, modifiers);
     QApplication::processEvents();
-  }
-  void clickAt(float x, float y) {
-    view()->repaint();
-    const DevicePoint p = view()->mapping().toDevice(x, y);
-    QTest::mouseMove(view(), QPoint(p.x, p.y));
-    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(p.x, p.y));
-    QApplication::processEvents();
-  }
-  // A chain drawn with the mouse, the grid on (mesh 2 m): the points snap
-  // to whole metres.
-  void draw(std::initializer_list<std::pair<float, float>> chain) {
-    session.view.grid.on = true;
-    frame->runCommand(kCmdGraphicalInput);
-    for (const auto& [x, y] : chain) clickAt(x, y);
-    frame->runCommand(kCmdGraphicalInput);
   }
   void editTitle(const QString& title) {
     OnNextDialog<TitleDialog>([title](TitleDialog* dialog) {
@@ -123,7 +39,8 @@ struct Undo : ::testing::Test {
 };
 
 TEST_F(Undo, DrawnElementsHaveTheirNodesAndAreUndoneAndRedoneOneByOne) {
-  open("005", true);
+  std::filesystem::create_directories(data / "SDIR005");
+  open("005");
   EXPECT_EQ(undoItem(), "&Undo\tCtrl+Z");
   EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled());
   draw({{2, 2}, {6, 2}});
@@ -152,10 +69,10 @@ TEST_F(Undo, DrawnElementsHaveTheirNodesAndAreUndoneAndRedoneOneByOne) {
 // The table open beside the drawing shows the frame as it is after the
 // undo, and the files are back byte for byte.
 TEST_F(Undo, ADeleteIsUndoneWithItsFilesAndTheOpenTable) {
-  open("001");
+  open();
   ElementsDialog* table = elementsTable();
   ASSERT_NE(table, nullptr);
-  const Files before = files();
+  const auto before = files();
   OnNextDialog<ElementEditor>([](ElementEditor* editor) {
     OnNextDialog<DeleteElementQuestion>(
         [](DeleteElementQuestion* question) { test::Click(*question, "Delete"); });
@@ -166,7 +83,6 @@ TEST_F(Undo, ADeleteIsUndoneWithItsFilesAndTheOpenTable) {
   EXPECT_EQ(test::RowText(*table->grid(), 3), "|||||||||");
   EXPECT_NE(files(), before);
   EXPECT_EQ(undoItem(), "&Undo Delete element 3\tCtrl+Z");
-
   // The keys work in the table's window too, outside its cell editor.
   table->grid()->finishEditing();
   QApplication::setActiveWindow(table);
@@ -174,21 +90,20 @@ TEST_F(Undo, ADeleteIsUndoneWithItsFilesAndTheOpenTable) {
   QTest::keyClick(table->grid(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(session.model.params.elementCount, 3);
   EXPECT_EQ(files(), before);
-  EXPECT_EQ(test::ReadFile(file("GEOMETRY")), kGeometryZero);
+  EXPECT_EQ(test::ReadFile(file("GEOMETRY")), test::kGeometryZero);
   EXPECT_EQ(test::RowText(*table->grid(), 3), "6.00|4.00|6.00|0.00|1|1|1|1|0|0");
   EXPECT_EQ(undoItem(), "&Undo\tCtrl+Z");
 }
 
 TEST_F(Undo, AnArcGeneratedOverTheFrameIsUndoneWithItsFiles) {
-  open("001");
-  const Files before = files();
+  open();
+  const auto before = files();
   ASSERT_EQ(before.count("BOGEN.001"), 0u);
   OnNextDialog<ArcDialog>([](ArcDialog* dialog) { test::Click(*dialog, "OK"); });
   input().hub()->button("Arc")->click();
   QApplication::processEvents();
   ASSERT_EQ(session.model.params.elementCount, 48);
   EXPECT_EQ(undoItem(), "&Undo Arc\tCtrl+Z");
-
   // The keys work in the hub, where the user just was.
   QApplication::setActiveWindow(input().hub());
   QTest::keyClick(input().hub(), Qt::Key_Z, Qt::ControlModifier);
@@ -201,7 +116,7 @@ TEST_F(Undo, AnArcGeneratedOverTheFrameIsUndoneWithItsFiles) {
 }
 
 TEST_F(Undo, TheElementsTablesOkIsUndoneAndRedone) {
-  open("001");
+  open();
   const std::string elementsBefore = test::ReadFile(file("ELEMENTS"));
   ElementsDialog* table = elementsTable();
   table->grid()->setItemText(2, 3, "7.00");
@@ -211,14 +126,12 @@ TEST_F(Undo, TheElementsTablesOkIsUndoneAndRedone) {
   ASSERT_EQ(session.model.elements[2].xb, 7.0f);
   EXPECT_EQ(undoItem(), "&Undo Elements table\tCtrl+Z");
   const std::string elementsAfter = test::ReadFile(file("ELEMENTS"));
-
   frame->runCommand(kCmdEditUndo);
   EXPECT_EQ(session.model.elements[2].xb, 6.0f);
   EXPECT_EQ(test::ReadFile(file("ELEMENTS")), elementsBefore);
   frame->runCommand(kCmdEditRedo);
   EXPECT_EQ(session.model.elements[3].xa, 7.0f);
   EXPECT_EQ(test::ReadFile(file("ELEMENTS")), elementsAfter);
-
   // In a cell being edited Ctrl+Z belongs to the cell's text.
   table = elementsTable();
   test::ShowActive(*table);
@@ -229,9 +142,10 @@ TEST_F(Undo, TheElementsTablesOkIsUndoneAndRedone) {
 }
 
 // "*" after the name while the frame differs from the one loaded or
-// stored; New and Open ask to save only then.
+// stored; New and Open ask to save only then. A hundred steps lead back to
+// the frame as loaded; another position starts without any.
 TEST_F(Undo, TheTitleMarksAChangeUntilItIsUndoneAndOnlyThenNewAndOpenAskToSave) {
-  open("001");
+  open();
   EXPECT_EQ(frame->windowTitle(), "Position 001 ");
   editTitle("Hall 3");
   EXPECT_EQ(frame->windowTitle(), "Position 001* ");
@@ -240,8 +154,13 @@ TEST_F(Undo, TheTitleMarksAChangeUntilItIsUndoneAndOnlyThenNewAndOpenAskToSave) 
   frame->runCommand(kCmdNew);
   EXPECT_EQ(messages.texts(),
             std::vector<std::string>({"Open: Save changes?", "Erase: Save changes?"}));
-
-  frame->runCommand(kCmdEditUndo);
+  for (int i = 2; i <= kUndoSteps; ++i) {
+    session.model.params.setTitle(Format("Version %i", i));
+    frame->history()->record(QString("Title %1").arg(i));
+  }
+  int undone = 0;
+  for (; steps().canUndo(); ++undone) frame->runCommand(kCmdEditUndo);
+  EXPECT_EQ(undone, kUndoSteps);
   EXPECT_EQ(session.model.params.titleText(), "Portal frame 6 m x 4 m");
   EXPECT_EQ(frame->windowTitle(), "Position 001 ");
   messages.messages.clear();
@@ -250,6 +169,12 @@ TEST_F(Undo, TheTitleMarksAChangeUntilItIsUndoneAndOnlyThenNewAndOpenAskToSave) 
   EXPECT_EQ(messages.texts(), std::vector<std::string>{"New frame: New frame ? Erase screen?"});
   frame->runCommand(kCmdEditRedo);
   EXPECT_EQ(frame->windowTitle(), "Position 001* ");
+  messages.answers = {Answer::No};
+  test::ChooseFile(data / "SDIR002");
+  frame->runCommand(kCmdOpen);
+  ASSERT_EQ(session.paths.extension, ".002");
+  EXPECT_FALSE(steps().canUndo() || steps().canRedo());
+  EXPECT_EQ(frame->windowTitle(), "Position 002 ");
 }
 
 // Store on a mechanism leaves the stored state clean; the step before it
@@ -266,35 +191,28 @@ TEST_F(Undo, UndoAfterStoreOnAMechanismPutsTheFrameBackWithoutTheMechanism) {
   ASSERT_EQ(quit->count(), 0);
   ASSERT_TRUE(session.check.mechanismShown());
   EXPECT_EQ(frame->windowTitle(), "Position 003 ");
-
   frame->runCommand(kCmdEditUndo);
   EXPECT_EQ(session.model.elements[1].hingeLeft, 0);
   EXPECT_FALSE(session.check.mechanismShown());
-  EXPECT_EQ(test::ReadFile(file("GEOMETRY")), kGeometryZero);
+  EXPECT_EQ(test::ReadFile(file("GEOMETRY")), test::kGeometryZero);
   EXPECT_EQ(test::ReadFile(file("ELEMENTS")), elementsBefore);
   EXPECT_EQ(frame->windowTitle(), "Position 003* ");
   frame->runCommand(kCmdEditRedo);
   EXPECT_EQ(frame->windowTitle(), "Position 003 ");
 }
 
-// Without the grid only the mechanism draws in red and green.
-// Store's mechanism (in strong red and green) goes; what the live check
-// draws of the changed frame is light.
+// Store's mechanism (in strong red and green) goes with an edit; what the
+// live check draws of the changed frame is light.
 TEST_F(Undo, AnEditTakesTheMechanismOffTheScreen) {
   open("003");
-  const auto coloured = [this](bool (*test)(QRgb)) {
+  const auto coloured = [this](bool (*is)(QRgb)) {
     view()->repaint();
-    const QImage picture = view()->framePicture().toImage();
-    int count = 0;
-    for (int y = 0; y < picture.height(); ++y)
-      for (int x = 0; x < picture.width(); ++x) count += test(picture.pixel(x, y));
-    return count;
+    return test::CountPixels(view()->framePicture().toImage(), is);
   };
   frame->runCommand(kCmdStore);
   ASSERT_TRUE(session.check.mechanismShown());
   EXPECT_GT(coloured(test::IsRed), 100);
   EXPECT_GT(coloured(test::IsGreen), 100);
-
   editTitle("Hinged portal, beam to be fixed");
   EXPECT_FALSE(session.check.outcome);
   EXPECT_EQ(coloured(test::IsRed), 0);
@@ -302,40 +220,14 @@ TEST_F(Undo, AnEditTakesTheMechanismOffTheScreen) {
 
 // A frame only drawn on a new position reaches the echo file at End.
 TEST_F(Undo, EndRightAfterDrawingWritesTheDrawnElementsToTheEchoFile) {
-  open("005", true);
+  std::filesystem::create_directories(data / "SDIR005");
+  open("005");
   draw({{2, 2}, {6, 2}, {6, 6}});
   QTest::keyClick(view(), Qt::Key_X);
   QTRY_COMPARE(quit->count(), 1);
   const std::string echo = test::ReadFile(session.paths.echoFile());
   EXPECT_NE(echo.find("1 2.00 2.00 6.00 2.00"), std::string::npos) << echo;
   EXPECT_NE(echo.find("2 6.00 2.00 6.00 6.00"), std::string::npos) << echo;
-}
-
-// A hundred steps back to the frame as loaded; another position starts
-// without any.
-TEST_F(Undo, AHundredStepsCanBeUndoneAndOpeningAPositionForgetsThem) {
-  open("001");
-  for (int i = 1; i <= kUndoSteps; ++i) {
-    session.model.params.setTitle(Format("Version %i", i));
-    frame->history()->record(QString("Title %1").arg(i));
-  }
-  int undone = 0;
-  for (; steps().canUndo(); ++undone) frame->runCommand(kCmdEditUndo);
-  EXPECT_EQ(undone, kUndoSteps);
-  EXPECT_EQ(session.model.params.titleText(), "Portal frame 6 m x 4 m");
-  EXPECT_EQ(frame->windowTitle(), "Position 001 ");
-
-  frame->runCommand(kCmdEditRedo);
-  messages.answers = {Answer::No};
-  OnNextDialog<QFileDialog>([this](QFileDialog* browser) {
-    browser->selectFile(QString::fromStdString(data / "SDIR002"));
-    static_cast<QDialog*>(browser)->accept();
-  });
-  frame->runCommand(kCmdOpen);
-  ASSERT_EQ(session.paths.extension, ".002");
-  EXPECT_FALSE(steps().canUndo());
-  EXPECT_FALSE(steps().canRedo());
-  EXPECT_EQ(frame->windowTitle(), "Position 002 ");
 }
 
 }  // namespace
