@@ -37,7 +37,9 @@ TableEditor::TableEditor(QWidget* parent)
   connect(editor_, &CellEditor::keyTyped, this, &TableEditor::changed);
 }
 
-TableEditor::~TableEditor() = default;
+// The cell editor goes with the viewport after this body ran; losing the
+// keyboard on the way, it would end its edit on a table half torn down.
+TableEditor::~TableEditor() { editor_->disconnect(this); }
 
 void TableEditor::setColumnWhatsThis(int column, const QString& text) {
   if (column < 0) return;

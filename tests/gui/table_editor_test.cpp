@@ -358,5 +358,18 @@ TEST(GridPrint, RowsUpToTheFirstEmptyOnePageByPageWithFooters) {
   for (const QString& family : paper.engine.families) EXPECT_EQ(family, "Times New Roman");
 }
 
+// Closing a table while a cell is being edited: the cell editor loses the
+// keyboard as it goes and must not end its edit on a half-destroyed table.
+TEST(GridTeardown, ATableDestroyedWhileACellIsEditedEndsCleanly) {
+  auto* grid = new TableEditor;
+  SetUpTable(*grid, TableKind::Elements, 101, ElementColumns());
+  grid->resize(600, 300);
+  test::ShowActive(*grid);
+  grid->editCell(1, 1);
+  ASSERT_TRUE(grid->inPlaceEdit()->hasFocus());
+  grid->inPlaceEdit()->setText("2.5");
+  delete grid;
+}
+
 }  // namespace
 }  // namespace rerore
