@@ -140,7 +140,7 @@ PointF NearestOnBox(const LabelBox& box, PointF from) {
     const PointF& p = box.corners[i];
     const PointF& q = box.corners[(i + 1) % 4];
     for (const PointF c : {p, PointF{(p.x + q.x) / 2, (p.y + q.y) / 2}}) {
-      const double d = std::hypot(c.x - from.x, c.y - from.y);
+      const double d = (c.x - from.x) * (c.x - from.x) + (c.y - from.y) * (c.y - from.y);
       if (d < bestDistance) {
         bestDistance = d;
         best = c;
@@ -312,43 +312,44 @@ bool LabelLayout::inside(const LabelBox& box) const { return Inside(box.bounds()
 // nothing; else the first whose leader crosses only other leaders; else
 // the first that covers no symbol or label, only lines; else the one that
 // covers the least.
-LabelPlace LabelLayout::choose(const std::vector<LabelPlace>& candidates) const {
-  const LabelPlace* crossing = nullptr;
-  const LabelPlace* onLines = nullptr;
-  double fewestLines = std::numeric_limits<double>::max();
-  const LabelPlace* least = &candidates.front();
-  double leastCost = std::numeric_limits<double>::max();
-  for (const LabelPlace& c : candidates) {
-    // A label on a line interrupts the lines under it; a leader starts
-    // among the symbols of what it names.
-    const Exempt underLabel{c.onLine ? Kind::Line : Kind::None, {}, true};
-    const Coverage box = cover(Grown(c.box, kLabelMargin), underLabel);
-    Coverage leader;
-    if (c.leader)
-      leader = cover(LineBox((*c.leader)[0], (*c.leader)[1], kLeaderHalfWidth),
-                     {Kind::Symbol, c.anchor, false});
-    const double symbols = box.symbols + leader.symbols + (inside(c.box) ? 0.0 : kOutsideCost);
-    const double lines = box.lines + box.leaders + leader.lines;
-    if (symbols == 0.0 && lines == 0.0 && leader.leaders == 0.0) return c;
-    if (symbols == 0.0 && lines == 0.0 && !crossing) crossing = &c;
-    if (symbols == 0.0 && lines < fewestLines) {
-      fewestLines = lines;
-      onLines = &c;
-    }
-    if (symbols + lines < leastCost) {
-      leastCost = symbols + lines;
-      least = &c;
-    }
+bool LabelLayout::offer(Choice& choice, const LabelPlace& c) const {
+  // A label on a line interrupts the lines under it; a leader starts
+  // among the symbols of what it names.
+  const Exempt underLabel{c.onLine ? Kind::Line : Kind::None, {}, true};
+  const Coverage box = cover(Grown(c.box, kLabelMargin), underLabel);
+  Coverage leader;
+  if (c.leader)
+    leader = cover(LineBox((*c.leader)[0], (*c.leader)[1], kLeaderHalfWidth),
+                   {Kind::Symbol, c.anchor, false});
+  const double symbols = box.symbols + leader.symbols + (inside(c.box) ? 0.0 : kOutsideCost);
+  const double lines = box.lines + box.leaders + leader.lines;
+  if (symbols == 0.0 && lines == 0.0 && leader.leaders == 0.0) {
+    choice.free = c;
+    return false;
   }
-  if (crossing) return *crossing;
-  LabelPlace best = onLines ? *onLines : *least;
+  if (symbols == 0.0 && lines == 0.0 && !choice.crossing) choice.crossing = c;
+  if (symbols == 0.0 && lines < choice.fewestLines) {
+    choice.fewestLines = lines;
+    choice.onLines = c;
+  }
+  if (symbols + lines < choice.leastCost) {
+    choice.leastCost = symbols + lines;
+    choice.least = c;
+  }
+  return true;
+}
+
+LabelPlace LabelLayout::Chosen(const Choice& choice) {
+  if (choice.free) return *choice.free;
+  if (choice.crossing) return *choice.crossing;
+  LabelPlace best = choice.onLines ? *choice.onLines : *choice.least;
   best.free = false;
   return best;
 }
 
 LabelPlace LabelLayout::besidePoint(PointF anchor, double clearance, double w, double h,
                                     const std::vector<PointF>& directions) const {
-  std::vector<LabelPlace> candidates;
+  Choice choice;
   // The quadrant that faces the most room first; among equals, below
   // before above and left before right: frames are mostly numbered from
   // the left, so a label leans over the neighbour labelled before it.
@@ -362,21 +363,24 @@ LabelPlace LabelLayout::besidePoint(PointF anchor, double clearance, double w, d
   for (const auto& q : quadrants) {
     const double left = q[0] > 0 ? anchor.x + clearance : anchor.x - clearance - w;
     const double top = q[1] > 0 ? anchor.y + clearance : anchor.y - clearance - h;
-    candidates.push_back({UprightBox(left, top, w, h), std::nullopt, true, anchor});
+    if (!offer(choice, {UprightBox(left, top, w, h), std::nullopt, true, anchor}))
+      return Chosen(choice);
   }
   // Farther out: first where the frame leaves room round the point, so
   // that leaders run side by side, then anywhere near, nearest first.
   for (int ring = 1; ring <= kLabelRings; ++ring) {
     const double distance = clearance + ring * kRingStep * h;
     for (const PointF& way : directions)
-      candidates.push_back(WithLeader(BoxOut(anchor, way, distance, w, h), anchor, clearance));
+      if (!offer(choice, WithLeader(BoxOut(anchor, way, distance, w, h), anchor, clearance)))
+        return Chosen(choice);
   }
   for (const PointF& offset : kNear) {
     const PointF centre{anchor.x + offset.x * h, anchor.y + offset.y * h};
-    candidates.push_back(
-        WithLeader(UprightBox(centre.x - w / 2, centre.y - h / 2, w, h), anchor, clearance));
+    if (!offer(choice,
+               WithLeader(UprightBox(centre.x - w / 2, centre.y - h / 2, w, h), anchor, clearance)))
+      return Chosen(choice);
   }
-  return choose(candidates);
+  return Chosen(choice);
 }
 
 LabelPlace LabelLayout::besideLine(PointF a, PointF b, double clearance, double w, double h,
@@ -396,33 +400,44 @@ LabelPlace LabelLayout::besideLine(PointF a, PointF b, double clearance, double 
   if (length > 2 * w) shifts.insert(shifts.end(), {-0.25 * length, 0.25 * length});
   // The numbers of a row of short elements stay on one side, staggered,
   // rather than alternating sides: the other side is left to the nodes.
-  std::vector<std::pair<double, LabelPlace>> ranked;
-  for (int ring = 0; ring <= kLabelRings; ++ring) {
-    for (size_t s = 0; s < shifts.size(); ++s) {
-      const PointF foot = Plus(middle, along, shifts[s]);
-      for (const double side : {1.0, -1.0}) {
-        const PointF centre = Plus(foot, across, side * (reach + clearance + ring * kRingStep * h));
-        const LabelBox box = TurnedBox(centre, w, h, angle);
-        const double rank = ring + (side < 0 ? kOtherSideRings : 0.0) + s * kShiftRings;
-        ranked.push_back({rank, ring == 0 ? LabelPlace{box, std::nullopt, true, foot}
-                                          : WithLeader(box, foot, clearance)});
-      }
-    }
-  }
+  struct Ranked {
+    double rank;
+    int ring;
+    size_t shift;
+    double side;
+  };
+  std::vector<Ranked> ranked;
+  for (int ring = 0; ring <= kLabelRings; ++ring)
+    for (size_t s = 0; s < shifts.size(); ++s)
+      for (const double side : {1.0, -1.0})
+        ranked.push_back(
+            {ring + (side < 0 ? kOtherSideRings : 0.0) + s * kShiftRings, ring, s, side});
   // On the line itself, which it then interrupts, when there is room
-  // neither beside it nor close by.
+  // neither beside it nor close by (ring -1).
   // A short element, where the number would crowd its neighbours' beside
   // the line, takes it on the line first.
-  if (length > w + 2 * kLabelMargin) {
-    LabelPlace on{TurnedBox(middle, w, h, angle), std::nullopt, true, middle};
-    on.onLine = true;
-    ranked.push_back({length < kShortLine * w ? -1.0 : kOnLineRings, on});
-  }
+  if (length > w + 2 * kLabelMargin)
+    ranked.push_back({length < kShortLine * w ? -1.0 : kOnLineRings, -1, 0, 0.0});
   std::stable_sort(ranked.begin(), ranked.end(),
-                   [](const auto& x, const auto& y) { return x.first < y.first; });
-  std::vector<LabelPlace> candidates;
-  for (const auto& [rank, place] : ranked) candidates.push_back(place);
-  return choose(candidates);
+                   [](const Ranked& x, const Ranked& y) { return x.rank < y.rank; });
+  // The places are made in the order of their rank, as far as needed.
+  Choice choice;
+  for (const Ranked& r : ranked) {
+    LabelPlace place;
+    if (r.ring < 0) {
+      place = {TurnedBox(middle, w, h, angle), std::nullopt, true, middle};
+      place.onLine = true;
+    } else {
+      const PointF foot = Plus(middle, along, shifts[r.shift]);
+      const PointF centre =
+          Plus(foot, across, r.side * (reach + clearance + r.ring * kRingStep * h));
+      const LabelBox box = TurnedBox(centre, w, h, angle);
+      place = r.ring == 0 ? LabelPlace{box, std::nullopt, true, foot}
+                          : WithLeader(box, foot, clearance);
+    }
+    if (!offer(choice, place)) break;
+  }
+  return Chosen(choice);
 }
 
 void LabelLayout::take(const LabelPlace& place) {

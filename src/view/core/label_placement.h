@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -125,8 +126,17 @@ class LabelLayout {
   };
   Coverage cover(const LabelBox& box, const Exempt& exempt) const;
   bool inside(const LabelBox& box) const;
-  // The best of the candidates: the first free one, else the least covered.
-  LabelPlace choose(const std::vector<LabelPlace>& candidates) const;
+  // The best of the candidates offered one after the other: the first free
+  // one, else the least covered (see offer).
+  struct Choice {
+    std::optional<LabelPlace> free, crossing, onLines, least;
+    double fewestLines = std::numeric_limits<double>::max();
+    double leastCost = std::numeric_limits<double>::max();
+  };
+  // False once the candidate is free: no later one can be better, so the
+  // search stops there and later candidates need not even be made.
+  bool offer(Choice& choice, const LabelPlace& candidate) const;
+  static LabelPlace Chosen(const Choice& choice);
   int cellColumn(int32_t x) const;
   int cellRow(int32_t y) const;
   template <class F>
