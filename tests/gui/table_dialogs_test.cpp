@@ -28,22 +28,19 @@ class DialogTest : public test::PositionTest {
 
 using MaterialDialog = DialogTest;
 
+// The classes of both tables: see the table logic's tests.
 TEST_F(MaterialDialog, ConcreteClassGivesItsModulusFromTheChosenTable) {
-  for (int flag : {0, 1}) {
-    session.model.params.modulusTableFlag = static_cast<uint8_t>(flag);
-    MaterialsDialog dialog(session, messages);
-    EXPECT_EQ(dialog.windowTitle(), "Material");
-    Open(dialog);
-    ASSERT_TRUE(dialog.grid()->isEditing());
-    EXPECT_EQ(test::RowText(*dialog.grid(), 1), "1|2.670E+07");  // the default material
-    test::Type("c30/37\r");
-    EXPECT_EQ(test::RowText(*dialog.grid(), 1),
-              flag == 0 ? "C30/37|2.830E+07" : "C30/37|3.300E+07");
-    if (flag == 0) continue;
-    test::Click(dialog, "&OK");
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_FLOAT_EQ(session.model.materials[1].modulus, 3.3e7f);
-  }
+  session.model.params.modulusTableFlag = 1;
+  MaterialsDialog dialog(session, messages);
+  EXPECT_EQ(dialog.windowTitle(), "Material");
+  Open(dialog);
+  ASSERT_TRUE(dialog.grid()->isEditing());
+  EXPECT_EQ(test::RowText(*dialog.grid(), 1), "1|2.670E+07");  // the default material
+  test::Type("c30/37\r");
+  EXPECT_EQ(test::RowText(*dialog.grid(), 1), "C30/37|3.300E+07");
+  test::Click(dialog, "&OK");
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_FLOAT_EQ(session.model.materials[1].modulus, 3.3e7f);
 }
 
 TEST_F(MaterialDialog, ReturnOnAButtonGoesBackIntoTheTableThatEndsAtTwentyMaterials) {
@@ -64,7 +61,6 @@ TEST_F(MaterialDialog, ReturnOnAButtonGoesBackIntoTheTableThatEndsAtTwentyMateri
   test::Press(Qt::Key_End);
   test::Press(Qt::Key_Down);
   EXPECT_EQ(dialog.grid()->focusRow(), 20);
-  EXPECT_EQ(dialog.grid()->getItemText(20, 1), "20");
   test::Click(dialog, "&OK");
   EXPECT_EQ(session.model.params.materialCount, 20);
 }
@@ -277,30 +273,19 @@ TEST_F(ElementDialogTest, RearrangeTurnsElementsPointingLeftAndAccepts) {
   EXPECT_EQ(ends, std::vector<bool>{true});
 }
 
-// A row cut short before a filled one, a material without a row: OK keeps
-// the table open with what was typed and the model as it was.
-TEST_F(ElementDialogTest, RefusedRowsKeepTheTableOpen) {
-  struct Case {
-    QString keys;
-    int row, column;
-    QString cell;
-    std::string message;
-  };
-  const Case cases[] = {{"0\r0\r4\r", 3, 1, "1", "Error: Row 1 is incomplete"},
-                        {"0\r0\r4\r0\r", 1, 5, "3", "Error: Row 1: material 3 does not exist"}};
-  for (const auto& [keys, row, column, cell, message] : cases) {
-    messages.messages.clear();
-    auto dialog = Open();
-    test::Type(keys);
-    dialog->grid()->finishEditing();
-    dialog->grid()->setItemText(row, column, cell);
-    test::Click(*dialog, "&OK");
-    EXPECT_TRUE(dialog->isVisible()) << message;
-    EXPECT_TRUE(ends.empty()) << message;
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{message});
-    EXPECT_EQ(dialog->grid()->getItemText(1, 3), "4") << message;
-    EXPECT_EQ(session.model.params.elementCount, 0) << message;
-  }
+// A refused row (the refusals themselves: see the table logic's tests)
+// keeps the table open with what was typed and the model as it was.
+TEST_F(ElementDialogTest, ARefusedRowKeepsTheTableOpen) {
+  auto dialog = Open();
+  test::Type("0\r0\r4\r0\r");
+  dialog->grid()->finishEditing();
+  dialog->grid()->setItemText(1, 5, "3");
+  test::Click(*dialog, "&OK");
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_TRUE(ends.empty());
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Row 1: material 3 does not exist"});
+  EXPECT_EQ(dialog->grid()->getItemText(1, 3), "4");
+  EXPECT_EQ(session.model.params.elementCount, 0);
 }
 
 TEST_F(ElementDialogTest, ListFileButtonsCarryTheTable) {
