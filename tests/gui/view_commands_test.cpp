@@ -171,11 +171,6 @@ TEST_F(DrawingView, TheGridDialogTakesCommaNumbersAndHasDefaults) {
   OnNextDialog<GridDialog>([](GridDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Meshwidth of the Grid");
     EXPECT_EQ(dialog->meshField()->selectedText(), "2.00");
-    dialog->meshField()->setText("3");
-    dialog->snapField()->setText("0.3");
-    test::Click(*dialog, "Default");
-    EXPECT_EQ(dialog->meshField()->text(), "2.00");
-    EXPECT_EQ(dialog->snapField()->text(), "0.15");
     dialog->meshField()->setText("1e39");
     dialog->accept();
     EXPECT_TRUE(dialog->isVisible());
@@ -236,25 +231,31 @@ TEST_F(DrawingView, TheDimensionsReportOrWhichFileIsMissing) {
   EXPECT_EQ(messages.messages.size(), 3u);
 }
 
-TEST_F(DrawingView, FontTakesADecimalCommaAndTitleSixtyCharacters) {
+// The new size shows at once: labels more than twice as high darken more
+// pixels.
+TEST_F(DrawingView, FontTakesADecimalCommaAndShowsAtOnceAndTitleSixtyCharacters) {
   session.view.textScale = 1.25f;
+  addElement(1, 1, 9, 1);
+  view->redraw();
+  const int before = darkPixels();
   OnNextDialog<TextSizeDialog>([](TextSizeDialog* dialog) {
     EXPECT_EQ(dialog->sizeField()->selectedText(), "1.25");
     QTest::keyClicks(dialog->sizeField(), "4e38");
     dialog->accept();
     EXPECT_TRUE(dialog->isVisible());
-    dialog->sizeField()->setText("1,5");
+    dialog->sizeField()->setText("3,0");
     dialog->accept();
   });
   view->runCommand(kCmdFont);
   EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: The number 4e38 is too large"});
-  EXPECT_FLOAT_EQ(session.view.textScale, 1.5f);
+  EXPECT_FLOAT_EQ(session.view.textScale, 3.0f);
+  EXPECT_GT(darkPixels(), before + 100);
   OnNextDialog<TextSizeDialog>([](TextSizeDialog* dialog) {
-    dialog->sizeField()->setText("3");
+    dialog->sizeField()->setText("2");
     dialog->reject();
   });
   view->runCommand(kCmdFont);
-  EXPECT_FLOAT_EQ(session.view.textScale, 1.5f);
+  EXPECT_FLOAT_EQ(session.view.textScale, 3.0f);
 
   QSignalSpy entered(view.get(), &FrameView::titleEntered);  // the hub learns of it
   OnNextDialog<TitleDialog>([](TitleDialog* dialog) {
@@ -265,19 +266,6 @@ TEST_F(DrawingView, FontTakesADecimalCommaAndTitleSixtyCharacters) {
   view->editTitle();
   EXPECT_EQ(entered.count(), 1);
   EXPECT_EQ(session.model.params.titleText(), std::string(60, 'T'));
-}
-
-// The labels, three times as high, darken more pixels at once.
-TEST_F(DrawingView, TheFontDialogsSizeShowsAtOnce) {
-  addElement(1, 1, 9, 1);
-  view->redraw();
-  const int before = darkPixels();
-  OnNextDialog<TextSizeDialog>([](TextSizeDialog* dialog) {
-    dialog->sizeField()->setText("3");
-    dialog->accept();
-  });
-  view->runCommand(kCmdFont);
-  EXPECT_GT(darkPixels(), before + 100);
 }
 
 // New leaves the frame on the screen, but without the automatic scale, and
@@ -339,7 +327,7 @@ TEST_F(DrawingView, TheEchoDialogWritesOnlyWhatWasEditedAndOnlyWhereItCan) {
   EXPECT_EQ(unwritable.result(), QDialog::Rejected);
 }
 
-TEST_F(DrawingView, DisplayTogglesAndTheTidyTextWishAcrossTheSetAside) {
+TEST_F(DrawingView, TheTidyTextWishAcrossTheSetAside) {
   DisplayOptions& d = session.view.display;
   view->runCommand(kCmdTidyText);
   EXPECT_TRUE(d.tidyText);
@@ -352,9 +340,6 @@ TEST_F(DrawingView, DisplayTogglesAndTheTidyTextWishAcrossTheSetAside) {
   d.tidyText = d.tidyTextSuppressed = true;  // a suppressed wish survives switching off
   view->runCommand(kCmdTidyText);
   EXPECT_TRUE(d.tidyTextWanted);
-  view->runCommand(kCmdEndMarks);
-  EXPECT_FALSE(d.endMarks);
-  EXPECT_EQ(view->commandChecked(kCmdEndMarks), false);
 }
 
 TEST_F(DrawingView, AWideFrameIsPrintedLandscapeWithItsHeader) {
