@@ -1,21 +1,10 @@
-// The toolbars: the standard buttons with their tips, the customization
-// (own toolbars, any command, own pictures) and the window's layout, each
-// kept across a restart of the window on the same settings.
-#include <gtest/gtest.h>
-
-#include <QFileDialog>
-#include <QImage>
+// The toolbars, their customization and layout, each kept across a restart.
 #include <QInputDialog>
 #include <QListWidget>
-#include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QToolBar>
 #include <fstream>
 
-#include "app/main_window.h"
 #include "app/toolbar_icons.h"
-#include "gui/command_ids.h"
 #include "gui_helpers.h"
 
 namespace rerore {
@@ -67,25 +56,12 @@ void Choose(QListWidget* list, const QString& text) {
   list->setCurrentItem(found.first());
 }
 
-struct Toolbars : ::testing::Test {
-  test::SettingsHome home;
-  test::TempDir data;
-  Session session;
-  test::RecordingMessages messages;
-  std::unique_ptr<MainWindow> frame;
-
+struct Toolbars : test::WindowTest {
   void SetUp() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(home.dir().path()));
-    test::CopyExamples(data);
-    ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
-    restart();
+    WindowTest::SetUp();
+    open();
   }
-  void TearDown() override {
-    frame.reset();  // it keeps its layout in this test's settings
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-  }
+  // The window made anew on the same settings, where the old one kept its layout.
   void restart() {
     frame.reset();
     frame = std::make_unique<MainWindow>(session);
@@ -167,8 +143,7 @@ TEST_F(Toolbars, OnlyOwnToolbarsCanBeRenamedOrDeleted) {
   EXPECT_EQ(Commands(standard()).size(), 17);  // fifteen buttons, a gap and "Anpassen..."
 }
 
-// A picture kept in the settings stays when its file is gone; a text file
-// named .png is refused with a message and changes nothing.
+// A picture stays when its file is gone; a text file named .png is refused.
 TEST_F(Toolbars, AnOwnPictureSurvivesARestartUntilItIsReset) {
   const std::string bad = data / "notes.png";
   const std::string good = data / "red.png";
@@ -177,11 +152,8 @@ TEST_F(Toolbars, AnOwnPictureSurvivesARestartUntilItIsReset) {
   red.fill(Qt::red);
   ASSERT_TRUE(red.save(QString::fromStdString(good)));
   const QImage standardStore = Picture(Button(standard(), kCmdStore)->icon());
-  const auto pick = [this](ToolbarCustomizeDialog* dialog, const std::string& file) {
-    OnNextDialog<QFileDialog>([file](QFileDialog* browser) {
-      browser->selectFile(QString::fromStdString(file));
-      static_cast<QDialog*>(browser)->accept();
-    });
+  const auto pick = [](ToolbarCustomizeDialog* dialog, const std::string& file) {
+    test::ChooseFile(file);
     Choose(dialog->buttonList(), "Store");
     Press(dialog, "Image...");
   };
