@@ -1,10 +1,6 @@
-// The table editor's keyboard, clipboard and completions, typed as a user
-// types them; its list files and printing.
+// The table editor's keys, clipboard, completions, list files and printing.
 #include "tables/table_editor.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QClipboard>
 #include <QPaintEngine>
 #include <QPainter>
@@ -12,9 +8,7 @@
 #include <QTextItem>
 #include <algorithm>
 
-#include "support/test_support.h"
 #include "table_test_support.h"
-#include "tables/cell_editor.h"
 #include "tables/table_setup.h"
 
 namespace rerore {
@@ -135,8 +129,7 @@ TEST_F(GridTest, MovesStayInsideTheData) {
   EXPECT_TRUE(FocusIs(1 + page, 2));
 }
 
-// Return copies the cell above, F5 into the one below, Ctrl+arrow into the
-// one beside (never into the labels); the focus follows within the data.
+// Return copies from above, F5 below, Ctrl+arrow beside (not into labels); focus follows.
 TEST_F(GridTest, CopyKeysCopyANeighbourAndTheFocusFollows) {
   OpenElements();
   test::Type("\r");
