@@ -1,6 +1,4 @@
-// The input hub wired to the real view as the main window wires it: its
-// buttons, what it asks of the view, and every generator from the hub's
-// button to the frame drawn in the view.
+// The input hub wired to the real view: its buttons and every generator up to the drawing.
 #include <QStyle>
 #include <cstring>
 
@@ -41,17 +39,14 @@ struct InputHubTest : test::ViewTest {
     return test::Near(view->framePicture().toImage(), view->mapping().toDevice(x, y), test::IsDark,
                       2);
   }
-  // A quarter along element k: away from the marks at its ends and from a
-  // number that may stand on its middle.
+  // A quarter along element k: away from its end marks and its number.
   bool ElementDrawn(int k) {
     const ElementRecord& e = session.model.elements[k];
     return Drawn((3 * e.xa + e.xb) / 4, (3 * e.ya + e.yb) / 4);
   }
 };
 
-// The hub's number is the modulus a new material starts with (Dialog Input
-// set the default of the fresh position); the materials table's OK takes
-// material 1's and marks the button, Stop does not.
+// The hub's number is the default modulus; the materials' OK (not Stop) takes material 1's.
 TEST_F(InputHubTest, OpensWithItsButtonsInOrderAndShowsTheModulusAsItsNumber) {
   ASSERT_NE(hub(), nullptr);
   EXPECT_EQ(hub()->windowTitle(), "Input");
@@ -90,9 +85,7 @@ TEST_F(InputHubTest, ReturnOnTitleOpensTheTitleDialog) {
   EXPECT_FALSE(hub()->button("Title")->icon().isNull());
 }
 
-// Without a place of its own the hub opens below the window's caption and
-// menu, not on the drawing's top-left corner; once moved or placed by the
-// context menu it opens there. There is only ever one hub.
+// First below the caption, then where it was moved or the context menu was; only one hub.
 TEST_F(InputHubTest, OpensWhereItWasClosedOrWhereTheContextMenuWasOpened) {
   EXPECT_EQ(hub()->pos(), HubStartPoint(*view));
   EXPECT_GE(hub()->pos().y(),
@@ -139,8 +132,7 @@ TEST_F(InputHubTest, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {
   EXPECT_TRUE(Drawn(7.5f, 1));
 }
 
-// Each generator replaces the frame; the parabola opens its elements in the
-// table.
+// Each generator replaces the frame; the parabola opens its elements in the table.
 TEST_F(InputHubTest, EveryGeneratorFromTheHubToTheDrawnFrame) {
   Use<ContinuousBeamDialog>("Continuous Beam", [](ContinuousBeamDialog* dialog) {
     dialog->grid()->editCell(1, 1);
@@ -182,8 +174,7 @@ TEST_F(InputHubTest, EveryGeneratorFromTheHubToTheDrawnFrame) {
   EXPECT_EQ(wiring->elementsTable()->grid()->getItemText(6, 3), "10.00");
 }
 
-// A refused generator keeps its dialog open with what was typed; Stop then
-// leaves the frame as it was.
+// A refused generator keeps its dialog open with what was typed, and the frame.
 TEST_F(InputHubTest, RefusedGeneratorsKeepTheirDialogsOpenAndTheFrame) {
   ASSERT_EQ(ContinuousBeamOk(session, messages, {"6"}), ViewFollowUp::Redraw);
   const ElementRecord before = session.model.elements[1];

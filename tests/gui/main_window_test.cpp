@@ -1,6 +1,4 @@
-// The main window on an example position: menus, toolbar, panes, and the
-// position commands with the dialogs they show and how the program ends or
-// stays after them.
+// The main window on an example position: menus, panes and the position commands.
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QStyle>
@@ -55,8 +53,7 @@ TEST_F(Window, OpensMaximisedWithMenusInTheirOrderAndTheirAccelerators) {
             QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
 }
 
-// The hub opens after the first paint (open() waits for it). The view only
-// asks for the input dialogs; the main window opens them.
+// The view only asks for the input dialogs; the main window opens them.
 TEST_F(Window, EscapeFromTheGridOpensTheElementsTable) {
   open();
   session.view.grid.on = true;
@@ -65,8 +62,7 @@ TEST_F(Window, EscapeFromTheGridOpensTheElementsTable) {
   QTRY_VERIFY(input().elementsTable() != nullptr);
 }
 
-// The docked hub opens docked again; a point chosen with the context menu
-// floats it there, and a floating hub opens where it was closed.
+// Docked again, unless the context menu chose a point; floating, where it was closed.
 TEST_F(Window, TheHubStaysDockedUnlessTheContextMenuChoseItsPlace) {
   open();
   QDockWidget* dock = frame->hubDock();
@@ -169,7 +165,6 @@ TEST_F(Window, ClosingTheWindowAndTheCharacterXRunEndWhichWritesTheEchoFile) {
   EXPECT_TRUE(test::Exists(data / "SDIR001/ECHO_G.001.TXT"));
 }
 
-// New's questions themselves: see the position commands' tests.
 // The frame keeps its unsaved change, and its mark, in the position NEW.
 TEST_F(Window, NewWithoutSavingRenamesTheWindow) {
   open();
@@ -182,8 +177,7 @@ TEST_F(Window, NewWithoutSavingRenamesTheWindow) {
   EXPECT_EQ(frame->windowTitle(), "Position NEW* ");
 }
 
-// A position without elements has nothing to check: Store says so and the
-// window stays, without GEOMETRY 1.
+// Nothing to check: Store says so, the window stays, GEOMETRY is not 1.
 TEST_F(Window, StoreOfAFrameWithoutElementsIsRefusedAndTheWindowStays) {
   fs::create_directories(data / "SDIR005");
   open("005");
@@ -195,9 +189,7 @@ TEST_F(Window, StoreOfAFrameWithoutElementsIsRefusedAndTheWindowStays) {
   EXPECT_NE(test::ReadFile(data / "SDIR005/GEOMETRY.005"), test::kGeometryOne);
 }
 
-// The portal's two cross sections go along to a position named by Store as
-// (GEOMETRY stays 0 until a Store), and to the one an unnamed (New)
-// position is stored as: its check uses them and, sound, ends the program.
+// The portal's two sections go along to the new name; Store of NEW checks with them and ends.
 TEST_F(Window, StoreAsAndStoreOfANewPositionTakeEveryTableAlong) {
   open();
   OnNextDialog<StoreAsDialog>([](StoreAsDialog* dialog) {

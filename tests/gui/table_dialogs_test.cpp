@@ -1,6 +1,4 @@
-// The table dialogs typed into as a user types: materials, cross sections,
-// nodes, the elements table, the element editor and its delete question,
-// with the model and the files they leave.
+// The table dialogs and the element editor typed into, with the model and files they leave.
 #include <QToolButton>
 #include <sstream>
 
@@ -273,8 +271,7 @@ TEST_F(ElementDialogTest, RearrangeTurnsElementsPointingLeftAndAccepts) {
   EXPECT_EQ(ends, std::vector<bool>{true});
 }
 
-// A refused row (the refusals themselves: see the table logic's tests)
-// keeps the table open with what was typed and the model as it was.
+// A refused row keeps the table open with what was typed and the model as it was.
 TEST_F(ElementDialogTest, ARefusedRowKeepsTheTableOpen) {
   auto dialog = Open();
   test::Type("0\r0\r4\r0\r");
@@ -306,8 +303,7 @@ class ElementEditorTest : public ElementDialogTest {
     ElementDialogTest::SetUp();
     Accepted({"0 0 0 3 1 1 1 1 0 0", "0 3 4 3 1 1 1 1 0 0", "4 3 4 0 1 2 1 1 0 0"});
   }
-  // Clicks Delete in the editor of element k and answers the question, if
-  // one comes, with `answer` (ticking "do not ask again" with `noMore`).
+  // Delete in element k's editor; `answer` to the question (`noMore`: do not ask again).
   void Delete(int k, bool askExpected, const QString& answer = "Delete", bool noMore = false) {
     test::OnNextDialog<ElementEditor>(
         [](ElementEditor* editor) { test::Click(*editor, "Delete"); });

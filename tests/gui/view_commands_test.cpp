@@ -1,6 +1,4 @@
-// The view driven as a user would: drawing with the mouse (QTest events at
-// the device points the view's own mapping gives), its keys, commands and
-// dialogs.
+// The view driven as a user would: drawing with the mouse, its keys, commands and dialogs.
 #include <QPrinter>
 #include <QTextEdit>
 
@@ -13,8 +11,7 @@ namespace {
 
 using test::OnNextDialog;
 
-// The view showing 0..10 m by 0..5 m: 90 pixels a metre, the pick box
-// reaches 0.075 m.
+// The view showing 0..10 m by 0..5 m: 90 pixels a metre.
 struct DrawingView : test::ViewTest {
   int64_t now = 100000;
 
@@ -79,8 +76,7 @@ TEST_F(DrawingView, AClickNearAnElementEndSnapsToItEvenWithTheGridOnAndCtrlGoesH
   view->redraw();
   view->runCommand(kCmdGraphicalInput);
   click(at(2.4f, 1.1f));
-  // 20 pixels down are 0.22 m, within the grid's reach of 1.0: Ctrl keeps
-  // the exact height of the start, which lies between pixels.
+  // 0.22 m down, the grid would catch 1.0: Ctrl keeps the start's exact height.
   QTest::keyPress(view.get(), Qt::Key_Control);
   const QPoint aside = at(2.37f, 1.13f) + QPoint(100, 20);
   QTest::mouseMove(view.get(), aside);
@@ -139,8 +135,7 @@ TEST_F(DrawingView, ADragOfThirtyPixelsZoomsAClickDoesNotEscapeLeavesAndTheKeypa
   EXPECT_NEAR(view->mapping().zoomWindow().x2, 3.0f + 30 / 90.0f, 0.02f);
   escape(100000);
   EXPECT_FALSE(view->mapping().zoomed());
-  // Ctrl with the keypad's minus and plus zooms out and back in, never
-  // beyond the fitted picture; the main keyboard's minus does nothing.
+  // Ctrl+keypad -/+ zoom out and in (not beyond the fit); the main keyboard's - does not.
   const Qt::KeyboardModifiers keypad = Qt::ControlModifier | Qt::KeypadModifier;
   const std::tuple<Qt::Key, Qt::KeyboardModifiers, float> keys[] = {
       {Qt::Key_Minus, keypad, 1.2f},
@@ -231,8 +226,7 @@ TEST_F(DrawingView, TheDimensionsReportOrWhichFileIsMissing) {
   EXPECT_EQ(messages.messages.size(), 3u);
 }
 
-// The new size shows at once: labels more than twice as high darken more
-// pixels.
+// The new size shows at once: larger labels darken more pixels.
 TEST_F(DrawingView, FontTakesADecimalCommaAndShowsAtOnceAndTitleSixtyCharacters) {
   session.view.textScale = 1.25f;
   addElement(1, 1, 9, 1);
@@ -268,8 +262,7 @@ TEST_F(DrawingView, FontTakesADecimalCommaAndShowsAtOnceAndTitleSixtyCharacters)
   EXPECT_EQ(session.model.params.titleText(), std::string(60, 'T'));
 }
 
-// New leaves the frame on the screen, but without the automatic scale, and
-// so without the overall dimensions.
+// New leaves the frame on the screen, without the automatic scale and its dimensions.
 TEST_F(DrawingView, NewDropsTheAutomaticScaleAndTheOverallDimensions) {
   addElement(0, 0, 10, 0);
   addElement(10, 0, 10, 5);
@@ -284,8 +277,7 @@ TEST_F(DrawingView, NewDropsTheAutomaticScaleAndTheOverallDimensions) {
   EXPECT_EQ(darkPixels(below), 0);
 }
 
-// The mark of a chain's start goes with the chain: after a click the model
-// refuses, nothing of it stays on the screen.
+// The mark of a chain's start goes with a click the model refuses.
 TEST_F(DrawingView, TheStartMarkGoesWithARefusedClick) {
   for (int i = 0; i < kMaxElements; ++i) addElement(8, 4.5f, 9, 4.5f);
   view->redraw();
