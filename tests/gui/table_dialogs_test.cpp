@@ -63,24 +63,13 @@ TEST_F(MaterialDialog, ReturnOnAButtonGoesBackIntoTheTableThatEndsAtTwentyMateri
   EXPECT_EQ(session.model.params.materialCount, 20);
 }
 
-TEST_F(DialogTest, SectionWidthAndHeightCompleteAreaAndInertia) {
+// Width and height complete A and I; values no bar can have keep the table open.
+TEST_F(DialogTest, SectionsCompleteAreaAndInertiaAndRefuseWhatNoBarCanHave) {
   CrossSectionsDialog dialog(session, messages);
   EXPECT_EQ(dialog.windowTitle(), "Cross sections");
   Open(dialog);
   // Without sections, the default section 0.2 x 0.4 shows.
   EXPECT_EQ(test::RowText(*dialog.grid(), 1), "0.200|0.400|8.000E-02|1.067E-03");
-  dialog.grid()->editCell(2, 1);
-  test::Type("0,2\r0.4\r");
-  EXPECT_EQ(test::RowText(*dialog.grid(), 2), "0.2|0.4|8.0000E-02|1.0667E-03");
-  test::Click(dialog, "OK");
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(session.model.params.crossSectionCount, 2);
-  EXPECT_FLOAT_EQ(session.model.crossSections[2].inertia, 1.0667e-3f);
-}
-
-TEST_F(DialogTest, SectionValuesNoBarCanHaveKeepTheTableOpen) {
-  CrossSectionsDialog dialog(session, messages);
-  Open(dialog);
   dialog.grid()->editCell(1, 4);
   test::Type("1e39\r");
   test::Click(dialog, "OK");
@@ -104,8 +93,15 @@ TEST_F(DialogTest, SectionValuesNoBarCanHaveKeepTheTableOpen) {
                                       "Error: Row 1: the section values must be positive"}));
   EXPECT_EQ(session.model.crossSections[1].area, 0.08f);
   EXPECT_FALSE(test::Exists(session.paths.file("CROSS")));
-  test::Click(dialog, "Stop");
-  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  dialog.grid()->editCell(2, 1);
+  test::Type("0,2\r0.4\r");
+  EXPECT_EQ(test::RowText(*dialog.grid(), 2), "0.2|0.4|8.0000E-02|1.0667E-03");
+  dialog.grid()->editCell(1, 1);
+  test::Type("0.3\r0.5\r");
+  test::Click(dialog, "OK");
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(session.model.params.crossSectionCount, 2);
+  EXPECT_FLOAT_EQ(session.model.crossSections[2].inertia, 1.0667e-3f);
 }
 
 class NodeDialog : public DialogTest {
