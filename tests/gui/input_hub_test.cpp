@@ -72,19 +72,6 @@ TEST_F(InputHubTest, OpensWithItsButtonsInOrderAndShowsTheModulusAsItsNumber) {
   EXPECT_EQ(hub()->numberField()->text(), "31000000.00");
 }
 
-TEST_F(InputHubTest, ReturnOnTitleOpensTheTitleDialog) {
-  test::OnNextDialog<TitleDialog>([](TitleDialog* dialog) {
-    dialog->titleField()->setText("Hall 3");
-    test::Click(*dialog, "&OK");
-  });
-  QTest::keyClick(hub()->button("Title"), Qt::Key_Return);
-  QApplication::processEvents();
-  QApplication::processEvents();
-  EXPECT_EQ(session.model.params.titleText(), "Hall 3");
-  EXPECT_TRUE(hub()->titleAskedFor());
-  EXPECT_FALSE(hub()->button("Title")->icon().isNull());
-}
-
 // First below the caption, then where it was moved or the context menu was; only one hub.
 TEST_F(InputHubTest, OpensWhereItWasClosedOrWhereTheContextMenuWasOpened) {
   EXPECT_EQ(hub()->pos(), HubStartPoint(*view));
@@ -213,12 +200,6 @@ TEST_F(InputHubTest, RefusedGeneratorsKeepTheirDialogsOpenAndTheFrame) {
   ASSERT_EQ(session.model.params.elementCount, 1);
   EXPECT_EQ(std::memcmp(&before, &session.model.elements[1], sizeof before), 0);
   EXPECT_FALSE(test::Exists(session.paths.file("BOGEN")));
-}
-
-TEST_F(InputHubTest, SupportsForgetTheMarkedPoint) {
-  session.view.markedPoint = {true, 1, 1};
-  Use<NodesDialog>("Supports", [](NodesDialog* dialog) { test::Click(*dialog, "Stop"); });
-  EXPECT_FALSE(session.view.markedPoint.set);
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 // The main window on an example position: menus, panes and the position commands.
 #include <QDockWidget>
 #include <QFileInfo>
-#include <QStyle>
 
-#include "app/application_look.h"
 #include "gui_helpers.h"
 
 namespace rerore {
@@ -90,30 +88,6 @@ TEST_F(Window, TheHubStaysDockedUnlessTheContextMenuChoseItsPlace) {
   EXPECT_EQ(dock->pos(), moved);
 }
 
-TEST(PointerRule, TheCrossHairIsThePointerOnlyOverTheDrawing) {
-  const QSize client(1000, 700);
-  const int status = 20;
-  const int menu = 25;
-  EXPECT_FALSE(MainWindow::OverDrawing({500, 49}, client, status, menu));  // toolbar band
-  EXPECT_TRUE(MainWindow::OverDrawing({500, 50}, client, status, menu));
-  EXPECT_TRUE(MainWindow::OverDrawing({960, 300}, client, status, menu));
-  EXPECT_FALSE(MainWindow::OverDrawing({961, 300}, client, status, menu));  // right border
-  EXPECT_TRUE(MainWindow::OverDrawing({500, 655}, client, status, menu));
-  EXPECT_FALSE(MainWindow::OverDrawing({500, 656}, client, status, menu));  // status bar
-}
-
-TEST_F(Window, CommandsNobodyServesAreGreyedAndAuxLinesIsCheckedWhenOn) {
-  open();
-  EXPECT_TRUE(frame->action(kCmdFont)->isEnabled());
-  EXPECT_TRUE(frame->action(kCmdKeysHelp)->isEnabled());
-  EXPECT_FALSE(frame->action(kCmdEditCopy)->isEnabled());
-  EXPECT_FALSE(frame->action(kCmdNextPane)->isEnabled());
-  // The second command of the Aux. lines flag checks the menu item as well.
-  frame->runCommand(kCmdAuxLinesToggle);
-  EXPECT_TRUE(session.view.display.auxLines);
-  EXPECT_TRUE(frame->action(kCmdAuxLines)->isChecked());
-}
-
 TEST_F(Window, CopyPutsThePictureOfTheViewOnTheClipboard) {
   open();
   QApplication::clipboard()->clear();
@@ -122,16 +96,6 @@ TEST_F(Window, CopyPutsThePictureOfTheViewOnTheClipboard) {
   EXPECT_EQ(copied.size(), view()->size());
   // The origin symbol of the drawing is on it.
   EXPECT_TRUE(test::IsDark(copied.pixel(device(0, 0).x + 20, device(0, 0).y)));
-}
-
-TEST_F(Window, ALookIsAStyleAndIsKept) {
-  const QString before = QApplication::style()->name();
-  open();
-  frame->runCommand(kFirstLookCommand + 1);
-  EXPECT_EQ(StoredApplicationLook(), kFirstLookCommand + 1);
-  EXPECT_EQ(QApplication::style()->name().toLower(),
-            LookStyleName(kFirstLookCommand + 1).toLower());
-  QApplication::setStyle(before);
 }
 
 // The keys page the Help menu opens lists every key the main window has.

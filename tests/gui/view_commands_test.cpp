@@ -162,7 +162,7 @@ TEST_F(DrawingView, TheHingeModeTogglesAHingeAndSplitsAnElement) {
   EXPECT_NEAR(element(2).xa, 3.0f, 0.012f);
 }
 
-TEST_F(DrawingView, TheGridDialogTakesCommaNumbersAndHasDefaults) {
+TEST_F(DrawingView, TheGridDialogTakesCommaNumbersAndIsOnAfterEitherButton) {
   OnNextDialog<GridDialog>([](GridDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Meshwidth of the Grid");
     EXPECT_EQ(dialog->meshField()->selectedText(), "2.00");
@@ -185,24 +185,6 @@ TEST_F(DrawingView, TheGridDialogTakesCommaNumbersAndHasDefaults) {
   view->runCommand(kCmdGrid);
   EXPECT_TRUE(session.view.grid.on);  // on after either button
   EXPECT_EQ(session.view.grid.snapRadius, 0.15f);
-}
-
-TEST_F(DrawingView, TheContextMenuRemembersWhereTheHubOpensOnlyOutsideInput) {
-  const QPoint p = at(4, 3);
-  QTest::mouseMove(view.get(), p);
-  QTest::mouseClick(view.get(), Qt::RightButton, {}, p);
-  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-  ASSERT_NE(menu, nullptr);
-  QStringList texts;
-  for (QAction* a : menu->actions()) texts << a->text();
-  EXPECT_EQ(texts, QStringList({"&Ausschneiden\tCtrl+X", "&Kopieren\tCtrl+C",
-                                QString::fromUtf8("&Einf\u00fcgen\tCtrl+V")}));
-  menu->close();
-  EXPECT_EQ(view->hubPoint(), view->mapToGlobal(p));
-  EXPECT_EQ(view->crossHair(), QPoint(-1, -1));
-  view->runCommand(kCmdGraphicalInput);
-  rightClick(at(6, 1));
-  EXPECT_EQ(view->hubPoint(), view->mapToGlobal(p));
 }
 
 TEST_F(DrawingView, TheDimensionsReportOrWhichFileIsMissing) {
@@ -317,21 +299,6 @@ TEST_F(DrawingView, TheEchoDialogWritesOnlyWhatWasEditedAndOnlyWhereItCan) {
   unwritable.accept();
   EXPECT_TRUE(unwritable.isVisible());
   EXPECT_EQ(unwritable.result(), QDialog::Rejected);
-}
-
-TEST_F(DrawingView, TheTidyTextWishAcrossTheSetAside) {
-  DisplayOptions& d = session.view.display;
-  view->runCommand(kCmdTidyText);
-  EXPECT_TRUE(d.tidyText);
-  view->runCommand(kCmdSetAside);  // puts the wish aside
-  EXPECT_FALSE(d.tidyTextWanted);
-  view->runCommand(kCmdSetAside);
-  EXPECT_TRUE(d.tidyTextWanted);
-  view->runCommand(kCmdTidyText);
-  EXPECT_FALSE(d.tidyText || d.tidyTextWanted);
-  d.tidyText = d.tidyTextSuppressed = true;  // a suppressed wish survives switching off
-  view->runCommand(kCmdTidyText);
-  EXPECT_TRUE(d.tidyTextWanted);
 }
 
 TEST_F(DrawingView, AWideFrameIsPrintedLandscapeWithItsHeader) {
