@@ -75,7 +75,7 @@ inline QString RowText(const TableEditor& grid, int row) {
 // The push button of `parent` with this text; fails the test when there is none.
 inline QPushButton* Button(QWidget& parent, const QString& text) {
   for (QPushButton* button : parent.findChildren<QPushButton*>())
-    if (button->text() == text) return button;
+    if (button->text() == text || QString(button->text()).remove('&') == text) return button;
   ADD_FAILURE() << "no button " << text.toStdString();
   return nullptr;
 }

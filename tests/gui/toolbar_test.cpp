@@ -30,24 +30,13 @@ QImage Picture(const QIcon& icon) {
       .convertToFormat(QImage::Format_ARGB32);
 }
 
-QPushButton* Find(QDialog* dialog, const QString& text) {
-  for (QPushButton* button : dialog->findChildren<QPushButton*>())
-    if (button->text().remove('&') == text) return button;
-  ADD_FAILURE() << "no button " << text.toStdString();
-  return nullptr;
-}
-
-void Press(QDialog* dialog, const QString& text) {
-  if (QPushButton* button = Find(dialog, text)) button->click();
-}
-
 // "New..." with the name typed.
 void MakeToolbar(ToolbarCustomizeDialog* dialog, const QString& name) {
   OnNextDialog<QInputDialog>([name](QInputDialog* ask) {
     ask->setTextValue(name);
     ask->accept();
   });
-  Press(dialog, "New...");
+  test::Click(*dialog, "New...");
 }
 
 void Choose(QListWidget* list, const QString& text) {
@@ -103,14 +92,14 @@ TEST_F(Toolbars, AnOwnToolbarWithCommandsWithoutMenuSurvivesARestart) {
   customize([](ToolbarCustomizeDialog* dialog) {
     MakeToolbar(dialog, "Checks");
     Choose(dialog->commandList(), "Lock Dialog Input");
-    Press(dialog, "Add >");
+    test::Click(*dialog, "Add >");
     Choose(dialog->commandList(), "Page border");
-    Press(dialog, "Add >");
+    test::Click(*dialog, "Add >");
     dialog->buttonList()->setCurrentRow(0);
-    Press(dialog, "Down");
+    test::Click(*dialog, "Down");
     Choose(dialog->toolbarList(), "Standard");
     Choose(dialog->buttonList(), "Dimensions");
-    Press(dialog, "Remove");
+    test::Click(*dialog, "Remove");
   });
   for (int run = 0; run < 2; ++run) {
     SCOPED_TRACE(run);
@@ -132,11 +121,11 @@ TEST_F(Toolbars, OnlyOwnToolbarsCanBeRenamedOrDeleted) {
   customize([](ToolbarCustomizeDialog* dialog) {
     MakeToolbar(dialog, "Mine");
     Choose(dialog->toolbarList(), "Standard");
-    EXPECT_FALSE(Find(dialog, "Rename...")->isEnabled());
-    Press(dialog, "Delete");
+    EXPECT_FALSE(test::Button(*dialog, "Rename...")->isEnabled());
+    test::Click(*dialog, "Delete");
     EXPECT_EQ(dialog->toolbarList()->count(), 2);
     Choose(dialog->toolbarList(), "Mine");
-    Press(dialog, "Delete");
+    test::Click(*dialog, "Delete");
     EXPECT_EQ(dialog->toolbarList()->count(), 1);
   });
   EXPECT_EQ(frame->toolbarLayout().toolbars.size(), 1);
@@ -155,7 +144,7 @@ TEST_F(Toolbars, AnOwnPictureSurvivesARestartUntilItIsReset) {
   const auto pick = [](ToolbarCustomizeDialog* dialog, const std::string& file) {
     test::ChooseFile(file);
     Choose(dialog->buttonList(), "Store");
-    Press(dialog, "Image...");
+    test::Click(*dialog, "Image...");
   };
   customize([&](ToolbarCustomizeDialog* dialog) {
     pick(dialog, bad);
@@ -170,7 +159,7 @@ TEST_F(Toolbars, AnOwnPictureSurvivesARestartUntilItIsReset) {
   EXPECT_EQ(Picture(Button(standard(), kCmdStore)->icon()).pixel(8, 7), qRgb(255, 0, 0));
   customize([](ToolbarCustomizeDialog* dialog) {
     Choose(dialog->buttonList(), "Store");
-    Press(dialog, "Reset image");
+    test::Click(*dialog, "Reset image");
   });
   restart();
   EXPECT_EQ(Picture(Button(standard(), kCmdStore)->icon()), standardStore);
