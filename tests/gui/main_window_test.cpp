@@ -88,16 +88,6 @@ TEST_F(Window, TheHubStaysDockedUnlessTheContextMenuChoseItsPlace) {
   EXPECT_EQ(dock->pos(), moved);
 }
 
-TEST_F(Window, CopyPutsThePictureOfTheViewOnTheClipboard) {
-  open();
-  QApplication::clipboard()->clear();
-  frame->action(kCmdCopyToClipboard)->trigger();
-  const QImage copied = QApplication::clipboard()->image();
-  EXPECT_EQ(copied.size(), view()->size());
-  // The origin symbol of the drawing is on it.
-  EXPECT_TRUE(test::IsDark(copied.pixel(device(0, 0).x + 20, device(0, 0).y)));
-}
-
 // The keys page the Help menu opens lists every key the main window has.
 TEST_F(Window, TheKeysPageNamesEveryAccelerator) {
   const QString page =
@@ -210,17 +200,6 @@ TEST_F(Window, OpenRefusesAFolderWithoutAPositionAndAsksAgain) {
   frame->runCommand(kCmdOpen);
   EXPECT_EQ(session.paths.extension, ".002");
   EXPECT_EQ(session.model.params.elementCount, 3);
-}
-
-TEST_F(Window, EchoReloadsTheEditedModel) {
-  open();
-  OnNextDialog<EchoEditor>([](EchoEditor* dialog) {
-    QPlainTextEdit* text = dialog->textField();
-    text->setPlainText(text->toPlainText().replace("30000000.00", "21000000.00"));
-    dialog->accept();
-  });
-  frame->runCommand(kCmdEcho);
-  EXPECT_EQ(session.model.materials[1].modulus, 2.1e7f);
 }
 
 }  // namespace
