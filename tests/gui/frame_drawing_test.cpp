@@ -55,10 +55,7 @@ TEST_F(FrameFixture, ElementLinesAndSupportSymbolsLieWhereTheMappingPutsThem) {
   render();
   // Along the beam and the columns, away from labels and symbols.
   for (const float x : {1.0f, 2.0f, 4.5f, 5.5f}) EXPECT_TRUE(IsDark(at(x, 4))) << x;
-  for (const float y : {1.5f, 2.5f, 3.5f}) {
-    EXPECT_TRUE(IsDark(at(0, y))) << y;
-    EXPECT_TRUE(IsDark(at(6, y))) << y;
-  }
+  for (const float y : {1.5f, 2.5f, 3.5f}) EXPECT_TRUE(IsDark(at(0, y)) && IsDark(at(6, y))) << y;
   EXPECT_TRUE(IsWhite(at(3.5f, 3.5f)));              // half a metre off the beam
   const float s = SymbolSize(session.view.extents);  // 0.06 m
   // Clamped: grey right up to the node (no pin circle); pinned: a white circle.
@@ -78,8 +75,7 @@ TEST_F(FrameFixture, ElementLinesAndSupportSymbolsLieWhereTheMappingPutsThem) {
   right().supportV = 0.5f;  // elastic only: the same line dashed
   WriteNodesFile(session.paths, session.model);
   render();
-  int drawn = 0;
-  int gaps = 0;
+  int drawn = 0, gaps = 0;
   const DevicePoint from = mapping.toDevice(6.0f - s, -1.2f * s);
   const DevicePoint to = mapping.toDevice(6.0f + s, -1.2f * s);
   for (int x = from.x + 1; x < to.x; ++x) (IsDark(image.pixel(x, from.y)) ? drawn : gaps)++;
@@ -122,12 +118,6 @@ TEST_F(FrameFixture, TheMarkedPointAndTheGrid) {
   render();
   EXPECT_TRUE(IsRed(at(2.0f, 1.0f)));
   EXPECT_TRUE(IsWhite(at(3.0f, 1.0f)));
-
-  // A zoom window thinner than the tolerance draws nothing at all.
-  ASSERT_TRUE(mapping.zoomByDrag({200, 100}, {200, 300}));
-  render();
-  for (int y = 0; y < kHeight; y += 7)
-    for (int x = 0; x < kWidth; x += 7) ASSERT_TRUE(IsWhite(image.pixel(x, y))) << x << "," << y;
 }
 
 TEST_F(FrameFixture, AMechanismShowsRedPoleDotsAndTheGreenShape) {
