@@ -152,9 +152,7 @@ TEST_F(ViewWindow, PoleLabelsCoverNoDotAndNoLabel) {
       EXPECT_FALSE(Overlaps(labels[i], DotRect(device(pole.x, pole.y), radius))) << i << k;
     }
   }
-  // The labels are boxes with a white ground.
-  const QRect box = ToQt(labels[0]);
-  EXPECT_TRUE(test::IsWhite(picture.pixel(box.topLeft() + QPoint(1, 1))));
+  EXPECT_TRUE(test::IsWhite(picture.pixel(ToQt(labels[0]).topLeft() + QPoint(1, 1))));  // a box
 }
 
 }  // namespace
