@@ -1,12 +1,7 @@
-// Helpers of the widget tests: acting on a modal dialog once it is open,
-// colours of drawn pixels, a view on a fresh position and the main window
-// on the example positions; the headers of the window and its dialogs.
+// Helpers of the widget tests: modal dialogs, pixel colours, the view and the window.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
@@ -17,15 +12,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <functional>
-#include <map>
 #include <memory>
 
 #include "app/edit_history.h"
@@ -39,7 +30,6 @@
 #include "gui/store_as_dialog.h"
 #include "gui/text_size_dialog.h"
 #include "gui/title_dialog.h"
-#include "support/test_support.h"
 #include "table_test_support.h"
 #include "tables/arc_dialog.h"
 #include "tables/continuous_beam_dialog.h"
@@ -57,35 +47,19 @@
 
 namespace rerore::test {
 
+// Runs `act` on the next modal Dialog once it shows (the call that opens it
+// blocks meanwhile); fails the test when none opens within about two seconds.
 template <typename Dialog>
-struct DialogWaiter {
-  std::function<void(Dialog*)> act;
-  int tries = 0;
-};
-
-template <typename Dialog>
-void PollForDialog(std::shared_ptr<DialogWaiter<Dialog>> waiter) {
-  constexpr int kTries = 200;
-  constexpr int kPauseMs = 10;
-  if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-    waiter->act(dialog);
-    return;
-  }
-  if (++waiter->tries > kTries) {
-    ADD_FAILURE() << "no dialog opened";
-    return;
-  }
-  QTimer::singleShot(kPauseMs, [waiter] { PollForDialog(waiter); });
-}
-
-// Runs `act` on the next modal dialog of type Dialog as soon as it is
-// shown (the test's call that opens it blocks meanwhile). Fails the test
-// when no such dialog opens within about two seconds.
-template <typename Dialog>
-void OnNextDialog(std::function<void(Dialog*)> act) {
-  auto waiter = std::make_shared<DialogWaiter<Dialog>>();
-  waiter->act = std::move(act);
-  QTimer::singleShot(0, [waiter] { PollForDialog(waiter); });
+void OnNextDialog(std::function<void(Dialog*)> act, int tries = 200) {
+  QTimer::singleShot(tries == 200 ? 0 : 10, [act = std::move(act), tries] {
+    if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+      act(dialog);
+    } else if (tries == 0) {
+      ADD_FAILURE() << "no dialog opened";
+    } else {
+      OnNextDialog<Dialog>(act, tries - 1);
+    }
+  });
 }
 
 // The next file dialog takes `path`.
@@ -126,8 +100,7 @@ inline std::map<std::string, std::string> Files(const std::string& directory) {
   return files;
 }
 
-// A view of 1000 x 600 pixels on position 001 of a fresh data directory,
-// started as the program starts; ShowView() shows it and paints it once.
+// A 1000 x 600 view on position 001 of a fresh data directory; ShowView() paints it.
 struct ViewTest : ::testing::Test {
   SettingsHome home;
   TempDir data;
@@ -150,10 +123,7 @@ struct ViewTest : ::testing::Test {
   }
 };
 
-// The main window on a position of a copy of the example positions (a
-// folder made beforehand, such as an empty SDIR005, stays as it is). The
-// settings (look, toolbar, recent list) go to the test's own folder: other
-// test programs run at the same time.
+// The main window on a copy of the example positions, with settings of its own.
 struct WindowTest : ::testing::Test {
   SettingsHome home;
   TempDir data;
@@ -170,8 +140,7 @@ struct WindowTest : ::testing::Test {
   static void UseSettingsFolder(const QString& folder) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
   }
-  // Starts `s` on position `name` and shows the window with the hub open and
-  // the live verdict of the loaded frame in.
+  // Starts `s` on `name`; the window shows with the hub and the live verdict in.
   void open(const std::string& name, Session& s) {
     if (!Exists(data / "SDIR001")) CopyExamples(data);
     ASSERT_EQ(StartProgram(s, messages, "." + name + " @" + data.path()), StartResult::Started);
@@ -203,8 +172,7 @@ struct WindowTest : ::testing::Test {
     QTest::mouseClick(view(), Qt::LeftButton, {}, p);
     QApplication::processEvents();
   }
-  // A chain drawn with the mouse, the grid on (mesh 2 m): the points snap
-  // to whole metres.
+  // A chain drawn with the mouse on the grid (mesh 2 m).
   void draw(std::initializer_list<std::pair<float, float>> chain) {
     session.view.grid.on = true;
     frame->runCommand(kCmdGraphicalInput);

@@ -1,7 +1,4 @@
-// The input hub wired to the real view as the main window wires it: its
-// buttons, what it asks of the view, and every generator from the hub's
-// button to the frame drawn in the view.
-#include <QStyle>
+// The input hub wired to the real view: its buttons and every generator up to the drawing.
 #include <cstring>
 
 #include "generators/continuous_beam.h"
@@ -26,32 +23,20 @@ struct InputHubTest : test::ViewTest {
     hub()->button(label)->click();
     QApplication::processEvents();
   }
-  // Escape closes the hub; Dialog Input opens it again.
-  void Reopen() {
-    QTest::keyClick(hub(), Qt::Key_Escape);
-    QApplication::processEvents();
-    QApplication::processEvents();
-    ASSERT_EQ(hub(), nullptr);
-    view->runCommand(kCmdDialogInput);
-    ASSERT_NE(hub(), nullptr);
-  }
   // True when the frame drawn in the view passes close to the world point.
   bool Drawn(float x, float y) {
     view->repaint();
     return test::Near(view->framePicture().toImage(), view->mapping().toDevice(x, y), test::IsDark,
                       2);
   }
-  // A quarter along element k: away from the marks at its ends and from a
-  // number that may stand on its middle.
+  // A quarter along element k: away from its end marks and its number.
   bool ElementDrawn(int k) {
     const ElementRecord& e = session.model.elements[k];
     return Drawn((3 * e.xa + e.xb) / 4, (3 * e.ya + e.yb) / 4);
   }
 };
 
-// The hub's number is the modulus a new material starts with (Dialog Input
-// set the default of the fresh position); the materials table's OK takes
-// material 1's and marks the button, Stop does not.
+// The hub's number is the default modulus; the materials' OK (not Stop) takes material 1's.
 TEST_F(InputHubTest, OpensWithItsButtonsInOrderAndShowsTheModulusAsItsNumber) {
   ASSERT_NE(hub(), nullptr);
   EXPECT_EQ(hub()->windowTitle(), "Input");
@@ -75,41 +60,6 @@ TEST_F(InputHubTest, OpensWithItsButtonsInOrderAndShowsTheModulusAsItsNumber) {
   });
   EXPECT_TRUE(hub()->materialsEntered());
   EXPECT_EQ(hub()->numberField()->text(), "31000000.00");
-}
-
-TEST_F(InputHubTest, ReturnOnTitleOpensTheTitleDialog) {
-  test::OnNextDialog<TitleDialog>([](TitleDialog* dialog) {
-    dialog->titleField()->setText("Hall 3");
-    test::Click(*dialog, "&OK");
-  });
-  QTest::keyClick(hub()->button("Title"), Qt::Key_Return);
-  QApplication::processEvents();
-  QApplication::processEvents();
-  EXPECT_EQ(session.model.params.titleText(), "Hall 3");
-  EXPECT_TRUE(hub()->titleAskedFor());
-  EXPECT_FALSE(hub()->button("Title")->icon().isNull());
-}
-
-// Without a place of its own the hub opens below the window's caption and
-// menu, not on the drawing's top-left corner; once moved or placed by the
-// context menu it opens there. There is only ever one hub.
-TEST_F(InputHubTest, OpensWhereItWasClosedOrWhereTheContextMenuWasOpened) {
-  EXPECT_EQ(hub()->pos(), HubStartPoint(*view));
-  EXPECT_GE(hub()->pos().y(),
-            view->mapToGlobal(QPoint()).y() + view->style()->pixelMetric(QStyle::PM_LargeIconSize));
-  QPointer<InputHub> first = hub();
-  const QPoint moved = hub()->pos() + QPoint(150, 80);
-  hub()->move(moved);
-  Reopen();
-  EXPECT_TRUE(first.isNull());
-  EXPECT_EQ(hub()->pos(), moved);
-  const QPoint p(400, 300);
-  QTest::mouseClick(view.get(), Qt::RightButton, {}, p);
-  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
-  Reopen();
-  EXPECT_EQ(hub()->pos(), view->mapToGlobal(p));
-  view->runCommand(kCmdDialogInput);
-  EXPECT_EQ(view->findChildren<InputHub*>().size(), 1);
 }
 
 TEST_F(InputHubTest, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {
@@ -139,8 +89,7 @@ TEST_F(InputHubTest, ElementsTableOpensOnceMarksRowsAndItsOkRedrawsTheFrame) {
   EXPECT_TRUE(Drawn(7.5f, 1));
 }
 
-// Each generator replaces the frame; the parabola opens its elements in the
-// table.
+// Each generator replaces the frame; the parabola opens its elements in the table.
 TEST_F(InputHubTest, EveryGeneratorFromTheHubToTheDrawnFrame) {
   Use<ContinuousBeamDialog>("Continuous Beam", [](ContinuousBeamDialog* dialog) {
     dialog->grid()->editCell(1, 1);
@@ -158,8 +107,7 @@ TEST_F(InputHubTest, EveryGeneratorFromTheHubToTheDrawnFrame) {
     dialog->onOk();
   });
   EXPECT_EQ(session.model.params.elementCount, 3);
-  EXPECT_TRUE(Drawn(2.5f, 3));
-  EXPECT_TRUE(Drawn(5, 1.5f));
+  EXPECT_TRUE(Drawn(2.5f, 3) && Drawn(5, 1.5f));
 
   Use<ArcDialog>("Arc", [](ArcDialog* dialog) {
     EXPECT_EQ(dialog->field(0)->text(), "10.00");
@@ -182,8 +130,7 @@ TEST_F(InputHubTest, EveryGeneratorFromTheHubToTheDrawnFrame) {
   EXPECT_EQ(wiring->elementsTable()->grid()->getItemText(6, 3), "10.00");
 }
 
-// A refused generator keeps its dialog open with what was typed; Stop then
-// leaves the frame as it was.
+// A refused generator keeps its dialog open with what was typed, and the frame.
 TEST_F(InputHubTest, RefusedGeneratorsKeepTheirDialogsOpenAndTheFrame) {
   ASSERT_EQ(ContinuousBeamOk(session, messages, {"6"}), ViewFollowUp::Redraw);
   const ElementRecord before = session.model.elements[1];
@@ -222,12 +169,6 @@ TEST_F(InputHubTest, RefusedGeneratorsKeepTheirDialogsOpenAndTheFrame) {
   ASSERT_EQ(session.model.params.elementCount, 1);
   EXPECT_EQ(std::memcmp(&before, &session.model.elements[1], sizeof before), 0);
   EXPECT_FALSE(test::Exists(session.paths.file("BOGEN")));
-}
-
-TEST_F(InputHubTest, SupportsForgetTheMarkedPoint) {
-  session.view.markedPoint = {true, 1, 1};
-  Use<NodesDialog>("Supports", [](NodesDialog* dialog) { test::Click(*dialog, "Stop"); });
-  EXPECT_FALSE(session.view.markedPoint.set);
 }
 
 }  // namespace

@@ -1,11 +1,7 @@
-// The main window on an example position: menus, toolbar, panes, and the
-// position commands with the dialogs they show and how the program ends or
-// stays after them.
+// The main window on an example position: menus, panes and the position commands.
 #include <QDockWidget>
 #include <QFileInfo>
-#include <QStyle>
 
-#include "app/application_look.h"
 #include "gui_helpers.h"
 
 namespace rerore {
@@ -55,8 +51,7 @@ TEST_F(Window, OpensMaximisedWithMenusInTheirOrderAndTheirAccelerators) {
             QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
 }
 
-// The hub opens after the first paint (open() waits for it). The view only
-// asks for the input dialogs; the main window opens them.
+// The view only asks for the input dialogs; the main window opens them.
 TEST_F(Window, EscapeFromTheGridOpensTheElementsTable) {
   open();
   session.view.grid.on = true;
@@ -65,8 +60,7 @@ TEST_F(Window, EscapeFromTheGridOpensTheElementsTable) {
   QTRY_VERIFY(input().elementsTable() != nullptr);
 }
 
-// The docked hub opens docked again; a point chosen with the context menu
-// floats it there, and a floating hub opens where it was closed.
+// Docked again, unless the context menu chose a point; floating, where it was closed.
 TEST_F(Window, TheHubStaysDockedUnlessTheContextMenuChoseItsPlace) {
   open();
   QDockWidget* dock = frame->hubDock();
@@ -92,50 +86,6 @@ TEST_F(Window, TheHubStaysDockedUnlessTheContextMenuChoseItsPlace) {
   reopen();
   EXPECT_TRUE(dock->isFloating());
   EXPECT_EQ(dock->pos(), moved);
-}
-
-TEST(PointerRule, TheCrossHairIsThePointerOnlyOverTheDrawing) {
-  const QSize client(1000, 700);
-  const int status = 20;
-  const int menu = 25;
-  EXPECT_FALSE(MainWindow::OverDrawing({500, 49}, client, status, menu));  // toolbar band
-  EXPECT_TRUE(MainWindow::OverDrawing({500, 50}, client, status, menu));
-  EXPECT_TRUE(MainWindow::OverDrawing({960, 300}, client, status, menu));
-  EXPECT_FALSE(MainWindow::OverDrawing({961, 300}, client, status, menu));  // right border
-  EXPECT_TRUE(MainWindow::OverDrawing({500, 655}, client, status, menu));
-  EXPECT_FALSE(MainWindow::OverDrawing({500, 656}, client, status, menu));  // status bar
-}
-
-TEST_F(Window, CommandsNobodyServesAreGreyedAndAuxLinesIsCheckedWhenOn) {
-  open();
-  EXPECT_TRUE(frame->action(kCmdFont)->isEnabled());
-  EXPECT_TRUE(frame->action(kCmdKeysHelp)->isEnabled());
-  EXPECT_FALSE(frame->action(kCmdEditCopy)->isEnabled());
-  EXPECT_FALSE(frame->action(kCmdNextPane)->isEnabled());
-  // The second command of the Aux. lines flag checks the menu item as well.
-  frame->runCommand(kCmdAuxLinesToggle);
-  EXPECT_TRUE(session.view.display.auxLines);
-  EXPECT_TRUE(frame->action(kCmdAuxLines)->isChecked());
-}
-
-TEST_F(Window, CopyPutsThePictureOfTheViewOnTheClipboard) {
-  open();
-  QApplication::clipboard()->clear();
-  frame->action(kCmdCopyToClipboard)->trigger();
-  const QImage copied = QApplication::clipboard()->image();
-  EXPECT_EQ(copied.size(), view()->size());
-  // The origin symbol of the drawing is on it.
-  EXPECT_TRUE(test::IsDark(copied.pixel(device(0, 0).x + 20, device(0, 0).y)));
-}
-
-TEST_F(Window, ALookIsAStyleAndIsKept) {
-  const QString before = QApplication::style()->name();
-  open();
-  frame->runCommand(kFirstLookCommand + 1);
-  EXPECT_EQ(StoredApplicationLook(), kFirstLookCommand + 1);
-  EXPECT_EQ(QApplication::style()->name().toLower(),
-            LookStyleName(kFirstLookCommand + 1).toLower());
-  QApplication::setStyle(before);
 }
 
 // The keys page the Help menu opens lists every key the main window has.
@@ -169,7 +119,6 @@ TEST_F(Window, ClosingTheWindowAndTheCharacterXRunEndWhichWritesTheEchoFile) {
   EXPECT_TRUE(test::Exists(data / "SDIR001/ECHO_G.001.TXT"));
 }
 
-// New's questions themselves: see the position commands' tests.
 // The frame keeps its unsaved change, and its mark, in the position NEW.
 TEST_F(Window, NewWithoutSavingRenamesTheWindow) {
   open();
@@ -182,8 +131,7 @@ TEST_F(Window, NewWithoutSavingRenamesTheWindow) {
   EXPECT_EQ(frame->windowTitle(), "Position NEW* ");
 }
 
-// A position without elements has nothing to check: Store says so and the
-// window stays, without GEOMETRY 1.
+// Nothing to check: Store says so, the window stays, GEOMETRY is not 1.
 TEST_F(Window, StoreOfAFrameWithoutElementsIsRefusedAndTheWindowStays) {
   fs::create_directories(data / "SDIR005");
   open("005");
@@ -195,9 +143,7 @@ TEST_F(Window, StoreOfAFrameWithoutElementsIsRefusedAndTheWindowStays) {
   EXPECT_NE(test::ReadFile(data / "SDIR005/GEOMETRY.005"), test::kGeometryOne);
 }
 
-// The portal's two cross sections go along to a position named by Store as
-// (GEOMETRY stays 0 until a Store), and to the one an unnamed (New)
-// position is stored as: its check uses them and, sound, ends the program.
+// The portal's two sections go along to the new name; Store of NEW checks with them and ends.
 TEST_F(Window, StoreAsAndStoreOfANewPositionTakeEveryTableAlong) {
   open();
   OnNextDialog<StoreAsDialog>([](StoreAsDialog* dialog) {
@@ -254,17 +200,6 @@ TEST_F(Window, OpenRefusesAFolderWithoutAPositionAndAsksAgain) {
   frame->runCommand(kCmdOpen);
   EXPECT_EQ(session.paths.extension, ".002");
   EXPECT_EQ(session.model.params.elementCount, 3);
-}
-
-TEST_F(Window, EchoReloadsTheEditedModel) {
-  open();
-  OnNextDialog<EchoEditor>([](EchoEditor* dialog) {
-    QPlainTextEdit* text = dialog->textField();
-    text->setPlainText(text->toPlainText().replace("30000000.00", "21000000.00"));
-    dialog->accept();
-  });
-  frame->runCommand(kCmdEcho);
-  EXPECT_EQ(session.model.materials[1].modulus, 2.1e7f);
 }
 
 }  // namespace

@@ -1,15 +1,11 @@
-// Printed pages: the frame page's header centred over its frame, the
-// tables' heading and margins, and the dimensions report from its dialog.
+// Printed pages: the frame's centred header, the tables' heading and margins, the report.
 #include <QDate>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 
-#include "gui/report_viewer.h"
 #include "gui_helpers.h"
-#include "table_test_support.h"
-#include "tables/elements_dialog.h"
 #include "view/frame_output.h"
 
 namespace rerore {

@@ -1,5 +1,4 @@
-// Typing into the table editor as a user would: keys go to whatever has
-// the keyboard focus, the grid or its in-place editor.
+// Typing as a user would: keys go to whatever has the focus, the grid or its editor.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -33,8 +32,7 @@ inline QWidget* FocusTarget() {
   return target;
 }
 
-// Each character is typed to the widget `target` gives at that moment;
-// "\r" is Return, "\t" Tab, "\x1b" Escape.
+// Each character to the widget `target` gives then; "\r" Return, "\t" Tab, "\x1b" Escape.
 inline void TypeTo(const std::function<QWidget*()>& target, const QString& keys) {
   const std::map<QChar, Qt::Key> special = {
       {'\r', Qt::Key_Return}, {'\t', Qt::Key_Tab}, {'\x1b', Qt::Key_Escape}};
@@ -77,7 +75,7 @@ inline QString RowText(const TableEditor& grid, int row) {
 // The push button of `parent` with this text; fails the test when there is none.
 inline QPushButton* Button(QWidget& parent, const QString& text) {
   for (QPushButton* button : parent.findChildren<QPushButton*>())
-    if (button->text() == text) return button;
+    if (button->text() == text || QString(button->text()).remove('&') == text) return button;
   ADD_FAILURE() << "no button " << text.toStdString();
   return nullptr;
 }

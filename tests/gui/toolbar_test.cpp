@@ -1,21 +1,10 @@
-// The toolbars: the standard buttons with their tips, the customization
-// (own toolbars, any command, own pictures) and the window's layout, each
-// kept across a restart of the window on the same settings.
-#include <gtest/gtest.h>
-
-#include <QFileDialog>
-#include <QImage>
+// The toolbars, their customization and layout, each kept across a restart.
 #include <QInputDialog>
 #include <QListWidget>
-#include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QToolBar>
 #include <fstream>
 
-#include "app/main_window.h"
 #include "app/toolbar_icons.h"
-#include "gui/command_ids.h"
 #include "gui_helpers.h"
 
 namespace rerore {
@@ -41,24 +30,13 @@ QImage Picture(const QIcon& icon) {
       .convertToFormat(QImage::Format_ARGB32);
 }
 
-QPushButton* Find(QDialog* dialog, const QString& text) {
-  for (QPushButton* button : dialog->findChildren<QPushButton*>())
-    if (button->text().remove('&') == text) return button;
-  ADD_FAILURE() << "no button " << text.toStdString();
-  return nullptr;
-}
-
-void Press(QDialog* dialog, const QString& text) {
-  if (QPushButton* button = Find(dialog, text)) button->click();
-}
-
 // "New..." with the name typed.
 void MakeToolbar(ToolbarCustomizeDialog* dialog, const QString& name) {
   OnNextDialog<QInputDialog>([name](QInputDialog* ask) {
     ask->setTextValue(name);
     ask->accept();
   });
-  Press(dialog, "New...");
+  test::Click(*dialog, "New...");
 }
 
 void Choose(QListWidget* list, const QString& text) {
@@ -67,25 +45,12 @@ void Choose(QListWidget* list, const QString& text) {
   list->setCurrentItem(found.first());
 }
 
-struct Toolbars : ::testing::Test {
-  test::SettingsHome home;
-  test::TempDir data;
-  Session session;
-  test::RecordingMessages messages;
-  std::unique_ptr<MainWindow> frame;
-
+struct Toolbars : test::WindowTest {
   void SetUp() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(home.dir().path()));
-    test::CopyExamples(data);
-    ASSERT_EQ(StartProgram(session, messages, ".001 @" + data.path()), StartResult::Started);
-    restart();
+    WindowTest::SetUp();
+    open();
   }
-  void TearDown() override {
-    frame.reset();  // it keeps its layout in this test's settings
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-  }
+  // The window made anew on the same settings, where the old one kept its layout.
   void restart() {
     frame.reset();
     frame = std::make_unique<MainWindow>(session);
@@ -127,14 +92,14 @@ TEST_F(Toolbars, AnOwnToolbarWithCommandsWithoutMenuSurvivesARestart) {
   customize([](ToolbarCustomizeDialog* dialog) {
     MakeToolbar(dialog, "Checks");
     Choose(dialog->commandList(), "Lock Dialog Input");
-    Press(dialog, "Add >");
+    test::Click(*dialog, "Add >");
     Choose(dialog->commandList(), "Page border");
-    Press(dialog, "Add >");
+    test::Click(*dialog, "Add >");
     dialog->buttonList()->setCurrentRow(0);
-    Press(dialog, "Down");
+    test::Click(*dialog, "Down");
     Choose(dialog->toolbarList(), "Standard");
     Choose(dialog->buttonList(), "Dimensions");
-    Press(dialog, "Remove");
+    test::Click(*dialog, "Remove");
   });
   for (int run = 0; run < 2; ++run) {
     SCOPED_TRACE(run);
@@ -156,19 +121,18 @@ TEST_F(Toolbars, OnlyOwnToolbarsCanBeRenamedOrDeleted) {
   customize([](ToolbarCustomizeDialog* dialog) {
     MakeToolbar(dialog, "Mine");
     Choose(dialog->toolbarList(), "Standard");
-    EXPECT_FALSE(Find(dialog, "Rename...")->isEnabled());
-    Press(dialog, "Delete");
+    EXPECT_FALSE(test::Button(*dialog, "Rename...")->isEnabled());
+    test::Click(*dialog, "Delete");
     EXPECT_EQ(dialog->toolbarList()->count(), 2);
     Choose(dialog->toolbarList(), "Mine");
-    Press(dialog, "Delete");
+    test::Click(*dialog, "Delete");
     EXPECT_EQ(dialog->toolbarList()->count(), 1);
   });
   EXPECT_EQ(frame->toolbarLayout().toolbars.size(), 1);
   EXPECT_EQ(Commands(standard()).size(), 17);  // fifteen buttons, a gap and "Anpassen..."
 }
 
-// A picture kept in the settings stays when its file is gone; a text file
-// named .png is refused with a message and changes nothing.
+// A picture stays when its file is gone; a text file named .png is refused.
 TEST_F(Toolbars, AnOwnPictureSurvivesARestartUntilItIsReset) {
   const std::string bad = data / "notes.png";
   const std::string good = data / "red.png";
@@ -177,13 +141,10 @@ TEST_F(Toolbars, AnOwnPictureSurvivesARestartUntilItIsReset) {
   red.fill(Qt::red);
   ASSERT_TRUE(red.save(QString::fromStdString(good)));
   const QImage standardStore = Picture(Button(standard(), kCmdStore)->icon());
-  const auto pick = [this](ToolbarCustomizeDialog* dialog, const std::string& file) {
-    OnNextDialog<QFileDialog>([file](QFileDialog* browser) {
-      browser->selectFile(QString::fromStdString(file));
-      static_cast<QDialog*>(browser)->accept();
-    });
+  const auto pick = [](ToolbarCustomizeDialog* dialog, const std::string& file) {
+    test::ChooseFile(file);
     Choose(dialog->buttonList(), "Store");
-    Press(dialog, "Image...");
+    test::Click(*dialog, "Image...");
   };
   customize([&](ToolbarCustomizeDialog* dialog) {
     pick(dialog, bad);
@@ -198,7 +159,7 @@ TEST_F(Toolbars, AnOwnPictureSurvivesARestartUntilItIsReset) {
   EXPECT_EQ(Picture(Button(standard(), kCmdStore)->icon()).pixel(8, 7), qRgb(255, 0, 0));
   customize([](ToolbarCustomizeDialog* dialog) {
     Choose(dialog->buttonList(), "Store");
-    Press(dialog, "Reset image");
+    test::Click(*dialog, "Reset image");
   });
   restart();
   EXPECT_EQ(Picture(Button(standard(), kCmdStore)->icon()), standardStore);

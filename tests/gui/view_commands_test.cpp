@@ -1,6 +1,4 @@
-// The view driven as a user would: drawing with the mouse (QTest events at
-// the device points the view's own mapping gives), its keys, commands and
-// dialogs.
+// The view driven as a user would: drawing with the mouse, its keys, commands and dialogs.
 #include <QPrinter>
 #include <QTextEdit>
 
@@ -13,8 +11,7 @@ namespace {
 
 using test::OnNextDialog;
 
-// The view showing 0..10 m by 0..5 m: 90 pixels a metre, the pick box
-// reaches 0.075 m.
+// The view showing 0..10 m by 0..5 m: 90 pixels a metre.
 struct DrawingView : test::ViewTest {
   int64_t now = 100000;
 
@@ -79,8 +76,7 @@ TEST_F(DrawingView, AClickNearAnElementEndSnapsToItEvenWithTheGridOnAndCtrlGoesH
   view->redraw();
   view->runCommand(kCmdGraphicalInput);
   click(at(2.4f, 1.1f));
-  // 20 pixels down are 0.22 m, within the grid's reach of 1.0: Ctrl keeps
-  // the exact height of the start, which lies between pixels.
+  // 0.22 m down, the grid would catch 1.0: Ctrl keeps the start's exact height.
   QTest::keyPress(view.get(), Qt::Key_Control);
   const QPoint aside = at(2.37f, 1.13f) + QPoint(100, 20);
   QTest::mouseMove(view.get(), aside);
@@ -91,9 +87,6 @@ TEST_F(DrawingView, AClickNearAnElementEndSnapsToItEvenWithTheGridOnAndCtrlGoesH
   EXPECT_EQ(std::tuple(element(2).xa, element(2).ya, element(2).yb),
             std::tuple(2.37f, 1.13f, 1.13f));
   EXPECT_NEAR(element(2).xb, 3.5f, 0.12f);  // 100 pixels to the right
-  click(at(6, 1.05f));  // Ctrl released: away from elements the grid catches the point
-  ASSERT_EQ(elementCount(), 3);
-  EXPECT_EQ(std::pair(element(3).xb, element(3).yb), std::pair(6.0f, 1.0f));
 }
 
 TEST_F(DrawingView, EscapeTwiceWithinASecondEnds) {
@@ -139,8 +132,7 @@ TEST_F(DrawingView, ADragOfThirtyPixelsZoomsAClickDoesNotEscapeLeavesAndTheKeypa
   EXPECT_NEAR(view->mapping().zoomWindow().x2, 3.0f + 30 / 90.0f, 0.02f);
   escape(100000);
   EXPECT_FALSE(view->mapping().zoomed());
-  // Ctrl with the keypad's minus and plus zooms out and back in, never
-  // beyond the fitted picture; the main keyboard's minus does nothing.
+  // Ctrl+keypad -/+ zoom out and in (not beyond the fit); the main keyboard's - does not.
   const Qt::KeyboardModifiers keypad = Qt::ControlModifier | Qt::KeypadModifier;
   const std::tuple<Qt::Key, Qt::KeyboardModifiers, float> keys[] = {
       {Qt::Key_Minus, keypad, 1.2f},
@@ -153,29 +145,10 @@ TEST_F(DrawingView, ADragOfThirtyPixelsZoomsAClickDoesNotEscapeLeavesAndTheKeypa
   }
 }
 
-// The toggle and the split themselves: see the hinge command's own tests.
-TEST_F(DrawingView, TheHingeModeTogglesAHingeAndSplitsAnElement) {
-  addElement(1, 1, 5, 1);
-  RebuildModel(session, messages);
-  view->redraw();
-  view->runCommand(kCmdHinge);
-  EXPECT_EQ(view->commandChecked(kCmdHinge), true);
-  click(at(4.9f, 1.0f));
-  EXPECT_EQ(element(1).hingeRight, 1);
-  click(at(3, 1));
-  ASSERT_EQ(elementCount(), 2);
-  EXPECT_NEAR(element(2).xa, 3.0f, 0.012f);
-}
-
-TEST_F(DrawingView, TheGridDialogTakesCommaNumbersAndHasDefaults) {
+TEST_F(DrawingView, TheGridDialogTakesCommaNumbersAndIsOnAfterEitherButton) {
   OnNextDialog<GridDialog>([](GridDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Meshwidth of the Grid");
     EXPECT_EQ(dialog->meshField()->selectedText(), "2.00");
-    dialog->meshField()->setText("3");
-    dialog->snapField()->setText("0.3");
-    test::Click(*dialog, "Default");
-    EXPECT_EQ(dialog->meshField()->text(), "2.00");
-    EXPECT_EQ(dialog->snapField()->text(), "0.15");
     dialog->meshField()->setText("1e39");
     dialog->accept();
     EXPECT_TRUE(dialog->isVisible());
@@ -195,24 +168,6 @@ TEST_F(DrawingView, TheGridDialogTakesCommaNumbersAndHasDefaults) {
   view->runCommand(kCmdGrid);
   EXPECT_TRUE(session.view.grid.on);  // on after either button
   EXPECT_EQ(session.view.grid.snapRadius, 0.15f);
-}
-
-TEST_F(DrawingView, TheContextMenuRemembersWhereTheHubOpensOnlyOutsideInput) {
-  const QPoint p = at(4, 3);
-  QTest::mouseMove(view.get(), p);
-  QTest::mouseClick(view.get(), Qt::RightButton, {}, p);
-  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-  ASSERT_NE(menu, nullptr);
-  QStringList texts;
-  for (QAction* a : menu->actions()) texts << a->text();
-  EXPECT_EQ(texts, QStringList({"&Ausschneiden\tCtrl+X", "&Kopieren\tCtrl+C",
-                                QString::fromUtf8("&Einf\u00fcgen\tCtrl+V")}));
-  menu->close();
-  EXPECT_EQ(view->hubPoint(), view->mapToGlobal(p));
-  EXPECT_EQ(view->crossHair(), QPoint(-1, -1));
-  view->runCommand(kCmdGraphicalInput);
-  rightClick(at(6, 1));
-  EXPECT_EQ(view->hubPoint(), view->mapToGlobal(p));
 }
 
 TEST_F(DrawingView, TheDimensionsReportOrWhichFileIsMissing) {
@@ -236,25 +191,30 @@ TEST_F(DrawingView, TheDimensionsReportOrWhichFileIsMissing) {
   EXPECT_EQ(messages.messages.size(), 3u);
 }
 
-TEST_F(DrawingView, FontTakesADecimalCommaAndTitleSixtyCharacters) {
+// The new size shows at once: larger labels darken more pixels.
+TEST_F(DrawingView, FontTakesADecimalCommaAndShowsAtOnceAndTitleSixtyCharacters) {
   session.view.textScale = 1.25f;
+  addElement(1, 1, 9, 1);
+  view->redraw();
+  const int before = darkPixels();
   OnNextDialog<TextSizeDialog>([](TextSizeDialog* dialog) {
     EXPECT_EQ(dialog->sizeField()->selectedText(), "1.25");
     QTest::keyClicks(dialog->sizeField(), "4e38");
     dialog->accept();
     EXPECT_TRUE(dialog->isVisible());
-    dialog->sizeField()->setText("1,5");
+    dialog->sizeField()->setText("3,0");
     dialog->accept();
   });
   view->runCommand(kCmdFont);
   EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: The number 4e38 is too large"});
-  EXPECT_FLOAT_EQ(session.view.textScale, 1.5f);
+  EXPECT_FLOAT_EQ(session.view.textScale, 3.0f);
+  EXPECT_GT(darkPixels(), before + 100);
   OnNextDialog<TextSizeDialog>([](TextSizeDialog* dialog) {
-    dialog->sizeField()->setText("3");
+    dialog->sizeField()->setText("2");
     dialog->reject();
   });
   view->runCommand(kCmdFont);
-  EXPECT_FLOAT_EQ(session.view.textScale, 1.5f);
+  EXPECT_FLOAT_EQ(session.view.textScale, 3.0f);
 
   QSignalSpy entered(view.get(), &FrameView::titleEntered);  // the hub learns of it
   OnNextDialog<TitleDialog>([](TitleDialog* dialog) {
@@ -267,21 +227,7 @@ TEST_F(DrawingView, FontTakesADecimalCommaAndTitleSixtyCharacters) {
   EXPECT_EQ(session.model.params.titleText(), std::string(60, 'T'));
 }
 
-// The labels, three times as high, darken more pixels at once.
-TEST_F(DrawingView, TheFontDialogsSizeShowsAtOnce) {
-  addElement(1, 1, 9, 1);
-  view->redraw();
-  const int before = darkPixels();
-  OnNextDialog<TextSizeDialog>([](TextSizeDialog* dialog) {
-    dialog->sizeField()->setText("3");
-    dialog->accept();
-  });
-  view->runCommand(kCmdFont);
-  EXPECT_GT(darkPixels(), before + 100);
-}
-
-// New leaves the frame on the screen, but without the automatic scale, and
-// so without the overall dimensions.
+// New leaves the frame on the screen, without the automatic scale and its dimensions.
 TEST_F(DrawingView, NewDropsTheAutomaticScaleAndTheOverallDimensions) {
   addElement(0, 0, 10, 0);
   addElement(10, 0, 10, 5);
@@ -296,8 +242,7 @@ TEST_F(DrawingView, NewDropsTheAutomaticScaleAndTheOverallDimensions) {
   EXPECT_EQ(darkPixels(below), 0);
 }
 
-// The mark of a chain's start goes with the chain: after a click the model
-// refuses, nothing of it stays on the screen.
+// The mark of a chain's start goes with a click the model refuses.
 TEST_F(DrawingView, TheStartMarkGoesWithARefusedClick) {
   for (int i = 0; i < kMaxElements; ++i) addElement(8, 4.5f, 9, 4.5f);
   view->redraw();
@@ -337,24 +282,6 @@ TEST_F(DrawingView, TheEchoDialogWritesOnlyWhatWasEditedAndOnlyWhereItCan) {
   unwritable.accept();
   EXPECT_TRUE(unwritable.isVisible());
   EXPECT_EQ(unwritable.result(), QDialog::Rejected);
-}
-
-TEST_F(DrawingView, DisplayTogglesAndTheTidyTextWishAcrossTheSetAside) {
-  DisplayOptions& d = session.view.display;
-  view->runCommand(kCmdTidyText);
-  EXPECT_TRUE(d.tidyText);
-  view->runCommand(kCmdSetAside);  // puts the wish aside
-  EXPECT_FALSE(d.tidyTextWanted);
-  view->runCommand(kCmdSetAside);
-  EXPECT_TRUE(d.tidyTextWanted);
-  view->runCommand(kCmdTidyText);
-  EXPECT_FALSE(d.tidyText || d.tidyTextWanted);
-  d.tidyText = d.tidyTextSuppressed = true;  // a suppressed wish survives switching off
-  view->runCommand(kCmdTidyText);
-  EXPECT_TRUE(d.tidyTextWanted);
-  view->runCommand(kCmdEndMarks);
-  EXPECT_FALSE(d.endMarks);
-  EXPECT_EQ(view->commandChecked(kCmdEndMarks), false);
 }
 
 TEST_F(DrawingView, AWideFrameIsPrintedLandscapeWithItsHeader) {

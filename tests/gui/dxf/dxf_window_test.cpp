@@ -1,7 +1,4 @@
-// Import DXF and Export DXF in the real window: the file dialogs, the
-// import dialog with its layers, unit and summary, the frame replaced or
-// appended as one step that undo takes back, refused imports that change
-// nothing, and the exported drawing.
+// Import DXF and Export DXF in the real window, the import as one step of undo.
 #include <QComboBox>
 #include <QTreeWidget>
 
@@ -75,8 +72,7 @@ TEST_F(DxfWindow, ImportReplacesTheFrameInOneStepThatUndoTakesBack) {
   EXPECT_EQ(Ends(session.model), portal);
 }
 
-// A file that is no drawing is refused before any dialog; a layer without
-// lines keeps the dialog open. Neither is a step to undo.
+// No drawing: refused before any dialog; a layer without lines: the dialog stays. No step.
 TEST_F(DxfWindow, RefusedImportsChangeNothing) {
   const auto beam = Ends(session.model);
   const std::string elements = test::ReadFile(file("ELEMENTS"));

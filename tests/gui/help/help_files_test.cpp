@@ -1,6 +1,4 @@
-// The help reaches its files from wherever the program is started: next to
-// the program, in the installed data folder beside it, in the current
-// directory; the desktop's viewer stands in for the suite's help viewer.
+// The help files found from wherever the program starts; the desktop's viewer as fallback.
 #include <QDesktopServices>
 #include <QDir>
 #include <QStatusBar>
@@ -15,8 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Takes the place of the desktop: every file URL that the program asks it
-// to open is kept here instead.
+// Keeps every file URL the program asks the desktop to open.
 class DesktopStandIn : public QObject {
   Q_OBJECT
  public:
@@ -103,9 +100,7 @@ TEST_F(HelpWindow, EchoHelpGoesToTheDesktopWithoutTheViewerAndToTheViewerWhenItI
   EXPECT_TRUE(messages.messages.empty());
 }
 
-// The installed layout: prefix/bin/rerore finds prefix/share/rerore/ before
-// the current directory; a file beside the program comes first of all. When
-// none is there the message names the file and every place looked in.
+// Beside the program, then prefix/share/rerore/, then the current directory, else a message.
 TEST(HelpFolders, ProgramFolderThenDataFolderThenCurrentDirectoryElseAMessage) {
   test::TempDir prefix, current;
   test::RecordingMessages messages;

@@ -1,7 +1,4 @@
-// Every part of the window that the user can point at with Shift+F1 says
-// what it is: the drawing, the toolbar, the hub's buttons, each column of
-// each table and each field of each dialog. Every dialog carries a title of
-// its own.
+// Shift+F1 explains every part of the window, table column and field; every dialog has a title.
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QHelpEvent>
@@ -19,9 +16,7 @@
 namespace rerore {
 namespace {
 
-// The fields of `dialog` that the user types into or ticks and that have
-// no What's This text; the table's own in-place editor answers for its
-// column instead. A missing or meaningless window title counts too.
+// The fields of `dialog` (not in a table) without What's This text, and a bad window title.
 QStringList Unexplained(QWidget& dialog) {
   QStringList missing;
   if (dialog.windowTitle().trimmed().isEmpty() || dialog.windowTitle().contains("AppID"))

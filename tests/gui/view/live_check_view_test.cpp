@@ -1,5 +1,4 @@
-// The live check in the window: its verdict in the status bar after every
-// change, its mechanism in light colours, and that it writes nothing.
+// The live check in the window: its verdict, its light mechanism, and no file written.
 #include "check/live_check.h"
 #include "gui_helpers.h"
 
@@ -10,9 +9,7 @@ using ViewWindow = test::WindowTest;
 
 QString Verdict(const MainWindow& frame) { return frame.pane(kVerdictPane)->text(); }
 
-// A new element that touches nothing is a mechanism; drawn on to a node of
-// the frame it is held, and the frame is sound again. Undo brings the
-// mechanism back.
+// A loose new element is a mechanism; tied to the frame, sound; undo brings it back.
 TEST_F(ViewWindow, TheVerdictFollowsTheDrawingAndItsUndo) {
   open();
   EXPECT_EQ(Verdict(*frame), "Sound");

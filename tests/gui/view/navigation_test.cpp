@@ -1,6 +1,4 @@
-// Navigating the drawing: the wheel zooms about the pointer, the middle
-// button and the arrow keys move the picture, Home shows the whole frame;
-// Shift and the wheel keep the amplitude of a mechanism on the screen.
+// The wheel zooms about the pointer; middle button and arrows pan; Home fits.
 #include <QWheelEvent>
 #include <cmath>
 
@@ -69,8 +67,7 @@ TEST_F(ViewWindow, TheMiddleButtonAndTheArrowKeysMoveThePicture) {
   EXPECT_NEAR(PixelsPerMetre(view()) / scale, 1.0, 0.01);
 }
 
-// While a mechanism is on the screen the wheel still zooms; Shift and the
-// wheel make the displacements larger or smaller.
+// With a mechanism the wheel still zooms; Shift+wheel changes the amplitude.
 TEST_F(ViewWindow, ShiftAndTheWheelKeepTheAmplitudeOfAMechanism) {
   open("003");
   ASSERT_TRUE(view()->showsMechanism());

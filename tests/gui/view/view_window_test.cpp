@@ -1,6 +1,4 @@
-// The window around the drawing: the View menu's modes and switches, the
-// print preview, the recent positions, the status bar while drawing, the
-// docked input hub and the pole labels.
+// The window around the drawing: View menu, preview, recent list, status bar, hub, poles.
 #include <QDockWidget>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -93,8 +91,7 @@ TEST_F(ViewWindow, TheRecentPositionsSurviveARestart) {
   EXPECT_EQ(frame->action(kCmdRecentPosition)->text(), "&1 001   " + path);
 }
 
-// "x = %.2f m  y = %.2f m" within a pixel of the pointer; while drawing the
-// point a click takes.
+// The pointer's point in metres; while drawing also the point a click takes.
 TEST_F(ViewWindow, TheStatusBarShowsThePointerAndTheSnappedPointInMetres) {
   open();
   session.view.grid.on = true;  // mesh 2 m, snap radius 0.15 m
@@ -116,8 +113,7 @@ TEST_F(ViewWindow, TheStatusBarShowsThePointerAndTheSnappedPointInMetres) {
   EXPECT_EQ(frame->pane(kSnapPane)->text(), "");
 }
 
-// The hub stands beside the drawing, not on it nor on the input hint, and
-// the frame is fitted into what is left.
+// The hub stands beside the drawing; the frame is fitted into what is left.
 TEST_F(ViewWindow, TheInputHubIsDockedBesideTheDrawing) {
   open();
   InputHub* hub = input().hub();
@@ -131,9 +127,7 @@ TEST_F(ViewWindow, TheInputHubIsDockedBesideTheDrawing) {
   EXPECT_TRUE(view()->inputHint()->isVisible());
 }
 
-// Store on the hinged portal stays and draws the poles, each a red dot. The
-// pole of the beam lies at infinity, its dot where the foot's pole is: no
-// label may lie under a dot or on another label.
+// The hinged portal's poles (one at infinity): no label on a dot or on another label.
 TEST_F(ViewWindow, PoleLabelsCoverNoDotAndNoLabel) {
   open("003");
   frame->runCommand(kCmdStore);
@@ -158,9 +152,7 @@ TEST_F(ViewWindow, PoleLabelsCoverNoDotAndNoLabel) {
       EXPECT_FALSE(Overlaps(labels[i], DotRect(device(pole.x, pole.y), radius))) << i << k;
     }
   }
-  // The labels are boxes with a white ground.
-  const QRect box = ToQt(labels[0]);
-  EXPECT_TRUE(test::IsWhite(picture.pixel(box.topLeft() + QPoint(1, 1))));
+  EXPECT_TRUE(test::IsWhite(picture.pixel(ToQt(labels[0]).topLeft() + QPoint(1, 1))));  // a box
 }
 
 }  // namespace
