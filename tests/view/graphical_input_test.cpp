@@ -82,60 +82,43 @@ TEST(GraphicalInput, EveryDrawnElementRebuildsTheNodesAndIsNamedAsAnEdit) {
   EXPECT_EQ(std::tuple(d.element(2).hingeRight, d.edit()), std::tuple(1, "Hinge of element 2"));
 }
 
-// A key between two Escapes starts afresh; Escape stops graphical input.
-TEST(EscapeKey, AnotherKeyBetweenTwoEscapesStartsAfreshAndEscapeStopsInput) {
-  Drawing e;
+// Escape leaves a zoom first; after a zoom (Escape or Shift-drag) the chain goes on.
+TEST(EscapeKey, LeavesAZoomFirstAndTheChainResumesAtItsStartPoint) {
+  for (bool shiftDrag : {false, true}) {
+    Drawing d;
+    d.input.graphicalInputCommand();
+    d.click(2, 1);
+    d.click(4, 1);
+    const DevicePoint p = d.at(4, 1);
+    if (shiftDrag) {
+      d.move({p.x + 40, p.y - 40}, {.left = true, .shift = true});
+      EXPECT_EQ(d.input.state().resume, ChainResume::AwaitingPaint);
+      d.last = d.input.leftButtonUp({p.x + 40, p.y - 40});
+      EXPECT_TRUE(d.mapping.zoomed());
+    } else {
+      ASSERT_TRUE(d.mapping.zoomByDrag(d.at(3, 0), d.at(6, 3)));
+      d.paint();
+      d.key(InputKey::Escape);
+      EXPECT_EQ(std::tuple(d.mapping.zoomed(), d.input.state().mode),
+                std::tuple(false, InputMode::Drawing));
+    }
+    d.paint();
+    d.move(d.at(4.2f, 1.2f));
+    const DevicePoint rubber = d.input.state().rubberStart, start = d.at(4, 1);
+    EXPECT_EQ(d.input.state().stage, ChainStage::Started) << shiftDrag;
+    EXPECT_LE(std::max(std::abs(rubber.x - start.x), std::abs(rubber.y - start.y)), 1);
+    d.click(4.4f, 1.0f);
+    EXPECT_EQ(std::tuple(d.elementCount(), d.element(2).xa), std::tuple(2, 4.0f)) << shiftDrag;
+  }
+  Drawing e;  // another key between two Escapes starts afresh
   e.key(InputKey::Escape, 10000);
-  EXPECT_EQ(e.input.state().crossHair.x, -1);
   e.key(InputKey::Other, 10200);
   e.key(InputKey::Escape, 10400);
   EXPECT_FALSE(e.did(InputActionKind::RunEnd));
-  for (bool chain : {false, true}) {
-    Drawing d;
-    d.input.graphicalInputCommand();
-    if (chain) d.click(1, 1);
-    d.key(InputKey::Escape);
-    EXPECT_EQ(d.input.state().mode, InputMode::Idle);
-    EXPECT_TRUE(d.did(InputActionKind::CloseHint) && !d.did(InputActionKind::RunEnd));
-  }
 }
 
-TEST(EscapeKey, LeavesAZoomFirstAndTheChainResumesAtTheStartPoint) {
-  Drawing d;
-  d.input.graphicalInputCommand();
-  d.click(2, 1);
-  d.click(4, 1);
-  ASSERT_TRUE(d.mapping.zoomByDrag(d.at(3, 0), d.at(6, 3)));
-  d.paint();
-  d.key(InputKey::Escape);
-  EXPECT_EQ(std::tuple(d.mapping.zoomed(), d.input.state().mode),
-            std::tuple(false, InputMode::Drawing));
-  d.paint();
-  d.move(d.at(5, 2));
-  const DevicePoint start = d.at(4, 1), rubber = d.input.state().rubberStart;
-  EXPECT_EQ(d.input.state().stage, ChainStage::Started);
-  EXPECT_LE(std::max(std::abs(rubber.x - start.x), std::abs(rubber.y - start.y)), 1);
-}
-
-TEST(EscapeKey, AShiftDragZoomsInTheMiddleOfAChainWhichThenGoesOn) {
-  Drawing d;
-  d.input.graphicalInputCommand();
-  d.click(2, 1);
-  d.click(4, 1);
-  const DevicePoint p = d.at(4, 1);
-  d.move({p.x + 40, p.y - 40}, {.left = true, .shift = true});
-  EXPECT_EQ(d.input.state().resume, ChainResume::AwaitingPaint);
-  d.last = d.input.leftButtonUp({p.x + 40, p.y - 40});
-  EXPECT_TRUE(d.mapping.zoomed());
-  d.paint();
-  d.move(d.mapping.toDevice(4.2f, 1.2f));
-  EXPECT_EQ(std::tuple(d.input.state().stage, d.input.state().rubberStart.x),
-            std::tuple(ChainStage::Started, d.mapping.toDevice(4, 1).x));
-  d.click(4.4f, 1.0f);
-  EXPECT_EQ(std::tuple(d.elementCount(), d.element(2).xa), std::tuple(2, 4.0f));
-}
-
-TEST(InputModes, SpacePausesAndAResetKeepsTheGridAndTheHingeMode) {
+// Space pauses; a reset keeps grid and hinge mode; dialog input ends a chain.
+TEST(InputModes, PauseResetAndDialogInputEndTheChain) {
   Drawing d;
   d.input.graphicalInputCommand();
   d.key(InputKey::Space);
@@ -150,17 +133,15 @@ TEST(InputModes, SpacePausesAndAResetKeepsTheGridAndTheHingeMode) {
   EXPECT_EQ(std::tuple(d.input.anyModeActive(), d.input.state().hingeMode, d.session.view.grid.on,
                        d.input.state().promptText),
             std::tuple(false, true, true, ""));
-}
 
-TEST(InputModes, DialogInputEndsAChainAndWaitsForANewStart) {
-  Drawing d;
-  d.input.graphicalInputCommand();
-  d.click(1, 1);
-  d.input.prepareDialogInput();
-  EXPECT_EQ(std::tuple(d.input.state().mode, d.input.state().rubber),
+  Drawing c;
+  c.input.graphicalInputCommand();
+  c.click(1, 1);
+  c.input.prepareDialogInput();
+  EXPECT_EQ(std::tuple(c.input.state().mode, c.input.state().rubber),
             std::tuple(InputMode::Idle, RubberBand::Armed));
-  d.click(2, 1);  // outside line input: no element, no chain
-  EXPECT_EQ(std::tuple(d.elementCount(), d.input.state().stage),
+  c.click(2, 1);  // outside line input: no element, no chain
+  EXPECT_EQ(std::tuple(c.elementCount(), c.input.state().stage),
             std::tuple(0, ChainStage::NoStart));
 }
 
@@ -171,9 +152,9 @@ TEST(InputModes, AModeCommandInTheMiddleOfAChainSwitchesCleanly) {
   d.click(1, 1);
   d.click(2, 1);
   d.input.auxLineCommand(true);
-  EXPECT_EQ(d.input.state().mode, InputMode::AuxVertical);
   d.click(3, 1);  // an aux line makes no element
-  EXPECT_EQ(d.elementCount(), 1);
+  EXPECT_EQ(std::tuple(d.input.state().mode, d.elementCount()),
+            std::tuple(InputMode::AuxVertical, 1));
   d.input.windowCommand();
   d.click(4, 3);
   d.move(d.at(6, 4), {.left = true});
