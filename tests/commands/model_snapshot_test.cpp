@@ -1,5 +1,7 @@
 #include "commands/model_snapshot.h"
 
+#include <tuple>
+
 #include "generators/continuous_beam.h"
 #include "model/file_io.h"
 #include "support/test_support.h"
@@ -27,42 +29,32 @@ class ModelSnapshots : public ::testing::Test {
   test::RecordingMessages messages;
 };
 
-// A generator taken back and made again: model and every file exact, GEOMETRY 0.
-TEST_F(ModelSnapshots, AStatePutBackRestoresTheModelAndEveryFileByteForByte) {
+// A generator taken back and made again: every file exact, GEOMETRY 0; the world window aside.
+TEST_F(ModelSnapshots, AStatePutBackRestoresEveryFileAndSameFrameIgnoresTheWorldWindow) {
   const ModelSnapshot before = TakeSnapshot(s);
   const std::vector<std::string> filesBefore = Files();
   ASSERT_FALSE(test::Exists(s.paths.file("DLT")));
   ContinuousBeamOk(s, messages, {"4", "9"});
   const ModelSnapshot after = TakeSnapshot(s);
   const std::vector<std::string> filesAfter = Files();
-  ASSERT_NE(filesAfter, filesBefore);
   s.check.outcome = CheckOutcome::mechanismAt(3);
-
   RestoreSnapshot(s, before);
   EXPECT_EQ(Files(), filesBefore);
   EXPECT_TRUE(SameFrame(TakeSnapshot(s), before));
-  EXPECT_EQ(s.model.params.elementCount, 2);
-  EXPECT_FALSE(test::Exists(s.paths.file("DLT")));
-  EXPECT_EQ(ReadFile(s.paths.file("GEOMETRY")), std::string(4, '\0'));
-  EXPECT_FALSE(s.check.outcome);
-
+  EXPECT_EQ(std::tuple(ReadFile(s.paths.file("GEOMETRY")), bool(s.check.outcome)),
+            std::tuple(std::string(4, '\0'), false));
   RestoreSnapshot(s, after);
-  EXPECT_EQ(Files(), filesAfter);
-  EXPECT_EQ(s.generators.spans[2].xEnd, 9.0f);
-  EXPECT_EQ(ReadFile(s.paths.file("GEOMETRY")), std::string(4, '\0'));
-}
+  EXPECT_EQ(std::tuple(Files() == filesAfter, s.generators.spans[2].xEnd), std::tuple(true, 9.0f));
 
-TEST_F(ModelSnapshots, TheSameFrameIsTheSameModelAndFilesWhateverTheWorldWindow) {
-  const ModelSnapshot taken = TakeSnapshot(s);
   s.view.extents.xmax += 10.0f;
-  EXPECT_TRUE(SameFrame(taken, TakeSnapshot(s)));
+  EXPECT_TRUE(SameFrame(after, TakeSnapshot(s)));
   s.model.nodes[2].supportV = 0.5f;
-  EXPECT_FALSE(SameFrame(taken, TakeSnapshot(s)));
-  s.model = taken.model;
+  EXPECT_FALSE(SameFrame(after, TakeSnapshot(s)));
+  s.model = after.model;
   std::string nodes = ReadFile(s.paths.file("NODES"));
   nodes.back() ^= 1;
   test::WriteFile(s.paths.file("NODES"), nodes);
-  EXPECT_FALSE(SameFrame(taken, TakeSnapshot(s)));
+  EXPECT_FALSE(SameFrame(after, TakeSnapshot(s)));
 }
 
 }  // namespace

@@ -19,12 +19,9 @@ using test::ReadFile;
 
 TEST(CommandLine, WindowsAndPosixDataPathsAndTheGeometryFlag) {
   const struct {
-    const char* text;
-    const char* extension;
-    const char* dataPath;
+    const char *text, *extension, *dataPath;
     bool resetGeometry;
   } cases[] = {{".001 @C:\\DATA\\", ".001", "C:\\DATA\\", false},
-               {".001 @C:\\DATA\\ @G", ".001", "C:\\DATA\\", true},
                {".017 @/home/eng/data/ @Gx", ".017", "/home/eng/data/", true},
                {".017 @/data/ @H", ".017", "/data/", false}};
   for (const auto& c : cases) {
@@ -32,22 +29,18 @@ TEST(CommandLine, WindowsAndPosixDataPathsAndTheGeometryFlag) {
     EXPECT_EQ(std::tie(line.valid, line.extension, line.dataPath, line.resetGeometry),
               std::tuple(true, c.extension, c.dataPath, c.resetGeometry));
   }
-  EXPECT_EQ(ParseCommandLine(".001 @C:\\DATA\\ @G").flagToken, "G");
   EXPECT_FALSE(ParseCommandLine("").valid || ParseCommandLine(".001 C:\\DATA\\").valid);  // no "@"
   // The position's paths follow the data path's separator.
   PositionPaths paths;
   paths.dataPath = "C:\\DATA\\";
   paths.extension = ".001";
   BuildPositionPaths(paths, "001");
-  EXPECT_EQ((std::vector<std::string>{paths.positionDirectory, paths.file("ELEMENTS"),
-                                      paths.echoFile(), paths.temporaryEchoFile()}),
-            (std::vector<std::string>{"C:\\DATA\\SDIR001\\", "C:\\DATA\\SDIR001\\ELEMENTS.001",
-                                      "C:\\DATA\\SDIR001\\ECHO_G.001.TXT",
+  EXPECT_EQ((std::vector<std::string>{paths.file("ELEMENTS"), paths.temporaryEchoFile()}),
+            (std::vector<std::string>{"C:\\DATA\\SDIR001\\ELEMENTS.001",
                                       "C:\\DATA\\SDIR001\\ECHO_G.TMP.TXT"}));
-
   paths.dataPath = "/srv/data/";
   BuildPositionPaths(paths, "001");
-  EXPECT_EQ(paths.positionDirectory, "/srv/data/SDIR001/");
+  EXPECT_EQ(paths.echoFile(), "/srv/data/SDIR001/ECHO_G.001.TXT");
   EXPECT_EQ(paths.workingDirectory, PathText(std::filesystem::current_path()) + test::kSeparator);
 }
 
