@@ -96,24 +96,6 @@ TEST_F(PositionCommands, StoreAsTrimsTheNameAndAsksAgainWhenTheFolderFails) {
   EXPECT_EQ(s.paths.extension, ".BAD");
 }
 
-TEST_F(PositionCommands, StoreNamesAnUnnamedPositionBeforeWritingAnything) {
-  test::MakeCantileverFrame(s, data.path(), "NEW");
-  for (int j = 1; j <= 3; ++j) s.model.nodes[j].supportU = s.model.nodes[j].supportV = 0.0f;
-  s.model.nodes[1].supportU = s.model.nodes[1].supportV = s.model.nodes[1].supportPhi = 1.0f;
-  bool echoBeforeNaming = true;
-  const StoreOutcome outcome = Store(s, messages, [&](const std::string& prefill) {
-    echoBeforeNaming = test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT");
-    EXPECT_EQ(prefill, "NEW");
-    return std::optional<std::string>("CANT");
-  });
-  EXPECT_FALSE(echoBeforeNaming);
-  EXPECT_EQ(std::tuple(outcome.check, outcome.end, s.paths.extension),  // a clamped cantilever
-            std::tuple(CheckOutcome::sound(), CommandEnd::Quit, ".CANT"));
-  EXPECT_TRUE(test::Exists(data / "SDIRCANT/ECHO_G.CANT.TXT"));
-  EXPECT_EQ(ReadFile(data / "SDIRCANT/GEOMETRY.CANT"), test::kGeometryOne);
-  EXPECT_FALSE(test::Exists(data / "SDIRNEW/ECHO_G.NEW.TXT"));
-}
-
 // A sound frame whose files could not all be written stays open with GEOMETRY 0.
 TEST_F(PositionCommands, AStoreThatCannotWriteAFileStaysOpenWithoutGeometryOne) {
   test::MakeCantileverFrame(s, data.path(), "007");
