@@ -79,18 +79,5 @@ TEST(LabelLayout, CrowdedPointsGetLeadersAndNothingIsCovered) {
   EXPECT_EQ(layout.labels().size(), 21u);
 }
 
-TEST(LabelLayout, AnElementNumberStandsBesideItsLineTurnedWithIt) {
-  LabelLayout layout(kArea);
-  const PointF a{100, 400};
-  const PointF b{100, 100};  // a column drawn upwards
-  layout.addLine(a, b, 1);
-  const LabelPlace place = layout.besideLine(a, b, 3, 14, 12, 1.5707963);
-  EXPECT_TRUE(place.free);
-  const DeviceRect r = place.box.bounds();
-  EXPECT_GE(r.left, 101);  // right of the line, turned: 12 wide, 14 high
-  EXPECT_LE(r.right - r.left, 14);
-  EXPECT_NEAR((r.top + r.bottom) / 2.0, 250.0, 1.0);
-}
-
 }  // namespace
 }  // namespace rerore
