@@ -143,34 +143,25 @@ TEST_F(Startup, MissingInputAndAnUnwritableDataDirectoryEndTheStartWithTheirMess
 #endif
 }
 
-TEST_F(Startup, SettingsFilesAreReadFromAndWrittenToTheSettingsDirectory) {
+// Settings are read from their folder, made if missing; never written into the current one.
+TEST_F(Startup, SettingsLiveInTheirDirectoryWhichIsMadeIfMissing) {
   test::WriteFile(settings("ZELTRDB"), std::string("\3\0\0\0", 4));
   test::WriteFile(settings("FANGEN"), std::string("\0\0\0\x3f\0\0\0\0", 8));  // 0.5f, option 0
+  test::WriteFile(settings("FHTEST"), "");  // the position directory records the settings one
   ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
-  EXPECT_EQ(std::tuple(session.paths.settingsDirectoryPresent, session.view.lineWidth,
-                       session.view.fangenOption),
-            std::tuple(1, 3, 0));
-
-  ASSERT_TRUE(WriteExtr(session.paths));
-  EXPECT_EQ(ReadFile(settings("EXTR")), ".001" + std::string(237, '\0'));
-
-  // FHTEST makes the position directory record the settings directory.
-  test::WriteFile(settings("FHTEST"), "");
+  EXPECT_EQ(std::tuple(session.view.lineWidth, session.view.fangenOption), std::tuple(3, 0));
   MakePositionDirectory(session.paths);
   EXPECT_EQ(ReadFile(session.paths.plainFile("PathAppData")),
             session.paths.settingsDirectory + "\r\n");
-}
 
-// Settings go into their folder, made if missing; never into the current one.
-TEST_F(Startup, AMissingSettingsDirectoryIsMadeAndTheCurrentDirectoryStaysEmpty) {
   const std::string folder = home.dir() / "VELTRANIX";
   std::filesystem::remove_all(NativePath(folder));
   test::TempDir work;
   const test::CurrentDirectory inWork(work.path());
   ASSERT_EQ(Start(".001 @" + data.path()), StartResult::Started);
-  EXPECT_EQ(session.paths.settingsDirectoryPresent, 1);
-  EXPECT_TRUE(WriteExtr(session.paths));
-  EXPECT_EQ(ReadFile(settings("EXTR")).substr(0, 5), std::string(".001\0", 5));
+  EXPECT_EQ(std::tuple(session.paths.settingsDirectoryPresent, WriteExtr(session.paths)),
+            std::tuple(1, true));
+  EXPECT_EQ(ReadFile(settings("EXTR")), ".001" + std::string(237, '\0'));
 
   std::filesystem::remove_all(NativePath(folder));
   test::WriteFile(folder, "a file where the folder belongs");
