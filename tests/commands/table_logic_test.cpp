@@ -35,31 +35,25 @@ TEST(ConcreteModulus, CurrentAndOldClassesInBothTables) {
   }
 }
 
-template <typename Word>
-int At(ModelParameters& p, size_t offset) {
-  return test::At<Word>(std::string(reinterpret_cast<const char*>(p.bytes()), sizeof p), offset);
-}
-
+// The materials' input state chooses the modulus unless one is set (offsets of PARAMR).
 TEST(DefaultModulus, FollowsTheMaterialsInputAndKeepsAModulusAlreadySet) {
+  const auto at = [](ModelParameters& p, size_t offset, bool word32 = false) {
+    const std::string bytes(reinterpret_cast<const char*>(p.bytes()), sizeof p);
+    return word32 ? test::At<int32_t>(bytes, offset) : int{test::At<int16_t>(bytes, offset)};
+  };
   for (uint8_t flag : {0, 1}) {
     ModelParameters p{};
     p.materialInputState = 1;
     p.modulusTableFlag = flag;
-    std::memset(p.bytes() + 110, 0x7F, 2);
+    std::memset(p.bytes() + 110, 0x7F, 2);  // at 108 a 32-bit word over two 16-bit fields
     ApplyDefaultModulus(p);
-    EXPECT_EQ(p.defaultModulus, flag != 0 ? 3.0e7 : 2.49e7);
-    // At 108 a 32-bit word over two 16-bit fields.
-    EXPECT_EQ((std::vector<int>{At<int32_t>(p, 108), At<int16_t>(p, 68), At<int16_t>(p, 112)}),
-              (std::vector<int>{20, -1, 0}));
+    EXPECT_EQ(std::tuple(p.defaultModulus, at(p, 108, true), at(p, 68), at(p, 112)),
+              std::tuple(flag != 0 ? 3.0e7 : 2.49e7, 20, -1, 0));
   }
-  ModelParameters plain{};
+  ModelParameters plain{}, set{};
   ApplyDefaultModulus(plain);
-  EXPECT_EQ(plain.defaultModulus, 3.0e7);
-  EXPECT_EQ(
-      (std::vector<int>{At<int16_t>(plain, 68), At<int16_t>(plain, 108), At<int16_t>(plain, 112)}),
-      (std::vector<int>{25, -1, 1}));
-
-  ModelParameters set{};
+  EXPECT_EQ(std::tuple(plain.defaultModulus, at(plain, 68), at(plain, 108), at(plain, 112)),
+            std::tuple(3.0e7, 25, -1, 1));
   set.defaultModulus = 2.67e7;
   set.displayState68 = 3;
   ApplyDefaultModulus(set);

@@ -123,27 +123,5 @@ TEST(InputModes, DialogInputEndsTheChain) {
             std::tuple(0, ChainStage::NoStart));
 }
 
-// The next click belongs to the new mode, not to the chain it interrupted.
-TEST(InputModes, AModeCommandInTheMiddleOfAChainSwitchesCleanly) {
-  Drawing d;
-  d.input.graphicalInputCommand();
-  d.click(1, 1);
-  d.click(2, 1);
-  d.input.auxLineCommand(true);
-  d.click(3, 1);  // an aux line makes no element
-  EXPECT_EQ(std::tuple(d.input.state().mode, d.elementCount()),
-            std::tuple(InputMode::AuxVertical, 1));
-  d.input.windowCommand();
-  d.click(4, 3);
-  d.move(d.at(6, 4), {.left = true});
-  d.last = d.input.leftButtonUp(d.at(6, 4));
-  EXPECT_EQ(std::tuple(d.mapping.zoomed(), d.input.state().mode),
-            std::tuple(true, InputMode::WindowDrawn));
-  d.input.windowCommand();
-  d.paint();
-  d.click(1.5f, 1);
-  EXPECT_TRUE(d.did(InputActionKind::OpenElementEditor));
-}
-
 }  // namespace
 }  // namespace rerore
