@@ -139,24 +139,6 @@ TEST_F(PositionCommands, EndWritesTheEchoFileOnlyForACompleteModel) {
   EXPECT_FALSE(test::Exists(s.paths.file("GEOMETRY")));
 }
 
-// The window's change mark decides the question; Open's Yes keeps the frame.
-TEST_F(PositionCommands, TheWindowsChangeMarkDecidesWhetherNewAndOpenAskToSave) {
-  test::MakeCantileverFrame(s, data.path(), "007");
-  s.storedStateSum = ChangeSum(s.model.params) + 1;
-  NameAnswers names;
-  messages.answers = {Answer::Cancel, Answer::Cancel};
-  EXPECT_EQ(NewPosition(s, messages, names.request(), false), CommandEnd::Unchanged);
-  EXPECT_FALSE(SaveChangesBeforeOpen(s, messages, names.request()));
-  EXPECT_EQ(messages.texts(), std::vector<std::string>(
-                                  {"New frame: New frame ? Erase screen?", "Open: Save changes?"}));
-  RemoveFile(s.paths.echoFile());
-  messages.answers = {Answer::No, Answer::Yes};
-  EXPECT_TRUE(SaveChangesBeforeOpen(s, messages, names.request()));
-  EXPECT_FALSE(test::Exists(s.paths.echoFile()));
-  EXPECT_TRUE(SaveChangesBeforeOpen(s, messages, names.request()));
-  EXPECT_TRUE(test::Exists(s.paths.echoFile()));
-}
-
 TEST_F(PositionCommands, EchoEditLoadsNeitherAnUneditedFileNorOneWithoutAFrame) {
   test::MakeCantileverFrame(s, data.path(), "007");
   s.storedStateSum = 0;

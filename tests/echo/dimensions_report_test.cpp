@@ -70,20 +70,5 @@ TEST_F(DimensionsReport, OneMaterialLineByLine) {
                 "2.1360E+06\r\n");
 }
 
-TEST_F(DimensionsReport, SeveralMaterialsAndAnEmptyTitle) {
-  s.model.params.setTitle("");
-  s.model.params.materialCount = 2;
-  s.model.materials[2].modulus = 2.1e8f;
-  s.model.crossSections[1].area = 0.135f;
-  const std::string report = Report();
-  EXPECT_EQ(report.find(" Frame Analysis\r\n --------------\r\n \r\n -\r\n Date: "), 0u);
-  EXPECT_NE(report.find("\r\n Material  1  E-Modulus = 2.6700E+07 kN/m2\r\n"
-                        " Material  2  E-Modulus = 2.1000E+08 kN/m2\r\n \r\n"
-                        "   1 b = 0.20 m  h = 0.40 m  A = 0.14 m2 I = 1.0667E-03 m4 \r\n \r\n"
-                        " The stiffness of a rigid support equals:  max E * max A =  2.8350E+07 "),
-            std::string::npos)
-      << report;
-}
-
 }  // namespace
 }  // namespace rerore
