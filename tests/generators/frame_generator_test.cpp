@@ -97,19 +97,6 @@ TEST_F(FrameGenerator, RefusedTablesKeepTheDialogOpenAndChangeNothing) {
   EXPECT_EQ(Ends(3), (EndPoints{0, 3, 6, 3}));
 }
 
-TEST_F(FrameGenerator, GeneratorRefusesStoreysBeyondItsLimits) {
-  session.generators.floors[1] = {3, 5, 51, 1};
-  session.model.params.floorCount = 1;
-  const std::string before = test::TakeSnapshot(session);
-  EXPECT_FALSE(GenerateFrame(session, messages));
-  ExpectRefusal("Too many columns in floor 1, max = 50");
-  session.model.params.floorCount = 21;
-  EXPECT_FALSE(GenerateFrame(session, messages));
-  ExpectRefusal("Too many floors, max = 20");
-  session.model.params.floorCount = 1;
-  EXPECT_TRUE(test::TakeSnapshot(session) == before);
-}
-
 // OK stores the storeys; a pending input error only clears the flag.
 TEST_F(FrameGenerator, AcceptedTableIsShownAgainAndAPendingErrorOnlyStoresIt) {
   ASSERT_TRUE(AcceptFloorTable(session, messages, {{"3", "2", "5"}, {"2.75", "4", "2.5"}}));

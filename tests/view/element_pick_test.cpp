@@ -54,14 +54,5 @@ TEST(SnapPoint, AnElementEndBeatsTheGrid) {
   EXPECT_EQ(SnapPoint(m, kTolerance, grid, {4.1f, 2.9f}).point.x, 4.1f);
 }
 
-TEST(OrthogonalLock, TheLargerMovementChoosesTheDirection) {
-  const DevicePoint start{100, 100};
-  EXPECT_EQ(std::tuple(ChooseLock(start, {200, 120}), ChooseLock(start, {110, 90})),
-            std::tuple(OrthogonalLock::Horizontal, OrthogonalLock::Vertical));
-  const DevicePoint h = LockPoint(start, {200, 120}, OrthogonalLock::Horizontal);
-  const DevicePoint v = LockPoint(start, {80, 30}, OrthogonalLock::Vertical);
-  EXPECT_EQ(std::tuple(h.x, h.y, v.x, v.y), std::tuple(200, 100, 100, 30));
-}
-
 }  // namespace
 }  // namespace rerore
