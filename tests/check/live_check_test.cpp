@@ -112,12 +112,6 @@ TEST_F(LiveCheckTest, NumbersItsCopyAsTheRebuildWouldAndUsesTheSectionsOfCross) 
   EXPECT_EQ(Live().kind, LiveVerdictKind::NotChecked);
 }
 
-TEST_F(LiveCheckTest, ElevenElementsAtOneNodeAreNotChecked) {
-  for (int k = 0; k <= kMaxEndsPerNode; ++k) Add(0, 0, 1.0f + k, 3);
-  EXPECT_EQ(Verdict(), "Not checked: Too many elements at node 1, max = 10");
-  ExpectLiveAgreesWithStore(session);
-}
-
 TEST_F(LiveCheckTest, ACancelledRunGivesNoVerdict) {
   Frame({{0, 0, 4, 0}});
   int asked = 0;

@@ -252,8 +252,7 @@ TEST(CliEnd, RewritesTheEchoFileOrEndsWith6NamingTheFile) {
   EXPECT_NE(result.err.find("SDIR008/ELEMENTS.008 cannot be stored!\n"), std::string::npos);
 }
 
-// An image of the given size (PNG header: width, height), a PDF page; a size without height
-// refused.
+// An image of the given size (PNG header: width, height); a size without height is refused.
 TEST(CliRender, ImageOfTheGivenSizeAndRefusedArguments) {
   SKIP_WITHOUT_POSIX_SHELL();
   ExampleData examples;
@@ -266,9 +265,6 @@ TEST(CliRender, ImageOfTheGivenSizeAndRefusedArguments) {
   ASSERT_GT(image.size(), 24u);
   EXPECT_EQ(std::tuple(image.substr(1, 3), image.substr(16, 8)),
             std::tuple("PNG", std::string("\0\0\2\x80\0\0\1\x90", 8)));
-  const std::string pdf = examples.data / "frame.pdf";  // the printed page
-  ASSERT_EQ(examples.run("render", "001", pdf).status, 0);
-  EXPECT_EQ(ReadFile(pdf).substr(0, 5), "%PDF-");
   const std::string refused = examples.data / "x.png";
   result = examples.run("render", "001", refused + " --size 640");
   EXPECT_NE(result.err.find("usage: rerore-cli render"), std::string::npos);

@@ -80,8 +80,7 @@ TEST(Hinges, MixedHingeCirclesMoveInAndRigidEndsGetAStub) {
   EXPECT_LT(std::hypot(l.x - 0.072f, l.y - 0.096f) + std::hypot(r.x - 2.928f, r.y - 3.904f), 1e-6);
 
   ElementRecord e = MakeElement(0, 0, 0, 4);
-  e.nodeLeft = 1;
-  e.nodeRight = 2;
+  std::tie(e.nodeLeft, e.nodeRight) = std::tuple(1, 2);
   WorldLine stub;
   EXPECT_TRUE(RigidStub(e, 2, stub) && stub.a.y == 4.0f && std::fabs(stub.b.y - 3.8f) < 1e-6);
   e.hingeRight = 1;
@@ -127,10 +126,8 @@ TEST_F(Mechanism, TheModeIsScaledToAQuarterOfTheFrameAndVGrowsDownwards) {
 
 TEST_F(Mechanism, CoincidingPolesShareOneLabel) {
   s.model.params.elementCount = 4;
-  s.check.poleTable[1] = {2.0f, 1.0f, 0};
-  s.check.poleTable[2] = {2.05f, 1.0f, 0};
-  s.check.poleTable[3] = {2.0f, 1.04f, 0};
-  s.check.poleTable[4] = {7.0f, 1.0f, 0};
+  const Pole poles[] = {{2.0f, 1.0f, 0}, {2.05f, 1.0f, 0}, {2.0f, 1.04f, 0}, {7.0f, 1.0f, 0}};
+  std::copy(std::begin(poles), std::end(poles), &s.check.poleTable[1]);
   EXPECT_EQ(PoleLabels(s.model, s.check),
             (std::vector<std::string>{"", "Pole 1, 2, 3", "", "", "Pole 4"}));
   // A pure translation: every pole at infinity, no label at all.

@@ -103,24 +103,6 @@ TEST(EscapeKey, LeavesAZoomFirstAndTheChainResumesAtItsStartPoint) {
     d.click(4.4f, 1.0f);
     EXPECT_EQ(std::tuple(d.elementCount(), d.element(2).xa), std::tuple(2, 4.0f)) << shiftDrag;
   }
-  Drawing e;  // another key between two Escapes starts afresh
-  e.key(InputKey::Escape, 10000);
-  e.key(InputKey::Other, 10200);
-  e.key(InputKey::Escape, 10400);
-  EXPECT_FALSE(e.did(InputActionKind::RunEnd));
-}
-
-// Dialog input ends a chain and waits for a new start.
-TEST(InputModes, DialogInputEndsTheChain) {
-  Drawing c;
-  c.input.graphicalInputCommand();
-  c.click(1, 1);
-  c.input.prepareDialogInput();
-  EXPECT_EQ(std::tuple(c.input.state().mode, c.input.state().rubber),
-            std::tuple(InputMode::Idle, RubberBand::Armed));
-  c.click(2, 1);  // outside line input: no element, no chain
-  EXPECT_EQ(std::tuple(c.elementCount(), c.input.state().stage),
-            std::tuple(0, ChainStage::NoStart));
 }
 
 }  // namespace
