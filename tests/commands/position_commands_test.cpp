@@ -49,14 +49,15 @@ TEST_F(PositionCommands, NewAsksToEraseAnUnchangedFrameAndToSaveAChangedOne) {
   s.storedStateSum = ChangeSum(s.model.params);
   NameAnswers names{{" 042 "}, {}};
   messages.answers = {Answer::No, Answer::Yes};
-  EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Unchanged);
-  EXPECT_EQ(s.paths.extension, ".007");
+  EXPECT_EQ(std::tuple(NewPosition(s, messages, names.request()), s.paths.extension),
+            std::tuple(CommandEnd::Unchanged, ".007"));
   EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Stay);
   EXPECT_EQ(messages.texts().at(1), "New frame: New frame ? Erase screen?");
   ExpectAt("NEW", 0);
-  EXPECT_EQ(s.model.params.elementCount, 2);  // the frame stays on the screen, and in NEW
-  EXPECT_EQ(test::At<int16_t>(ReadFile(data / "SDIRNEW/ELEMENTS.NEW"), 0), 2);
-  EXPECT_TRUE(names.prefills.empty());
+  // The frame stays on the screen, and in NEW.
+  EXPECT_EQ(std::tuple(s.model.params.elementCount, names.prefills.size(),
+                       test::At<int16_t>(ReadFile(data / "SDIRNEW/ELEMENTS.NEW"), 0)),
+            std::tuple(2, 0u, 2));
 
   s.storedStateSum = ChangeSum(s.model.params) + 1;
   messages.answers = {Answer::Cancel, Answer::Yes};
@@ -64,9 +65,8 @@ TEST_F(PositionCommands, NewAsksToEraseAnUnchangedFrameAndToSaveAChangedOne) {
   EXPECT_EQ(messages.texts().at(2), "Erase: Save changes?");
   // Yes on the unnamed position names it first.
   EXPECT_EQ(NewPosition(s, messages, names.request()), CommandEnd::Stay);
-  EXPECT_EQ(names.prefills, std::vector<std::string>{"NEW"});
-  EXPECT_TRUE(fs::is_directory(data / "SDIR042"));
-  EXPECT_EQ(s.paths.extension, ".NEW");
+  EXPECT_EQ(std::tuple(names.prefills, fs::is_directory(data / "SDIR042"), s.paths.extension),
+            std::tuple(std::vector<std::string>{"NEW"}, true, ".NEW"));
 }
 
 TEST_F(PositionCommands, StoreAsTrimsTheNameAndAsksAgainWhenTheFolderFails) {

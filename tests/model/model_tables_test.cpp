@@ -66,12 +66,12 @@ TEST(ChangeSum, SumsBytesOneTo743) {
   ModelParameters p;
   std::memset(&p, 0, sizeof p);
   p.bytes()[0] = 200;  // byte 0 is left out
-  EXPECT_EQ(ChangeSum(p), 0u);
+  const uint32_t none = ChangeSum(p);
   p.bytes()[1] = 200;
   p.bytes()[743] = 255;
-  EXPECT_EQ(ChangeSum(p), 455u);
+  const uint32_t ends = ChangeSum(p);
   p.elementCount = 3;
-  EXPECT_EQ(ChangeSum(p), 458u);
+  EXPECT_EQ(std::tuple(none, ends, ChangeSum(p)), std::tuple(0u, 455u, 458u));
 }
 
 TEST(ModelTables, CountsAreClampedForLoops) {
