@@ -56,10 +56,9 @@ TEST_F(MechanismTest, BeamOnTwoRollersOnlyTranslates) {
                 .find("First eigenvector, from column 7 in the echelon matrix, entries are "
                       "displacements of nodes\r\n\r\n 1    1.00\r\n"),
             0u);
-  for (int node = 1; node <= 3; ++node) {
-    EXPECT_NEAR(session.check.kinematicVector[model.nodes[node].dofU], 1.0, 1e-9);
-    EXPECT_NEAR(session.check.kinematicVector[model.nodes[node].dofV], 0.0, 1e-9);
-  }
+  const auto& mode = session.check.kinematicVector;
+  for (int node = 1; node <= 3; ++node)
+    EXPECT_LT(std::fabs(mode[Node(node).dofU] - 1.0) + std::fabs(mode[Node(node).dofV]), 1e-9);
   for (const char* line :
        {"Element does not rotate, pole lies on a line normal to the element at infinity",
         "Number of nodes = 3 Number of elements = 2  Number of equations = 9\r\n"})
