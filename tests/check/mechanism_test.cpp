@@ -1,5 +1,6 @@
 #include "check/mechanism.h"
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -55,10 +56,9 @@ TEST_F(MechanismTest, BeamOnTwoRollersOnlyTranslates) {
                 .find("First eigenvector, from column 7 in the echelon matrix, entries are "
                       "displacements of nodes\r\n\r\n 1    1.00\r\n"),
             0u);
-  for (int node = 1; node <= 3; ++node) {
-    EXPECT_NEAR(session.check.kinematicVector[model.nodes[node].dofU], 1.0, 1e-9);
-    EXPECT_NEAR(session.check.kinematicVector[model.nodes[node].dofV], 0.0, 1e-9);
-  }
+  const auto& mode = session.check.kinematicVector;
+  for (int node = 1; node <= 3; ++node)
+    EXPECT_LT(std::fabs(mode[Node(node).dofU] - 1.0) + std::fabs(mode[Node(node).dofV]), 1e-9);
   for (const char* line :
        {"Element does not rotate, pole lies on a line normal to the element at infinity",
         "Number of nodes = 3 Number of elements = 2  Number of equations = 9\r\n"})
@@ -171,7 +171,7 @@ std::string Fast(double value, int width) {
   return out;
 }
 
-// Ties, tiny, signed zero, huge, subnormal, non-finite, random values and bits.
+// Ties, tiny, signed zero, huge, subnormal, non-finite, random halves of cents and bits.
 TEST(MatrixText, ToCharsGivesTheBytesOfPrintf) {
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -179,18 +179,10 @@ TEST(MatrixText, ToCharsGivesTheBytesOfPrintf) {
                                 0.015,  0.125,   2.675, -1.115,  99.995,  999999.995, 1e-300,
                                 5e-324, -5e-324, 1e22,  1e300,   DBL_MAX, -DBL_MAX,   inf,
                                 -inf,   nan,     -nan,  1.0 / 3, -2.0 / 3};
-  for (double x = -0.01; x <= 0.01; x += 0.0001) values.push_back(x);
   std::mt19937_64 random(3);
-  std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
-  std::uniform_int_distribution<int> exponent(-20, 20);
-  for (int i = 0; i < 200000; ++i) values.push_back(std::ldexp(mantissa(random), exponent(random)));
-  for (int i = 0; i < 20000; ++i) values.push_back(std::round(mantissa(random) * 1e5) / 200.0);
-  for (int i = 0; i < 50000; ++i) {
-    const uint64_t bits = random();
-    double d;
-    std::memcpy(&d, &bits, sizeof d);
-    values.push_back(d);
-  }
+  std::uniform_int_distribution<int> cents(-2000000, 2000000);
+  for (int i = 0; i < 100000; ++i) values.push_back(cents(random) / 200.0);  // many ties
+  for (int i = 0; i < 50000; ++i) values.push_back(std::bit_cast<double>(random()));
   for (double x : values) {
 #ifdef _WIN32
     // MinGW's printf drops the sign of a NaN; the files keep it, as on Linux.

@@ -1,7 +1,5 @@
 #include "commands/model_snapshot.h"
 
-#include "generators/continuous_beam.h"
-#include "model/file_io.h"
 #include "support/test_support.h"
 
 namespace rerore {
@@ -11,47 +9,13 @@ using test::ReadFile;
 
 class ModelSnapshots : public ::testing::Test {
  protected:
-  void SetUp() override {
-    test::MakeCantileverFrame(s, data.path(), "007");
-    WriteFileAtomically(s.paths.file("GEOMETRY"), test::kGeometryOne);
-  }
-  // Every file a state puts back, "-" for an absent one.
-  std::vector<std::string> Files() const {
-    std::vector<std::string> files;
-    for (const std::string& path : SnapshotFilePaths(s.paths))
-      files.push_back(test::Exists(path) ? ReadFile(path) : "-");
-    return files;
-  }
+  void SetUp() override { test::MakeCantileverFrame(s, data.path(), "007"); }
   test::TempDir data;
   Session s;
   test::RecordingMessages messages;
 };
 
-// A generator taken back and made again: model and every file exact, GEOMETRY 0.
-TEST_F(ModelSnapshots, AStatePutBackRestoresTheModelAndEveryFileByteForByte) {
-  const ModelSnapshot before = TakeSnapshot(s);
-  const std::vector<std::string> filesBefore = Files();
-  ASSERT_FALSE(test::Exists(s.paths.file("DLT")));
-  ContinuousBeamOk(s, messages, {"4", "9"});
-  const ModelSnapshot after = TakeSnapshot(s);
-  const std::vector<std::string> filesAfter = Files();
-  ASSERT_NE(filesAfter, filesBefore);
-  s.check.outcome = CheckOutcome::mechanismAt(3);
-
-  RestoreSnapshot(s, before);
-  EXPECT_EQ(Files(), filesBefore);
-  EXPECT_TRUE(SameFrame(TakeSnapshot(s), before));
-  EXPECT_EQ(s.model.params.elementCount, 2);
-  EXPECT_FALSE(test::Exists(s.paths.file("DLT")));
-  EXPECT_EQ(ReadFile(s.paths.file("GEOMETRY")), std::string(4, '\0'));
-  EXPECT_FALSE(s.check.outcome);
-
-  RestoreSnapshot(s, after);
-  EXPECT_EQ(Files(), filesAfter);
-  EXPECT_EQ(s.generators.spans[2].xEnd, 9.0f);
-  EXPECT_EQ(ReadFile(s.paths.file("GEOMETRY")), std::string(4, '\0'));
-}
-
+// The world window aside, a change of the model or of a file is another frame.
 TEST_F(ModelSnapshots, TheSameFrameIsTheSameModelAndFilesWhateverTheWorldWindow) {
   const ModelSnapshot taken = TakeSnapshot(s);
   s.view.extents.xmax += 10.0f;

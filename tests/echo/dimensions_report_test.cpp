@@ -70,38 +70,5 @@ TEST_F(DimensionsReport, OneMaterialLineByLine) {
                 "2.1360E+06\r\n");
 }
 
-TEST_F(DimensionsReport, SeveralMaterialsAndAnEmptyTitle) {
-  s.model.params.setTitle("");
-  s.model.params.materialCount = 2;
-  s.model.materials[2].modulus = 2.1e8f;
-  s.model.crossSections[1].area = 0.135f;
-  const std::string report = Report();
-  EXPECT_EQ(report.find(" Frame Analysis\r\n --------------\r\n \r\n -\r\n Date: "), 0u);
-  EXPECT_NE(report.find("\r\n Material  1  E-Modulus = 2.6700E+07 kN/m2\r\n"
-                        " Material  2  E-Modulus = 2.1000E+08 kN/m2\r\n \r\n"
-                        "   1 b = 0.20 m  h = 0.40 m  A = 0.14 m2 I = 1.0667E-03 m4 \r\n \r\n"
-                        " The stiffness of a rigid support equals:  max E * max A =  2.8350E+07 "),
-            std::string::npos)
-      << report;
-}
-
-TEST_F(DimensionsReport, LongPositionPathContinuesOnALineOfItsOwn) {
-  // A position directory of exactly 100 characters without its separator.
-  std::string parent = data.path();
-  ASSERT_LT(parent.size(), 60u) << "the temporary folder's path is too long for this test";
-  parent += std::string(60 - parent.size(), 'p') + test::kSeparator;
-  parent += std::string(100 - parent.size() - std::string("SDIR007").size() - 1, 'q');
-  parent += test::kSeparator;
-  test::MakeCantileverFrame(s, parent, "007");
-  const std::string directory = s.paths.positionDirectory;
-  ASSERT_EQ(directory.size(), 101u);
-  const size_t cut = directory.rfind(test::kSeparator, 80);
-  const std::string date = DateLine(directory.substr(0, cut + 1));
-  const std::string rest = directory.substr(cut, directory.size() - cut - 1);
-  EXPECT_NE(Report().find("\r\n " + date + "\r\n " + std::string(27, ' ') + rest + "\r\n " +
-                          std::string(date.size() + 1, '-') + "\r\n \r\n"),
-            std::string::npos);
-}
-
 }  // namespace
 }  // namespace rerore

@@ -46,11 +46,10 @@ TEST_F(CurveGenerators, DefaultArcIsTheUpperHalfCircleWithItsFiles) {
             "10.00 180.00 0.00 48");
   ASSERT_EQ(ArcDialogOk(session, messages, defaults), ViewFollowUp::ElementsTableEnded);
   const ModelTables& m = session.model;
-  ASSERT_EQ(m.params.elementCount, 48);
-  EXPECT_EQ(CountIn("NODES"), 49);
-  EXPECT_NEAR(m.elements[1].xa, -10.0f, kNear);
-  EXPECT_NEAR(m.elements[24].yb, 10.0f, kNear);
-  EXPECT_NEAR(m.elements[48].xb, 10.0f, kNear);
+  ASSERT_EQ(std::tuple(m.params.elementCount, CountIn("NODES")), std::tuple(48, 49));
+  EXPECT_LT(std::fabs(m.elements[1].xa + 10) + std::fabs(m.elements[24].yb - 10) +
+                std::fabs(m.elements[48].xb - 10),
+            3 * kNear);
   for (int k = 1; k <= 48; ++k)
     EXPECT_NEAR(std::hypot(m.elements[k].xa, m.elements[k].za), 10.0f, kNear);
   EXPECT_EQ(std::vector<int>({m.params.supportCount, m.params.arcMark, m.params.inputState52}),

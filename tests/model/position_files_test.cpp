@@ -159,16 +159,8 @@ TEST_F(PositionFiles, ExtentParametersAndSmallFiles) {
   EXPECT_EQ(std::tuple(bytes.size(), At<int16_t>(bytes, 130), bytes.substr(136, 7)),
             std::tuple(744u, 12, std::string("Hall 3\0", 7)));
 
-  ASSERT_TRUE(WriteGeometryFile(paths, 1) && WriteGraphicsMarkerFile(paths));
+  ASSERT_TRUE(WriteGeometryFile(paths, 1));
   EXPECT_EQ(ReadFile(paths.file("GEOMETRY")), test::kGeometryOne);
-  EXPECT_EQ(ReadFile(paths.file("GRAFIKGO")), std::string("\1\0\0\0", 4));
-
-  model.params.setEquationCount(2);
-  model.dofs[2] = {1, 2, 2};
-  ASSERT_TRUE(WriteDofFile(paths, model));
-  bytes = ReadFile(paths.file("DOFSK"));
-  EXPECT_EQ(std::tuple(bytes.size(), At<int32_t>(bytes, 12 + 8)), std::tuple(24u, 2));
-
   EXPECT_FALSE(ReadArcFile(paths).has_value());
   ASSERT_TRUE(WriteArcFile(paths, ArcInput{12.0f, 150.0f, 30.0f, 8}));
   EXPECT_EQ(ReadFile(paths.file("BOGEN")).size(), 16u);

@@ -9,33 +9,15 @@ namespace {
 
 const DeviceRect kArea{0, 0, 800, 600};
 
-// Right of the dot when free; crowded labels cover no dot and no label.
-TEST(LabelPlacement, BesideTheDotAndCrowdedDotsGetLabelsThatCoverNothing) {
+// Right of the dot when free, left of it at the edge, else the one free place farther out.
+TEST(LabelPlacement, BesideTheDotInsideThePictureOrFartherOut) {
   const DeviceRect r = PlaceBeside({100, 100}, 6, 50, 14, {DotRect({100, 100}, 6)}, kArea);
   EXPECT_EQ(std::vector<int>({r.left, r.top, r.right, r.bottom}),
             std::vector<int>({109, 93, 159, 107}));
-  std::vector<DeviceRect> taken;
-  const DevicePoint dots[] = {{100, 100}, {130, 100}, {100, 120}, {115, 110}, {160, 100}};
-  for (const DevicePoint& d : dots) taken.push_back(DotRect(d, 6));
-  const size_t dotCount = taken.size();
-  for (const DevicePoint& d : dots) taken.push_back(PlaceBeside(d, 6, 60, 14, taken, kArea));
-  for (size_t i = dotCount; i < taken.size(); ++i)
-    for (size_t j = 0; j < taken.size(); ++j)
-      if (i != j) {
-        EXPECT_FALSE(Overlaps(taken[i], taken[j])) << i << " on " << j;
-      }
-}
-
-TEST(LabelPlacement, StaysInsideThePictureAndFindsTheOneFreePlaceFartherOut) {
-  EXPECT_LT(PlaceBeside({795, 300}, 6, 60, 14, {}, kArea).right, 795);  // left of the dot
-  // Everything near the dot is taken but a strip below it.
+  EXPECT_LT(PlaceBeside({795, 300}, 6, 60, 14, {}, kArea).right, 795);
   const std::vector<DeviceRect> taken = {{0, 0, 800, 300}, {0, 300, 90, 600}, {110, 300, 800, 600}};
-  const DeviceRect r = PlaceBeside({100, 290}, 4, 16, 10, taken, kArea);
-  EXPECT_GE(r.top, 290);
-  EXPECT_GE(r.left, 90);
-  EXPECT_LE(r.right, 110);
-  EXPECT_TRUE(Overlaps(DeviceRect{0, 0, 10, 10}, DeviceRect{9, 9, 20, 20}));
-  EXPECT_FALSE(Overlaps(DeviceRect{0, 0, 10, 10}, DeviceRect{10, 0, 20, 10}));  // touching
+  const DeviceRect below = PlaceBeside({100, 290}, 4, 16, 10, taken, kArea);
+  EXPECT_TRUE(below.top >= 290 && below.left >= 90 && below.right <= 110);
 }
 
 TEST(LabelBoxes, TurnedBoxesAndLinesOverlapOnlyWhereTheyShareAnArea) {
@@ -93,19 +75,6 @@ TEST(LabelLayout, CrowdedPointsGetLeadersAndNothingIsCovered) {
   }
   EXPECT_FALSE(leaders.empty());
   EXPECT_EQ(layout.labels().size(), 21u);
-}
-
-TEST(LabelLayout, AnElementNumberStandsBesideItsLineTurnedWithIt) {
-  LabelLayout layout(kArea);
-  const PointF a{100, 400};
-  const PointF b{100, 100};  // a column drawn upwards
-  layout.addLine(a, b, 1);
-  const LabelPlace place = layout.besideLine(a, b, 3, 14, 12, 1.5707963);
-  EXPECT_TRUE(place.free);
-  const DeviceRect r = place.box.bounds();
-  EXPECT_GE(r.left, 101);  // right of the line, turned: 12 wide, 14 high
-  EXPECT_LE(r.right - r.left, 14);
-  EXPECT_NEAR((r.top + r.bottom) / 2.0, 250.0, 1.0);
 }
 
 }  // namespace
