@@ -119,6 +119,20 @@ TEST_F(Window, ClosingTheWindowAndTheCharacterXRunEndWhichWritesTheEchoFile) {
   EXPECT_TRUE(test::Exists(data / "SDIR001/ECHO_G.001.TXT"));
 }
 
+// A first run makes the settings folder and keeps its recent positions
+// there; after End nothing lands in the folder it was started from.
+TEST_F(Window, AFirstRunMakesTheSettingsFolderAndWritesNothingIntoTheCurrentOne) {
+  fs::remove_all(home.dir() / "VELTRANIX");
+  test::TempDir work;
+  const test::CurrentDirectory inWork(work.path());
+  open();
+  EXPECT_TRUE(fs::is_directory(home.dir() / "VELTRANIX"));
+  frame->close();
+  QTRY_COMPARE(quit->count(), 1);
+  EXPECT_TRUE(test::Exists(home.dir() / "VELTRANIX/RECENTPOS"));
+  EXPECT_TRUE(test::ListDirectory(work.path()).empty());
+}
+
 // The frame keeps its unsaved change, and its mark, in the position NEW.
 TEST_F(Window, NewWithoutSavingRenamesTheWindow) {
   open();
