@@ -17,10 +17,17 @@ void UseApplicationSettings() {
 Application::Application() = default;
 Application::~Application() = default;
 
-int Application::run(const std::string& commandLine) {
+CommandLine ProgramCommandLine(const QStringList& arguments) {
+  std::vector<std::string> words;
+  for (const QString& argument : arguments) words.push_back(ToFileName(argument));
+  const CommandLine separate = CommandLineFromArguments(words);
+  return separate.valid ? separate : ParseCommandLine(ToFileName(arguments.join(' ')));
+}
+
+int Application::run(const CommandLine& line) {
   UseApplicationSettings();
   try {
-    switch (StartProgram(session_, messages_, commandLine)) {
+    switch (StartProgram(session_, messages_, line)) {
       case StartResult::MissingInput:
         return 1;
       case StartResult::NotWritable:

@@ -4,10 +4,12 @@
 // condition that ends the program is met.
 #pragma once
 
+#include <QStringList>
 #include <memory>
 #include <string>
 
 #include "gui/message_boxes.h"
+#include "model/position_paths.h"
 #include "model/session.h"
 
 namespace rerore {
@@ -20,8 +22,8 @@ class Application {
  public:
   Application();
   ~Application();
-  // Starts on `commandLine` and runs the event loop; returns the exit code.
-  int run(const std::string& commandLine);
+  // Starts on `line` and runs the event loop; returns the exit code.
+  int run(const CommandLine& line);
   Session& session() { return session_; }
 
  private:
@@ -29,6 +31,12 @@ class Application {
   MessageBoxes messages_;
   std::unique_ptr<MainWindow> window_;
 };
+
+// The program's arguments (without the program's name) as a command line.
+// Given separately (EXT, "@" + data path, optionally "@" + flag) the data
+// path is the whole second argument and may hold blanks and "@" of its
+// own; otherwise the arguments are joined by blanks and split at " @".
+CommandLine ProgramCommandLine(const QStringList& arguments);
 
 // The names under which the program keeps its settings (the look, the
 // toolbar); set before any setting is read.

@@ -5,7 +5,6 @@
 
 #include "app/application.h"
 #include "gui/c_locale.h"
-#include "gui/message_boxes.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -13,6 +12,5 @@ int main(int argc, char** argv) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   rerore::Application program;
-  // The command line holds the extension and the data path: file names.
-  return program.run(rerore::ToFileName(arguments.join(' ')));
+  return program.run(rerore::ProgramCommandLine(arguments));
 }

@@ -2,6 +2,7 @@
 #include <QDockWidget>
 #include <QFileInfo>
 
+#include "app/application.h"
 #include "gui_helpers.h"
 
 namespace rerore {
@@ -117,6 +118,18 @@ TEST_F(Window, ClosingTheWindowAndTheCharacterXRunEndWhichWritesTheEchoFile) {
   QTest::keyClick(view(), Qt::Key_X);
   QTRY_COMPARE(quit->count(), 2);
   EXPECT_TRUE(test::Exists(data / "SDIR001/ECHO_G.001.TXT"));
+}
+
+// Separate arguments keep a data path with blanks and "@" whole; one
+// argument holding it all is split at " @".
+TEST(ProgramArguments, ADataPathGivenApartIsTakenWhole) {
+  const CommandLine apart = ProgramCommandLine({".002", "@/data/a @b c/", "@G"});
+  EXPECT_EQ(std::tie(apart.valid, apart.extension, apart.dataPath, apart.resetGeometry),
+            std::tuple(true, ".002", "/data/a @b c/", true));
+  const CommandLine joined = ProgramCommandLine({".001 @C:\\DATA\\"});
+  EXPECT_EQ(std::tie(joined.valid, joined.extension, joined.dataPath),
+            std::tuple(true, ".001", "C:\\DATA\\"));
+  EXPECT_FALSE(ProgramCommandLine({}).valid || ProgramCommandLine({".001", "/data/"}).valid);
 }
 
 // A first run makes the settings folder and keeps its recent positions
