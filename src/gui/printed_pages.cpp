@@ -3,7 +3,10 @@
 #include <QDate>
 #include <QFontMetrics>
 #include <QMarginsF>
+#include <QObject>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <algorithm>
 
@@ -24,6 +27,23 @@ void UseDocumentMargins(QPrinter& printer) {
   const QMarginsF margins(kDocumentMarginMm, kDocumentMarginMm, kDocumentMarginMm,
                           kDocumentMarginMm);
   printer.setPageMargins(margins, QPageLayout::Millimeter);
+}
+
+void PrintWithDialog(QWidget* parent, bool documentMargins, const PrintJob& job) {
+  QPrinter printer(QPrinter::HighResolution);
+  if (documentMargins) UseDocumentMargins(printer);
+  QPrintDialog dialog(&printer, parent);
+  if (dialog.exec() == QDialog::Accepted) job(printer);
+}
+
+void ShowPrintPreview(QWidget* parent, bool documentMargins, const PrintJob& job) {
+  QPrinter printer(QPrinter::HighResolution);
+  if (documentMargins) UseDocumentMargins(printer);
+  QPrintPreviewDialog preview(&printer, parent);
+  preview.setWindowTitle(QObject::tr("Print preview"));
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                   [&job](QPrinter* target) { job(*target); });
+  preview.exec();
 }
 
 PageHeading TableHeading(const std::string& positionName, const QString& tableName) {

@@ -12,6 +12,7 @@
 
 class QPainter;
 class QPrinter;
+class QWidget;
 
 namespace rerore {
 
@@ -21,6 +22,16 @@ inline constexpr double kDocumentMarginMm = 15.0;
 // Sets the document margins; done before the print dialog opens, so that
 // the user sees them there and may change them.
 void UseDocumentMargins(QPrinter& printer);
+
+// What prints one document on a printer.
+using PrintJob = std::function<void(QPrinter&)>;
+
+// The print dialog on a high-resolution printer (with the document margins
+// when `documentMargins`), then `job` on the printer the user chose.
+void PrintWithDialog(QWidget* parent, bool documentMargins, const PrintJob& job);
+
+// A preview of what `job` puts on the printer's paper.
+void ShowPrintPreview(QWidget* parent, bool documentMargins, const PrintJob& job);
 
 // A heading line: `left` at the left edge, `centre` in the middle and
 // `right` at the right edge of the page, with a rule below.

@@ -3,8 +3,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>
@@ -62,20 +60,11 @@ int ReportViewer::exec() {
 }
 
 void ReportViewer::print() {
-  QPrinter printer(QPrinter::HighResolution);
-  UseDocumentMargins(printer);
-  QPrintDialog dialog(&printer, this);
-  if (dialog.exec() == QDialog::Accepted) printReport(printer);
+  PrintWithDialog(this, true, [this](QPrinter& printer) { printReport(printer); });
 }
 
 void ReportViewer::printPreview() {
-  QPrinter printer(QPrinter::HighResolution);
-  UseDocumentMargins(printer);
-  QPrintPreviewDialog preview(&printer, this);
-  preview.setWindowTitle(tr("Print preview"));
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* target) { printReport(*target); });
-  preview.exec();
+  ShowPrintPreview(this, true, [this](QPrinter& printer) { printReport(printer); });
 }
 
 void ReportViewer::printReport(QPrinter& printer) {

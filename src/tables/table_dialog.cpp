@@ -4,7 +4,6 @@
 #include <QBoxLayout>
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStyle>
@@ -59,11 +58,7 @@ void TableDialog::arrangeBesideTable(QLayout* above, const std::vector<QPushButt
 }
 
 void TableDialog::printTable() {
-  QPrinter printer(QPrinter::HighResolution);
-  UseDocumentMargins(printer);
-  QPrintDialog dialog(&printer, this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  printTableOn(printer);
+  PrintWithDialog(this, true, [this](QPrinter& printer) { printTableOn(printer); });
 }
 
 void TableDialog::printTableOn(QPrinter& printer) {

@@ -4,14 +4,13 @@
 // echo-structure dialogs.
 #include <QApplication>
 #include <QClipboard>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include "commands/default_modulus.h"
 #include "gui/command_ids.h"
 #include "gui/echo_help_dialog.h"
 #include "gui/help_launcher.h"
+#include "gui/printed_pages.h"
 #include "gui/report_viewer.h"
 #include "gui/text_size_dialog.h"
 #include "gui/title_dialog.h"
@@ -147,19 +146,12 @@ void FrameView::openEchoStructure() {
 }
 
 void FrameView::print() {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, this);
-  if (dialog.exec() == QDialog::Accepted) printPage(printer);
+  PrintWithDialog(this, false, [this](QPrinter& printer) { printPage(printer); });
 }
 
 // The page as Print would print it, on the printer's paper.
 void FrameView::printPreview() {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintPreviewDialog preview(&printer, this);
-  preview.setWindowTitle(tr("Print preview"));
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* target) { printPage(*target); });
-  preview.exec();
+  ShowPrintPreview(this, false, [this](QPrinter& printer) { printPage(printer); });
 }
 
 void FrameView::printPage(QPrinter& printer) {
