@@ -66,9 +66,8 @@ void FrameDrawing::drawOrigin() {
                                    << o + QPointF(kXArrowShaft * k, kArrowBase * k)
                                    << o + QPointF(kXArrowTip * k, 0));
   painter_.drawLine(o, o - QPointF(0, kYArrowShaft * k));
-  symbols_.push_back({d.x - kOriginRadius * k, d.y - kYArrowTip * k, d.x + kXArrowTip * k + 1,
-                      d.y + kOriginRadius * k + 1});
-  keepClear(symbols_.back());
+  keepClear({d.x - kOriginRadius * k, d.y - kYArrowTip * k, d.x + kXArrowTip * k + 1,
+             d.y + kOriginRadius * k + 1});
   painter_.drawPolygon(QPolygonF() << o + QPointF(-kArrowBase * k, -kYArrowShaft * k)
                                    << o + QPointF(kArrowBase * k, -kYArrowShaft * k)
                                    << o + QPointF(0, -kYArrowTip * k));
@@ -98,11 +97,10 @@ void FrameDrawing::drawDimensionText(const QString& text, QPointF centre, bool u
   // Where the text lies on the device, turned or not (centred either way).
   const QRectF shown =
       upright ? QRectF(-box.height() / 2.0, -box.width() / 2.0, box.height(), box.width()) : box;
-  symbols_.push_back({static_cast<int32_t>(centre.x() + shown.left()),
-                      static_cast<int32_t>(centre.y() + shown.top()),
-                      static_cast<int32_t>(centre.x() + shown.right()) + 1,
-                      static_cast<int32_t>(centre.y() + shown.bottom()) + 1});
-  keepClear(symbols_.back());
+  keepClear({static_cast<int32_t>(centre.x() + shown.left()),
+             static_cast<int32_t>(centre.y() + shown.top()),
+             static_cast<int32_t>(centre.x() + shown.right()) + 1,
+             static_cast<int32_t>(centre.y() + shown.bottom()) + 1});
   painter_.translate(centre);
   if (upright) painter_.rotate(-90.0);
   painter_.fillRect(box, Qt::white);  // written on an opaque background

@@ -38,7 +38,6 @@ bool FrameDrawing::drawAll(UserMessages& messages) {
   DisplayOptions& display = session_.view.display;
   if (display.tidyTextWanted && !display.tidyTextSuppressed) display.tidyText = true;
   labels_ = {};
-  symbols_.clear();
   if (!prepareMapping(messages)) return false;
   layout_.emplace(DeviceRect{0, 0, mapping_.areaWidth(), mapping_.areaHeight()});
   painter_.save();

@@ -121,9 +121,9 @@ class FrameDrawing {
   void drawFrameLabels();
   void drawLabelAt(const std::string& text, const LabelPlace& place, PointF anchor, double angle);
   void drawMechanism(const ModelTables& model, const CheckResults& check, bool live);
-  void mechanismDot(WorldPoint centre, int32_t radius, bool live, std::vector<DeviceRect>& dots);
-  void poleLabel(const std::string& text, DevicePoint at, int dotPixels, bool live,
-                 std::vector<DeviceRect>& taken);
+  void mechanismDot(WorldPoint centre, int32_t radius, bool live);
+  void poleLabel(const std::string& text, DevicePoint at, int dotPixels, bool live);
+  void drawLeader(const LabelPlace& place);
   void drawMarkedPoint();
 
   QPainter& painter_;
@@ -134,7 +134,6 @@ class FrameDrawing {
   std::optional<LabelLayout> layout_;
   PictureLabels labels_;
   // The origin symbol and the dimension texts, which pole labels avoid.
-  std::vector<DeviceRect> symbols_;
   QPen pen_;
   QBrush brush_;
   bool penDirty_ = true;

@@ -58,18 +58,24 @@ void FrameDrawing::drawFrameLabels() {
   }
 }
 
+// The grey line from what a label names to a label that stands farther out.
+void FrameDrawing::drawLeader(const LabelPlace& place) {
+  if (!place.leader) return;
+  painter_.save();
+  QPen leader(kLeaderColor, target_.printing ? originScale() : 0);
+  leader.setCosmetic(!target_.printing);
+  painter_.setPen(leader);
+  const auto& [from, to] = *place.leader;
+  painter_.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
+  painter_.restore();
+}
+
 void FrameDrawing::drawLabelAt(const std::string& text, const LabelPlace& place, PointF anchor,
                                double angle) {
   layout_->take(place);
   labels_.frame.push_back({text, place.box, anchor});
   painter_.save();
-  if (place.leader) {
-    QPen leader(kLeaderColor, target_.printing ? originScale() : 0);
-    leader.setCosmetic(!target_.printing);
-    painter_.setPen(leader);
-    const auto& [from, to] = *place.leader;
-    painter_.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
-  }
+  drawLeader(place);
   const QFontMetrics metrics = painter_.fontMetrics();
   const QString qtext = FromAnsi(text);
   PointF centre{0.0, 0.0};

@@ -24,11 +24,11 @@ const QColor kLightRed(255, 165, 165);
 const QColor kLightGreen(140, 210, 140);
 const QColor kLabelFrame(120, 120, 120);
 const QColor kLiveLabelText(90, 90, 90);
+constexpr int kPoleLabelGap = 3;  // pixels between a pole's dot and its label
 
 }  // namespace
 
-void FrameDrawing::mechanismDot(WorldPoint centre, int32_t radius, bool live,
-                                std::vector<DeviceRect>& dots) {
+void FrameDrawing::mechanismDot(WorldPoint centre, int32_t radius, bool live) {
   if (live) {
     const QPen pen = pen_;
     const QBrush brush = brush_;
@@ -41,16 +41,15 @@ void FrameDrawing::mechanismDot(WorldPoint centre, int32_t radius, bool live,
     redDot(centre, radius);
   }
   const int pixels = static_cast<int>(std::lround(toPixels(radius)));
-  dots.push_back(DotRect(mapping_.toDevice(centre.x, centre.y), pixels));
+  keepClear(DotRect(mapping_.toDevice(centre.x, centre.y), pixels));
 }
 
 void FrameDrawing::drawMechanism(const ModelTables& model, const CheckResults& check, bool live) {
   const int32_t dot = kDotRadiusMarks * mapping_.markRadius();
-  std::vector<DeviceRect> dots;
   const int32_t singular = check.outcome->equation;  // drawn only for a mechanism
   for (int k = 1; k <= NodeRows(model); ++k) {
     const NodeRecord& n = model.nodes[k];
-    if (CarriesSingularEquation(n, singular)) mechanismDot({n.x, n.y}, dot, live, dots);
+    if (CarriesSingularEquation(n, singular)) mechanismDot({n.x, n.y}, dot, live);
   }
   QPen shapePen = ViewPen(kPenGreenWide, pixelsPerUnit());
   if (live) shapePen.setColor(kLightGreen);
@@ -72,23 +71,19 @@ void FrameDrawing::drawMechanism(const ModelTables& model, const CheckResults& c
   const std::vector<std::string> labels = PoleLabels(model, check);
   for (int i = 1; i <= ElementRows(model); ++i) {
     const Pole& pole = check.poleTable[i];
-    if (!(live && pole.atInfinity)) mechanismDot({pole.x, pole.y}, dot, live, dots);
+    if (!(live && pole.atInfinity)) mechanismDot({pole.x, pole.y}, dot, live);
   }
-  // The labels go where they cover no dot, no label drawn before and
-  // neither the origin symbol nor a dimension.
-  std::vector<DeviceRect> taken = layout_->labelBounds();
-  taken.insert(taken.end(), dots.begin(), dots.end());
-  taken.insert(taken.end(), symbols_.begin(), symbols_.end());
+  // The labels go where they cover no dot, no line, no label drawn before
+  // and neither the origin symbol nor a dimension.
   const int dotPixels = static_cast<int>(std::lround(toPixels(dot)));
   for (int i = 1; i <= ElementRows(model); ++i) {
     if (labels[i].empty()) continue;
     const Pole& pole = check.poleTable[i];
-    poleLabel(labels[i], mapping_.toDevice(pole.x, pole.y), dotPixels, live, taken);
+    poleLabel(labels[i], mapping_.toDevice(pole.x, pole.y), dotPixels, live);
   }
 }
 
-void FrameDrawing::poleLabel(const std::string& text, DevicePoint at, int dotPixels, bool live,
-                             std::vector<DeviceRect>& taken) {
+void FrameDrawing::poleLabel(const std::string& text, DevicePoint at, int dotPixels, bool live) {
   if (fontPixels() < 1.0) return;
   painter_.save();
   painter_.setFont(viewFont());
@@ -97,10 +92,12 @@ void FrameDrawing::poleLabel(const std::string& text, DevicePoint at, int dotPix
   const int pad = kLabelPadding * originScale();
   const int width = metrics.horizontalAdvance(qtext) + 2 * pad;
   const int height = metrics.height() + 2 * pad;
-  const DeviceRect area{0, 0, mapping_.areaWidth(), mapping_.areaHeight()};
-  const DeviceRect r = PlaceBeside(at, dotPixels, width, height, taken, area);
-  taken.push_back(r);
+  const LabelPlace place =
+      layout_->besidePoint({double(at.x), double(at.y)}, dotPixels + kPoleLabelGap, width, height);
+  layout_->take(place);
+  const DeviceRect r = place.box.bounds();
   labels_.poles.push_back(r);
+  drawLeader(place);
   const QRectF box(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
   painter_.setPen(QPen(live ? kLightRed : kLabelFrame, 0));
   painter_.setBrush(Qt::white);

@@ -32,14 +32,6 @@ bool Overlaps(const DeviceRect& a, const DeviceRect& b);
 // The square a dot of `radius` pixels around `centre` covers.
 DeviceRect DotRect(DevicePoint centre, int radius);
 
-// A label of `width` x `height` pixels beside the dot of `radius` around
-// `anchor`: the first place, going round the dot from its right side
-// counter-clockwise and then farther out, that overlaps none of `taken`
-// and lies inside `area`. When no place is free, the one that overlaps
-// the least.
-DeviceRect PlaceBeside(DevicePoint anchor, int radius, int width, int height,
-                       const std::vector<DeviceRect>& taken, const DeviceRect& area);
-
 struct PointF {
   double x = 0.0;
   double y = 0.0;
