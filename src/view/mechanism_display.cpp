@@ -25,6 +25,9 @@ const QColor kLightGreen(140, 210, 140);
 const QColor kLabelFrame(120, 120, 120);
 const QColor kLiveLabelText(90, 90, 90);
 constexpr int kPoleLabelGap = 3;  // pixels between a pole's dot and its label
+// Poles crowd where a frame moves as a whole; a label that finds no room
+// within this many places farther out takes the least covered of them.
+constexpr size_t kPoleLabelPlaces = 120;
 
 }  // namespace
 
@@ -92,8 +95,8 @@ void FrameDrawing::poleLabel(const std::string& text, DevicePoint at, int dotPix
   const int pad = kLabelPadding * originScale();
   const int width = metrics.horizontalAdvance(qtext) + 2 * pad;
   const int height = metrics.height() + 2 * pad;
-  const LabelPlace place =
-      layout_->besidePoint({double(at.x), double(at.y)}, dotPixels + kPoleLabelGap, width, height);
+  const LabelPlace place = layout_->besidePoint(
+      {double(at.x), double(at.y)}, dotPixels + kPoleLabelGap, width, height, {}, kPoleLabelPlaces);
   layout_->take(place);
   const DeviceRect r = place.box.bounds();
   labels_.poles.push_back(r);

@@ -311,7 +311,7 @@ LabelPlace LabelLayout::Chosen(const Choice& choice) {
 }
 
 LabelPlace LabelLayout::besidePoint(PointF anchor, double clearance, double w, double h,
-                                    const std::vector<PointF>& directions) const {
+                                    const std::vector<PointF>& directions, size_t farPlaces) const {
   Choice choice;
   // The quadrant that faces the most room first; among equals, below
   // before above and left before right: frames are mostly numbered from
@@ -337,7 +337,8 @@ LabelPlace LabelLayout::besidePoint(PointF anchor, double clearance, double w, d
       if (!offer(choice, WithLeader(BoxOut(anchor, way, distance, w, h), anchor, clearance)))
         return Chosen(choice);
   }
-  for (const PointF& offset : kNear) {
+  for (size_t i = 0; i < std::min(farPlaces, kNear.size()); ++i) {
+    const PointF& offset = kNear[i];
     const PointF centre{anchor.x + offset.x * h, anchor.y + offset.y * h};
     if (!offer(choice,
                WithLeader(UprightBox(centre.x - w / 2, centre.y - h / 2, w, h), anchor, clearance)))

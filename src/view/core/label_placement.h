@@ -81,8 +81,10 @@ class LabelLayout {
   // least `clearance` pixels off it: in one of the four quadrants round
   // it, else farther out with a leader, first in the `directions` (unit
   // vectors, the free room round the point, best first).
+  // At most `farPlaces` places farther out are tried (the nearest first).
   LabelPlace besidePoint(PointF anchor, double clearance, double width, double height,
-                         const std::vector<PointF>& directions = {}) const;
+                         const std::vector<PointF>& directions = {},
+                         size_t farPlaces = std::numeric_limits<size_t>::max()) const;
   // A label turned by `angle` beside the line from a to b: across from
   // its middle on either side, else shifted along it, else farther out.
   LabelPlace besideLine(PointF a, PointF b, double clearance, double width, double height,
