@@ -2,9 +2,7 @@
 
 #include <tuple>
 
-#include "model/settings_files.h"
 #include "support/test_support.h"
-#include "view/core/view_controls.h"
 
 namespace rerore {
 namespace {
@@ -123,27 +121,6 @@ TEST(Navigation, ZoomStopsAtItsLimitsAndEscapeFitsAgain) {
   m.mapping.leaveZoom();
   m.paint(0, 0, 10, 5);
   EXPECT_EQ(m.device(0, 0), std::tuple(50, 525));
-}
-
-// Alt: line width 0..10, stored; Ctrl+Shift: text; Shift: shrink; else zoom.
-TEST(Wheel, TheModifiersChooseWhatChanges) {
-  test::SettingsHome home;
-  test::TempDir data;
-  Session s;
-  test::UsePosition(s, data.path(), "001");
-  const auto turn = [&s](bool alt, bool ctrl, bool shift, int delta, bool mechanism = false) {
-    return TurnWheel(s.view, s.paths, {alt, ctrl, shift}, delta, mechanism);
-  };
-  s.view.lineWidth = 9;
-  EXPECT_EQ(turn(true, false, false, 120), WheelEffect::Repaint);
-  EXPECT_EQ(std::tuple(ReadLineWidth(s.paths), turn(true, false, false, 120)),
-            std::tuple(10, WheelEffect::Nothing));
-  s.view.lineWidth = 0;
-  EXPECT_EQ(turn(true, true, true, -120), WheelEffect::Nothing);  // Alt wins over Ctrl + Shift
-  EXPECT_EQ(turn(false, true, true, 120), WheelEffect::Repaint);
-  EXPECT_EQ(turn(false, false, true, -120), WheelEffect::Repaint);
-  EXPECT_EQ(std::tuple(s.view.textScale, s.view.shrinkFactor), std::tuple(1.1f, 1.0f / 1.5f));
-  EXPECT_EQ(turn(false, true, false, -120), WheelEffect::ZoomAtPointer);
 }
 
 }  // namespace
