@@ -56,10 +56,6 @@ TEST(WorldFit, TenByFiveMetresOnAThousandBySixHundredPixels) {
   EXPECT_EQ(std::tuple(w.x, w.y, d.x, d.y), std::tuple(5.0f, 2.5f, 725, 435));
   EXPECT_EQ(m.mapping.markRadius(), 8);  // a converted mouse point sets the 3-pixel radius
 
-  Mapped shrunk;  // the shrink factor pulls towards the lower-left corner
-  shrunk.session.view.shrinkFactor = 1.5f;
-  shrunk.paint(0, 0, 10, 5);
-  EXPECT_EQ(shrunk.device(10, 5), std::tuple(650, 225));
   Mapped printed;  // 80 % of the page
   printed.paint(0, 0, 10, 5, 3000, 2000, MappingTarget::Printer);
   EXPECT_EQ(std::tuple(printed.device(0, 0), printed.device(10, 0)),
