@@ -215,17 +215,6 @@ TEST_F(TableLogic, OneElementRowGivesTwoNodesAndTheGeometryFiles) {
   EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(TableLogic, EmptyElementsTableLeavesTheEmptyDrawing) {
-  ASSERT_TRUE(Accept('E', {}));
-  EXPECT_EQ(session.model.params.elementCount, 0);
-  const DrawingExtents& e = session.view.extents;
-  EXPECT_EQ(std::vector<float>({e.xmin, e.ymin, e.xmax, e.ymax}),
-            std::vector<float>({-3.0f, -2.0f, 47.0f, 28.0f}));
-  EXPECT_EQ(std::tuple(session.view.autoScale, session.view.unitsPerMetre,
-                       test::Exists(file("GEOMETRY"))),
-            std::tuple(false, 100, true));
-}
-
 TEST_F(TableLogic, UntouchedCoordinatesKeepTheirFullPrecision) {
   ModelTables& model = session.model;
   CellTable nodes = ThreeNodes();

@@ -48,7 +48,6 @@ TEST_F(ContinuousBeam, RefusedTablesLeaveModelAndFilesAlone) {
       {{"4", "", "8"}, "Row 2 is empty"},
       {{"4", "1E39"}, "The number 1E39 is too large"},
       {{}, "No spans: enter the end of span 1"},
-      {{"", ""}, "No spans: enter the end of span 1"},
       {{"4", "4.03"}, "Zero length of field 2"},  // both ends would be one node
   };
   const std::string before = test::TakeSnapshot(session);

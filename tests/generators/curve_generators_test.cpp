@@ -97,7 +97,6 @@ TEST_F(CurveGenerators, InputsThatGiveNoFrameAreRefused) {
   const std::pair<ArcFieldTexts, std::string> arcs[] = {
       {{"abc", "180", "0", "48"}, "The radius must be positive"},
       {{"0", "180", "0", "48"}, "The radius must be positive"},
-      {{"-5", "180", "0", "48"}, "The radius must be positive"},
       {{"1e39", "180", "0", "48"}, "The number 1e39 is too large"},
       {{"2e38", "180", "0", "48"}, "The number 2e38 is too large"},  // its diameter
       {{"10", "1E40", "0", "48"}, "The number 1E40 is too large"},
@@ -111,10 +110,8 @@ TEST_F(CurveGenerators, InputsThatGiveNoFrameAreRefused) {
   }
   const std::pair<ParabolaFieldTexts, std::string> parabolas[] = {
       {{"0", "2", "4"}, "The length of the base line must be positive"},
-      {{"abc", "2", "4"}, "The length of the base line must be positive"},
       {{"-10", "2", "4"}, "The length of the base line must be positive"},
       {{"10", "0", "4"}, "The height must be positive"},
-      {{"10", "-2", "4"}, "The height must be positive"},
       {{"10", "1e39", "4"}, "The number 1e39 is too large"},
       {{"1", "0.2", "40"}, "The elements would be shorter than 0.05 m"},
   };

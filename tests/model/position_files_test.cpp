@@ -1,9 +1,5 @@
 #include "model/position_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <tuple>
 
@@ -290,24 +286,6 @@ TEST_F(PositionFiles, ATableWriteWithdrawsGeometryOneFirst) {
   ASSERT_TRUE(WriteGeometryFile(paths, 1));
   ASSERT_TRUE(WriteExtentFile(paths, ElementExtents(model)));
   EXPECT_EQ(ReadFile(paths.file("GEOMETRY")), test::kGeometryZero);
-}
-
-// A directory or FIFO counts as missing; nothing is appended to a FIFO.
-TEST_F(PositionFiles, OnlyRegularFilesAreReadOrAppendedTo) {
-  std::filesystem::create_directory(paths.file("NODES"));
-  model.params.nodeCount = 3;
-  EXPECT_FALSE(ReadNodesFile(paths, model));
-  EXPECT_FALSE(FileReadable(paths.file("NODES")));
-  EXPECT_EQ(model.params.nodeCount, 3);
-
-#ifndef _WIN32  // Windows has no FIFO in the file system
-  const std::string fifo = data / "trace";
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
-  EXPECT_FALSE(AppendToFile(fifo, "G10\n"));
-  close(reader);
-#endif
-  EXPECT_TRUE(AppendToFile(data / "log", "G10\n"));
 }
 
 }  // namespace

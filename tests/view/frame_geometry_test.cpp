@@ -11,32 +11,6 @@ namespace {
 
 using test::MakeElement;
 
-TEST(LabelAngles, ElementNumbersTurnAlongTheElementAndTidyOnesReadUpright) {
-  EXPECT_EQ(ElementLabelAngle(MakeElement(0, 0, 6, 0.05f)), 0.0);  // 0.8 % rise counts as level
-  EXPECT_DOUBLE_EQ(ElementLabelAngle(MakeElement(0, 4, 0, 0)), kPi / 2);  // drawn downwards
-  EXPECT_NEAR(ElementLabelAngle(MakeElement(3, 0, 0, 3)), 3 * kPi / 4, 1e-7);
-  EXPECT_NEAR(TidyAngle(3 * kPi / 4) + TidyAngle(-3 * kPi / 4), 0.0, 1e-12);
-  EXPECT_NEAR(TidyAngle(3 * kPi / 4), -kPi / 4, 1e-12);
-  EXPECT_EQ(TidyAngle(-kPi / 2), -kPi / 2);
-}
-
-// A portal's corner: most room up and to the left, then between beam and column.
-TEST(LabelRoom, TheWidestGapBetweenTheElementsAtANodeComesFirst) {
-  ModelTables model;
-  test::AddElement(model, 0, 0, 0, 4);
-  test::AddElement(model, 0, 4, 6, 4);
-  model.elements[1].nodeRight = model.elements[2].nodeLeft = 2;
-  model.nodes[2].elementEnds = 2;
-  model.nodes[2].nodeElements[1] = 1;
-  model.nodes[2].nodeElements[2] = 2;
-  const std::vector<WorldPoint> ways = FreeDirections(model, 2);
-  ASSERT_EQ(ways.size(), 2u);
-  const float h = std::sqrt(0.5f);
-  EXPECT_LT(std::hypot(ways[0].x + h, ways[0].y - h) + std::hypot(ways[1].x - h, ways[1].y + h),
-            1e-6);
-  EXPECT_TRUE(FreeDirections(model, 1).empty());
-}
-
 struct SupportFixture : ::testing::Test {
   ModelTables model;
   NodeRecord& node = model.nodes[1];
@@ -71,21 +45,6 @@ TEST_F(SupportFixture, SymbolsFollowHowThePointIsHeld) {
   EXPECT_EQ(std::tuple(clamped.square[0].x, clamped.square[0].y, clamped.square[2].x,
                        clamped.square[2].y),
             std::tuple(194, 94, 206, 106));
-}
-
-TEST(Hinges, MixedHingeCirclesMoveInAndRigidEndsGetAStub) {
-  const ElementRecord sloped = MakeElement(0, 0, 3, 4);
-  EXPECT_FLOAT_EQ(HingeCentre(sloped, true, false).x, 0.0f);
-  const WorldPoint l = HingeCentre(sloped, true, true), r = HingeCentre(sloped, false, true);
-  EXPECT_LT(std::hypot(l.x - 0.072f, l.y - 0.096f) + std::hypot(r.x - 2.928f, r.y - 3.904f), 1e-6);
-
-  ElementRecord e = MakeElement(0, 0, 0, 4);
-  std::tie(e.nodeLeft, e.nodeRight) = std::tuple(1, 2);
-  WorldLine stub;
-  EXPECT_TRUE(RigidStub(e, 2, stub) && stub.a.y == 4.0f && std::fabs(stub.b.y - 3.8f) < 1e-6);
-  e.hingeRight = 1;
-  EXPECT_FALSE(RigidStub(e, 2, stub));
-  EXPECT_TRUE(RigidStub(e, 1, stub) && std::fabs(stub.b.y - 0.2f) < 1e-6) << stub.b.y;
 }
 
 // Two elements 1-2-3 from (0, 0) up to (0, 3) and across to (4, 3); u, v, phi of node j

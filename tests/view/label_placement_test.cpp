@@ -9,14 +9,6 @@ namespace {
 
 const DeviceRect kArea{0, 0, 800, 600};
 
-// A label at the picture's edge goes to the side that keeps it inside.
-TEST(LabelLayout, ALabelAtThePicturesEdgeStaysInside) {
-  const LabelLayout layout(kArea);
-  const LabelPlace place = layout.besidePoint({795, 300}, 6, 60, 14);
-  EXPECT_TRUE(place.free);
-  EXPECT_LE(place.box.bounds().right, 795);
-}
-
 TEST(LabelBoxes, TurnedBoxesAndLinesOverlapOnlyWhereTheyShareAnArea) {
   const LabelBox upright = UprightBox(0, 0, 20, 10);
   EXPECT_FALSE(Overlaps(upright, UprightBox(20, 0, 5, 5)));  // touching

@@ -2,9 +2,7 @@
 
 #include <tuple>
 
-#include "model/settings_files.h"
 #include "support/test_support.h"
-#include "view/core/view_controls.h"
 
 namespace rerore {
 namespace {
@@ -58,10 +56,6 @@ TEST(WorldFit, TenByFiveMetresOnAThousandBySixHundredPixels) {
   EXPECT_EQ(std::tuple(w.x, w.y, d.x, d.y), std::tuple(5.0f, 2.5f, 725, 435));
   EXPECT_EQ(m.mapping.markRadius(), 8);  // a converted mouse point sets the 3-pixel radius
 
-  Mapped shrunk;  // the shrink factor pulls towards the lower-left corner
-  shrunk.session.view.shrinkFactor = 1.5f;
-  shrunk.paint(0, 0, 10, 5);
-  EXPECT_EQ(shrunk.device(10, 5), std::tuple(650, 225));
   Mapped printed;  // 80 % of the page
   printed.paint(0, 0, 10, 5, 3000, 2000, MappingTarget::Printer);
   EXPECT_EQ(std::tuple(printed.device(0, 0), printed.device(10, 0)),
@@ -88,8 +82,8 @@ TEST(WorldFit, SmallFramesReachOneMetreAndAWindowThatCannotBeWidenedEndsTheProgr
                                      "10.00 y2 = 1000000000.00"});
 }
 
-// A drag of ten pixels zooms; a zoomed window decides the printed orientation.
-TEST(Zoom, ADragZoomsTheNextPaintAndTheZoomWindowIsPrinted) {
+// A drag of ten pixels zooms the next paint.
+TEST(Zoom, ADragZoomsTheNextPaint) {
   Mapped m;
   m.paint(0, 0, 10, 5);
   EXPECT_FALSE(m.mapping.zoomByDrag({100, 100}, {109, 109}));
@@ -98,12 +92,6 @@ TEST(Zoom, ADragZoomsTheNextPaintAndTheZoomWindowIsPrinted) {
   EXPECT_EQ(std::vector<float>({z.x1, z.y1, z.x2, z.y2}), std::vector<float>({0, 0, 5, 2.5f}));
   m.fit();
   EXPECT_EQ(m.device(5, 2.5f), std::tuple(950, 75));
-  m.mapping.leaveZoom();
-  m.session.view.extents = {0, 0, 20, 5};
-  EXPECT_TRUE(m.mapping.landscapeForPrinting());
-  m.paint(0, 0, 20, 5);
-  ASSERT_TRUE(m.mapping.zoomByDrag({100, 100}, {120, 400}));
-  EXPECT_FALSE(m.mapping.landscapeForPrinting());
   // A purely vertical drag makes a window without width: nothing to draw.
   ASSERT_TRUE(m.mapping.zoomByDrag({200, 100}, {200, 200}));
   EXPECT_FALSE(m.mapping.paintRectangle(kTolerance).has_value());
@@ -123,27 +111,6 @@ TEST(Navigation, ZoomStopsAtItsLimitsAndEscapeFitsAgain) {
   m.mapping.leaveZoom();
   m.paint(0, 0, 10, 5);
   EXPECT_EQ(m.device(0, 0), std::tuple(50, 525));
-}
-
-// Alt: line width 0..10, stored; Ctrl+Shift: text; Shift: shrink; else zoom.
-TEST(Wheel, TheModifiersChooseWhatChanges) {
-  test::SettingsHome home;
-  test::TempDir data;
-  Session s;
-  test::UsePosition(s, data.path(), "001");
-  const auto turn = [&s](bool alt, bool ctrl, bool shift, int delta, bool mechanism = false) {
-    return TurnWheel(s.view, s.paths, {alt, ctrl, shift}, delta, mechanism);
-  };
-  s.view.lineWidth = 9;
-  EXPECT_EQ(turn(true, false, false, 120), WheelEffect::Repaint);
-  EXPECT_EQ(std::tuple(ReadLineWidth(s.paths), turn(true, false, false, 120)),
-            std::tuple(10, WheelEffect::Nothing));
-  s.view.lineWidth = 0;
-  EXPECT_EQ(turn(true, true, true, -120), WheelEffect::Nothing);  // Alt wins over Ctrl + Shift
-  EXPECT_EQ(turn(false, true, true, 120), WheelEffect::Repaint);
-  EXPECT_EQ(turn(false, false, true, -120), WheelEffect::Repaint);
-  EXPECT_EQ(std::tuple(s.view.textScale, s.view.shrinkFactor), std::tuple(1.1f, 1.0f / 1.5f));
-  EXPECT_EQ(turn(false, true, false, -120), WheelEffect::ZoomAtPointer);
 }
 
 }  // namespace
