@@ -106,20 +106,6 @@ TEST_F(FrameFixture, EndMarksAreDotsAndHingesOpenCirclesWithAThickOutline) {
   }
 }
 
-TEST_F(FrameFixture, TheMarkedPointAndTheGrid) {
-  session.view.markedPoint = {true, 3.0f, 3.0f};
-  render();
-  // The marked point: a red dot of 12 pixels radius.
-  const DevicePoint p = mapping.toDevice(3.0f, 3.0f);
-  EXPECT_TRUE(IsRed(image.pixel(p.x + 10, p.y)));
-  EXPECT_FALSE(IsRed(image.pixel(p.x + 15, p.y)));
-  // The grid: red at whole meshes only.
-  session.view.grid = {true, 2.0f, 0.15f};
-  render();
-  EXPECT_TRUE(IsRed(at(2.0f, 1.0f)));
-  EXPECT_TRUE(IsWhite(at(3.0f, 1.0f)));
-}
-
 TEST_F(FrameFixture, AMechanismShowsRedPoleDotsAndTheGreenShape) {
   // The frame sways: the beam's nodes move to the right.
   CheckResults& check = session.check;

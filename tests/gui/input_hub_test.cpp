@@ -37,14 +37,9 @@ struct InputHubTest : test::ViewTest {
 };
 
 // The hub's number is the default modulus; the materials' OK (not Stop) takes material 1's.
-TEST_F(InputHubTest, OpensWithItsButtonsInOrderAndShowsTheModulusAsItsNumber) {
+TEST_F(InputHubTest, OpensOnTitleAndShowsTheModulusAsItsNumber) {
   ASSERT_NE(hub(), nullptr);
   EXPECT_EQ(hub()->windowTitle(), "Input");
-  QStringList labels;
-  for (QPushButton* b : hub()->findChildren<QPushButton*>()) labels << b->text();
-  EXPECT_EQ(
-      labels.join('|'),
-      "Title|&Material|&Cross Sections|Continuous Beam|Frame|&Elements|Arc|Parabola|Supports");
   EXPECT_EQ(hub()->focusWidget(), hub()->button("Title"));
   EXPECT_EQ(session.model.params.defaultModulus, 26700000.0);
   EXPECT_TRUE(hub()->numberField()->isVisible());

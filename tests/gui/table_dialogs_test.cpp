@@ -1,5 +1,4 @@
 // The table dialogs and the element editor typed into, with the model and files they leave.
-#include <QToolButton>
 #include <sstream>
 
 #include "commands/element_table.h"
@@ -41,16 +40,9 @@ TEST_F(MaterialDialog, ConcreteClassGivesItsModulusFromTheChosenTable) {
   EXPECT_FLOAT_EQ(session.model.materials[1].modulus, 3.3e7f);
 }
 
-TEST_F(MaterialDialog, ReturnOnAButtonGoesBackIntoTheTableThatEndsAtTwentyMaterials) {
+TEST_F(MaterialDialog, TheTableEndsAtTwentyMaterials) {
   MaterialsDialog dialog(session, messages);
   Open(dialog);
-  test::Press(Qt::Key_Escape);
-  QPushButton* ok = test::Button(dialog, "&OK");
-  ok->setFocus();
-  QTest::keyClick(ok, Qt::Key_Return);
-  EXPECT_TRUE(dialog.isVisible());
-  EXPECT_EQ(QApplication::focusWidget(), dialog.grid()->inPlaceEdit());
-
   QString block;
   for (int i = 1; i <= 25; ++i) block += QString("%1\t3E7\n").arg(i);
   QApplication::clipboard()->setText(block);
@@ -136,10 +128,6 @@ TEST_F(NodeDialog, TargetValueToolFindsTheFactorOrSaysWhyNot) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(QApplication::focusWidget(), dialog.factorField());
     EXPECT_EQ(dialog.factorField()->selectedText(), "0.03968");
-    dialog.targetField()->setFocus();
-    dialog.targetField()->setText("1e39");
-    test::Type("\r");
-    EXPECT_EQ(dialog.factorField()->text(), "0.03968");
   }
   session.model.params.crossSectionCount = 0;
   NodesDialog dialog(session, messages);
@@ -147,22 +135,16 @@ TEST_F(NodeDialog, TargetValueToolFindsTheFactorOrSaysWhyNot) {
   dialog.targetField()->setFocus();
   test::Type("1000\r");
   EXPECT_EQ(messages.texts(),
-            (std::vector<std::string>{
-                "Error: The number 1e39 is too large",
-                "Error: Base stiffness is 0: enter materials and cross sections first"}));
+            std::vector<std::string>{
+                "Error: Base stiffness is 0: enter materials and cross sections first"});
   EXPECT_TRUE(dialog.factorField()->text().isEmpty());
 }
 
-TEST_F(NodeDialog, RowLabelMarksTheNodeAndTypedFactorsBecomeSupportRows) {
+TEST_F(NodeDialog, TypedFactorsBecomeSupportRowsAndCoordinatesCannotBeTyped) {
   NodesDialog dialog(session, messages);
-  QSignalSpy marked(&dialog, &TableDialog::pointMarked);
   Open(dialog);
   TableEditor& grid = *dialog.grid();
   EXPECT_EQ(test::RowText(grid, 2), "5.00|3.00|0.000E+00|0.000E+00|0.000E+00");
-  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(2, 0).center());
-  EXPECT_EQ(marked.count(), 1);
-  const MarkedPoint& mark = session.view.markedPoint;
-  EXPECT_EQ(std::tuple(mark.set, mark.x, mark.y), std::tuple(true, 5.0f, 3.0f));
   // The coordinates follow the elements: they cannot be typed over.
   grid.setFocus();
   grid.setFocusCell(1, 1);
@@ -202,39 +184,16 @@ class ElementDialogTest : public DialogTest {
     }
     ASSERT_TRUE(AcceptElementTable(session, cells, messages));
   }
-  // The dialog shown; its list file buttons offer Elements.001 of the data directory.
   std::unique_ptr<ElementsDialog> Open() {
     auto dialog = std::make_unique<ElementsDialog>(session, messages);
     QObject::connect(dialog.get(), &ElementsDialog::ended,
                      [this](bool accepted) { ends.push_back(accepted); });
-    dialog->setFileChooser([this](bool save, const QString& name, const QString& filter) {
-      suggested = name + (save ? "" : " " + filter);
-      return QString::fromStdString(data / "Elements.001");
-    });
     DialogTest::Open(*dialog);
     return dialog;
   }
 
   std::vector<bool> ends;  // the tables' ends, with OK or not
-  QString suggested;
 };
-
-TEST_F(ElementDialogTest, FrameTypedPointAfterPointIsStoredOnOk) {
-  auto dialog = Open();
-  EXPECT_EQ(dialog->windowTitle(), "Frame elements");
-  ASSERT_TRUE(dialog->grid()->isEditing());
-  test::Type("0\r0\r0\r3\r");  // the left column, with the usual flags
-  test::Type("0\r3\r4\r3\r");  // the beam
-  test::Type("4\r3\r4\r0\r");  // the right column
-  test::Click(*dialog, "&OK");
-  EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(ends, std::vector<bool>{true});
-  const ModelTables& model = session.model;
-  ASSERT_EQ(model.params.elementCount, 3);
-  EXPECT_EQ(model.elements[3].xb, 4.0f);
-  EXPECT_EQ(model.elements[3].tension, 1);
-  EXPECT_EQ(model.params.nodeCount, 4);
-}
 
 TEST_F(ElementDialogTest, StopAndEscapeLeaveTheModel) {
   Accepted({"0 0 5 0 1 1 1 1 0 0"});
@@ -278,18 +237,6 @@ TEST_F(ElementDialogTest, ARefusedRowKeepsTheTableOpen) {
   EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error: Row 1: material 3 does not exist"});
   EXPECT_EQ(dialog->grid()->getItemText(1, 3), "4");
   EXPECT_EQ(session.model.params.elementCount, 0);
-}
-
-TEST_F(ElementDialogTest, ListFileButtonsCarryTheTable) {
-  Accepted({"0 0 5 0 1 1 1 1 0 0", "5 0 5 3 2 1 1 1 0 1"});
-  Open()->findChildren<QToolButton*>()[0]->click();
-  EXPECT_EQ(suggested, "Elements.001");
-  session.model.params.elementCount = 0;
-  auto other = Open();
-  other->findChildren<QToolButton*>()[1]->click();
-  EXPECT_EQ(suggested, "Elements.001 Elements* (Elements*.*)");
-  EXPECT_EQ(test::RowText(*other->grid(), 2), "5.00|0.00|5.00|3.00|2|1|1|1|0|1");
-  EXPECT_EQ(other->grid()->getItemText(0, 1), "xa [m]");
 }
 
 class ElementEditorTest : public ElementDialogTest {

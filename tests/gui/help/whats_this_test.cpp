@@ -1,11 +1,9 @@
 // Shift+F1 explains every part of the window, table column and field; every dialog has a title.
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
-#include <QHelpEvent>
 #include <QMessageBox>
 #include <QTextEdit>
 #include <QToolBar>
-#include <QWhatsThis>
 
 #include "app/about_dialog.h"
 #include "app/toolbar_customize_dialog.h"
@@ -69,22 +67,6 @@ TEST_F(WhatsThis, EveryColumnOfEveryTableAndEveryFieldBesideIt) {
   }
   texts.removeDuplicates();
   EXPECT_GE(texts.size(), 26);  // a text of its own for every data column
-}
-
-// In What's This mode a click on a cell of a column explains the column.
-TEST_F(WhatsThis, AClickOnACellAnswersWithItsColumn) {
-  ElementsDialog dialog(session, messages);
-  test::ShowActive(dialog);
-  TableEditor& grid = *dialog.grid();
-  for (QEvent::Type type : {QEvent::QueryWhatsThis, QEvent::WhatsThis}) {
-    const QPoint inCell = grid.cellRect(1, 9).center();
-    QHelpEvent event(type, inCell, grid.viewport()->mapToGlobal(inCell));
-    event.ignore();
-    QApplication::sendEvent(grid.viewport(), &event);
-    EXPECT_TRUE(event.isAccepted()) << type;
-  }
-  QWhatsThis::hideText();
-  EXPECT_TRUE(grid.columnWhatsThis(9).contains("H left"));
 }
 
 TEST_F(WhatsThis, EveryFieldOfTheOtherDialogsAndEveryTitle) {
