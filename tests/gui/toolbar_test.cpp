@@ -2,6 +2,7 @@
 #include <QInputDialog>
 #include <QListWidget>
 #include <QToolBar>
+#include <fstream>
 
 #include "app/toolbar_icons.h"
 #include "gui_helpers.h"
@@ -21,6 +22,12 @@ QAction* Button(const QToolBar* bar, int id) {
   for (QAction* a : bar->actions())
     if (a->data() == id) return a;
   return nullptr;
+}
+
+QImage Picture(const QIcon& icon) {
+  return icon.pixmap(QSize(kButtonWidth, kButtonHeight))
+      .toImage()
+      .convertToFormat(QImage::Format_ARGB32);
 }
 
 // "New..." with the name typed.
@@ -88,6 +95,57 @@ TEST_F(Toolbars, AnOwnToolbarWithCommandsWithoutMenuSurvivesARestart) {
   session.model.params.inputLock = 0;
   Button(frame->userToolBar("UserToolbar1"), kCmdLockInput)->trigger();
   EXPECT_EQ(session.model.params.inputLock, 1);
+}
+
+// A picture stays when its file is gone; a text file named .png is refused.
+TEST_F(Toolbars, AnOwnPictureSurvivesARestartUntilItIsReset) {
+  const std::string bad = data / "notes.png";
+  const std::string good = data / "red.png";
+  std::ofstream(bad) << "not a picture\n";
+  QImage red(kButtonWidth, kButtonHeight, QImage::Format_ARGB32);
+  red.fill(Qt::red);
+  ASSERT_TRUE(red.save(QString::fromStdString(good)));
+  const QImage standardStore = Picture(Button(standard(), kCmdStore)->icon());
+  const auto pick = [](ToolbarCustomizeDialog* dialog, const std::string& file) {
+    test::ChooseFile(file);
+    Choose(dialog->buttonList(), "Store");
+    test::Click(*dialog, "Image...");
+  };
+  customize([&](ToolbarCustomizeDialog* dialog) {
+    pick(dialog, bad);
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"Error: The file " + bad +
+                                       " holds no picture: choose a PNG or BMP file"});
+    EXPECT_TRUE(dialog->toolbarLayout().images.isEmpty());
+    pick(dialog, good);
+  });
+  std::filesystem::remove(good);
+  restart();
+  EXPECT_EQ(Picture(Button(standard(), kCmdStore)->icon()).pixel(8, 7), qRgb(255, 0, 0));
+  customize([](ToolbarCustomizeDialog* dialog) {
+    Choose(dialog->buttonList(), "Store");
+    test::Click(*dialog, "Reset image");
+  });
+  restart();
+  EXPECT_EQ(Picture(Button(standard(), kCmdStore)->icon()), standardStore);
+}
+
+TEST_F(Toolbars, WhereTheToolbarsStandIsKept) {
+  customize([](ToolbarCustomizeDialog* dialog) { MakeToolbar(dialog, "Mine"); });
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+  frame->addToolBar(Qt::LeftToolBarArea, frame->userToolBar("UserToolbar1"));
+  // Dragged by its grip into the middle of the window, a toolbar floats.
+  QToolBar* bar = standard();
+  const QPoint grip(8, bar->height() / 2);
+  QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+  QTest::mouseMove(bar, grip + QPoint(200, 300));
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, grip);
+  ASSERT_TRUE(bar->isFloating());
+  const QPoint floated = bar->pos();
+  restart();
+  EXPECT_TRUE(standard()->isFloating());
+  EXPECT_EQ(standard()->pos(), floated);
+  EXPECT_EQ(frame->toolBarArea(frame->userToolBar("UserToolbar1")), Qt::LeftToolBarArea);
 }
 
 }  // namespace
